@@ -1,0 +1,38 @@
+#pragma once
+
+#include "startup/UserSettings.h"
+
+#include <string>
+
+// The program-wide values every window shares. main() owns the one instance
+// and hands it to each window by reference; tests build their own.
+struct ProgramState {
+    // Start-up
+    std::string ProgramFolder; // the executable's folder, always ending in "/"
+    bool IsXPOrLater = false;
+    int WindowsVersion = 0;
+    std::string SiteName = "My Company";
+    bool RestartPending = false;
+    bool SettingsPasswordGiven = false;
+    bool SettingsReset = false;
+
+    UserSettings settings;
+    std::string ScramblerKey;
+
+    int HelpTopic = 0;
+
+    // Settings-password window hand-off
+    int SettingsPasswordMode = 0;
+    bool SettingsGateFailed = false;
+    std::string NewPassword1;
+    std::string NewPassword2;
+
+    // Hand-off flags between windows
+    bool PassChanged = false;
+    bool PassRevokeRequest = false;
+    bool PhotoTakenFlag = false;
+    bool PhotoAttachedFlag = false;
+    bool PhotoDeletedFlag = false;
+    bool StatusPending = false;
+    std::string StatusMessage;
+};

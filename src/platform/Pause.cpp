@@ -1,0 +1,25 @@
+#include "Pause.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace {
+double& scale() {
+    static double s = 1.0;
+    return s;
+}
+} // namespace
+
+void StartUp::SetPauseScale(double factor) { scale() = factor < 0 ? 0 : factor; }
+
+void StartUp::Pause(double seconds) {
+    const int ms = static_cast<int>(seconds * scale() * 1000.0 + 0.5);
+    if (ms <= 0 || !QCoreApplication::instance()) {
+        QCoreApplication::processEvents();
+        return;
+    }
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace StartUp {
+// Waits the given number of seconds (fractions allowed) while window events
+// keep being handled. Measured on a monotonic clock, so a wait that spans
+// midnight or a change of the system time still ends on time.
+void Pause(double seconds);
+
+// Tests shorten every pause by this factor (1 = real time).
+void SetPauseScale(double factor);
+} // namespace StartUp

@@ -1,0 +1,3 @@
+#include "StartUpMain.h"
+
+int StartUp::Main(ProgramState&, const StartOptions&) { return 0; }

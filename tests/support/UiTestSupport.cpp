@@ -1,0 +1,45 @@
+#include "UiTestSupport.h"
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+RecordingResponder::RecordingResponder() {
+    SetMsgBoxResponder([this](const MsgBoxCall& call) {
+        calls_.push_back(call);
+        if (!answers_.empty()) {
+            const int a = answers_.front();
+            answers_.pop_front();
+            return a;
+        }
+        switch (call.buttons()) {
+        case vb::vbOKCancel: return vb::vbOK;
+        case vb::vbYesNo:
+        case vb::vbYesNoCancel: return vb::vbYes;
+        case vb::vbAbortRetryIgnore: return vb::vbAbort;
+        case vb::vbRetryCancel: return vb::vbRetry;
+        default: return vb::vbOK;
+        }
+    });
+}
+
+RecordingResponder::~RecordingResponder() { SetMsgBoxResponder(nullptr); }
+
+TestProgramFolder::TestProgramFolder() {
+    const fs::path built = KESTRANE_PROGRAM_DIR;
+    fs::copy(built / "_KSF", temp_.path() / "_KSF", fs::copy_options::recursive);
+    fs::copy(built / "KestraneDocs", temp_.path() / "KestraneDocs", fs::copy_options::recursive);
+    std::error_code ec;
+    fs::remove(temp_.path() / "_KSF/KSystem/qxsabusr.dat", ec); // start without settings
+    for (const char* d : {"Record", "Status", "photo"})
+        fs::create_directories(temp_.path() / "Kestranedata" / d);
+    path_ = temp_.withSlash();
+}
+
+ProgramState TestProgramFolder::makeState() const {
+    ProgramState s;
+    s.ProgramFolder = path_;
+    s.settings.DataRoot = path_ + "Kestranedata";
+    s.settings.SystemPathSetting = path_;
+    return s;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "MsgBox.h"
+#include "ProgramState.h"
+#include "TempFolder.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+// Records every message box the program shows and answers it: with the next
+// queued answer, or else with the box's first button.
+class RecordingResponder {
+public:
+    RecordingResponder();
+    ~RecordingResponder();
+
+    void queue(int answer) { answers_.push_back(answer); }
+    const std::vector<MsgBoxCall>& calls() const { return calls_; }
+    void clear() { calls_.clear(); }
+
+private:
+    std::vector<MsgBoxCall> calls_;
+    std::deque<int> answers_;
+};
+
+// A program folder laid out like the installed one, in a temporary folder:
+// the pick-list file, pictures, help pages and filler, and an empty data folder.
+class TestProgramFolder {
+public:
+    TestProgramFolder();
+    const std::string& path() const { return path_; } // with trailing "/"
+    ProgramState makeState() const;                    // defaults, ProgramFolder and DataRoot set
+
+private:
+    TempFolder temp_;
+    std::string path_;
+};
+
+template <typename T> T* findChildNamed(QWidget* parent, const char* name) {
+    return parent->findChild<T*>(QString::fromLatin1(name));
+}
