@@ -5,9 +5,10 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrane"));
     ProgramState state;
-    const int code = StartUp::Main(state);
-    if (code != 0)
-        return code;
+    const StartUp::StartResult started = StartUp::Main(state);
+    if (started.exitCode != 0)
+        return started.exitCode;
     return app.exec();
 }

@@ -1,2 +1,67 @@
 #!/usr/bin/env bash
-exit 0
+# Starts the real program on a copy of its program folder, as a user would:
+# splash, main window, a refused second start, and closing through the
+# program's own question. Runs inside xvfb-run.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+cp -r "$1" "$work/Kestrane"
+rm -f "$work/Kestrane/_KSF/KSystem/qxsabusr.dat"
+exe="$work/Kestrane/Kestrane"
+# Each run is its own user session, so a copy left by another test run elsewhere does not count.
+export TMPDIR="$work"
+
+wait_window() { # name, seconds -> prints the window id
+  local deadline=$((SECONDS + $2)) id
+  while [ $SECONDS -lt $deadline ]; do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.2
+  done
+  echo "window '$1' did not appear within $2 s" >&2
+  return 1
+}
+
+press_return() { # answers a message box with its default button
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  sleep 0.3
+  xdotool key Return
+}
+
+"$exe" &
+pids+=($!)
+main_pid=$!
+splash=$(wait_window "Kestrane" 15)
+echo "splash window: $splash"
+main=$(wait_window "Brantholm Solutions Kestrane" 20)
+echo "main window: $main"
+
+size=$(stat -c %s "$work/Kestrane/_KSF/KSystem/qxsabusr.dat")
+[ "$size" -eq 4095 ] || { echo "settings file is $size bytes, not 4095"; exit 1; }
+
+# A second start is refused with its message box and ends.
+"$exe" &
+second=$!
+pids+=($second)
+box=$(wait_window "Kestrane Start up" 15)
+press_return "$box"
+if wait "$second"; then echo "second start did not end with a refusal"; exit 1; fi
+echo "second start refused"
+
+# Closing asks the question; OK ends the program.
+python3 "$here/wm_close.py" "$main"
+question=$(wait_window "Kestrane" 10)
+press_return "$question"
+for _ in $(seq 1 50); do
+  kill -0 "$main_pid" 2>/dev/null || break
+  sleep 0.2
+done
+if kill -0 "$main_pid" 2>/dev/null; then echo "program did not end after the close question"; exit 1; fi
+wait "$main_pid"
+echo "closed through the question"

@@ -27,9 +27,9 @@ RecordingResponder::~RecordingResponder() { SetMsgBoxResponder(nullptr); }
 
 TestProgramFolder::TestProgramFolder() {
     const fs::path built = KESTRANE_PROGRAM_DIR;
-    fs::copy(built / "_KSF", temp_.path() / "_KSF", fs::copy_options::recursive);
-    fs::copy(built / "KestraneDocs", temp_.path() / "KestraneDocs", fs::copy_options::recursive);
     std::error_code ec;
+    for (const char* d : {"_KSF", "KestraneDocs"})
+        fs::copy(built / d, temp_.path() / d, fs::copy_options::recursive, ec);
     fs::remove(temp_.path() / "_KSF/KSystem/qxsabusr.dat", ec); // start without settings
     for (const char* d : {"Record", "Status", "photo"})
         fs::create_directories(temp_.path() / "Kestranedata" / d);
@@ -42,4 +42,20 @@ ProgramState TestProgramFolder::makeState() const {
     s.settings.DataRoot = path_ + "Kestranedata";
     s.settings.SystemPathSetting = path_;
     return s;
+}
+
+#include <QApplication>
+#include <QTimer>
+
+void OnNextModal(std::function<void(QWidget*)> action) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, action]() {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        }
+    });
+    timer->start();
 }

@@ -43,3 +43,9 @@ private:
 template <typename T> T* findChildNamed(QWidget* parent, const char* name) {
     return parent->findChild<T*>(QString::fromLatin1(name));
 }
+
+#include <functional>
+
+// Runs `action` on the next modal window that opens (a dialog's exec() blocks
+// the test), polling until one is up.
+void OnNextModal(std::function<void(QWidget*)> action);

@@ -1,3 +1,102 @@
 #include "StartUpMain.h"
 
-int StartUp::Main(ProgramState&, const StartOptions&) { return 0; }
+#include "MsgBox.h"
+#include "Pause.h"
+#include "Platform.h"
+#include "SingleInstance.h"
+#include "TextUtil.h"
+#include "Version.h"
+#include "desk/frmMain.h"
+#include "frmSplash.h"
+#include "startup/Manifest.h"
+#include "startup/UsrSettings.h"
+#include "startup/WindowsVersion.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cmath>
+
+namespace {
+const QString StartUpTitle = QStringLiteral("Kestrane Start up");
+constexpr int AlreadyRunningExit = 1;
+constexpr int ScreenTooSmallExit = 2;
+} // namespace
+
+int StartUp::ScreenHeightForCheck(int heightPx, double twipsPerPixelY) {
+    return static_cast<int>(std::lround(heightPx * twipsPerPixelY / 15.0));
+}
+
+StartUp::StartResult StartUp::Main(ProgramState& state, const StartOptions& options) {
+    const auto step = [&](const char* name) {
+        if (options.step)
+            options.step(name);
+    };
+
+    step("program folder");
+    QString folder = options.programFolder.empty() ? QCoreApplication::applicationDirPath()
+                                                   : QString::fromStdString(options.programFolder);
+    QDir::setCurrent(folder);
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    state.ProgramFolder = folder.toStdString();
+
+    step("windows version");
+    const PlatformAnswers platform = Platform::Probe();
+    StartUp::DetectWindowsVersion(state, platform.system);
+
+    if (state.IsXPOrLater) {
+        step("manifest");
+        modXMLTheme::EnsureThemeManifest(state, platform.system, state.ProgramFolder, Version::ExeName);
+    }
+
+    step("single instance");
+    const bool claimed = options.claimInstance ? options.claimInstance() : SingleInstance::Claim();
+    if (!claimed) {
+        MsgBox(QStringLiteral("Kestrane Software is ALREADY RUNNING on this Machine    "), vb::vbExclamation,
+               StartUpTitle);
+        return {AlreadyRunningExit, nullptr};
+    }
+
+    if (state.IsXPOrLater && !platform.system.ThemeActive)
+        modXMLTheme::RemoveStaleManifest(state.ProgramFolder + "Kestrane.exe.manifest");
+
+    step("screen");
+    if (ScreenHeightForCheck(platform.screenHeightPx, platform.twipsPerPixelY) < 768) {
+        MsgBox(QStringLiteral("Kestrane CANNOT RUN because it needs a higher Screen Resolution"), vb::vbExclamation,
+               StartUpTitle);
+        return {ScreenTooSmallExit, nullptr};
+    }
+
+    step("start values");
+    state.SiteName = "My Company";
+    state.RestartPending = false;
+    state.SettingsPasswordGiven = false;
+
+    step("load settings");
+    modUsrSettings::LoadSettings(state);
+    state.SettingsReset = false;
+    if (Text::Trim(state.settings.DataRoot).empty()) {
+        step("reset settings");
+        modUsrSettings::ResetSettings(state);
+        state.SettingsReset = true;
+    }
+
+    step("splash");
+    auto* splash = new frmSplash(state);
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->show();
+
+    step("main window load");
+    auto* main = new frmMain(state);
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    main->Form_Load();
+
+    step("pause");
+    StartUp::Pause(2);
+
+    step("main window show");
+    main->show();
+    splash->close();
+    return {0, main};
+}

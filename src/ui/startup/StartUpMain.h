@@ -5,20 +5,27 @@
 #include <functional>
 #include <string>
 
+class frmMain;
+
 namespace StartUp {
 
-// How start-up learns whether another copy of the program already runs.
-// Returns true when this process may go on (it then holds the claim).
-using InstanceClaim = std::function<bool()>;
-
 struct StartOptions {
-    std::string programFolder;   // empty: the executable's folder
-    InstanceClaim claimInstance; // empty: one instance per machine and user
+    std::string programFolder;             // empty: the executable's folder
+    std::function<bool()> claimInstance;   // empty: one instance per machine and user
+    std::function<void(const char*)> step; // told each step as it begins (tests follow the order)
+};
+
+struct StartResult {
+    int exitCode = 0;            // 0 when the main window is up
+    frmMain* mainWindow = nullptr; // deletes itself when closed
 };
 
 // Prepares the program state, shows the splash, loads and shows the main
-// window. Returns 0 when the main window is up, or the exit code after a
-// refusal (second instance, screen too small) has been shown.
-int Main(ProgramState& state, const StartOptions& options = {});
+// window. A refusal (another copy running, a screen too small) is shown in a
+// message box and comes back as a non-zero exit code.
+StartResult Main(ProgramState& state, const StartOptions& options = {});
+
+// The screen height in pixels as the program measures it (twips / 15).
+int ScreenHeightForCheck(int heightPx, double twipsPerPixelY);
 
 } // namespace StartUp

@@ -1,0 +1,156 @@
+#include "AtomicFile.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+FileError ErrorFromErrno(int err) {
+    switch (err) {
+    case ENOENT:
+    case ENOTDIR:
+        return {ErrorNumber::PathNotFound, "Path not found"};
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return {ErrorNumber::PermissionDenied, "Permission denied"};
+    case ENOSPC:
+    case EDQUOT:
+        return {ErrorNumber::DiskFull, "Disk full"};
+    default:
+        return {ErrorNumber::PathFileAccess, std::string("Path/File access error (") + std::strerror(err) + ")"};
+    }
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// A name of bounded length (even for a long target name) that no other
+// writer, in this process or another, picks at the same time.
+std::string TemporaryName(const std::string& path) {
+    thread_local std::mt19937_64 generator{std::random_device{}()};
+    static const char* digits = "0123456789abcdef";
+    std::string suffix;
+    std::uint64_t r = generator() ^ static_cast<std::uint64_t>(::getpid());
+    for (int i = 0; i < 16; ++i, r >>= 4)
+        suffix += digits[r & 15];
+    const std::string folder = FolderOf(path);
+    return (folder == "/" ? "" : folder) + "/." + NameOf(path).substr(0, 40) + "." + suffix + ".tmp";
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+FileError WriteFileAtomically(const std::string& path, std::string_view bytes, bool sync) {
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 20 && fd < 0; ++attempt) {
+        temporary = TemporaryName(path);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return ErrorFromErrno(errno);
+    }
+    if (fd < 0)
+        return ErrorFromErrno(EEXIST);
+
+    // The new file keeps the permissions of the one it replaces.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, old.st_mode & 07777);
+
+    auto fail = [&](int err) {
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(temporary.c_str());
+        return ErrorFromErrno(err);
+    };
+    if (!WriteAll(fd, bytes))
+        return fail(errno);
+    if (sync && ::fsync(fd) != 0)
+        return fail(errno);
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0)
+        return fail(errno);
+    if (::rename(temporary.c_str(), path.c_str()) != 0)
+        return fail(errno);
+    if (sync)
+        SyncFolder(FolderOf(path));
+    return FileError::None();
+}
+
+FileError ReadWholeFile(const std::string& path, std::string& out) {
+    out.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int err = errno;
+        if (err == ENOENT && IsFolder(FolderOf(path)))
+            return {ErrorNumber::FileNotFound, "File not found"};
+        return ErrorFromErrno(err);
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return ErrorFromErrno(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+    }
+    if (st.st_size > 0)
+        out.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int err = errno;
+            ::close(fd);
+            out.clear();
+            return ErrorFromErrno(err);
+        }
+        out.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return FileError::None();
+}

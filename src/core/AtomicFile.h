@@ -1,0 +1,18 @@
+#pragma once
+
+#include "FileError.h"
+
+#include <string>
+#include <string_view>
+
+// Replaces the file at path with bytes so that a crash at any moment leaves
+// either the old file or the new one: the bytes go to a temporary file in the
+// same folder, which is flushed (and synced when sync is set) and renamed over
+// the old file. On failure the temporary file is removed and the old file is
+// untouched. Errors: 76 folder missing, 70 permission denied, 61 disk full,
+// 75 any other failure.
+FileError WriteFileAtomically(const std::string& path, std::string_view bytes, bool sync = true);
+
+// Reads the whole file at path into out. Errors: 53 file missing, 76 folder
+// missing, 70 permission denied, 75 any other failure; out is then empty.
+FileError ReadWholeFile(const std::string& path, std::string& out);

@@ -1,0 +1,45 @@
+#include "startup/SettingsRecord.h"
+
+namespace {
+
+std::string TrimBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+} // namespace
+
+std::string ComposeSettingsRecord(const UserSettings& settings, std::string filler) {
+    filler.resize(SettingsRecordLength, ' ');
+    for (const SettingsField& field : SettingsFields) {
+        const std::string& value = settings.*field.member;
+        if (field.width == 1) {
+            if (!value.empty())
+                filler[field.position - 1] = value[0];
+        } else {
+            filler.replace(field.position - 1, field.width,
+                           (value + std::string(field.width, ' ')).substr(0, field.width));
+        }
+    }
+    return filler;
+}
+
+UserSettings ParseSettingsRecord(const std::string& record) {
+    std::string padded = record;
+    padded.resize(SettingsRecordLength, ' ');
+    UserSettings settings;
+    for (const SettingsField& field : SettingsFields) {
+        const std::string value = padded.substr(field.position - 1, field.width);
+        settings.*field.member = field.width == 1 ? value : TrimBlanks(value);
+    }
+    return settings;
+}
+
+UserSettings DefaultSettings(const std::string& programFolder) {
+    UserSettings settings;
+    settings.DataRoot = programFolder + "Kestranedata";
+    settings.SystemPathSetting = programFolder;
+    return settings;
+}

@@ -1,0 +1,127 @@
+#include "startup/UsrSettings.h"
+
+#include "AtomicFile.h"
+#include "startup/SettingsRecord.h"
+#include "startup/SettingsScrambler.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <fcntl.h>
+#include <fstream>
+#include <random>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace modUsrSettings {
+
+namespace {
+
+constexpr std::size_t HeaderLength = 256; // bytes before the record, kept as they are
+constexpr std::size_t FileLength = HeaderLength + SettingsRecordLength;
+constexpr int UnscrambleMode = 1;
+constexpr int ScrambleMode = -2;
+
+std::mt19937& RandomSequence() {
+    static std::mt19937 generator{std::random_device{}()};
+    return generator;
+}
+
+// The next number of the program's sequence, in [0, 1).
+double NextRandom() {
+    return RandomSequence()() / 4294967296.0;
+}
+
+// 3839 bytes of the filler library from a random place, so that the unused
+// positions of the record differ from save to save. Without the library the
+// bytes come from the random sequence itself: a save must not fail for that.
+std::string ReadFiller(const std::string& fillerPath) {
+    const auto position = static_cast<std::streamoff>(NextRandom() * 598449 + 1552); // 1-based
+    std::string filler(SettingsRecordLength, '\0');
+    std::ifstream in(fillerPath, std::ios::binary);
+    if (in && in.seekg(position - 1) && in.read(filler.data(), static_cast<std::streamsize>(filler.size())))
+        return filler;
+    for (char& c : filler)
+        c = static_cast<char>(RandomSequence()() >> 24);
+    return filler;
+}
+
+// Keeps two desks saving at once from interleaving their read of the old file
+// with their write of the new one. Without a lock file (say, the folder is
+// missing) the save goes ahead and reports its own error.
+class SaveLock {
+  public:
+    explicit SaveLock(const std::string& path) : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {
+        if (fd_ >= 0)
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+    }
+    ~SaveLock() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    SaveLock(const SaveLock&) = delete;
+    SaveLock& operator=(const SaveLock&) = delete;
+
+  private:
+    int fd_;
+};
+
+std::string LockFilePath(const ProgramState& state) {
+    return state.ProgramFolder + "_KSF/KSystem/qxsabusr.lck";
+}
+
+} // namespace
+
+std::string SettingsFilePath(const ProgramState& state) {
+    return state.ProgramFolder + "_KSF/KSystem/qxsabusr.dat";
+}
+
+std::string FillerFilePath(const ProgramState& state) {
+    return state.ProgramFolder + "_KSF/KSystem/mqxrvdrv.dll";
+}
+
+FileError ResetSettings(ProgramState& state) {
+    state.settings = DefaultSettings(state.ProgramFolder);
+    if (FileError error = SaveSettings(state))
+        return error;
+    return LoadSettings(state);
+}
+
+FileError LoadSettings(ProgramState& state) {
+    std::string bytes;
+    FileError error = ReadWholeFile(SettingsFilePath(state), bytes);
+    if (!error && bytes.size() < FileLength)
+        error = {ErrorNumber::InputPastEnd, "Input past end of file"};
+    if (error) {
+        // No stored settings: an empty data folder makes start-up restore the defaults.
+        state.settings.DataRoot.clear();
+        return error;
+    }
+    state.ScramblerKey = SettingsKey;
+    const std::string record = SettingsScrambler().Unscramble(bytes.substr(HeaderLength, SettingsRecordLength),
+                                                              state.ScramblerKey, UnscrambleMode);
+    state.settings = ParseSettingsRecord(record);
+    return FileError::None();
+}
+
+FileError SaveSettings(ProgramState& state) {
+    const std::string record = ComposeSettingsRecord(state.settings, ReadFiller(FillerFilePath(state)));
+    state.ScramblerKey = SettingsKey;
+    const std::string scrambled = SettingsScrambler().Scramble(record, state.ScramblerKey, ScrambleMode);
+
+    const std::string path = SettingsFilePath(state);
+    SaveLock lock(LockFilePath(state));
+    std::string old;
+    if (FileError error = ReadWholeFile(path, old); error && error.number != ErrorNumber::FileNotFound)
+        return error;
+
+    // Whatever the file holds before and after the record stays as it was.
+    std::string bytes = old.substr(0, HeaderLength);
+    bytes.resize(HeaderLength, '\0');
+    bytes += scrambled;
+    if (old.size() > FileLength)
+        bytes.append(old, FileLength);
+    return WriteFileAtomically(path, bytes);
+}
+
+} // namespace modUsrSettings

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ProgramState.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace StartUp {
+
+// Opens a file with the desktop's default application. Returns a value above
+// 32 on success (as callers test it), 2 when the file is missing, 31 when no
+// application would open it.
+int ShellOpen(const QString& file, int showCmd, const QString& dir = QString());
+
+// Opens the help page of state.HelpTopic from KestraneDocs; failures show nothing.
+void ShowHelpTopic(const ProgramState& state);
+
+// Shows the e-mail warning when the address fails one of the four tests.
+void CheckEmail(const QString& address);
+
+// Tests replace the desktop opener to see which file would open (the path
+// and the working folder); the opener returns whether it succeeded.
+using ShellOpener = std::function<bool(const QString& path, const QString& folder)>;
+void SetShellOpener(ShellOpener opener);
+
+} // namespace StartUp

@@ -1,0 +1,103 @@
+#include "frmAbout.h"
+
+#include "Artwork.h"
+#include "Shell.h"
+#include "TextUtil.h"
+#include "VersionLabels.h"
+#include "admin/frmMPass.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+using VersionLabels::MakeLabel;
+
+frmAbout::frmAbout(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Brantholm Solutions Kestrane"));
+    setModal(true);
+    setFixedSize(440, 280);
+
+    auto* Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(Artwork::ProductLogo(96));
+    Image1->setGeometry(24, 24, 96, 96);
+
+    VerLa = MakeLabel(this, "VerLa", QString());
+    QFont big = VerLa->font();
+    big.setPointSize(20);
+    big.setBold(true);
+    VerLa->setFont(big);
+    VerLa->setStyleSheet(QStringLiteral("color: #1e468c;"));
+    VerLa->setGeometry(140, 30, 280, 40);
+
+    MakeLabel(this, "laProduct", QStringLiteral("Kestrane by Brantholm Solutions"))->setGeometry(142, 72, 280, 20);
+
+    MakeLabel(this, "Label1", QStringLiteral("File Version:"))->setGeometry(142, 110, 90, 20);
+    laFileVer = MakeLabel(this, "laFileVer", QString());
+    laFileVer->setGeometry(235, 110, 80, 20);
+    MakeLabel(this, "Label2", QStringLiteral("Build No:"))->setGeometry(142, 132, 90, 20);
+    laBuildno = MakeLabel(this, "laBuildno", QString());
+    laBuildno->setGeometry(235, 132, 80, 20);
+
+    MakeLabel(this, "Label3", QStringLiteral("Windows XP/7"))->setGeometry(24, 180, 200, 20);
+    MakeLabel(this, "Label4", QStringLiteral("Includes QX Encryption"))->setGeometry(24, 202, 200, 20);
+
+    auto* cmdConfig = new QPushButton(QStringLiteral("Config..."), this);
+    cmdConfig->setObjectName(QStringLiteral("cmdConfig"));
+    cmdConfig->setAutoDefault(false);
+    cmdConfig->setGeometry(236, 236, 90, 28);
+    connect(cmdConfig, &QPushButton::clicked, this, &frmAbout::cmdConfig_Click);
+
+    auto* cmdAboutOK = new QPushButton(QStringLiteral("Ok"), this);
+    cmdAboutOK->setObjectName(QStringLiteral("cmdAboutOK"));
+    cmdAboutOK->setDefault(true);
+    cmdAboutOK->setGeometry(334, 236, 90, 28);
+    connect(cmdAboutOK, &QPushButton::clicked, this, &frmAbout::cmdAboutOK_Click);
+
+    Form_Load();
+}
+
+void frmAbout::cmdAboutOK_Click() { accept(); }
+
+void frmAbout::CentreForm() { VersionLabels::CentreOnScreen(this); }
+
+void frmAbout::Form_Load() {
+    CentreForm();
+    FillLabels();
+}
+
+void frmAbout::FillLabels() {
+    VersionLabels::FillVersion(laFileVer, laBuildno);
+    VerLa->setText(QStringLiteral("V") + laFileVer->text() + u'.' + laBuildno->text() + u' ');
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        state_.HelpTopic = 90;
+        StartUp::ShowHelpTopic(state_);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// The settings gate: the password is asked unless it was already given in
+// this run and the options say to keep it.
+void frmAbout::cmdConfig_Click() {
+    if (state_.settings.PreservePassword == "0")
+        state_.SettingsPasswordGiven = false;
+
+    if (!state_.SettingsPasswordGiven) {
+        state_.SettingsPasswordMode = Text::Trim(state_.settings.SettingsPassword).empty() ? 1 : 2;
+        {
+            frmMPass password(state_, this);
+            password.exec();
+        }
+        if (state_.SettingsGateFailed)
+            return;
+    }
+    ShowSettingsWindow();
+    accept();
+}
+
+void frmAbout::ShowSettingsWindow() { ++settingsWindowVisits_; }

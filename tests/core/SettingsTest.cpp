@@ -1,0 +1,225 @@
+#include "startup/SettingsRecord.h"
+#include "startup/SettingsScrambler.h"
+#include "startup/UsrSettings.h"
+
+#include "FileSizeLimit.h"
+#include "TempFolder.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string RandomBytes(std::size_t n, unsigned seed) {
+    std::mt19937 generator(seed);
+    std::string bytes(n, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(generator() >> 24);
+    return bytes;
+}
+
+class Settings : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(folder.path() / "_KSF" / "KSystem");
+        state.ProgramFolder = folder.withSlash();
+    }
+
+    std::string File() const { return modUsrSettings::SettingsFilePath(state); }
+    std::string StoredRecord() const {
+        return SettingsScrambler().Unscramble(Contents(File()).substr(256, 3839), SettingsKey, 1);
+    }
+    UserSettings LoadedFresh() const {
+        ProgramState fresh;
+        fresh.ProgramFolder = state.ProgramFolder;
+        EXPECT_FALSE(modUsrSettings::LoadSettings(fresh));
+        return fresh.settings;
+    }
+
+    TempFolder folder;
+    ProgramState state;
+};
+
+} // namespace
+
+TEST(SettingsScramblerTest, ReversibleForEveryByteAndKeyed) {
+    std::string data = RandomBytes(3839, 7);
+    for (int b = 0; b < 256; ++b)
+        data[static_cast<std::size_t>(b)] = static_cast<char>(b);
+    const SettingsScrambler scrambler;
+    const std::string scrambled = scrambler.Scramble(data, SettingsKey, -2);
+    EXPECT_EQ(scrambled.size(), data.size());
+    EXPECT_NE(scrambled, data);
+    EXPECT_EQ(scrambler.Unscramble(scrambled, SettingsKey, 1), data);
+    EXPECT_NE(scrambler.Scramble(data, "Rv7mQx2Lk8", -2), scrambled);
+    EXPECT_NE(scrambler.Unscramble(scrambled, "Rv7mQx2Lk8", 1), data);
+
+    EXPECT_EQ(std::string(SettingsKey).size(), 10u);
+    for (char c : std::string(SettingsKey))
+        EXPECT_TRUE(c > ' ' && c < 127);
+}
+
+TEST(SettingsScramblerTest, BlanksDoNotScrambleToARepeatingPattern) {
+    const std::string scrambled = SettingsScrambler().Scramble(std::string(3839, ' '), SettingsKey, -2);
+    for (std::size_t period = 1; period <= 1024; ++period) {
+        std::size_t same = 0;
+        for (std::size_t i = 0; i + period < scrambled.size(); ++i)
+            same += scrambled[i] == scrambled[i + period];
+        EXPECT_LT(same, scrambled.size() / 20) << "period " << period;
+    }
+}
+
+TEST(SettingsRecordTest, FieldsOverFillerAndBack) {
+    UserSettings s = DefaultSettings("/opt/k/");
+    s.SettingsPassword = std::string(65, 'p');
+    s.ShowSplash = "";    // leaves the filler
+    s.ReadOnlyMode = " "; // a blank option stays a blank
+    s.DataRoot = std::string(300, 'd');
+    const std::string record = ComposeSettingsRecord(s, std::string(3839, '#'));
+    ASSERT_EQ(record.size(), 3839u);
+    EXPECT_EQ(record.substr(99, 64), std::string(64, 'p'));
+    EXPECT_EQ(record[164], '0');
+    EXPECT_EQ(record[260], '#');
+    EXPECT_EQ(record[483], 'Y');
+    EXPECT_EQ(record.substr(924, 255), "/opt/k/" + std::string(248, ' '));
+    EXPECT_EQ(record.substr(0, 99), std::string(99, '#'));
+    EXPECT_EQ(record.substr(1179), std::string(3839 - 1179, '#'));
+
+    const UserSettings back = ParseSettingsRecord(record);
+    EXPECT_EQ(back.SettingsPassword, std::string(64, 'p'));
+    EXPECT_EQ(back.ShowSplash, "#");
+    EXPECT_EQ(back.ReadOnlyMode, " ");
+    EXPECT_EQ(back.DataRoot, std::string(255, 'd'));
+    EXPECT_EQ(back.SystemPathSetting, "/opt/k/");
+}
+
+TEST_F(Settings, ResetWritesAFileThatLoadsAsTheDefaults) {
+    state.settings.SettingsPassword = "other";
+    ASSERT_FALSE(modUsrSettings::ResetSettings(state));
+    EXPECT_EQ(state.settings, DefaultSettings(state.ProgramFolder));
+    EXPECT_EQ(state.settings.DataRoot, state.ProgramFolder + "Kestranedata");
+    EXPECT_EQ(state.ScramblerKey, SettingsKey);
+    EXPECT_EQ(LoadedFresh(), DefaultSettings(state.ProgramFolder));
+
+    const std::string bytes = Contents(File());
+    ASSERT_EQ(bytes.size(), 4095u);
+    EXPECT_EQ(bytes.substr(0, 256), std::string(256, '\0'));
+}
+
+TEST_F(Settings, TextsAreCutToWidthAndTrimmedOnLoad) {
+    state.settings = DefaultSettings(state.ProgramFolder);
+    state.settings.SettingsPassword = std::string(64, 'x');
+    ASSERT_FALSE(modUsrSettings::SaveSettings(state));
+    EXPECT_EQ(LoadedFresh().SettingsPassword, std::string(64, 'x'));
+
+    state.settings.SettingsPassword = std::string(64, 'x') + "y";
+    ASSERT_FALSE(modUsrSettings::SaveSettings(state));
+    EXPECT_EQ(LoadedFresh().SettingsPassword, std::string(64, 'x'));
+
+    state.settings.SettingsPassword = "  pass word ";
+    state.settings.DataRoot = "     ";
+    ASSERT_FALSE(modUsrSettings::SaveSettings(state));
+    EXPECT_EQ(StoredRecord().substr(99, 14), "  pass word   ");
+    const UserSettings loaded = LoadedFresh();
+    EXPECT_EQ(loaded.SettingsPassword, "pass word");
+    EXPECT_EQ(loaded.DataRoot, "");
+}
+
+TEST_F(Settings, FileShowsNothingInClearAndDiffersFromSaveToSave) {
+    WriteBytes(modUsrSettings::FillerFilePath(state), RandomBytes(614400, 3));
+    state.settings = DefaultSettings(state.ProgramFolder);
+    state.settings.SettingsPassword = "SecretWord";
+    ASSERT_FALSE(modUsrSettings::SaveSettings(state));
+    const std::string first = Contents(File());
+    ASSERT_FALSE(modUsrSettings::SaveSettings(state));
+    const std::string second = Contents(File());
+
+    EXPECT_NE(first, second);
+    EXPECT_EQ(LoadedFresh(), state.settings);
+    for (const std::string& bytes : {first, second}) {
+        EXPECT_EQ(bytes.size(), 4095u);
+        EXPECT_EQ(bytes.find("SecretWord"), std::string::npos);
+        EXPECT_EQ(bytes.find("Kestranedata"), std::string::npos);
+        EXPECT_EQ(bytes.find(state.ProgramFolder), std::string::npos);
+    }
+}
+
+TEST_F(Settings, UnusedPositionsHoldBytesOfTheFillerLibrary) {
+    const std::string filler = RandomBytes(614400, 5);
+    WriteBytes(modUsrSettings::FillerFilePath(state), filler);
+    state.settings = DefaultSettings(state.ProgramFolder);
+    ASSERT_FALSE(modUsrSettings::SaveSettings(state));
+    const std::string record = StoredRecord();
+    const std::size_t at = filler.find(record.substr(0, 99));
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_GE(at, 1551u);
+    EXPECT_LE(at, 599999u);
+    EXPECT_EQ(record.substr(1179), filler.substr(at + 1179, 3839 - 1179));
+}
+
+TEST_F(Settings, SaveKeepsBytesAroundTheRecord) {
+    const std::string head = RandomBytes(256, 9);
+    WriteBytes(File(), head + std::string(3839, 'r') + "tail");
+    state.settings = DefaultSettings(state.ProgramFolder);
+    ASSERT_FALSE(modUsrSettings::SaveSettings(state));
+    const std::string bytes = Contents(File());
+    ASSERT_EQ(bytes.size(), 4099u);
+    EXPECT_EQ(bytes.substr(0, 256), head);
+    EXPECT_EQ(bytes.substr(4095), "tail");
+    EXPECT_EQ(LoadedFresh(), state.settings);
+}
+
+TEST_F(Settings, MissingShortOrCorruptFilesLoadWithoutDataFolder) {
+    state.settings = DefaultSettings(state.ProgramFolder);
+    EXPECT_EQ(modUsrSettings::LoadSettings(state).number, 53);
+    EXPECT_EQ(state.settings.DataRoot, "");
+    EXPECT_FALSE(fs::exists(File()));
+
+    state.settings = DefaultSettings(state.ProgramFolder);
+    WriteBytes(File(), std::string(4094, 'x'));
+    EXPECT_TRUE(modUsrSettings::LoadSettings(state));
+    EXPECT_EQ(state.settings.DataRoot, "");
+    EXPECT_EQ(Contents(File()), std::string(4094, 'x'));
+
+    WriteBytes(File(), RandomBytes(4095, 11));
+    EXPECT_FALSE(modUsrSettings::LoadSettings(state));
+    EXPECT_LE(state.settings.SettingsPassword.size(), 64u);
+    EXPECT_EQ(state.settings.ShowPassLogo.size(), 1u);
+    EXPECT_LE(state.settings.DataRoot.size(), 255u);
+}
+
+TEST_F(Settings, FailedSaveReportsAndKeepsTheOldFile) {
+    state.settings = DefaultSettings(state.ProgramFolder);
+    ASSERT_FALSE(modUsrSettings::SaveSettings(state));
+    const std::string old = Contents(File());
+
+    state.settings.SettingsPassword = "changed";
+    {
+        FileSizeLimit limit(1000);
+        EXPECT_TRUE(modUsrSettings::SaveSettings(state));
+    }
+    EXPECT_EQ(Contents(File()), old);
+    EXPECT_EQ(LoadedFresh().SettingsPassword, "KJW");
+
+    // A program folder whose _KSF is a plain file.
+    TempFolder other;
+    std::ofstream(other.path() / "_KSF") << "not a folder";
+    ProgramState elsewhere;
+    elsewhere.ProgramFolder = other.withSlash();
+    EXPECT_EQ(modUsrSettings::ResetSettings(elsewhere).number, 76);
+}

@@ -1,0 +1,193 @@
+#include "Platform.h"
+#include "UiTestSupport.h"
+#include "desk/frmMain.h"
+#include "startup/StartUpMain.h"
+#include "startup/UsrSettings.h"
+
+#include <QApplication>
+#include <QLabel>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+PlatformAnswers desktop(int heightPx, double twipsPerPixel = 15.0) {
+    PlatformAnswers a;
+    a.screenWidthPx = 1280;
+    a.screenHeightPx = heightPx;
+    a.twipsPerPixelX = a.twipsPerPixelY = twipsPerPixel;
+    return a;
+}
+
+PlatformAnswers windows7Themed() {
+    PlatformAnswers a = desktop(1024);
+    a.system = {true, 6, 1, true, true};
+    return a;
+}
+
+class StartUpTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        Platform::ClearAnswers();
+        if (started.mainWindow) {
+            state.RestartPending = true; // close without the question
+            started.mainWindow->close();
+        }
+        QApplication::processEvents();
+    }
+
+    StartUp::StartResult start(bool otherCopyRuns = false) {
+        StartUp::StartOptions o;
+        o.programFolder = folder.path();
+        o.claimInstance = [otherCopyRuns] { return !otherCopyRuns; };
+        o.step = [this](const char* s) {
+            steps.emplace_back(s);
+            if (std::string(s) == "pause")
+                onPause();
+        };
+        started = StartUp::Main(state, o);
+        return started;
+    }
+
+    std::function<void()> onPause = [] {};
+    TestProgramFolder folder;
+    ProgramState state;
+    RecordingResponder boxes;
+    std::vector<std::string> steps;
+    StartUp::StartResult started;
+};
+
+QWidget* visibleTopLevel(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String(name) && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+TEST_F(StartUpTest, SecondCopyIsRefusedAfterTheManifestIsWritten) {
+    Platform::SetAnswers(windows7Themed());
+    const auto result = start(/*otherCopyRuns=*/true);
+
+    EXPECT_NE(result.exitCode, 0);
+    EXPECT_EQ(result.mainWindow, nullptr);
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "Kestrane Software is ALREADY RUNNING on this Machine    ");
+    EXPECT_EQ(boxes.calls()[0].title, "Kestrane Start up");
+    EXPECT_EQ(boxes.calls()[0].style, 48);
+    EXPECT_TRUE(fs::exists(folder.path() + "Kestrane.exe.manifest"));
+    EXPECT_FALSE(fs::exists(modUsrSettings::SettingsFilePath(state))) << "nothing is written on a refusal";
+    EXPECT_TRUE(state.IsXPOrLater);
+    EXPECT_EQ(state.WindowsVersion, 6);
+}
+
+TEST_F(StartUpTest, OnLinuxNoManifestIsWritten) {
+    Platform::SetAnswers(desktop(1024));
+    start(/*otherCopyRuns=*/true);
+    EXPECT_FALSE(state.IsXPOrLater);
+    EXPECT_FALSE(fs::exists(folder.path() + "Kestrane.exe.manifest"));
+}
+
+TEST_F(StartUpTest, StaleManifestIsRemovedWhenVisualStylesAreOff) {
+    PlatformAnswers a = windows7Themed();
+    a.system.ThemeActive = false;
+    Platform::SetAnswers(a);
+    { std::ofstream(folder.path() + "Kestrane.exe.manifest") << "old"; }
+    start();
+    EXPECT_FALSE(fs::exists(folder.path() + "Kestrane.exe.manifest"));
+}
+
+TEST(StartUpScreen, HeightIsMeasuredAtFifteenTwipsPerPixel) {
+    EXPECT_EQ(StartUp::ScreenHeightForCheck(768, 15.0), 768);
+    EXPECT_EQ(StartUp::ScreenHeightForCheck(767, 15.0), 767);
+    EXPECT_EQ(StartUp::ScreenHeightForCheck(768, 12.0), 614);
+}
+
+TEST_F(StartUpTest, SmallScreenIsRefused) {
+    Platform::SetAnswers(desktop(767));
+    const auto result = start();
+    EXPECT_NE(result.exitCode, 0);
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "Kestrane CANNOT RUN because it needs a higher Screen Resolution");
+    EXPECT_EQ(boxes.calls()[0].title, "Kestrane Start up");
+    EXPECT_EQ(boxes.calls()[0].style, 48);
+    EXPECT_FALSE(fs::exists(modUsrSettings::SettingsFilePath(state)));
+}
+
+TEST_F(StartUpTest, HighDensityScreenOf768PixelsIsRefused) {
+    Platform::SetAnswers(desktop(768, 12.0));
+    EXPECT_NE(start().exitCode, 0);
+}
+
+TEST_F(StartUpTest, FirstStartRestoresDefaultsAndShowsItOnTheSplash) {
+    Platform::SetAnswers(desktop(768));
+    bool splashShownWhileLoading = false;
+    bool defaultsNoticeShown = false;
+    onPause = [&] {
+        if (QWidget* splash = visibleTopLevel("frmSplash")) {
+            splashShownWhileLoading = true;
+            defaultsNoticeShown = splash->findChild<QLabel*>("laDefsa")->isVisible();
+        }
+    };
+    const auto result = start();
+
+    ASSERT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(boxes.calls().empty());
+    EXPECT_TRUE(state.SettingsReset);
+    EXPECT_TRUE(splashShownWhileLoading);
+    EXPECT_TRUE(defaultsNoticeShown);
+    EXPECT_EQ(fs::file_size(modUsrSettings::SettingsFilePath(state)), 4095u);
+    EXPECT_EQ(state.settings.DataRoot, folder.path() + "Kestranedata");
+    EXPECT_EQ(state.SiteName, "My Company");
+    ASSERT_NE(result.mainWindow, nullptr);
+    EXPECT_TRUE(result.mainWindow->isVisible());
+    EXPECT_EQ(result.mainWindow->windowTitle(), "Brantholm Solutions Kestrane");
+    QApplication::processEvents();
+    EXPECT_EQ(visibleTopLevel("frmSplash"), nullptr) << "the splash is gone once the main window shows";
+
+    const std::vector<std::string> expected{"program folder", "windows version", "single instance", "screen",
+                                            "start values",   "load settings",   "reset settings",  "splash",
+                                            "main window load", "pause",         "main window show"};
+    EXPECT_EQ(steps, expected);
+}
+
+TEST_F(StartUpTest, LaterStartLoadsTheSavedSettings) {
+    Platform::SetAnswers(desktop(1024));
+    {
+        ProgramState first = folder.makeState();
+        first.settings.SettingsPassword = "open sesame";
+        ASSERT_FALSE(modUsrSettings::SaveSettings(first));
+    }
+    bool defaultsNoticeShown = true;
+    onPause = [&] {
+        if (QWidget* splash = visibleTopLevel("frmSplash"))
+            defaultsNoticeShown = !splash->findChild<QLabel*>("laDefsa")->isHidden();
+    };
+    ASSERT_EQ(start().exitCode, 0);
+    EXPECT_FALSE(state.SettingsReset);
+    EXPECT_FALSE(defaultsNoticeShown);
+    EXPECT_EQ(state.settings.SettingsPassword, "open sesame");
+    EXPECT_TRUE(std::find(steps.begin(), steps.end(), "reset settings") == steps.end());
+}
+
+TEST_F(StartUpTest, ProgramFolderGetsOneTrailingSeparator) {
+    Platform::SetAnswers(desktop(1024));
+    StartUp::StartOptions o;
+    o.programFolder = "/";
+    o.claimInstance = [] { return false; };
+    StartUp::Main(state, o);
+    EXPECT_EQ(state.ProgramFolder, "/");
+
+    o.programFolder = folder.path().substr(0, folder.path().size() - 1);
+    StartUp::Main(state, o);
+    EXPECT_EQ(state.ProgramFolder, folder.path());
+}

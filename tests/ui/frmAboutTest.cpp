@@ -1,0 +1,150 @@
+#include "Shell.h"
+#include "UiTestSupport.h"
+#include "admin/frmMPass.h"
+#include "desk/frmMain.h"
+#include "startup/frmAbout.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class AboutTest : public ::testing::Test {
+protected:
+    TestProgramFolder folder;
+    ProgramState state = folder.makeState();
+    RecordingResponder boxes;
+};
+
+void clickConfig(frmAbout& about) { about.findChild<QPushButton*>("cmdConfig")->click(); }
+
+} // namespace
+
+TEST_F(AboutTest, ShowsTheVersion) {
+    frmAbout about(state);
+    EXPECT_EQ(about.windowTitle(), "Brantholm Solutions Kestrane");
+    EXPECT_EQ(about.findChild<QLabel*>("laFileVer")->text(), "2.05");
+    EXPECT_EQ(about.findChild<QLabel*>("laBuildno")->text(), "0544");
+    EXPECT_EQ(about.findChild<QLabel*>("VerLa")->text(), "V2.05.0544 ");
+    EXPECT_EQ(about.findChild<QPushButton*>("cmdAboutOK")->text(), "Ok");
+    EXPECT_EQ(about.findChild<QPushButton*>("cmdConfig")->text(), "Config...");
+}
+
+TEST_F(AboutTest, F1OpensTheIndexPage) {
+    QString opened;
+    StartUp::SetShellOpener([&](const QString& path, const QString&) {
+        opened = path;
+        return true;
+    });
+    frmAbout about(state);
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(&about, &f1);
+    StartUp::SetShellOpener(nullptr);
+    EXPECT_EQ(state.HelpTopic, 90);
+    EXPECT_EQ(opened, QString::fromStdString(folder.path() + "KestraneDocs/index.html"));
+}
+
+TEST_F(AboutTest, GivenPasswordIsKeptWhenPreserved) {
+    state.settings.PreservePassword = "1";
+    state.SettingsPasswordGiven = true;
+    frmAbout about(state);
+    about.show();
+    bool passwordAsked = false;
+    OnNextModal([&](QWidget* w) {
+        passwordAsked = true;
+        w->close();
+    });
+    clickConfig(about);
+    EXPECT_FALSE(passwordAsked);
+    EXPECT_EQ(about.SettingsWindowVisits(), 1);
+    EXPECT_FALSE(about.isVisible()) << "the about window closes after the settings";
+}
+
+TEST_F(AboutTest, CancelledPasswordKeepsTheAboutWindowOpen) {
+    state.settings.PreservePassword = "0";
+    state.SettingsPasswordGiven = true; // not preserved: asked again
+    frmAbout about(state);
+    about.show();
+    QString asked;
+    OnNextModal([&](QWidget* w) {
+        asked = w->objectName();
+        w->close();
+    });
+    clickConfig(about);
+    EXPECT_EQ(asked, "frmMPass");
+    EXPECT_EQ(state.SettingsPasswordMode, 2);
+    EXPECT_TRUE(state.SettingsGateFailed);
+    EXPECT_EQ(about.SettingsWindowVisits(), 0);
+    EXPECT_TRUE(about.isVisible());
+}
+
+TEST_F(AboutTest, RightPasswordOpensTheSettingsOnce) {
+    state.settings.SettingsPassword = "KJW";
+    frmAbout about(state);
+    about.show();
+    OnNextModal([](QWidget* w) {
+        auto* pass = static_cast<frmMPass*>(w);
+        pass->findChild<QLineEdit*>("MPassWordTb")->setText("KJW");
+        pass->SubmitPassword();
+    });
+    clickConfig(about);
+    EXPECT_FALSE(state.SettingsGateFailed);
+    EXPECT_TRUE(state.SettingsPasswordGiven);
+    EXPECT_EQ(about.SettingsWindowVisits(), 1);
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST_F(AboutTest, NoPasswordYetAsksToSetOne) {
+    state.settings.SettingsPassword = "   ";
+    frmAbout about(state);
+    about.show();
+    OnNextModal([](QWidget* w) { w->close(); });
+    clickConfig(about);
+    EXPECT_EQ(state.SettingsPasswordMode, 1);
+}
+
+TEST_F(AboutTest, MainWindowLogoOpensAbout) {
+    frmMain main(state);
+    main.show();
+    main.qxlogoIM_MouseMove();
+    EXPECT_TRUE(main.LogoHover());
+    main.Form_MouseMove();
+    EXPECT_FALSE(main.LogoHover());
+
+    QString opened;
+    OnNextModal([&](QWidget* w) {
+        opened = w->objectName();
+        w->close();
+    });
+    main.qxlogoIM_MouseMove();
+    main.qxlogoIM_Click();
+    EXPECT_EQ(opened, "frmAbout");
+    EXPECT_FALSE(main.LogoHover());
+}
+
+TEST_F(AboutTest, ClosingTheMainWindowAsksFirst) {
+    frmMain main(state);
+    main.show();
+    boxes.queue(vb::vbCancel);
+    main.close();
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "This will close your current session of Kestrane");
+    EXPECT_EQ(boxes.calls()[0].title, "Kestrane");
+    EXPECT_EQ(boxes.calls()[0].style, vb::vbOKCancel | vb::vbInformation);
+    EXPECT_TRUE(main.isVisible());
+
+    main.close(); // answered OK
+    EXPECT_FALSE(main.isVisible());
+
+    main.show();
+    boxes.clear();
+    state.RestartPending = true;
+    main.close();
+    EXPECT_TRUE(boxes.calls().empty()) << "a pending restart closes without asking";
+    EXPECT_FALSE(main.isVisible());
+}
