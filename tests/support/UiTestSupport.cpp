@@ -47,15 +47,16 @@ ProgramState TestProgramFolder::makeState() const {
 #include <QApplication>
 #include <QTimer>
 
-void OnNextModal(std::function<void(QWidget*)> action) {
-    auto* timer = new QTimer;
+std::unique_ptr<QTimer> OnNextModal(std::function<void(QWidget*)> action) {
+    auto timer = std::make_unique<QTimer>();
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, action]() {
+    QTimer* t = timer.get();
+    QObject::connect(t, &QTimer::timeout, [t, action]() {
         if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
+            t->stop();
             action(modal);
         }
     });
-    timer->start();
+    t->start();
+    return timer;
 }

@@ -44,8 +44,12 @@ template <typename T> T* findChildNamed(QWidget* parent, const char* name) {
     return parent->findChild<T*>(QString::fromLatin1(name));
 }
 
+#include <QTimer>
+
 #include <functional>
+#include <memory>
 
 // Runs `action` on the next modal window that opens (a dialog's exec() blocks
-// the test), polling until one is up.
-void OnNextModal(std::function<void(QWidget*)> action);
+// the test), polling until one is up. The watch ends when the returned handle
+// goes, so a window that never opens leaves nothing behind for later tests.
+[[nodiscard]] std::unique_ptr<QTimer> OnNextModal(std::function<void(QWidget*)> action);

@@ -55,7 +55,7 @@ TEST_F(AboutTest, GivenPasswordIsKeptWhenPreserved) {
     frmAbout about(state);
     about.show();
     bool passwordAsked = false;
-    OnNextModal([&](QWidget* w) {
+    auto watch = OnNextModal([&](QWidget* w) {
         passwordAsked = true;
         w->close();
     });
@@ -71,7 +71,7 @@ TEST_F(AboutTest, CancelledPasswordKeepsTheAboutWindowOpen) {
     frmAbout about(state);
     about.show();
     QString asked;
-    OnNextModal([&](QWidget* w) {
+    auto watch = OnNextModal([&](QWidget* w) {
         asked = w->objectName();
         w->close();
     });
@@ -87,7 +87,7 @@ TEST_F(AboutTest, RightPasswordOpensTheSettingsOnce) {
     state.settings.SettingsPassword = "KJW";
     frmAbout about(state);
     about.show();
-    OnNextModal([](QWidget* w) {
+    auto watch = OnNextModal([](QWidget* w) {
         auto* pass = static_cast<frmMPass*>(w);
         pass->findChild<QLineEdit*>("MPassWordTb")->setText("KJW");
         pass->SubmitPassword();
@@ -103,7 +103,7 @@ TEST_F(AboutTest, NoPasswordYetAsksToSetOne) {
     state.settings.SettingsPassword = "   ";
     frmAbout about(state);
     about.show();
-    OnNextModal([](QWidget* w) { w->close(); });
+    auto watch = OnNextModal([](QWidget* w) { w->close(); });
     clickConfig(about);
     EXPECT_EQ(state.SettingsPasswordMode, 1);
 }
@@ -117,7 +117,7 @@ TEST_F(AboutTest, MainWindowLogoOpensAbout) {
     EXPECT_FALSE(main.LogoHover());
 
     QString opened;
-    OnNextModal([&](QWidget* w) {
+    auto watch = OnNextModal([&](QWidget* w) {
         opened = w->objectName();
         w->close();
     });

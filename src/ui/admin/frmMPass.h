@@ -1,0 +1,77 @@
+#pragma once
+
+#include "ProgramState.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+
+class QColor;
+class QLabel;
+class QLineEdit;
+
+// The password window in front of the settings: sets the first password,
+// asks for it on later visits and changes it. The caller sets
+// SettingsPasswordMode (1 set, 2 enter) before exec() and afterwards reads
+// SettingsGateFailed.
+class frmMPass : public QDialog {
+  public:
+    explicit frmMPass(ProgramState& state, QWidget* parent = nullptr);
+
+    void Form_Activate();
+    void CancelPassword();
+    void PromptExistingPassword();
+    void ShowPasswordMode();
+    void SubmitPassword();
+    // Sets keyAscii to 0 when the key is swallowed.
+    void MPassWordTb_KeyPress(int& keyAscii);
+    void MPWLa_MouseDown(int i);
+    void MPWLa_MouseMove(int i);
+    // yTwips: the height of the release relative to the top of the label.
+    void MPWLa_MouseUp(int i, int yTwips);
+    void ResetButtonFaces();
+
+    // 10 all faces normal, 0..2 that one hovered, 100..102 that one pressed.
+    int ButtonFace() const { return buttonFace_; }
+    bool VerifyOld() const { return verifyOld_; }
+
+  protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void done(int r) override;
+
+  private:
+    void buildFaces();
+    void buildControls();
+    void centreWindow();
+    void setInstruction(const QString& text, const QColor& colour);
+    void setEntryReady();
+    bool flashInstruction(const QString& text, const QColor& colour, const std::function<void()>& beforeHold = {});
+    void tell(const QString& text);
+    void checkEditedText(const QString& text);
+    std::string trimmedEntry() const;
+    bool saveNewPassword(const std::string& password);
+
+    ProgramState& state_;
+    int buttonFace_ = 0;
+    bool verifyOld_ = false;
+
+    QLineEdit* MPassWordTb = nullptr;
+    QLabel* MPassInstructLa = nullptr;
+    QLabel* MPWLa[3] = {};
+    QLabel* Image2[3] = {};
+    QLabel* SetMPS_N = nullptr;
+    QLabel* SetMPS_O = nullptr;
+    QLabel* SetMPS_X = nullptr;
+    QLabel* PWBGnd = nullptr;
+    QLabel* PwBuBar = nullptr;
+    QLabel* Image1 = nullptr;
+
+    bool unloaded_ = false;           // the window was closed; late steps must not touch the gate
+    bool leftForOtherWindow_ = false; // deactivated in favour of another window of this program
+    int ownBoxes_ = 0;                // message boxes of this window that are open
+};

@@ -1,0 +1,317 @@
+#include "admin/frmMPass.h"
+#include "UiTestSupport.h"
+#include "startup/UsrSettings.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+
+namespace {
+
+const QString TooShort = "Passwords of less than 3 characters are not Permitted   ";
+const QString Mismatch = "Your Password Confirmation doesn't Match - Enter Again  ";
+const QString ControlChars = "CONTROL Characters are not permitted in setting Password     ";
+const QString ExtendedChars = "Options Currently set Prohibit EXTENDED Characters in Passwords    ";
+
+const QColor DarkBlue(0, 0, 192);
+const QColor Red(255, 0, 0);
+const QColor Green(0, 128, 0);
+
+class MPassTest : public ::testing::Test {
+  protected:
+    TestProgramFolder folder;
+    ProgramState state = folder.makeState();
+    RecordingResponder boxes;
+    std::unique_ptr<frmMPass> w;
+
+    void open(int mode) {
+        state.SettingsPasswordMode = mode;
+        w = std::make_unique<frmMPass>(state);
+        w->show();
+        QApplication::processEvents();
+    }
+    QLineEdit* entry() { return findChildNamed<QLineEdit>(w.get(), "MPassWordTb"); }
+    QLabel* instruction() { return findChildNamed<QLabel>(w.get(), "MPassInstructLa"); }
+    QLabel* button(int i) { return w->findChild<QLabel*>(QStringLiteral("MPWLa_%1").arg(i)); }
+    QImage face(int i) { return w->findChild<QLabel*>(QStringLiteral("Image2_%1").arg(i))->pixmap().toImage(); }
+    QImage picture(const char* name) { return findChildNamed<QLabel>(w.get(), name)->pixmap().toImage(); }
+    QColor instructionColour() { return instruction()->palette().color(QPalette::WindowText); }
+
+    void key(int code, const QString& text) {
+        QKeyEvent e(QEvent::KeyPress, code, Qt::NoModifier, text);
+        QApplication::sendEvent(entry(), &e);
+    }
+    void type(const QString& s) {
+        for (const QChar c : s)
+            key(c.unicode() < 128 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown), QString(c));
+    }
+    void submit(const QString& s) {
+        type(s);
+        key(Qt::Key_Return, "\r");
+    }
+    // What the instruction line shows while the next flash is running.
+    std::pair<QString, QColor> duringFlash(const QString& entryText) {
+        std::pair<QString, QColor> seen;
+        QTimer::singleShot(0, [&] { seen = {instruction()->text(), instructionColour()}; });
+        submit(entryText);
+        return seen;
+    }
+    std::string savedPassword() {
+        ProgramState loaded = folder.makeState();
+        EXPECT_FALSE(modUsrSettings::LoadSettings(loaded));
+        return loaded.settings.SettingsPassword;
+    }
+};
+
+} // namespace
+
+TEST_F(MPassTest, SetModeRefusesShortPasswordsAndTrimsBlanks) {
+    state.SettingsGateFailed = true;
+    open(1);
+    EXPECT_EQ(w->windowTitle(), "Kestrane Admin [ Password ] Required");
+    EXPECT_FALSE(state.SettingsGateFailed) << "cleared when the mode is shown";
+    EXPECT_EQ(instruction()->text(), "Set a Password or Phrase");
+    EXPECT_EQ(button(2)->text(), "SET");
+    EXPECT_EQ(button(1)->text(), "Cancel");
+    EXPECT_FALSE(button(0)->isEnabled());
+
+    submit("  ab  ");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, TooShort);
+    EXPECT_EQ(boxes.calls()[0].title, "Kestrane");
+    EXPECT_EQ(boxes.calls()[0].style, vb::vbExclamation);
+    EXPECT_EQ(state.SettingsPasswordMode, 1);
+    EXPECT_TRUE(entry()->text().isEmpty());
+
+    submit("  abc  ");
+    EXPECT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(state.NewPassword1, "abc");
+    EXPECT_EQ(state.SettingsPasswordMode, 3);
+    EXPECT_EQ(instruction()->text(), "Confirm Password");
+    EXPECT_EQ(button(0)->text(), "Confirm");
+    EXPECT_FALSE(button(0)->isEnabled());
+    EXPECT_TRUE(entry()->text().isEmpty());
+}
+
+TEST_F(MPassTest, ConfirmationDifferingInCaseStartsAgain) {
+    open(1);
+    submit("Secret");
+    submit("secret");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, Mismatch);
+    EXPECT_EQ(state.SettingsPasswordMode, 1);
+    EXPECT_EQ(instruction()->text(), "Set a Password or Phrase");
+    EXPECT_EQ(button(2)->text(), "SET");
+    EXPECT_TRUE(entry()->text().isEmpty());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(state.settings.SettingsPassword, "KJW");
+    EXPECT_FALSE(std::ifstream(modUsrSettings::SettingsFilePath(state)).good()) << "nothing written";
+}
+
+TEST_F(MPassTest, ConfirmedPasswordIsSavedAndOpensTheGate) {
+    open(1);
+    submit(" Open Sesame ");
+    const auto seen = duringFlash("Open Sesame");
+    EXPECT_EQ(seen.first, "New Password Set Ok");
+    EXPECT_EQ(seen.second, Green);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(boxes.calls().empty());
+    EXPECT_FALSE(state.SettingsGateFailed);
+    EXPECT_TRUE(state.SettingsPasswordGiven);
+    EXPECT_EQ(state.SettingsPasswordMode, 2);
+    EXPECT_EQ(state.settings.SettingsPassword, "Open Sesame");
+    EXPECT_EQ(savedPassword(), "Open Sesame");
+}
+
+TEST_F(MPassTest, FailedSaveKeepsTheOldPasswordAndTheGateShut) {
+    const std::string blocker = folder.path() + "not-a-folder";
+    std::ofstream(blocker) << "x";
+    state.ProgramFolder = blocker + "/";
+    open(1);
+    submit("newpass");
+    submit("newpass");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].title, "Kestrane");
+    EXPECT_TRUE(boxes.calls()[0].text.contains("could not be saved"));
+    EXPECT_NE(instruction()->text(), "New Password Set Ok");
+    EXPECT_EQ(state.settings.SettingsPassword, "KJW");
+    EXPECT_FALSE(state.SettingsPasswordGiven);
+    EXPECT_TRUE(state.SettingsGateFailed);
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST_F(MPassTest, EnterModeComparesTrimmedAndExactly) {
+    state.settings.SettingsPassword = "  pass word ";
+    open(2);
+    EXPECT_EQ(instruction()->text(), "Enter Password");
+    EXPECT_EQ(instructionColour(), DarkBlue);
+    EXPECT_EQ(button(2)->text(), "Enter");
+    EXPECT_TRUE(button(0)->isEnabled());
+
+    const auto wrong = duringFlash("pass Word");
+    EXPECT_EQ(wrong.first, "Incorrect Password");
+    EXPECT_EQ(wrong.second, Red);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(instruction()->text(), "Enter Password");
+    EXPECT_EQ(instructionColour(), DarkBlue);
+    EXPECT_TRUE(entry()->text().isEmpty());
+    EXPECT_FALSE(state.SettingsPasswordGiven);
+
+    const auto right = duringFlash("   pass word");
+    EXPECT_EQ(right.first, "Password Accepted");
+    EXPECT_EQ(right.second, Green);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(state.SettingsPasswordGiven);
+    EXPECT_FALSE(state.SettingsGateFailed);
+    EXPECT_TRUE(boxes.calls().empty());
+}
+
+TEST_F(MPassTest, ChangeAsksTheOldPasswordUntilItIsRight) {
+    state.settings.SettingsPassword = "oldpass";
+    open(2);
+    w->MPWLa_MouseUp(0, 100);
+    EXPECT_TRUE(w->VerifyOld());
+    EXPECT_EQ(instruction()->text(), "Enter Existing Password");
+    EXPECT_EQ(button(2)->text(), "Enter");
+    EXPECT_FALSE(button(0)->isEnabled());
+
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        submit("oldPass");
+        EXPECT_TRUE(w->VerifyOld());
+        EXPECT_EQ(instruction()->text(), "Enter Existing Password");
+        EXPECT_TRUE(entry()->text().isEmpty());
+        EXPECT_TRUE(w->isVisible());
+    }
+
+    submit("oldpass");
+    EXPECT_FALSE(w->VerifyOld());
+    EXPECT_EQ(instruction()->text(), "Enter a New Password");
+    EXPECT_EQ(instructionColour(), DarkBlue);
+    EXPECT_EQ(button(2)->text(), "SET");
+    EXPECT_EQ(state.SettingsPasswordMode, 1);
+
+    submit("newpass");
+    submit("newpass");
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_FALSE(state.SettingsGateFailed);
+    EXPECT_EQ(savedPassword(), "newpass");
+}
+
+TEST_F(MPassTest, CharacterRules) {
+    open(1);
+    type("ab");
+    key(Qt::Key_unknown, QString(QChar(0xE9)));
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, ExtendedChars);
+    EXPECT_TRUE(entry()->text().isEmpty());
+
+    type("ab");
+    key(Qt::Key_unknown, QString(QChar(0x20AC))); // beyond Latin-1 counts as extended
+    ASSERT_EQ(boxes.calls().size(), 2u);
+    EXPECT_EQ(boxes.calls()[1].text, ExtendedChars);
+
+    type("ab");
+    key(Qt::Key_A, "\x01");
+    ASSERT_EQ(boxes.calls().size(), 3u);
+    EXPECT_EQ(boxes.calls()[2].text, ControlChars);
+    EXPECT_TRUE(entry()->text().isEmpty());
+
+    type("abc");
+    key(Qt::Key_Backspace, "\b");
+    EXPECT_EQ(entry()->text(), "ab");
+
+    QApplication::clipboard()->setText(QString("x") + QChar(0xE9));
+    entry()->paste();
+    ASSERT_EQ(boxes.calls().size(), 4u);
+    EXPECT_EQ(boxes.calls()[3].text, ExtendedChars);
+    EXPECT_TRUE(entry()->text().isEmpty());
+
+    state.settings.AllowExtPasswordChars = "1";
+    type("ab");
+    key(Qt::Key_unknown, QString(QChar(0xE9)));
+    entry()->paste();
+    EXPECT_EQ(entry()->text(), QString("ab") + QChar(0xE9) + "x" + QChar(0xE9));
+    key(Qt::Key_A, "\x01");
+    ASSERT_EQ(boxes.calls().size(), 5u);
+    EXPECT_EQ(boxes.calls()[4].text, ControlChars);
+}
+
+TEST_F(MPassTest, LeavingWithoutSuccessKeepsTheGateShut) {
+    open(2);
+    type("KJW");
+    key(Qt::Key_Escape, "\x1b");
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(entry()->text().isEmpty());
+    EXPECT_TRUE(state.SettingsGateFailed);
+
+    open(2);
+    w->MPWLa_MouseUp(1, -90);
+    w->MPWLa_MouseUp(1, 300);
+    EXPECT_TRUE(w->isVisible()) << "released too far from the button";
+    EXPECT_FALSE(state.SettingsGateFailed);
+    w->MPWLa_MouseUp(1, -75);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(state.SettingsGateFailed);
+
+    open(2);
+    w->close();
+    EXPECT_TRUE(state.SettingsGateFailed);
+
+    // Leaving while a wrong password is still flashing must not reopen the gate.
+    open(2);
+    QTimer::singleShot(0, [this] { w->CancelPassword(); });
+    submit("wrong");
+    EXPECT_TRUE(state.SettingsGateFailed);
+    EXPECT_FALSE(state.SettingsPasswordGiven);
+}
+
+TEST_F(MPassTest, ButtonFacesFollowTheMouse) {
+    open(2);
+    const QImage normal = picture("SetMPS_N"), hovered = picture("SetMPS_O"), pressed = picture("SetMPS_X");
+    ASSERT_NE(normal, hovered);
+    ASSERT_NE(normal, pressed);
+    EXPECT_EQ(w->ButtonFace(), 0);
+
+    w->MPWLa_MouseMove(1);
+    EXPECT_EQ(w->ButtonFace(), 1);
+    EXPECT_EQ(face(1), hovered);
+    EXPECT_EQ(face(0), normal);
+
+    w->MPWLa_MouseDown(1);
+    EXPECT_EQ(w->ButtonFace(), 101);
+    EXPECT_EQ(face(1), pressed);
+    w->MPWLa_MouseMove(2); // held pressed: no hovering elsewhere
+    EXPECT_EQ(w->ButtonFace(), 101);
+
+    w->MPWLa_MouseUp(1, 400);
+    EXPECT_EQ(w->ButtonFace(), 10);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(face(i), normal);
+    EXPECT_TRUE(w->isVisible());
+
+    // Real mouse events: heights arrive in pixels, 15 twips each.
+    const auto mouse = [](QWidget* target, QEvent::Type type, int y) {
+        const QPointF pos(5, y);
+        QMouseEvent e(type, pos, target->mapToGlobal(pos), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &e);
+    };
+    mouse(button(2), QEvent::MouseButtonPress, 5);
+    EXPECT_EQ(w->ButtonFace(), 102);
+    mouse(findChildNamed<QLabel>(w.get(), "PwBuBar"), QEvent::MouseMove, 5);
+    EXPECT_EQ(w->ButtonFace(), 10);
+    mouse(button(1), QEvent::MouseButtonRelease, 20); // 300 twips
+    EXPECT_TRUE(w->isVisible());
+    mouse(button(1), QEvent::MouseButtonRelease, 19); // 285 twips
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(state.SettingsGateFailed);
+}
