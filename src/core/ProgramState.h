@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desk/CurrentRecord.h"
 #include "startup/UserSettings.h"
 
 #include <string>
@@ -26,6 +27,12 @@ struct ProgramState {
     bool SettingsGateFailed = false;
     std::string NewPassword1;
     std::string NewPassword2;
+
+    // The booking being edited, its saved copy and what changed since
+    BookingFields CurrentRecord;
+    BookingFields RecordSnapshot;
+    bool RecordChanged = false;
+    bool BookingsChanged = false;
 
     // Hand-off flags between windows
     bool PassChanged = false;

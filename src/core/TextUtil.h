@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,23 @@ inline std::string RTrim(std::string_view s) {
 inline std::string LTrim(std::string_view s) {
     const auto b = s.find_first_not_of(' ');
     return b == std::string_view::npos ? std::string() : std::string(s.substr(b));
+}
+
+// The forgiving number value of typed text: leading blanks skipped, then the
+// leading digits ("7th" gives 7, "2012abc" 2012); 0 when there are none.
+// Absurdly long digit runs saturate instead of overflowing.
+inline long Val(std::string_view s) {
+    std::size_t i = 0;
+    while (i < s.size() && s[i] == ' ')
+        ++i;
+    long value = 0;
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+        const int digit = s[i] - '0';
+        if (value > (LONG_MAX - digit) / 10)
+            return LONG_MAX;
+        value = value * 10 + digit;
+    }
+    return value;
 }
 
 } // namespace Text

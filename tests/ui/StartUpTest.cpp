@@ -141,7 +141,7 @@ TEST_F(StartUpTest, FirstStartRestoresDefaultsAndShowsItOnTheSplash) {
     const auto result = start();
 
     ASSERT_EQ(result.exitCode, 0);
-    EXPECT_TRUE(boxes.calls().empty());
+    EXPECT_TRUE(boxes.calls().empty()) << boxes.calls()[0].text.toStdString();
     EXPECT_TRUE(state.SettingsReset);
     EXPECT_TRUE(splashShownWhileLoading);
     EXPECT_TRUE(defaultsNoticeShown);

@@ -1,0 +1,103 @@
+#include "desk/BookingRecord.h"
+
+#include "TextUtil.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string_view TrimView(std::string_view s) {
+    const auto b = s.find_first_not_of(' ');
+    if (b == std::string_view::npos)
+        return {};
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+void PutColumn(std::string& buffer, std::size_t column, std::size_t width, std::string_view value) {
+    value = value.substr(0, width);
+    std::copy(value.begin(), value.end(), buffer.begin() + static_cast<std::ptrdiff_t>(column - 1));
+}
+
+bool IsStoredLineBreakAt(std::string_view text, std::size_t i) {
+    return i + 4 <= text.size() && text[i] == '<' && text[i + 1] == '$' && (text[i + 2] == 'c' || text[i + 2] == 'C') &&
+           text[i + 3] == '>';
+}
+
+} // namespace
+
+std::string EncodeLineBreaks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            out += StoredLineBreak;
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string DecodeLineBreaks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsStoredLineBreakAt(text, i)) {
+            out += "\r\n";
+            i += 3;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string BuildBookingLine(BookingFields& rec, const TimeCellTexts& timeCellTexts) {
+    rec.PrescriptionNotes = EncodeLineBreaks(rec.PrescriptionNotes);
+
+    std::string buffer(1500, ' ');
+    for (const BookingColumn& c : BookingColumns)
+        PutColumn(buffer, c.column, c.width, rec.Field(c.field));
+    for (int day = 1; day <= BookingFields::DayCount; ++day) {
+        const std::string_view time = TrimView(timeCellTexts[static_cast<std::size_t>(day - 1)]);
+        if (time.empty())
+            continue;
+        const std::string slot = std::string(time.substr(0, 2)) +
+                                 std::string(time.substr(time.size() - std::min<std::size_t>(2, time.size())));
+        PutColumn(buffer, DaySlotColumn(day), DaySlotWidth, slot);
+    }
+    std::replace_if(
+        buffer.begin(), buffer.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
+
+    std::string line = Text::Trim(buffer);
+    line.resize(BookingLineLength, ' ');
+    return line;
+}
+
+void ParseBookingLine(std::string_view line, BookingFields& out) {
+    for (const BookingColumn& c : BookingColumns) {
+        out.Field(c.field) = c.field == BookingFields::iRegNo ? std::string(ColumnText(line, c.column, c.width))
+                                                              : TrimmedColumn(line, c.column, c.width);
+    }
+    out.PassPeriod = TrimmedColumn(line, 958, 1) + TrimmedColumn(line, 959, 1);
+    for (int day = 1; day <= BookingFields::DayCount; ++day)
+        out.DayTimes[static_cast<std::size_t>(day - 1)] = TrimmedColumn(line, DaySlotColumn(day), DaySlotWidth);
+    out.ArrivalTime = TrimmedColumn(line, ArrivalTimeColumn, StatusTimeWidth);
+    out.DepartureTime = TrimmedColumn(line, DepartureTimeColumn, StatusTimeWidth);
+    out.PrescriptionNotes = DecodeLineBreaks(out.PrescriptionNotes);
+}
+
+std::string LineKey(std::string_view line) {
+    return TrimmedColumn(line, 1, 12);
+}
+
+std::string_view ColumnText(std::string_view line, std::size_t column, std::size_t width) {
+    if (column == 0 || column > line.size())
+        return {};
+    return line.substr(column - 1, width);
+}
+
+std::string TrimmedColumn(std::string_view line, std::size_t column, std::size_t width) {
+    return std::string(TrimView(ColumnText(line, column, width)));
+}

@@ -1,0 +1,23 @@
+#include "passes/PhotoFile.h"
+
+namespace {
+std::string safePart(std::string s) {
+    for (char& c : s)
+        if (c == '/' || c == '\\' || c == '\0')
+            c = '_';
+    return s;
+}
+} // namespace
+
+std::string PhotoFile::PhotoMonthFolder(const std::string& dataRoot, const std::string& regNo) {
+    std::string month = safePart(regNo.substr(0, 4));
+    if (month.empty() || month == "." || month == "..")
+        month = "_";
+    return dataRoot + "/photo/" + month + "/";
+}
+
+std::string PhotoFile::PhotoFilePath(const std::string& dataRoot, const std::string& regNo,
+                                     const std::string& firstName, const std::string& lastName) {
+    return PhotoMonthFolder(dataRoot, regNo) + safePart(regNo) + "_" + safePart(firstName) + "_" + safePart(lastName) +
+           ".bmp";
+}

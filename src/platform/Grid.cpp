@@ -1,0 +1,468 @@
+#include "Grid.h"
+
+#include "GridModel.h"
+#include "GridPrint.h"
+#include "VbColor.h"
+#include "VbKeys.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QStyledItemDelegate>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+constexpr int DefaultColumnWidth = 64;
+}
+
+// Paints a cell in its own colours (a selected cell keeps its text colour
+// under a light tint, so a coloured mark stays visible) and makes the
+// editors, which the grid watches for typed characters.
+class GridDelegate : public QStyledItemDelegate {
+public:
+    explicit GridDelegate(Grid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+
+private:
+    Grid* grid_;
+};
+
+struct Grid::Impl {
+    explicit Impl(Grid* g) : q(g) {}
+
+    Grid* q;
+    GridModel* model = nullptr;
+    bool redraw = true;
+    // The cell chosen while drawing is off; the view takes it when drawing resumes.
+    int heldRow = 0;
+    int heldCol = 0;
+    std::vector<int> widths; // per column in grid units; -1 for the default width
+    GridPageSetup page;
+
+    QPointer<QObject> editor; // compared while it is being destroyed, so not as a line edit
+    QLineEdit* lineEditor() const { return qobject_cast<QLineEdit*>(editor.data()); }
+    QPersistentModelIndex editing;
+    bool validating = false;
+    bool refused = false;
+    bool swallowRelease = false;
+
+    int pressedSection = -1;
+    int pressedSize = 0;
+
+    bool inRange(int row, int col) const { return row >= 0 && col >= 0 && row < model->rows() && col < model->cols(); }
+
+    void hideHeadingRow() {
+        if (model->rows() > 0 && !q->isRowHidden(0))
+            q->setRowHidden(0, true);
+    }
+
+    void applyWidth(int col) {
+        const int w = widths[static_cast<std::size_t>(col)];
+        q->setColumnHidden(col, w == 0);
+        if (w != 0)
+            q->setColumnWidth(col, w < 0 ? DefaultColumnWidth : w);
+    }
+
+    void applyWidths() {
+        widths.resize(static_cast<std::size_t>(model->cols()), -1);
+        for (int c = 0; c < model->cols(); ++c)
+            applyWidth(c);
+    }
+
+    void select(int row, int col) {
+        if (!inRange(row, col))
+            return;
+        if (!redraw) {
+            heldRow = row;
+            heldCol = col;
+            return;
+        }
+        q->selectionModel()->setCurrentIndex(model->index(row, col), QItemSelectionModel::ClearAndSelect);
+    }
+
+    void chooseHeading(int col) {
+        if (model->rows() == 0)
+            return;
+        q->setFocus(Qt::MouseFocusReason);
+        select(0, col);
+        emit q->CellClicked(0, col);
+        emit q->RowChosen(0, col);
+    }
+
+    // A typed character in a cell that is not being edited starts editing it
+    // with that character, as in a spreadsheet; Backspace starts it empty.
+    void startTypedEdit(int keyAscii) {
+        const QModelIndex cur = q->currentIndex();
+        if (!cur.isValid() || !model->editable(cur.row(), cur.column()))
+            return;
+        if (!q->edit(cur, QAbstractItemView::AllEditTriggers, nullptr) || !lineEditor())
+            return;
+        lineEditor()->setText(keyAscii == 8 ? QString() : QString(QChar(keyAscii)));
+    }
+
+    void clearSelectedCells() {
+        if (model->readOnly())
+            return;
+        const GridRange sel = q->Selection();
+        for (int r = std::max(1, sel.FirstRow()); r <= sel.LastRow(); ++r)
+            for (int c = sel.FirstCol(); c <= sel.LastCol(); ++c)
+                if (model->editable(r, c))
+                    model->setText(r, c, std::string_view());
+    }
+
+    GridPrintSource printSource() const {
+        GridPrintSource s;
+        s.model = model;
+        s.font = q->font();
+        s.rowHeight = q->verticalHeader()->defaultSectionSize();
+        const QHeaderView* h = q->horizontalHeader();
+        for (int c = 0; c < model->cols(); ++c) {
+            if (redraw && c < h->count()) {
+                s.columnWidths.push_back(h->isSectionHidden(c) ? 0 : h->sectionSize(c));
+            } else {
+                const int w = c < static_cast<int>(widths.size()) ? widths[static_cast<std::size_t>(c)] : -1;
+                s.columnWidths.push_back(w < 0 ? DefaultColumnWidth : w);
+            }
+        }
+        return s;
+    }
+};
+
+void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    const GridModel* m = grid_->d->model;
+    const int row = index.row();
+    const int col = index.column();
+    const QRect rect = option.rect;
+    painter->fillRect(rect, VbColor(m->backColor(row, col)));
+    if (option.state & QStyle::State_Selected) {
+        QColor tint = option.palette.color(QPalette::Highlight);
+        tint.setAlpha(70);
+        painter->fillRect(rect, tint);
+    }
+    const std::string_view text = m->text(row, col);
+    if (!text.empty()) {
+        painter->setPen(VbColor(m->foreColor(row, col)));
+        painter->setFont(option.font);
+        painter->drawText(rect.adjusted(3, 0, -3, 0), static_cast<int>(m->alignment(col)) | Qt::TextSingleLine,
+                          QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    if (index == grid_->currentIndex()) {
+        painter->setPen(QPen(Qt::black, 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(rect.adjusted(1, 1, -1, -1));
+    }
+}
+
+QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
+    auto* editor = new QLineEdit(parent);
+    editor->setFrame(false);
+    editor->setAlignment(grid_->d->model->alignment(index.column()));
+    editor->installEventFilter(grid_);
+    grid_->d->editor = editor;
+    grid_->d->editing = index;
+    return editor;
+}
+
+Grid::Grid(QWidget* parent) : QTableView(parent), d(std::make_unique<Impl>(this)) {
+    d->model = new GridModel(this);
+    setModel(d->model);
+    setItemDelegate(new GridDelegate(this));
+
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    QHeaderView* top = horizontalHeader();
+    top->setSectionsClickable(false); // a click on a heading chooses the heading cell, it selects no column
+    top->setHighlightSections(false);
+    top->setMinimumSectionSize(1);
+    top->setDefaultSectionSize(DefaultColumnWidth);
+    top->viewport()->installEventFilter(this);
+
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    setWordWrap(false);
+
+    // Row 0 is shown by the column headings above the cells, so it stays in view.
+    connect(d->model, &QAbstractItemModel::rowsInserted, this, [this] { d->hideHeadingRow(); });
+    connect(d->model, &QAbstractItemModel::rowsRemoved, this, [this] { d->hideHeadingRow(); });
+    connect(d->model, &QAbstractItemModel::columnsInserted, this, [this] { d->applyWidths(); });
+    connect(d->model, &QAbstractItemModel::modelReset, this, [this] {
+        d->hideHeadingRow();
+        d->applyWidths();
+    });
+}
+
+Grid::~Grid() = default;
+
+GridModel* Grid::gridModel() const { return d->model; }
+
+int Grid::Rows() const { return d->model->rows(); }
+
+void Grid::setRows(int rows) { d->model->setRows(rows); }
+
+int Grid::Cols() const { return d->model->cols(); }
+
+void Grid::setCols(int cols) {
+    d->model->setCols(cols);
+    d->widths.resize(static_cast<std::size_t>(d->model->cols()), -1);
+}
+
+void Grid::setBackColor1(long bgr) { d->model->setShades(bgr, d->model->shade2()); }
+
+void Grid::setBackColor2(long bgr) { d->model->setShades(d->model->shade1(), bgr); }
+
+bool Grid::Redraw() const { return d->redraw; }
+
+// Drawing off puts the model inside one reset: filling sends no signal per
+// cell, and the view takes the whole new state at once when drawing resumes.
+void Grid::setRedraw(bool on) {
+    if (on == d->redraw)
+        return;
+    if (!on) {
+        d->heldRow = CurrentRow();
+        d->heldCol = CurrentCol();
+        d->redraw = false;
+        viewport()->setUpdatesEnabled(false);
+        horizontalHeader()->viewport()->setUpdatesEnabled(false);
+        d->model->setDeferred(true);
+        return;
+    }
+    d->redraw = true;
+    d->model->setDeferred(false);
+    if (d->inRange(d->heldRow, d->heldCol))
+        d->select(d->heldRow, d->heldCol);
+    viewport()->setUpdatesEnabled(true);
+    horizontalHeader()->viewport()->setUpdatesEnabled(true);
+    Refresh();
+}
+
+bool Grid::ReadOnly() const { return d->model->readOnly(); }
+
+void Grid::setReadOnly(bool on) { d->model->setReadOnly(on); }
+
+int Grid::CurrentRow() const {
+    if (!d->redraw)
+        return d->inRange(d->heldRow, d->heldCol) ? d->heldRow : 0;
+    const QModelIndex cur = currentIndex();
+    return cur.isValid() ? cur.row() : 0;
+}
+
+int Grid::CurrentCol() const {
+    if (!d->redraw)
+        return d->inRange(d->heldRow, d->heldCol) ? d->heldCol : 0;
+    const QModelIndex cur = currentIndex();
+    return cur.isValid() ? cur.column() : 0;
+}
+
+GridCell Grid::ActiveCell() { return GridCell(this, CurrentRow(), CurrentCol()); }
+
+GridRange Grid::Selection() {
+    const int row = CurrentRow();
+    const int col = CurrentCol();
+    if (d->redraw) {
+        const QItemSelection sel = selectionModel()->selection();
+        for (const QItemSelectionRange& range : sel)
+            if (range.contains(currentIndex()))
+                return GridRange(this, range.top(), range.left(), range.bottom(), range.right());
+        if (!sel.isEmpty())
+            return GridRange(this, sel.first().top(), sel.first().left(), sel.first().bottom(), sel.first().right());
+    }
+    return GridRange(this, row, col, row, col);
+}
+
+void Grid::Refresh() {
+    if (!d->redraw)
+        return;
+    viewport()->update();
+    horizontalHeader()->viewport()->update();
+}
+
+void Grid::RemoveItem(int row) { d->model->removeRow(row); }
+
+GridPageSetup& Grid::PageSetup() { return d->page; }
+
+bool Grid::PrintPreview(int zoom) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printer.isValid())
+        return false;
+    GridPrint::ConfigurePrinter(printer, d->page);
+    QPrintPreviewDialog dialog(&printer, window());
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { GridPrint::Render(*target, d->printSource(), d->page); });
+    if (auto* preview = dialog.findChild<QPrintPreviewWidget*>())
+        QTimer::singleShot(0, preview, [preview, zoom] { preview->setZoomFactor(std::max(zoom, 10) / 100.0); });
+    dialog.exec();
+    return true;
+}
+
+bool Grid::PrintToPdf(const QString& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    GridPrint::ConfigurePrinter(printer, d->page);
+    return GridPrint::Render(printer, d->printSource(), d->page) > 0;
+}
+
+void Grid::keyPressEvent(QKeyEvent* event) {
+    if (state() == QAbstractItemView::EditingState) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    const int key = event->key();
+    emit KeyDownInGrid(VbKeys::KeyCode(event), VbKeys::ShiftBits(event));
+    const int typed = VbKeys::KeyAscii(event);
+    if (typed != 0) {
+        int keyAscii = typed;
+        emit CharTyped(keyAscii);
+        if (keyAscii == 0 || keyAscii == 13 || keyAscii == 27) {
+            event->accept(); // Enter belongs to the grid's own handlers, not to a default button
+            return;
+        }
+        if (keyAscii == 8 || (keyAscii >= 32 && keyAscii != 127 && keyAscii <= 255)) {
+            d->startTypedEdit(keyAscii);
+            event->accept(); // never the view's jump-to-text search
+            return;
+        }
+    }
+    if (key == Qt::Key_Delete) {
+        d->clearSelectedCells();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void Grid::mouseDoubleClickEvent(QMouseEvent* event) {
+    d->swallowRelease = true; // the click of a double click is reported once
+    QTableView::mouseDoubleClickEvent(event);
+}
+
+void Grid::mouseReleaseEvent(QMouseEvent* event) {
+    const QModelIndex at = indexAt(event->position().toPoint());
+    QTableView::mouseReleaseEvent(event);
+    const bool swallow = std::exchange(d->swallowRelease, false);
+    if (event->button() != Qt::LeftButton || !at.isValid() || swallow)
+        return;
+    emit CellClicked(at.row(), at.column());
+    emit RowChosen(at.row(), at.column());
+}
+
+bool Grid::eventFilter(QObject* watched, QEvent* event) {
+    QHeaderView* top = horizontalHeader();
+    if (watched == top->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) {
+            auto* me = static_cast<QMouseEvent*>(event);
+            const int section = top->logicalIndexAt(me->position().toPoint());
+            if (me->button() == Qt::LeftButton && event->type() == QEvent::MouseButtonPress) {
+                d->pressedSection = section;
+                d->pressedSize = section >= 0 ? top->sectionSize(section) : 0;
+            } else if (me->button() == Qt::LeftButton && section >= 0 && section == d->pressedSection &&
+                       top->sectionSize(section) == d->pressedSize) { // not the end of a column resize
+                d->pressedSection = -1;
+                d->chooseHeading(section);
+            }
+        }
+    } else if (watched == d->editor && event->type() == QEvent::KeyPress) {
+        auto* ke = static_cast<QKeyEvent*>(event);
+        const int typed = VbKeys::KeyAscii(ke);
+        if (typed != 0 && typed != 13 && typed != 27) {
+            int keyAscii = typed;
+            emit CharTyped(keyAscii);
+            if (keyAscii == 0)
+                return true;
+            if (keyAscii != typed) {
+                if (QLineEdit* line = d->lineEditor(); line && keyAscii >= 32 && keyAscii != 127 && keyAscii <= 255)
+                    line->insert(QString(QChar(keyAscii)));
+                return true;
+            }
+        }
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+// Committing writes the editor's text into the cell first and then asks the
+// windows: their check reads and may rewrite the cell. A refused edit stays
+// open showing the cell as the check left it when it was committed by a key
+// (Enter, Tab); when the focus went elsewhere the editor closes all the same
+// and the cell keeps what the check left, since the grid cannot hold the focus.
+void Grid::commitData(QWidget* editor) {
+    auto* line = qobject_cast<QLineEdit*>(editor);
+    // A message box of the check takes the focus from the editor and so asks
+    // for a second commit while the first one is still running.
+    if (!line || d->validating || !d->editing.isValid())
+        return;
+    const int row = d->editing.row();
+    const int col = d->editing.column();
+    d->validating = true;
+    d->model->setText(row, col, line->text());
+    bool cancel = false;
+    emit ValidateEdit(row, col, cancel);
+    d->validating = false;
+    d->refused = cancel;
+    if (cancel && d->lineEditor() == line && d->inRange(row, col)) {
+        line->setText(d->model->qtext(row, col));
+        line->selectAll();
+    }
+}
+
+void Grid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (d->validating)
+        return;
+    if (std::exchange(d->refused, false) && hint != QAbstractItemDelegate::NoHint &&
+        editor == d->editor.data()) {
+        editor->setFocus();
+        return;
+    }
+    d->editing = QPersistentModelIndex();
+    QTableView::closeEditor(editor, hint);
+    emit EditFocusLost();
+}
+
+// ---------------------------------------------------------------------------
+
+QString GridCell::Text() const { return grid_->d->model->qtext(row_, col_); }
+
+void GridCell::setText(const QString& text) { grid_->d->model->setText(row_, col_, text); }
+
+void GridCell::setText(std::string_view latin1) { grid_->d->model->setText(row_, col_, latin1); }
+
+long GridCell::ForeColor() const { return grid_->d->model->foreColor(row_, col_); }
+
+void GridCell::setForeColor(long bgr) { grid_->d->model->setForeColor(row_, col_, bgr); }
+
+long GridCell::BackColor() const { return grid_->d->model->backColor(row_, col_); }
+
+void GridCell::setBackColor(long bgr) { grid_->d->model->setBackColor(row_, col_, bgr); }
+
+bool GridCell::Locked() const { return grid_->d->model->locked(row_, col_); }
+
+void GridCell::setLocked(bool locked) { grid_->d->model->setLocked(row_, col_, locked); }
+
+void GridCell::Select() { grid_->d->select(row_, col_); }
+
+void GridColumn::setWidth(int width) {
+    Grid::Impl& d = *grid_->d;
+    if (col_ < 0 || col_ >= d.model->cols())
+        return;
+    d.widths.resize(static_cast<std::size_t>(d.model->cols()), -1);
+    d.widths[static_cast<std::size_t>(col_)] = std::max(width, 0);
+    if (d.redraw)
+        d.applyWidth(col_);
+}
+
+void GridColumn::setAlignment(int code) { grid_->d->model->setAlignmentCode(col_, code); }
+
+void GridRange::setForeColor(long bgr) { grid_->d->model->setForeColor(row1_, col1_, row2_, col2_, bgr); }

@@ -1,0 +1,148 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QTableView>
+
+#include <memory>
+#include <string_view>
+
+class Grid;
+class GridModel;
+
+// One cell of a grid, addressed by row and column (row 0 is the heading row).
+class GridCell {
+public:
+    GridCell(Grid* grid, int row, int col) : grid_(grid), row_(row), col_(col) {}
+
+    QString Text() const;
+    void setText(const QString& text);
+    void setText(std::string_view latin1); // fast path for list texts held as bytes
+    void setText(const char* latin1) { setText(std::string_view(latin1)); }
+    long ForeColor() const;
+    void setForeColor(long bgr);
+    long BackColor() const;
+    void setBackColor(long bgr);
+    bool Locked() const;
+    void setLocked(bool locked);
+    int Row() const { return row_; }
+    int Col() const { return col_; }
+    void Select(); // makes this the active cell
+
+private:
+    Grid* grid_;
+    int row_;
+    int col_;
+};
+
+class GridColumn {
+public:
+    GridColumn(Grid* grid, int col) : grid_(grid), col_(col) {}
+    // Width in the grid's units: one unit is one pixel at the default font.
+    void setWidth(int width);
+    // 6: free text (left, centred vertically); 10: codes, dates, times, numbers (centred).
+    void setAlignment(int code);
+
+private:
+    Grid* grid_;
+    int col_;
+};
+
+// A rectangular block of cells.
+class GridRange {
+public:
+    GridRange(Grid* grid, int row1, int col1, int row2, int col2)
+        : grid_(grid), row1_(row1), col1_(col1), row2_(row2), col2_(col2) {}
+    void setForeColor(long bgr);
+    int FirstRow() const { return row1_; }
+    int FirstCol() const { return col1_; }
+    int LastRow() const { return row2_; }
+    int LastCol() const { return col2_; }
+
+private:
+    Grid* grid_;
+    int row1_, col1_, row2_, col2_;
+};
+
+// How a printed grid is laid out on paper.
+struct GridPageSetup {
+    QString HeaderText;
+    QFont HeaderFont;
+    int HeaderAlignment = 0; // 0 left, 1 centre, 2 right
+    QString FooterText;      // "&P" page number, "&N" page count, "&D" date
+    QFont FooterFont;
+    int FooterAlignment = 0;
+    int PaperSize = 9;       // 9 = A4, 1 = Letter
+    int Orientation = 2;     // 1 portrait, 2 landscape
+    double LeftMargin = 1.0, RightMargin = 1.0, TopMargin = 1.5, BottomMargin = 1.5; // centimetres
+    double HeaderMargin = 0.8, FooterMargin = 0.8;
+    bool CentreAcrossPage = false;
+    int PrintRows = 0;       // rows printed below the heading; 0: every row up to the last row with text
+    int Zoom = 100;          // percent
+};
+
+// The grid control of the desk's lists, the month time grid and the photo
+// library: a table of texts with per-cell colours and locks, a heading row 0,
+// fast filling with drawing switched off, and printing with a page set-up.
+class Grid : public QTableView {
+    Q_OBJECT
+public:
+    explicit Grid(QWidget* parent = nullptr);
+    ~Grid() override;
+
+    int Rows() const;
+    void setRows(int rows);
+    int Cols() const;
+    void setCols(int cols);
+    void setBackColor1(long bgr);
+    void setBackColor2(long bgr);
+    bool Redraw() const;
+    void setRedraw(bool on);
+    bool ReadOnly() const;
+    void setReadOnly(bool on);
+
+    int CurrentRow() const;
+    int CurrentCol() const;
+    GridCell ActiveCell();
+    GridRange Selection();
+    GridCell Cell(int row, int col) { return GridCell(this, row, col); }
+    GridColumn Column(int col) { return GridColumn(this, col); }
+    GridRange Range(int row1, int col1, int row2, int col2) { return GridRange(this, row1, col1, row2, col2); }
+    void Refresh();
+    void RemoveItem(int row);
+
+    GridPageSetup& PageSetup();
+    // Opens the print preview; the user prints from it. Returns false when no
+    // printer is available.
+    bool PrintPreview(int zoom = 100);
+    // Prints straight to a PDF file with the page set-up (used by tests and "print to file").
+    bool PrintToPdf(const QString& path);
+
+    GridModel* gridModel() const;
+
+signals:
+    void RowChosen(int row, int col);        // the user chose a cell by clicking it
+    void CellClicked(int row, int col);      // every click into a cell
+    void KeyDownInGrid(int keyCode, int shift); // keyCode as the platform numbers keys (46 Delete, 13 Enter)
+    // A character typed into the grid; set keyAscii to 0 to drop it.
+    void CharTyped(int& keyAscii);
+    // An edited cell is being committed; set cancel to refuse the edit.
+    void ValidateEdit(int row, int col, bool& cancel);
+    void EditFocusLost(); // editing of a cell has ended
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void commitData(QWidget* editor) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+private:
+    friend class GridCell;
+    friend class GridColumn;
+    friend class GridRange;
+    friend class GridDelegate;
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};

@@ -1,0 +1,253 @@
+#include "BookingBoxes.h"
+
+#include "Platform.h"
+#include "desk/BookingRecord.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const char* const LimitProperty = "storedLimit";
+
+// A line break is stored as a marker of several characters, so it weighs more than one.
+constexpr qsizetype LineBreakWeight = static_cast<qsizetype>(StoredLineBreak.size());
+
+qsizetype Weight(QChar c) {
+    return c == u'\n' ? LineBreakWeight : 1;
+}
+
+qsizetype StoredLength(const QString& text) {
+    qsizetype n = 0;
+    for (const QChar c : text)
+        n += Weight(c);
+    return n;
+}
+
+// Cuts the text inserted since `before` from its end until the whole fits `limit`.
+// A value that was already too long before the edit is left as it is.
+QString FitInsertion(const QString& before, const QString& now, qsizetype limit, int& cursor) {
+    const qsizetype shorter = std::min(before.size(), now.size());
+    qsizetype head = 0;
+    while (head < shorter && before.at(head) == now.at(head))
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head && before.at(before.size() - 1 - tail) == now.at(now.size() - 1 - tail))
+        ++tail;
+    const QString start = now.left(head);
+    const QString end = now.right(tail);
+    qsizetype budget = limit - StoredLength(start) - StoredLength(end);
+    if (budget < 0)
+        return now;
+    qsizetype kept = 0;
+    const qsizetype inserted = now.size() - head - tail;
+    while (kept < inserted && Weight(now.at(head + kept)) <= budget)
+        budget -= Weight(now.at(head + kept++));
+    cursor = static_cast<int>(head + kept);
+    return start + now.mid(head, kept) + end;
+}
+
+} // namespace
+
+namespace BookingBoxes {
+
+std::string ToBytes(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+QString FromBytes(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QString Latin1Only(const QString& text, int* cursor) {
+    QString out;
+    out.reserve(text.size());
+    const int at = cursor ? *cursor : 0;
+    int pairsBeforeCursor = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.unicode() <= 0xFF) {
+            out += c;
+            continue;
+        }
+        out += u'?';
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+            if (i < at)
+                ++pairsBeforeCursor;
+        }
+    }
+    if (cursor)
+        *cursor -= pairsBeforeCursor;
+    return out;
+}
+
+void KeepLatin1(QLineEdit* box) {
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        int cursor = box->cursorPosition();
+        const QString kept = Latin1Only(text, &cursor);
+        if (kept != text) {
+            box->setText(kept);
+            box->setCursorPosition(cursor);
+        }
+    });
+}
+
+void ShowText(QLineEdit* box, const std::string& field) {
+    const QString text = FromBytes(field);
+    if (text.size() > box->maxLength())
+        box->setMaxLength(static_cast<int>(text.size()));
+    box->setText(text);
+}
+
+std::string NotesToBytes(const QString& text) {
+    QString crlf = text;
+    crlf.replace(u'\n', QStringLiteral("\r\n"));
+    return ToBytes(crlf);
+}
+
+QString NotesFromBytes(const std::string& bytes) {
+    QString text = FromBytes(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+void KeepNotesStorable(QPlainTextEdit* box, int maxStored) {
+    box->setProperty(LimitProperty, maxStored);
+    auto before = std::make_shared<QString>(box->toPlainText());
+    auto fixing = std::make_shared<bool>(false);
+    QObject::connect(box, &QPlainTextEdit::textChanged, box, [box, before, fixing] {
+        if (*fixing)
+            return;
+        const QString now = box->toPlainText();
+        int cursor = box->textCursor().position();
+        QString kept = Latin1Only(now, &cursor);
+        const int limit = box->property(LimitProperty).toInt();
+        if (limit > 0 && StoredLength(kept) > limit)
+            kept = FitInsertion(*before, kept, limit, cursor);
+        if (kept != now) {
+            *fixing = true;
+            box->setPlainText(kept);
+            QTextCursor c = box->textCursor();
+            c.setPosition(std::clamp(cursor, 0, static_cast<int>(kept.size())));
+            box->setTextCursor(c);
+            *fixing = false;
+        }
+        *before = box->toPlainText();
+    });
+}
+
+void ShowNotes(QPlainTextEdit* box, const QString& text) {
+    const int limit = box->property(LimitProperty).toInt();
+    const auto stored = static_cast<int>(StoredLength(text));
+    if (limit > 0 && stored > limit)
+        box->setProperty(LimitProperty, stored);
+    box->setPlainText(text);
+}
+
+} // namespace BookingBoxes
+
+namespace {
+
+void SetCharsWide(QWidget* w, int chars) {
+    w->setMinimumWidth(w->fontMetrics().averageCharWidth() * chars + 14);
+}
+
+// Opens a pick-list's drop-down when its read-only text is clicked.
+class OpenListOnClick : public QObject {
+  public:
+    explicit OpenListOnClick(QComboBox* box) : QObject(box), box_(box) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress) {
+            box_->showPopup();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QComboBox* box_;
+};
+
+} // namespace
+
+namespace BookingBoxes {
+
+QLineEdit* ShownBox(QWidget* parent, const char* name, int chars) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    SetCharsWide(box, chars);
+    if (chars <= 6) // a salutation or a letter: no use stretching it
+        box->setFixedWidth(box->minimumWidth());
+    return box;
+}
+
+QLineEdit* EditBox(QWidget* parent, const char* name, int width, const char* toolTip) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setMaxLength(width);
+    SetCharsWide(box, std::min(width, 30));
+    if (toolTip)
+        box->setToolTip(QString::fromLatin1(toolTip));
+    KeepLatin1(box);
+    return box;
+}
+
+QPlainTextEdit* NotesBox(QWidget* parent, const char* name, int maxStored) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setTabChangesFocus(true);
+    box->setFixedHeight(box->fontMetrics().lineSpacing() * 3 + 12);
+    KeepNotesStorable(box, maxStored);
+    return box;
+}
+
+QComboBox* PickBox(QWidget* parent, const char* name, const QString& designText, int chars) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    // Editable only so that it can show any text; typed text would never reach the field.
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->lineEdit()->setReadOnly(true);
+    box->lineEdit()->installEventFilter(new OpenListOnClick(box));
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(chars);
+    box->setMaxVisibleItems(15);
+    box->setEditText(designText);
+    return box;
+}
+
+QLabel* Caption(QWidget* parent, const char* text, QWidget* buddy) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, const char* toolTip) {
+    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(QString::fromLatin1(toolTip));
+    b->setAutoDefault(false);
+    return b;
+}
+
+void CentreOnScreen(QWidget* window) {
+    const PlatformAnswers a = Platform::Probe();
+    const QSize size = window->frameGeometry().size();
+    window->move((a.screenWidthPx - size.width()) / 2, (a.screenHeightPx - size.height()) / 2);
+}
+
+} // namespace BookingBoxes

@@ -1,0 +1,292 @@
+#include "frmDetail.h"
+
+#include "BookingBoxes.h"
+#include "MsgBox.h"
+#include "Shell.h"
+#include "TextUtil.h"
+#include "VbKeys.h"
+#include "desk/PickListFile.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace BookingBoxes;
+
+namespace {
+constexpr int HelpTopicLocation = 60;
+constexpr int KeyF1 = 112;
+constexpr int ListErrorOffset = 7800;
+} // namespace
+
+frmDetail::frmDetail(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
+    setObjectName(QStringLiteral("frmDetail"));
+    setWindowTitle(QStringLiteral("ON-SITE LOCATION AND WORK DETAIL"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    buildControls();
+    Form_Load();
+}
+
+void frmDetail::buildControls() {
+    // Created in reading order, which is also the tab order.
+    LocRegNoTB = ShownBox(this, "LocRegNoTB", 12);
+    LocCatTB = ShownBox(this, "LocCatTB", 20);
+    LocSaluTB = ShownBox(this, "LocSaluTB", 6);
+    LocFullNameTB = ShownBox(this, "LocFullNameTB", 30);
+    LocDepTb = ShownBox(this, "LocDepTb", 24);
+    LocOurRefTB = EditBox(this, "LocOurRefTB", 16, " Use this field for any reference number you may have ");
+    LocVisitingTB = EditBox(this, "LocVisitingTB", 36, " Name of the person that your visitor is seeing ");
+    LocTelTB = EditBox(this, "LocTelTB", 16, "  Telephone number of the person that your visitor is seeing ");
+    LocPagTB = EditBox(this, "LocPagTB", 16);
+    LocLocTB =
+        EditBox(this, "LocLocTB", 28, " Location or building number where you visitor first reports to when on-site ");
+    DescOWCB = PickBox(this, "DescOWCB", QString::fromLatin1(SelectPlaceholder), 38);
+    SelectACB = PickBox(this, "SelectACB", QString::fromLatin1(SelectPlaceholder), 38);
+    LocInfoTB = NotesBox(this, "LocInfoTB");
+    LocRestrTB = NotesBox(this, "LocRestrTB");
+    cmdDCLEAR = Button(this, "cmdDCLEAR", "Clear...", " Clears all editable text in this box only ");
+    cmdOKLocWD = Button(this, "cmdOKLocWD", "Ok", " Temporarily saves changes and closes this dialogue ");
+    cmdCancelLocWD =
+        Button(this, "cmdCancelLocWD", "Cancel", " Undoes any and all changes and closes this dialogue box ");
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+    int row = 0;
+    grid->addWidget(Caption(this, "REGISTRATION  No.", LocRegNoTB), row, 0);
+    grid->addWidget(LocRegNoTB, row, 1);
+    grid->addWidget(Caption(this, "CATEGORY", LocCatTB), row, 2);
+    grid->addWidget(LocCatTB, row++, 3);
+
+    auto* name = new QHBoxLayout;
+    name->addWidget(LocSaluTB);
+    name->addWidget(LocFullNameTB, 1);
+    grid->addWidget(Caption(this, "NAME", LocFullNameTB), row, 0);
+    grid->addLayout(name, row++, 1, 1, 3);
+
+    grid->addWidget(Caption(this, "DEPARTMENT", LocDepTb), row, 0);
+    grid->addWidget(LocDepTb, row, 1);
+    grid->addWidget(Caption(this, "OUR REF.", LocOurRefTB), row, 2);
+    grid->addWidget(LocOurRefTB, row++, 3);
+
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    grid->addWidget(rule, row++, 0, 1, 4);
+
+    const auto wideRow = [&](const char* caption, QWidget* box) {
+        grid->addWidget(Caption(this, caption, box), row, 0);
+        grid->addWidget(box, row++, 1, 1, 3);
+    };
+    wideRow("VISITING / REPORTING TO", LocVisitingTB);
+    grid->addWidget(Caption(this, "TELEPHONE  (or Ext.)", LocTelTB), row, 0);
+    grid->addWidget(LocTelTB, row, 1);
+    grid->addWidget(Caption(this, "PAGER", LocPagTB), row, 2);
+    grid->addWidget(LocPagTB, row++, 3);
+    wideRow("LOCATION / BUILDING NO.", LocLocTB);
+    wideRow("DESCRIPTION OF WORK", DescOWCB);
+    wideRow("SELECT ACCESS AREA(S)", SelectACB);
+    wideRow("Additional Information", LocInfoTB);
+    wideRow("Restrictions", LocRestrTB);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdDCLEAR);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOKLocWD);
+    buttons->addWidget(cmdCancelLocWD);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(16, 14, 16, 14);
+    page->setSpacing(14);
+    page->addLayout(grid);
+    page->addLayout(buttons);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+    page->activate();
+
+    const auto onChange = [this](QLineEdit* box, void (frmDetail::*handler)()) {
+        connect(box, &QLineEdit::textChanged, this, handler);
+    };
+    onChange(LocOurRefTB, &frmDetail::LocOurRefTB_Change);
+    onChange(LocVisitingTB, &frmDetail::LocVisitingTB_Change);
+    onChange(LocTelTB, &frmDetail::LocTelTB_Change);
+    onChange(LocPagTB, &frmDetail::LocPagTB_Change);
+    onChange(LocLocTB, &frmDetail::LocLocTB_Change);
+    connect(LocInfoTB, &QPlainTextEdit::textChanged, this, &frmDetail::LocInfoTB_Change);
+    connect(LocRestrTB, &QPlainTextEdit::textChanged, this, &frmDetail::LocRestrTB_Change);
+    connect(DescOWCB, &QComboBox::activated, this, &frmDetail::DescOWCB_Click);
+    connect(SelectACB, &QComboBox::activated, this, &frmDetail::SelectACB_Click);
+    LocInfoTB->viewport()->installEventFilter(this);
+    LocRestrTB->viewport()->installEventFilter(this);
+    connect(cmdOKLocWD, &QPushButton::clicked, this, &frmDetail::cmdOKLocWD_Click);
+    connect(cmdCancelLocWD, &QPushButton::clicked, this, &frmDetail::cmdCancelLocWD_Click);
+    connect(cmdDCLEAR, &QPushButton::clicked, this, &frmDetail::cmdDCLEAR_Click);
+}
+
+void frmDetail::CentreForm() {
+    CentreOnScreen(this);
+}
+
+void frmDetail::Form_Load() {
+    state_.HelpTopic = HelpTopicLocation;
+    CentreForm();
+    LoadPickLists();
+    ShowFields();
+    SnapshotFields();
+}
+
+void frmDetail::LoadPickLists() {
+    std::vector<std::vector<std::string>> lists;
+    const FileError error = PickList::ReadPickLists(PickList::CustomListsFile(state_.ProgramFolder),
+                                                    {PickList::DescriptionHeader, PickList::AccessAreaHeader}, lists);
+    // Whatever was read before a failure is still offered.
+    QComboBox* boxes[] = {DescOWCB, SelectACB};
+    for (std::size_t i = 0; i < lists.size() && i < 2; ++i) {
+        for (const std::string& item : lists[i])
+            boxes[i]->addItem(QStringLiteral(" ") + FromBytes(item));
+        boxes[i]->setCurrentIndex(-1);
+    }
+    if (error)
+        MsgBox(QStringLiteral("Could not load the DL/INI Lists FILE LOAD ERROR"), vb::vbCritical | vb::vbOKOnly,
+               QStringLiteral("Contact Brantholm and Quote [ LE-5-%1 ]").arg(error.number + ListErrorOffset), this);
+}
+
+void frmDetail::ShowFields() {
+    const BookingFields& r = state_.CurrentRecord;
+    ShowText(LocRegNoTB, r.RegNo);
+    ShowText(LocCatTB, r.Category);
+    ShowText(LocSaluTB, r.Salutation);
+    ShowText(LocFullNameTB, r.FirstName + " " + r.LastName);
+    ShowText(LocDepTb, r.Department);
+    ShowText(LocOurRefTB, r.OurReference);
+    ShowText(LocVisitingTB, r.ReportingTo);
+    ShowText(LocTelTB, r.HostPhone);
+    ShowText(LocPagTB, r.HostPager);
+    ShowText(LocLocTB, r.Location);
+    DescOWCB->setEditText(FromBytes(r.WorkDescription));
+    ShowNotes(LocInfoTB, NotesFromBytes(r.AdditionalInfo));
+    SelectACB->setEditText(FromBytes(r.AccessAreas));
+    ShowNotes(LocRestrTB, NotesFromBytes(r.Restrictions));
+}
+
+void frmDetail::SnapshotFields() {
+    for (std::size_t i = 0; i < EditedFields.size(); ++i)
+        savedFields_[i] = state_.CurrentRecord.Field(EditedFields[i]);
+}
+
+void frmDetail::RestoreFields() {
+    for (std::size_t i = 0; i < EditedFields.size(); ++i)
+        state_.CurrentRecord.Field(EditedFields[i]) = savedFields_[i];
+}
+
+void frmDetail::cmdDCLEAR_Click() {
+    BookingFields& r = state_.CurrentRecord;
+    LocOurRefTB->clear();
+    r.OurReference.clear();
+    LocVisitingTB->clear();
+    r.ReportingTo.clear();
+    ShowText(LocDepTb, r.Department);
+    LocTelTB->clear();
+    r.HostPhone.clear();
+    LocPagTB->clear();
+    r.HostPager.clear();
+    LocLocTB->clear();
+    r.Location.clear();
+    DescOWCB->setCurrentIndex(-1);
+    DescOWCB->setEditText(QString());
+    r.WorkDescription = SelectPlaceholder;
+    LocInfoTB->clear();
+    r.AdditionalInfo.clear();
+    SelectACB->setCurrentIndex(-1);
+    SelectACB->setEditText(QString());
+    r.AccessAreas = SelectPlaceholder;
+    LocRestrTB->clear();
+    r.Restrictions.clear();
+}
+
+void frmDetail::cmdOKLocWD_Click() {
+    accept();
+}
+
+void frmDetail::cmdCancelLocWD_Click() {
+    RestoreFields();
+    reject();
+}
+
+void frmDetail::Form_Unload() {}
+
+void frmDetail::done(int result) {
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void frmDetail::Form_KeyDown(int keyCode, int /*shift*/) {
+    if (keyCode == KeyF1)
+        StartUp::ShowHelpTopic(state_);
+}
+
+void frmDetail::keyPressEvent(QKeyEvent* event) {
+    Form_KeyDown(VbKeys::KeyCode(event), VbKeys::ShiftBits(event));
+    if (VbKeys::KeyCode(event) == KeyF1)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+bool frmDetail::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == LocInfoTB->viewport())
+            LocInfoTB_Click();
+        else if (watched == LocRestrTB->viewport())
+            LocRestrTB_Click();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmDetail::LocInfoTB_Click() {
+    MsgBox(QStringLiteral("Additional Information Text - Not implemented on this version"),
+           vb::vbInformation | vb::vbOKOnly, QStringLiteral("Kestrane"), this);
+}
+
+void frmDetail::LocRestrTB_Click() {
+    MsgBox(QStringLiteral("Restrictions Text - Not implemented on this version"), vb::vbInformation | vb::vbOKOnly,
+           QStringLiteral("Kestrane"), this);
+}
+
+void frmDetail::LocOurRefTB_Change() {
+    state_.CurrentRecord.OurReference = ToBytes(LocOurRefTB->text());
+}
+void frmDetail::LocVisitingTB_Change() {
+    state_.CurrentRecord.ReportingTo = ToBytes(LocVisitingTB->text());
+}
+void frmDetail::LocTelTB_Change() {
+    state_.CurrentRecord.HostPhone = ToBytes(LocTelTB->text());
+}
+void frmDetail::LocPagTB_Change() {
+    state_.CurrentRecord.HostPager = ToBytes(LocPagTB->text());
+}
+void frmDetail::LocLocTB_Change() {
+    state_.CurrentRecord.Location = ToBytes(LocLocTB->text());
+}
+void frmDetail::LocInfoTB_Change() {
+    state_.CurrentRecord.AdditionalInfo = NotesToBytes(LocInfoTB->toPlainText());
+}
+void frmDetail::LocRestrTB_Change() {
+    state_.CurrentRecord.Restrictions = NotesToBytes(LocRestrTB->toPlainText());
+}
+void frmDetail::DescOWCB_Click() {
+    state_.CurrentRecord.WorkDescription = Text::Trim(ToBytes(DescOWCB->currentText()));
+}
+void frmDetail::SelectACB_Click() {
+    state_.CurrentRecord.AccessAreas = Text::Trim(ToBytes(SelectACB->currentText()));
+}

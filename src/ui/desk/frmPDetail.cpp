@@ -1,0 +1,350 @@
+#include "frmPDetail.h"
+
+#include "BookingBoxes.h"
+#include "Shell.h"
+#include "TextUtil.h"
+#include "VbKeys.h"
+#include "desk/BookingRecord.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace BookingBoxes;
+
+namespace {
+
+constexpr int HelpTopicPersonal = 61;
+constexpr int KeyF1 = 112;
+constexpr int PrescriptionNotesWidth = 100;
+
+QLabel* Heading(QWidget* parent, const QString& text, int pointSizeStep) {
+    auto* label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    f.setPointSize(f.pointSize() + pointSizeStep);
+    label->setFont(f);
+    return label;
+}
+
+QFrame* Rule(QWidget* parent) {
+    auto* rule = new QFrame(parent);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    return rule;
+}
+
+} // namespace
+
+frmPDetail::frmPDetail(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
+    setObjectName(QStringLiteral("frmPDetail"));
+    setWindowTitle(QStringLiteral("PERSONAL DETAILS"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+    buildControls();
+    Form_Load();
+}
+
+void frmPDetail::buildControls() {
+    // Created in reading order, which is also the tab order.
+    PersRegNoTB = ShownBox(this, "PersRegNoTB", 12);
+    PersOurRefTB = EditBox(this, "PersOurRefTB", 16);
+    SalCB = PickBox(this, "SalCB", QStringLiteral("Mr. "), 5);
+    for (const char* s : {"Mr. ", "Mrs.", "Miss", "Dr.", "Prof."})
+        SalCB->addItem(QString::fromLatin1(s));
+    SalCB->setCurrentIndex(-1);
+    SalCB->setEditText(QStringLiteral("Mr. "));
+    PersFullNaTB = ShownBox(this, "PersFullNaTB", 28);
+    Genbox3TB = ShownBox(this, "Genbox3TB", 2);
+    PersA1LineTB = EditBox(this, "PersA1LineTB", 32);
+    PersTownTB = EditBox(this, "PersTownTB", 18);
+    PersCountyTB = EditBox(this, "PersCountyTB", 18);
+    PersPCTB = EditBox(this, "PersPCTB", 10);
+    PersHTNTB = EditBox(this, "PersHTNTB", 16);
+    PersDOBTB = EditBox(this, "PersDOBTB", 10);
+    PersIOPMck = new QCheckBox(QStringLiteral("IS ON PRESCRIPTION MEDICINE"), this);
+    PersIOPMck->setObjectName(QStringLiteral("PersIOPMck"));
+    PersSWIUTB = EditBox(this, "PersSWIUTB", 32);
+    PersIOPDTB = NotesBox(this, "PersIOPDTB", PrescriptionNotesWidth);
+    PersKinNameTB = EditBox(this, "PersKinNameTB", 32);
+    PersKinTelTB = EditBox(this, "PersKinTelTB", 16);
+    PersKinWTelTB = EditBox(this, "PersKinWTelTB", 16);
+    PersKinEMATB = EditBox(this, "PersKinEMATB", 42);
+    cmdPCLEAR = Button(this, "cmdPCLEAR", "Clear...", " Clears all editable text in this box only ");
+    cmdOKPD = Button(this, "cmdOKPD", "OK", " Temporarily saves changes and closes this dialogue ");
+    cmdCancePD = Button(this, "cmdCancePD", "Cancel", " Undoes any and all changes and closes this dialogue box ");
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+    int row = 0;
+    const auto pair = [&](const char* leftCaption, QWidget* left, const char* rightCaption, QWidget* right) {
+        grid->addWidget(Caption(this, leftCaption, left), row, 0);
+        grid->addWidget(left, row, 1);
+        grid->addWidget(Caption(this, rightCaption, right), row, 2);
+        grid->addWidget(right, row++, 3);
+    };
+    const auto wide = [&](const char* caption, QWidget* box) {
+        grid->addWidget(Caption(this, caption, box), row, 0);
+        grid->addWidget(box, row++, 1, 1, 3);
+    };
+    const auto section = [&](QWidget* heading) {
+        grid->addWidget(Rule(this), row++, 0, 1, 4);
+        if (heading)
+            grid->addWidget(heading, row++, 0, 1, 4);
+    };
+
+    grid->addWidget(Heading(this, QStringLiteral("Personal Details"), 3), row++, 0, 1, 4);
+    pair("REGISTRATION  No.", PersRegNoTB, "OUR REF.", PersOurRefTB);
+    auto* name = new QHBoxLayout;
+    name->addWidget(SalCB);
+    name->addWidget(PersFullNaTB, 1);
+    grid->addWidget(Caption(this, "NAME", PersFullNaTB), row, 0);
+    grid->addLayout(name, row, 1);
+    grid->addWidget(Caption(this, "M/F", Genbox3TB), row, 2);
+    grid->addWidget(Genbox3TB, row++, 3, Qt::AlignLeft);
+
+    section(Heading(this, QStringLiteral("Home Address"), 0));
+    wide("FIRST ADDRESS LINE", PersA1LineTB);
+    pair("TOWN", PersTownTB, "COUNTY", PersCountyTB);
+    pair("POST CODE", PersPCTB, "HOME TELEPHONE NO.", PersHTNTB);
+    grid->addWidget(Caption(this, "DATE OF BIRTH", PersDOBTB), row, 0);
+    grid->addWidget(PersDOBTB, row++, 1, Qt::AlignLeft);
+
+    section(nullptr);
+    grid->addWidget(PersIOPMck, row, 0, 1, 2);
+    grid->addWidget(Caption(this, "STATE WHAT IS USED", PersSWIUTB), row, 2);
+    grid->addWidget(PersSWIUTB, row++, 3);
+    wide("ILLNESS OR PHYSICAL DISABILITY", PersIOPDTB);
+
+    section(Heading(this, QStringLiteral("Next of Kin / Person to contact in case of emergency:"), 0));
+    wide("NAME", PersKinNameTB);
+    pair("HOME TEL / MOBILE", PersKinTelTB, "WORK TELEPHONE", PersKinWTelTB);
+    wide("E-MAIL ADDRESS", PersKinEMATB);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdPCLEAR);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOKPD);
+    buttons->addWidget(cmdCancePD);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(16, 14, 16, 14);
+    page->setSpacing(14);
+    page->addLayout(grid);
+    page->addLayout(buttons);
+    page->setSizeConstraint(QLayout::SetFixedSize);
+    page->activate();
+
+    const auto onChange = [this](QLineEdit* box, void (frmPDetail::*handler)()) {
+        connect(box, &QLineEdit::textChanged, this, handler);
+    };
+    onChange(PersOurRefTB, &frmPDetail::PersOurRefTB_Change);
+    onChange(PersA1LineTB, &frmPDetail::PersA1LineTB_Change);
+    onChange(PersTownTB, &frmPDetail::PersTownTB_Change);
+    onChange(PersCountyTB, &frmPDetail::PersCountyTB_Change);
+    onChange(PersPCTB, &frmPDetail::PersPCTB_Change);
+    onChange(PersHTNTB, &frmPDetail::PersHTNTB_Change);
+    onChange(PersDOBTB, &frmPDetail::PersDOBTB_Change);
+    onChange(PersSWIUTB, &frmPDetail::PersSWIUTB_Change);
+    onChange(PersKinNameTB, &frmPDetail::PersKinNameTB_Change);
+    onChange(PersKinTelTB, &frmPDetail::PersKinTelTB_Change);
+    onChange(PersKinWTelTB, &frmPDetail::PersKinWTelTB_Change);
+    onChange(PersKinEMATB, &frmPDetail::PersKinEMATB_Change);
+    connect(PersIOPDTB, &QPlainTextEdit::textChanged, this, &frmPDetail::PersIOPDTB_Change);
+    connect(PersIOPMck, &QCheckBox::toggled, this, &frmPDetail::PersIOPMck_Click);
+    connect(SalCB, &QComboBox::activated, this, &frmPDetail::SalCB_Click);
+    connect(SalCB, &QComboBox::editTextChanged, this, &frmPDetail::SalCB_Change);
+    PersKinEMATB->installEventFilter(this);
+    connect(cmdOKPD, &QPushButton::clicked, this, &frmPDetail::cmdOKPD_Click);
+    connect(cmdCancePD, &QPushButton::clicked, this, &frmPDetail::cmdCancePD_Click);
+    connect(cmdPCLEAR, &QPushButton::clicked, this, &frmPDetail::cmdPCLEAR_Click);
+}
+
+void frmPDetail::CentreForm() {
+    CentreOnScreen(this);
+}
+
+void frmPDetail::Form_Load() {
+    state_.HelpTopic = HelpTopicPersonal;
+    CentreForm();
+    ShowFields();
+    SnapshotFields();
+}
+
+void frmPDetail::ShowFields() {
+    const BookingFields& r = state_.CurrentRecord;
+    ShowText(PersRegNoTB, r.RegNo);
+    SalCB->setEditText(FromBytes(r.Salutation));
+    ShowText(PersFullNaTB, r.FirstName + " " + r.LastName);
+    ShowText(Genbox3TB, r.Gender);
+    ShowText(PersOurRefTB, r.OurReference);
+    ShowText(PersA1LineTB, r.AddressLine);
+    ShowText(PersTownTB, r.Town);
+    ShowText(PersCountyTB, r.County);
+    ShowText(PersPCTB, r.PostCode);
+    ShowText(PersHTNTB, r.HomePhone);
+    ShowText(PersDOBTB, r.DateOfBirth);
+    PersIOPMck->setChecked(r.OnPrescriptionMedicine == "1");
+    ShowText(PersSWIUTB, r.MedicineUsed);
+    // Notes the main window has just saved still carry their stored line-break markers.
+    ShowNotes(PersIOPDTB, NotesFromBytes(DecodeLineBreaks(r.PrescriptionNotes)));
+    ShowText(PersKinNameTB, r.KinName);
+    ShowText(PersKinTelTB, r.KinPhone);
+    ShowText(PersKinWTelTB, r.KinWorkPhone);
+    ShowText(PersKinEMATB, r.KinEmail);
+}
+
+void frmPDetail::SnapshotFields() {
+    for (std::size_t i = 0; i < EditedFields.size(); ++i)
+        savedFields_[i] = state_.CurrentRecord.Field(EditedFields[i]);
+}
+
+void frmPDetail::RestoreFields() {
+    for (std::size_t i = 0; i < EditedFields.size(); ++i)
+        state_.CurrentRecord.Field(EditedFields[i]) = savedFields_[i];
+}
+
+void frmPDetail::cmdPCLEAR_Click() {
+    BookingFields& r = state_.CurrentRecord;
+    SalCB->setCurrentIndex(-1);
+    SalCB->setEditText(QString());
+    r.Salutation.clear();
+    const std::pair<QLineEdit*, std::string*> upper[] = {
+        {PersOurRefTB, &r.OurReference}, {PersA1LineTB, &r.AddressLine}, {PersTownTB, &r.Town},
+        {PersCountyTB, &r.County},       {PersPCTB, &r.PostCode},        {PersHTNTB, &r.HomePhone},
+        {PersDOBTB, &r.DateOfBirth}};
+    for (const auto& [box, field] : upper) {
+        box->clear();
+        field->clear();
+    }
+    PersIOPMck->setChecked(false);
+    r.OnPrescriptionMedicine = "0";
+    PersSWIUTB->clear();
+    r.MedicineUsed.clear();
+    PersIOPDTB->clear();
+    r.PrescriptionNotes.clear();
+    const std::pair<QLineEdit*, std::string*> lower[] = {{PersKinNameTB, &r.KinName},
+                                                         {PersKinTelTB, &r.KinPhone},
+                                                         {PersKinWTelTB, &r.KinWorkPhone},
+                                                         {PersKinEMATB, &r.KinEmail}};
+    for (const auto& [box, field] : lower) {
+        box->clear();
+        field->clear();
+    }
+}
+
+void frmPDetail::cmdOKPD_Click() {
+    accept();
+}
+
+void frmPDetail::cmdCancePD_Click() {
+    RestoreFields();
+    reject();
+}
+
+void frmPDetail::Form_Unload() {}
+
+void frmPDetail::done(int result) {
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void frmPDetail::Form_KeyDown(int keyCode, int /*shift*/) {
+    if (keyCode == KeyF1)
+        StartUp::ShowHelpTopic(state_);
+}
+
+void frmPDetail::keyPressEvent(QKeyEvent* event) {
+    Form_KeyDown(VbKeys::KeyCode(event), VbKeys::ShiftBits(event));
+    if (VbKeys::KeyCode(event) == KeyF1)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+bool frmPDetail::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PersKinEMATB && event->type() == QEvent::FocusOut) {
+        // Only a move to another control of this window counts, not a switch to another window
+        // (the warning box itself included).
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            PersKinEMATB_LostFocus();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmPDetail::PersKinEMATB_LostFocus() {
+    PersKinEMATB->setText(PersKinEMATB->text().toLower());
+    const QString address = PersKinEMATB->text();
+    if (!Text::Trim(ToBytes(address)).empty())
+        StartUp::CheckEmail(address);
+}
+
+void frmPDetail::PersIOPMck_Click() {
+    state_.CurrentRecord.OnPrescriptionMedicine = PersIOPMck->isChecked() ? "1" : "0";
+}
+
+void frmPDetail::SalCB_Click() {
+    state_.CurrentRecord.Salutation = ToBytes(SalCB->currentText());
+}
+
+// Typing is not taken; only a choice from the list is.
+void frmPDetail::SalCB_Change() {}
+
+void frmPDetail::PersIOPDTB_Change() {
+    const std::string notes = NotesToBytes(PersIOPDTB->toPlainText());
+    std::string& field = state_.CurrentRecord.PrescriptionNotes;
+    // Unedited notes that still carry their stored markers are left as they are, so
+    // merely opening this window does not count as a change to the booking.
+    if (DecodeLineBreaks(field) != notes)
+        field = notes;
+}
+
+void frmPDetail::PersSWIUTB_Change() {
+    state_.CurrentRecord.MedicineUsed = ToBytes(PersSWIUTB->text());
+}
+void frmPDetail::PersOurRefTB_Change() {
+    state_.CurrentRecord.OurReference = ToBytes(PersOurRefTB->text());
+}
+void frmPDetail::PersA1LineTB_Change() {
+    state_.CurrentRecord.AddressLine = ToBytes(PersA1LineTB->text());
+}
+void frmPDetail::PersTownTB_Change() {
+    state_.CurrentRecord.Town = ToBytes(PersTownTB->text());
+}
+void frmPDetail::PersCountyTB_Change() {
+    state_.CurrentRecord.County = ToBytes(PersCountyTB->text());
+}
+void frmPDetail::PersPCTB_Change() {
+    state_.CurrentRecord.PostCode = ToBytes(PersPCTB->text());
+}
+void frmPDetail::PersHTNTB_Change() {
+    state_.CurrentRecord.HomePhone = ToBytes(PersHTNTB->text());
+}
+void frmPDetail::PersDOBTB_Change() {
+    state_.CurrentRecord.DateOfBirth = ToBytes(PersDOBTB->text());
+}
+void frmPDetail::PersKinNameTB_Change() {
+    state_.CurrentRecord.KinName = ToBytes(PersKinNameTB->text());
+}
+void frmPDetail::PersKinTelTB_Change() {
+    state_.CurrentRecord.KinPhone = ToBytes(PersKinTelTB->text());
+}
+void frmPDetail::PersKinWTelTB_Change() {
+    state_.CurrentRecord.KinWorkPhone = ToBytes(PersKinWTelTB->text());
+}
+void frmPDetail::PersKinEMATB_Change() {
+    state_.CurrentRecord.KinEmail = ToBytes(PersKinEMATB->text());
+}

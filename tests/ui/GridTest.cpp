@@ -1,0 +1,454 @@
+#include "Clock.h"
+#include "Grid.h"
+#include "GridModel.h"
+#include "TempFolder.h"
+#include "UiTestSupport.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <string>
+#include <utility>
+
+namespace {
+
+void sendMouse(QWidget* target, QPoint at, bool doubleClick = false) {
+    const QPoint global = target->mapToGlobal(at);
+    QMouseEvent press(doubleClick ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress, at, global,
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+}
+
+void clickCell(Grid& g, int row, int col, bool twice = false) {
+    const QPoint at = g.visualRect(g.gridModel()->index(row, col)).center();
+    sendMouse(g.viewport(), at);
+    if (twice)
+        sendMouse(g.viewport(), at, true);
+}
+
+void clickHeading(Grid& g, int col) {
+    QHeaderView* h = g.horizontalHeader();
+    sendMouse(h->viewport(), QPoint(h->sectionViewportPosition(col) + h->sectionSize(col) / 2, h->height() / 2));
+}
+
+void sendKey(QWidget* target, int key, const QString& text = QString(), Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, mods, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+    QApplication::sendEvent(target, &release);
+}
+
+void typeChar(QWidget* target, char c) {
+    const int key = c >= 'a' && c <= 'z' ? Qt::Key_A + (c - 'a') : c;
+    sendKey(target, key, QString(QChar(c)));
+}
+
+void settle() {
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QLineEdit* openEditor(Grid& g) {
+    auto* e = g.viewport()->findChild<QLineEdit*>();
+    return e && e->isVisible() ? e : nullptr;
+}
+
+struct ShownGrid {
+    Grid grid;
+    ShownGrid(int rows, int cols) {
+        grid.resize(640, 420);
+        grid.setCols(cols);
+        grid.setRows(rows);
+        grid.show();
+        settle();
+    }
+};
+
+std::string text(Grid& g, int r, int c) { return g.Cell(r, c).Text().toStdString(); }
+
+} // namespace
+
+TEST(Grid, TextsSurviveEveryChangeOfShape) {
+    // Random edits of every size against a plain copy: growing and shrinking
+    // texts in any row, rows and columns added, dropped and removed.
+    GridModel m;
+    std::map<std::pair<int, int>, std::string> ref;
+    int rows = 40, cols = 6;
+    m.setCols(cols);
+    m.setRows(rows);
+    std::mt19937 rnd(7);
+    auto pick = [&](int n) { return static_cast<int>(rnd() % static_cast<unsigned>(n)); };
+    for (int step = 0; step < 20000; ++step) {
+        const int op = pick(100);
+        if (op < 85) {
+            const int r = pick(rows), c = pick(cols);
+            const int len = pick(10) == 0 ? pick(200) : pick(12);
+            std::string t(static_cast<std::size_t>(len), static_cast<char>('a' + step % 26));
+            if (pick(20) == 0 && !ref.empty()) { // a text taken from the grid itself
+                const int r2 = pick(rows), c2 = pick(cols);
+                t = std::string(m.text(r2, c2));
+                m.setText(r, c, m.text(r2, c2));
+            } else {
+                m.setText(r, c, t);
+            }
+            ref[{r, c}] = t;
+        } else if (op < 92) {
+            const int n = pick(60);
+            m.setRows(n);
+            for (auto it = ref.begin(); it != ref.end();)
+                it = it->first.first >= n ? ref.erase(it) : std::next(it);
+            rows = std::max(n, 1);
+            m.setRows(rows);
+        } else if (op < 96) {
+            const int n = 1 + pick(8);
+            m.setCols(n);
+            for (auto it = ref.begin(); it != ref.end();)
+                it = it->first.second >= n ? ref.erase(it) : std::next(it);
+            cols = n;
+        } else if (rows > 1) {
+            const int r = pick(rows);
+            m.removeRow(r);
+            std::map<std::pair<int, int>, std::string> moved;
+            for (auto& [k, v] : ref)
+                if (k.first != r)
+                    moved[{k.first > r ? k.first - 1 : k.first, k.second}] = v;
+            ref.swap(moved);
+            --rows;
+        }
+        if (step % 500 == 0 || step == 19999) {
+            ASSERT_EQ(m.rows(), rows);
+            for (int r = 0; r < rows; ++r)
+                for (int c = 0; c < cols; ++c) {
+                    auto it = ref.find({r, c});
+                    ASSERT_EQ(std::string(m.text(r, c)), it == ref.end() ? std::string() : it->second)
+                        << "step " << step << " cell " << r << "," << c;
+                }
+        }
+    }
+}
+
+TEST(Grid, RowsColumnsAndRemoveItemKeepTextsAndColours) {
+    Grid g;
+    g.setCols(3);
+    g.setRows(5);
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 3; ++c)
+            g.Cell(r, c).setText(QString("r%1c%2").arg(r).arg(c));
+    g.Cell(3, 1).setForeColor(0xFF);
+    g.Cell(3, 1).setLocked(true);
+
+    g.RemoveItem(2);
+    EXPECT_EQ(g.Rows(), 4);
+    EXPECT_EQ(text(g, 1, 2), "r1c2");
+    EXPECT_EQ(text(g, 2, 1), "r3c1");
+    EXPECT_EQ(g.Cell(2, 1).ForeColor(), 0xFF);
+    EXPECT_TRUE(g.Cell(2, 1).Locked());
+    EXPECT_FALSE(g.Cell(3, 1).Locked());
+
+    g.setRows(2);
+    g.setRows(6);
+    EXPECT_EQ(text(g, 1, 0), "r1c0");
+    EXPECT_EQ(text(g, 2, 1), "");
+    EXPECT_EQ(g.Cell(2, 1).ForeColor(), 0);
+
+    g.setCols(2);
+    g.setCols(4);
+    EXPECT_EQ(g.Cols(), 4);
+    EXPECT_EQ(text(g, 0, 1), "r0c1");
+    EXPECT_EQ(text(g, 0, 2), "");
+    g.Cell(1, 3).setText(QString::fromUtf8("Zoë €5"));
+    EXPECT_EQ(g.Cell(1, 3).Text(), QString::fromUtf8("Zoë ?5"));
+    EXPECT_EQ(g.horizontalHeader()->model()->headerData(1, Qt::Horizontal).toString(), "r0c1");
+}
+
+TEST(Grid, ColoursLocksAndShadesArePerCell) {
+    Grid g;
+    g.setCols(3);
+    g.setRows(4);
+    g.setBackColor1(0xFFFFFF);
+    g.setBackColor2(0xE0E0E0);
+    EXPECT_EQ(g.Cell(1, 0).BackColor(), 0xFFFFFF);
+    EXPECT_EQ(g.Cell(2, 0).BackColor(), 0xE0E0E0);
+    g.Cell(2, 1).setBackColor(0xFFFFFF);
+    g.Cell(1, 1).setLocked(true);
+    EXPECT_EQ(g.Cell(2, 1).BackColor(), 0xFFFFFF);
+    EXPECT_EQ(g.Cell(2, 2).BackColor(), 0xE0E0E0);
+    EXPECT_TRUE(g.Cell(1, 1).Locked());
+    EXPECT_FALSE(g.Cell(1, 2).Locked());
+    g.Range(1, 1, 2, 2).setForeColor(0x008000);
+    EXPECT_EQ(g.Cell(2, 2).ForeColor(), 0x008000);
+    EXPECT_EQ(g.Cell(1, 0).ForeColor(), 0);
+    EXPECT_EQ(g.Cell(3, 1).ForeColor(), 0);
+    EXPECT_EQ(g.gridModel()->data(g.gridModel()->index(2, 2), Qt::ForegroundRole).value<QColor>(),
+              QColor(0, 0x80, 0));
+}
+
+TEST(Grid, DrawingOffSendsNoSignalsAndHoldsTheChosenCell) {
+    ShownGrid s(10, 3);
+    Grid& g = s.grid;
+    int changes = 0, resets = 0;
+    QObject::connect(g.gridModel(), &QAbstractItemModel::dataChanged, [&] { ++changes; });
+    QObject::connect(g.gridModel(), &QAbstractItemModel::rowsInserted, [&] { ++changes; });
+    QObject::connect(g.gridModel(), &QAbstractItemModel::modelReset, [&] { ++resets; });
+    g.setRedraw(false);
+    g.setRows(1);
+    for (int n = 1; n <= 300; ++n) {
+        g.setRows(n + 50);
+        for (int c = 0; c < 3; ++c)
+            g.Cell(n, c).setText(std::string_view("abc"));
+        g.Cell(n, 1).setForeColor(0xFF);
+    }
+    g.Cell(5, 2).Select();
+    EXPECT_EQ(g.CurrentRow(), 5);
+    EXPECT_EQ(changes, 0);
+    g.setRedraw(true);
+    g.Refresh();
+    EXPECT_EQ(resets, 1);
+    EXPECT_EQ(g.Rows(), 350);
+    EXPECT_EQ(g.CurrentRow(), 5);
+    EXPECT_EQ(g.CurrentCol(), 2);
+    EXPECT_TRUE(g.isRowHidden(0)); // the heading row shows in the column headings
+    g.Cell(1, 0).setText(QStringLiteral("x"));
+    EXPECT_EQ(changes, 1);
+}
+
+TEST(Grid, ClicksChooseCellsAndHeadings) {
+    ShownGrid s(20, 3);
+    Grid& g = s.grid;
+    g.Cell(0, 1).setText(QStringLiteral("Due In"));
+    std::vector<std::pair<int, int>> chosen;
+    int clicks = 0;
+    QObject::connect(&g, &Grid::RowChosen, [&](int r, int c) { chosen.emplace_back(r, c); });
+    QObject::connect(&g, &Grid::CellClicked, [&](int, int) { ++clicks; });
+
+    clickCell(g, 3, 1);
+    ASSERT_EQ(chosen.size(), 1u);
+    EXPECT_EQ(chosen[0], std::make_pair(3, 1));
+    EXPECT_EQ(g.CurrentRow(), 3);
+    EXPECT_EQ(g.ActiveCell().Col(), 1);
+
+    clickHeading(g, 2);
+    ASSERT_EQ(chosen.size(), 2u);
+    EXPECT_EQ(chosen[1], std::make_pair(0, 2));
+    EXPECT_EQ(g.CurrentRow(), 0);
+    EXPECT_EQ(g.ActiveCell().Row(), 0);
+    EXPECT_EQ(g.Selection().LastRow(), 0); // the heading cell alone, not its column
+
+    g.setReadOnly(true);
+    clickCell(g, 4, 0, true); // a double click is one choice
+    EXPECT_EQ(chosen.size(), 3u);
+    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(g.Selection().FirstRow(), 4);
+}
+
+TEST(Grid, KeysAndTypedCharacters) {
+    ShownGrid s(10, 3);
+    Grid& g = s.grid;
+    std::vector<std::pair<int, int>> downs;
+    std::vector<int> typed;
+    QObject::connect(&g, &Grid::KeyDownInGrid, [&](int k, int sh) { downs.emplace_back(k, sh); });
+    QObject::connect(&g, &Grid::CharTyped, [&](int& k) {
+        typed.push_back(k);
+        if (k >= 'a' && k <= 'z')
+            k = 0;
+        else if (k == '.')
+            k = ':';
+    });
+    g.Cell(2, 1).setText(QStringLiteral("09:15"));
+    g.Cell(2, 1).Select();
+
+    sendKey(&g, Qt::Key_F1, QString(), Qt::ShiftModifier | Qt::ControlModifier);
+    sendKey(&g, Qt::Key_T, QStringLiteral("\x14"), Qt::ControlModifier);
+    sendKey(&g, Qt::Key_Return, QStringLiteral("\r"));
+    ASSERT_EQ(downs.size(), 3u);
+    EXPECT_EQ(downs[0], std::make_pair(112, 3));
+    EXPECT_EQ(downs[2].first, 13);
+    EXPECT_EQ(typed, (std::vector<int>{20, 13}));
+
+    typeChar(&g, 'q'); // dropped: nothing starts
+    EXPECT_EQ(openEditor(g), nullptr);
+    sendKey(&g, Qt::Key_Delete);
+    EXPECT_EQ(downs.back().first, 46);
+    EXPECT_EQ(text(g, 2, 1), "");
+
+    typeChar(&g, '1');
+    QLineEdit* ed = openEditor(g);
+    ASSERT_NE(ed, nullptr);
+    EXPECT_EQ(ed->text(), "1");
+    typeChar(ed, '0');
+    typeChar(ed, 'x');
+    typeChar(ed, '.');
+    EXPECT_EQ(ed->text(), "10:");
+    EXPECT_EQ(downs.size(), 6u); // keys inside the editor are the editor's
+}
+
+TEST(Grid, ReadOnlyGridsAndLockedCellsRefuseEditing) {
+    ShownGrid s(10, 3);
+    Grid& g = s.grid;
+    g.Cell(1, 1).setText(QStringLiteral("keep"));
+    g.Cell(1, 1).setLocked(true);
+    g.Cell(1, 1).Select();
+    typeChar(&g, '5');
+    sendKey(&g, Qt::Key_Delete);
+    g.edit(g.gridModel()->index(1, 1));
+    EXPECT_EQ(openEditor(g), nullptr);
+    EXPECT_EQ(text(g, 1, 1), "keep");
+
+    g.setReadOnly(true);
+    g.Cell(2, 1).Select();
+    typeChar(&g, '5');
+    g.edit(g.gridModel()->index(2, 1));
+    EXPECT_EQ(openEditor(g), nullptr);
+
+    g.setReadOnly(false);
+    typeChar(&g, '5');
+    EXPECT_NE(openEditor(g), nullptr);
+}
+
+TEST(Grid, ValidateEditCanRefuseAndTheEditorStaysOpen) {
+    ShownGrid s(10, 2);
+    Grid& g = s.grid;
+    g.activateWindow();
+    g.setFocus();
+    int ended = 0;
+    std::vector<std::string> seen;
+    QObject::connect(&g, &Grid::EditFocusLost, [&] { ++ended; });
+    QObject::connect(&g, &Grid::ValidateEdit, [&](int r, int c, bool& cancel) {
+        const QString t = g.Cell(r, c).Text();
+        seen.push_back(t.toStdString());
+        if (t.size() != 5) {
+            // A real message box takes the focus from the editor meanwhile.
+            QDialog box(&g);
+            auto closer = OnNextModal([](QWidget* w) { w->close(); });
+            box.exec();
+            g.Cell(r, c).setText(QString());
+            g.Cell(r, c).setForeColor(0xFF);
+            cancel = true;
+        } else {
+            g.Cell(r, c).setText(t.left(2) + ":" + t.right(2));
+        }
+    });
+    g.Cell(3, 1).Select();
+    typeChar(&g, '9');
+    QLineEdit* ed = openEditor(g);
+    ASSERT_NE(ed, nullptr);
+    sendKey(ed, Qt::Key_Return, QStringLiteral("\r"));
+    settle();
+    ASSERT_EQ(seen, std::vector<std::string>{"9"});
+    ASSERT_EQ(openEditor(g), ed); // refused: still editing, showing the cell as the check left it
+    EXPECT_EQ(ed->text(), "");
+    EXPECT_EQ(ended, 0);
+    EXPECT_EQ(g.Cell(3, 1).ForeColor(), 0xFF);
+
+    for (char c : std::string("09.30"))
+        typeChar(ed, c);
+    sendKey(ed, Qt::Key_Return, QStringLiteral("\r"));
+    settle();
+    EXPECT_EQ(openEditor(g), nullptr);
+    EXPECT_EQ(text(g, 3, 1), "09:30");
+    EXPECT_EQ(ended, 1);
+
+    typeChar(&g, '1');
+    sendKey(openEditor(g), Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(openEditor(g), nullptr);
+    EXPECT_EQ(text(g, 3, 1), "09:30"); // Escape drops the typing without a check
+    EXPECT_EQ(seen.size(), 2u);
+    EXPECT_EQ(ended, 2);
+
+    // Leaving for another control: a refused edit closes all the same, the
+    // cell keeping what the check left.
+    g.activateWindow(); // the message box took the activation along when it closed
+    settle();
+    typeChar(&g, '7');
+    ASSERT_NE(openEditor(g), nullptr);
+    auto* elsewhere = new QLineEdit(&g);
+    elsewhere->show();
+    elsewhere->setFocus();
+    settle();
+
+    EXPECT_EQ(seen.back(), "7");
+    EXPECT_EQ(openEditor(g), nullptr);
+    EXPECT_EQ(text(g, 3, 1), "");
+    EXPECT_EQ(ended, 3);
+}
+
+namespace {
+QString pdfText(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+} // namespace
+
+TEST(Grid, PrintsHeadingOnEveryPageAndCountsPages) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    TempFolder dir;
+    Clock::Pin({2016, 3, 7, 9, 0, 0});
+    struct Unpin {
+        ~Unpin() { Clock::Unpin(); }
+    } unpin;
+    Grid g;
+    g.setCols(3);
+    g.setRows(260);
+    g.Cell(0, 0).setText(QStringLiteral("Registration"));
+    g.Cell(0, 1).setText(QStringLiteral("Last Name"));
+    for (int r = 1; r <= 200; ++r) {
+        g.Cell(r, 0).setText(QString("KV%1").arg(r, 4, 10, QChar('0')));
+        g.Cell(r, 1).setText(QStringLiteral("Okafor"));
+    }
+    GridPageSetup& ps = g.PageSetup();
+    ps.HeaderText = QStringLiteral("My Company    Visitor List  -  March 2016");
+    ps.FooterText = QStringLiteral("Kestrane     Page &P of &N    Printed: &D");
+    ps.FooterAlignment = 2;
+    ps.Zoom = 90;
+    ps.PrintRows = 150;
+
+    const QString path = QString::fromStdString(dir.path()) + "/list.pdf";
+    ASSERT_TRUE(g.PrintToPdf(path));
+    const QString all = pdfText(path);
+    const QStringList pages = all.split(QChar('\f'), Qt::SkipEmptyParts);
+    const int n = static_cast<int>(pages.size());
+    ASSERT_GT(n, 1);
+    for (int i = 0; i < n; ++i) {
+        const QString page = pages[i].simplified(); // the text tool does not keep runs of blanks
+        EXPECT_TRUE(page.startsWith("My Company Visitor List - March 2016 Registration")) << page.toStdString();
+        EXPECT_TRUE(page.endsWith(QString("Kestrane Page %1 of %2 Printed: ").arg(i + 1).arg(n) +
+                                  QStringLiteral("07/03/2016")))
+            << page.toStdString();
+    }
+    EXPECT_TRUE(all.contains("KV0150")); // the last of the rows asked for
+    EXPECT_FALSE(all.contains("KV0151"));
+
+    ps.PrintRows = 0; // up to the last row with text
+    ASSERT_TRUE(g.PrintToPdf(path));
+    const QString every = pdfText(path);
+    EXPECT_TRUE(every.contains("KV0200"));
+    EXPECT_GT(every.split(QChar('\f'), Qt::SkipEmptyParts).size(), n);
+
+    // The preview lays out the same pages.
+    int previewPages = -1;
+    auto watch = OnNextModal([&](QWidget* dialog) {
+        if (auto* w = dialog->findChild<QPrintPreviewWidget*>())
+            previewPages = w->pageCount();
+        dialog->close();
+    });
+    EXPECT_TRUE(g.PrintPreview(100));
+    EXPECT_EQ(previewPages, static_cast<int>(every.split(QChar('\f'), Qt::SkipEmptyParts).size()));
+}

@@ -1,0 +1,291 @@
+#include "ClickLabel.h"
+#include "Clock.h"
+#include "Grid.h"
+#include "MonthCalendar.h"
+#include "Platform.h"
+#include "Shell.h"
+#include "UiTestSupport.h"
+#include "desk/frmMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Clock::Pin({2014, 3, 15, 10, 30, 0});
+        Platform::SetAnswers(PlatformAnswers{});
+    }
+    void TearDown() override {
+        if (main) {
+            state.RestartPending = true;
+            main->close();
+            delete main;
+        }
+        Clock::Unpin();
+        Platform::ClearAnswers();
+    }
+    frmMain& load() {
+        main = new frmMain(state);
+        main->Form_Load();
+        return *main;
+    }
+    QString messages() const {
+        QStringList all;
+        for (const auto& c : boxes.calls())
+            all << c.text;
+        return all.join(u'|');
+    }
+
+    TestProgramFolder folder;
+    ProgramState state = folder.makeState();
+    RecordingResponder boxes;
+    frmMain* main = nullptr;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, KeyMapActsOnAltLettersAndFunctionKeys) {
+    EXPECT_STREQ(frmMain::KeyMapCommand(83, 4 | 2), "cmdSAVE"); // Alt+Ctrl+S
+    EXPECT_EQ(frmMain::KeyMapCommand(83, 0), nullptr);           // S alone
+    EXPECT_EQ(frmMain::KeyMapCommand(83, 2), nullptr);           // Ctrl+S
+    EXPECT_STREQ(frmMain::KeyMapCommand(120, 1), "cmdGetCARD");  // Shift+F9
+    EXPECT_STREQ(frmMain::KeyMapCommand(113, 0), "cmdGetToday");
+    EXPECT_STREQ(frmMain::KeyMapCommand(84, 4), "cmdGetToday");
+    EXPECT_STREQ(frmMain::KeyMapCommand(118, 0), "cmdNEW");
+    EXPECT_STREQ(frmMain::KeyMapCommand(80, 4), "cmdPRINT");
+    EXPECT_STREQ(frmMain::KeyMapCommand(68, 4), "cmdGetAny");
+}
+
+TEST_F(MainWindowTest, KeysReachTheWindowBeforeTheFocusedBox) {
+    frmMain& w = load();
+    w.show();
+    QApplication::processEvents();
+    QString opened;
+    StartUp::SetShellOpener([&](const QString& path, const QString&) {
+        opened = path;
+        return true;
+    });
+    state.HelpTopic = 25;
+    w.CatOrganTB->setFocus();
+    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+    QApplication::sendEvent(w.CatOrganTB, &f1);
+    StartUp::SetShellOpener(nullptr);
+    EXPECT_TRUE(opened.endsWith("KestraneDocs/makebooking.html")) << opened.toStdString();
+}
+
+TEST_F(MainWindowTest, LayoutFollowsTheWindowSize) {
+    frmMain& w = load();
+    w.Form_Resize(15200, 7700);
+    EXPECT_EQ(w.Fraim5->x(), 214);
+    EXPECT_EQ(w.Fraim4->x(), 401);
+    EXPECT_EQ(w.qxlogoIM->x(), 961);
+    const int before = w.StatGrid->height();
+    w.Form_Resize(15200 + 1500, 7700);
+    EXPECT_EQ(w.Fraim5->x(), 314);
+    EXPECT_EQ(w.Fraim4->x(), 501);
+    EXPECT_EQ(w.qxlogoIM->x(), 1061);
+    EXPECT_EQ(w.StatGrid->width(), (16700 - 470 + 7) / 15);
+    EXPECT_EQ(w.StatGrid->height(), before) << "7700 leaves the grid's height alone";
+    w.Form_Resize(15200, 7701);
+    EXPECT_EQ(w.StatGrid->height(), 133); // 2001 twips without visual styles
+    PlatformAnswers themed;
+    themed.system.ThemeActive = true;
+    Platform::SetAnswers(themed);
+    w.Form_Resize(15200, 7701);
+    EXPECT_EQ(w.StatGrid->height(), 117); // 1751 twips
+}
+
+TEST_F(MainWindowTest, StatusBlinksInTheCaptionUntilTheNextTick) {
+    frmMain& w = load();
+    w.ShowCaptionStatus("Record 1 SAVED");
+    EXPECT_EQ(w.windowTitle(), "Brantholm Solutions Kestrane  [ Record 1 SAVED ]");
+    EXPECT_TRUE(w.Timer1Enabled());
+    EXPECT_EQ(w.Timer1->remainingTime() > 12000, true) << "the interval starts anew";
+
+    state.settings.ClockInTimesList = "1";
+    w.shDayBorder->show();
+    w.Timer1_Timer();
+    EXPECT_EQ(w.windowTitle(), "Brantholm Solutions Kestrane");
+    EXPECT_EQ(w.cbTime->currentText(), "10:30");
+    EXPECT_EQ(w.laSelTime->text(), "Time Now");
+    EXPECT_TRUE(w.shDayBorder->isHidden());
+    state.settings.ClockInTimesList = "0";
+    w.Timer1_Timer();
+    EXPECT_EQ(w.laSelTime->text(), "Select");
+}
+
+TEST_F(MainWindowTest, ReadOnlyModeDisablesTheChangingButtons) {
+    state.settings.ReadOnlyMode = "1";
+    frmMain& w = load();
+    for (QPushButton* b : {w.cmdGetCARD, w.cmdADD, w.cmdSUB, w.cmdCLEARAll, w.cmdIN, w.cmdOUT, w.cmdMultiDELETE,
+                           w.cmdDelete, w.cmdSAVE, w.cmdNEW})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+    EXPECT_TRUE(w.TimeGrid->ReadOnly());
+    EXPECT_TRUE(w.cmdGetAny->isEnabled());
+}
+
+TEST_F(MainWindowTest, DeleteOptionsGateTheirButtons) {
+    state.settings.DisableSingleDelete = "1";
+    frmMain& w = load();
+    EXPECT_FALSE(w.cmdDelete->isEnabled());
+    EXPECT_TRUE(w.cmdMultiDELETE->isEnabled());
+    EXPECT_TRUE(w.cmdSAVE->isEnabled());
+}
+
+TEST_F(MainWindowTest, StartsOnTodayWithTheListBoxesSet) {
+    frmMain& w = load();
+    EXPECT_EQ(w.CBGetDay->currentText(), "15th");
+    EXPECT_EQ(w.CBGetMonth->currentText(), "MARCH");
+    EXPECT_EQ(w.CBGetYear->currentText(), "2014");
+    EXPECT_EQ(w.CBMonth->currentText(), "MARCH");
+    EXPECT_EQ(w.CBYear->currentText(), "2014");
+    EXPECT_EQ(w.CBListBy->currentText(), "ANY TEXT");
+    EXPECT_EQ(w.Calendar1->Value(), QDate(2014, 3, 15));
+    EXPECT_EQ(w.StatGrid->Rows(), 100);
+    EXPECT_EQ(w.MonthNo(), "03");
+    EXPECT_TRUE(boxes.calls().empty()) << messages().toStdString();
+}
+
+TEST_F(MainWindowTest, StatusListAtStartWritesTheDayWithTwoDigits) {
+    state.settings.ShowStatusListAtStart = "1";
+    Clock::Pin({2014, 3, 3, 9, 0, 0});
+    EXPECT_EQ(load().CBGetDay->currentText(), "03rd");
+}
+
+TEST_F(MainWindowTest, FirstNameSplitsIntoInitialAndNeedsABooking) {
+    frmMain& w = load();
+    w.FirstNameTB->setText("Mary");
+    EXPECT_EQ(w.FirstNameTB->text(), "") << "no booking started";
+    w.RegNoTB->setText("NEW Booking");
+    w.FirstNameTB->setText("Mary Ann");
+    EXPECT_EQ(w.FirstNameTB->text(), "Mary");
+    EXPECT_EQ(w.LastNameTB->text(), "A");
+    EXPECT_EQ(state.CurrentRecord.FirstName, "Mary");
+    EXPECT_EQ(state.CurrentRecord.LastName, "A");
+}
+
+TEST_F(MainWindowTest, NameBoxesKeepOnlyNameCharactersHoweverTheyArrive) {
+    frmMain& w = load();
+    w.show();
+    w.RegNoTB->setText("NEW Booking");
+    w.LastNameTB->setFocus();
+    for (const char* t : {"O", "'", "B", "7", "-", "r"}) {
+        QKeyEvent k(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromLatin1(t));
+        QApplication::sendEvent(w.LastNameTB, &k);
+    }
+    EXPECT_EQ(w.LastNameTB->text(), "OB-r");
+    w.LastNameTB->clear();
+    w.LastNameTB->insert("D'Arcy 2nd"); // as a paste arrives
+    emit w.LastNameTB->textEdited(w.LastNameTB->text());
+    EXPECT_EQ(w.LastNameTB->text(), "DArcy nd");
+    w.CatOrganTB->insert(QString::fromUtf8("Z\u00fcrich \u20ac"));
+    emit w.CatOrganTB->textEdited(w.CatOrganTB->text());
+    EXPECT_EQ(state.CurrentRecord.Organisation, "Z\xfcrich ?") << "stored as the file can hold it";
+    EXPECT_EQ(w.CatOrganTB->text(), QString::fromUtf8("Z\u00fcrich ?"));
+}
+
+TEST_F(MainWindowTest, EmailIsLoweredAndCheckedWhenLeft) {
+    frmMain& w = load();
+    w.PersEmailTB->setText("JOE@EXAMPLECOM");
+    w.PersEmailTB_LostFocus();
+    EXPECT_EQ(w.PersEmailTB->text(), "joe@examplecom");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].title, "Kestrane [Bad Domain Identity]");
+    boxes.clear();
+    w.CatEMATB->setText("   ");
+    w.CatEMATB_LostFocus();
+    EXPECT_TRUE(boxes.calls().empty());
+}
+
+TEST_F(MainWindowTest, GenderToggles) {
+    frmMain& w = load();
+    w.PersGendTB->setText(" F ");
+    w.PersGendTB_Click();
+    EXPECT_EQ(w.PersGendTB->text(), "M");
+    w.PersGendTB_Click();
+    EXPECT_EQ(w.PersGendTB->text(), "F");
+    EXPECT_EQ(state.CurrentRecord.Gender, "F");
+}
+
+TEST_F(MainWindowTest, PassAndPhotoLabelsOnActivation) {
+    frmMain& w = load();
+    BookingFields& r = state.CurrentRecord;
+    r.RegNo = "140315103000";
+    r.FirstName = "Ann";
+    r.LastName = "Lee";
+    r.PassIssued = "15-03-2014 at 10:30";
+    r.PassStart = "10-03-2014";
+    r.PassEnd = "15-06-2014";
+    r.PassPeriod = "3M";
+    std::filesystem::create_directories(folder.path() + "Kestranedata/photo/1403");
+    std::ofstream(folder.path() + "Kestranedata/photo/1403/140315103000_Ann_Lee.bmp") << "x";
+    w.Form_Activate();
+    EXPECT_EQ(state.HelpTopic, 1);
+    EXPECT_EQ(w.PassPrntdLa->text(), "15-06-2014  3 Month");
+    EXPECT_EQ(w.PhotoOnFLa->text(), "Photo on-File");
+    EXPECT_EQ(r.PhotoOnFile, "1");
+
+    r.PassPeriod = "2X";
+    r.PassEnd = "14-03-2014";
+    w.Form_Activate();
+    EXPECT_EQ(w.PassPrntdLa->text(), "Pass NOT Valid");
+    r.PassIssued = "15-03-2014 at 10:3";
+    r.LastName = "Other";
+    w.Form_Activate();
+    EXPECT_EQ(w.PassPrntdLa->text(), "No Pass on-File");
+    EXPECT_EQ(w.PhotoOnFLa->text(), "NO PHOTO");
+}
+
+TEST_F(MainWindowTest, PendingRestartOnlyShutsDown) {
+    frmMain& w = load();
+    w.show();
+    state.RestartPending = true;
+    state.StatusPending = true;
+    w.Form_Activate();
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text,
+              "Kestrane will now shut down. Mode and other settings will be applied when you re-start");
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(state.StatusPending) << "nothing else ran";
+}
+
+TEST_F(MainWindowTest, MissingPickListFileIsReportedOnce) {
+    std::filesystem::remove(folder.path() + "_KSF/KSystem/KACustom.ini");
+    frmMain& w = load();
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "File Reading Error: Could not load the DL/INI Lists ");
+    EXPECT_EQ(boxes.calls()[0].title, "Brantholm Solutions [ LE-5-53 ]");
+    EXPECT_EQ(boxes.calls()[0].style, vb::vbCritical);
+    EXPECT_EQ(w.CataCB->count(), 0);
+    EXPECT_EQ(w.CataCB->currentText(), "VISITOR");
+    EXPECT_EQ(w.Dept1CB->currentText(), " -  Select  - ");
+}
+
+TEST_F(MainWindowTest, PickListsFillTheTwoBoxes) {
+    {
+        std::ofstream f(folder.path() + "_KSF/KSystem/KACustom.ini", std::ios::binary);
+        f << "[CATEGORY]\r\nVISITOR\r\nCONTRACTOR\r\n\r\n[DEPARTME]\r\nSALES\r\n[DESCRIPT]\r\nPAINTING\r\n";
+    }
+    frmMain& w = load();
+    ASSERT_EQ(w.CataCB->count(), 2);
+    EXPECT_EQ(w.CataCB->itemText(1), " CONTRACTOR");
+    ASSERT_EQ(w.Dept1CB->count(), 2) << "a section that follows without an end line joins the list above";
+    EXPECT_EQ(w.Dept1CB->itemText(1), " PAINTING");
+    w.Dept1CB->setCurrentIndex(0);
+    emit w.Dept1CB->activated(0);
+    EXPECT_EQ(state.CurrentRecord.Department, "SALES");
+}

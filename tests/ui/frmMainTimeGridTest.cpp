@@ -1,0 +1,225 @@
+#include "Clock.h"
+#include "Grid.h"
+#include "MonthCalendar.h"
+#include "Platform.h"
+#include "UiTestSupport.h"
+#include "desk/frmMain.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TimeGridTest : public ::testing::Test {
+protected:
+    void SetUp() override { Platform::SetAnswers(PlatformAnswers{}); }
+    void TearDown() override {
+        if (main) {
+            state.RestartPending = true;
+            delete main;
+        }
+        Clock::Unpin();
+        Platform::ClearAnswers();
+    }
+    frmMain& loadOn(int y, int m, int d) {
+        Clock::Pin({y, m, d, 9, 0, 0});
+        main = new frmMain(state);
+        main->Form_Load();
+        boxes.clear();
+        return *main;
+    }
+    void chooseBookingMonth(const char* month, const char* year) {
+        main->CBMonth->setEditText(month);
+        main->CBYear->setEditText(year);
+        main->CBMonth_Click();
+    }
+    bool closed(int row) { return main->TimeGrid->Cell(row, 1).Locked(); }
+
+    TestProgramFolder folder;
+    ProgramState state = folder.makeState();
+    RecordingResponder boxes;
+    frmMain* main = nullptr;
+};
+
+} // namespace
+
+TEST_F(TimeGridTest, CurrentMonthClosesThePastDays) {
+    frmMain& w = loadOn(2014, 3, 15);
+    Grid* g = w.TimeGrid;
+    EXPECT_EQ(g->Rows(), 32);
+    EXPECT_EQ(g->Cell(0, 0).Text(), "MARCH");
+    EXPECT_EQ(g->Cell(0, 1).Text(), "Due In");
+    EXPECT_EQ(g->Cell(15, 0).Text(), "15  Saturday  **");
+    EXPECT_EQ(g->Cell(14, 0).Text(), "14  Friday");
+    EXPECT_TRUE(closed(14));
+    EXPECT_EQ(g->Cell(14, 1).BackColor(), 0xE0E0E0);
+    EXPECT_FALSE(closed(15));
+    EXPECT_EQ(g->Cell(15, 1).BackColor(), 0xFFFFFF);
+    EXPECT_EQ(g->ActiveCell().Row(), 15);
+}
+
+TEST_F(TimeGridTest, FirstAndLastDayOfTheMonth) {
+    frmMain& w = loadOn(2014, 2, 1);
+    EXPECT_EQ(w.TimeGrid->Rows(), 29);
+    EXPECT_EQ(w.TimeGrid->Cell(1, 0).Text(), "** 01  Saturday  **");
+    EXPECT_FALSE(closed(1));
+    delete main;
+    main = nullptr;
+    frmMain& v = loadOn(2012, 2, 29);
+    EXPECT_EQ(v.TimeGrid->Rows(), 30);
+    for (int r = 1; r < 29; ++r)
+        EXPECT_TRUE(closed(r)) << r;
+    EXPECT_FALSE(closed(29));
+}
+
+TEST_F(TimeGridTest, OtherMonthsArePastOrOpenWhole) {
+    loadOn(2014, 3, 15);
+    chooseBookingMonth("FEBRUARY", "2012");
+    EXPECT_EQ(main->TimeGrid->Rows(), 30);
+    for (int r = 1; r < 30; ++r)
+        EXPECT_TRUE(closed(r));
+    EXPECT_EQ(main->TimeGrid->Cell(29, 0).Text(), "29  Wednesday");
+    chooseBookingMonth("APRIL", "2014");
+    EXPECT_EQ(main->TimeGrid->Rows(), 31);
+    EXPECT_FALSE(closed(1));
+    EXPECT_EQ(main->MonthNo(), "04");
+    chooseBookingMonth("SMARCH", "2014");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].title, "Kestrane [ Err: 6169 Array Boundary ]");
+}
+
+TEST_F(TimeGridTest, PlusBooksTheChosenTimeOnAnOpenDay) {
+    frmMain& w = loadOn(2014, 3, 15);
+    w.TimeGrid->Cell(0, 1).Select();
+    w.cmdADD_Click();
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "Can't Book Time  - No DAY has been Selected! ");
+    EXPECT_FALSE(w.shDayBorder->isHidden());
+    EXPECT_FALSE(state.BookingsChanged);
+
+    boxes.clear();
+    w.TimeGrid->Cell(10, 1).Select(); // a closed day
+    w.cmdADD_Click();
+    EXPECT_TRUE(boxes.calls().empty());
+    EXPECT_EQ(w.TimeGrid->Cell(10, 1).Text(), "");
+
+    w.cbTime->setEditText("11:45");
+    w.TimeGrid->Cell(20, 1).Select();
+    w.cmdADD_Click();
+    EXPECT_EQ(w.TimeGrid->Cell(20, 1).Text(), "11:45");
+    EXPECT_TRUE(state.BookingsChanged);
+
+    int plus = '+';
+    w.TimeGrid->Cell(21, 1).Select();
+    w.TimeGrid_TimeCharTyped(plus);
+    EXPECT_EQ(plus, 0);
+    EXPECT_EQ(w.TimeGrid->Cell(21, 1).Text(), "11:45");
+    int letter = 'a';
+    w.TimeGrid_TimeCharTyped(letter);
+    EXPECT_EQ(letter, 0);
+
+    w.TimeGrid->Cell(20, 1).Select();
+    w.cmdSUB_Click();
+    EXPECT_EQ(w.TimeGrid->Cell(20, 1).Text(), "");
+    w.cmdCLEARAll_Click();
+    EXPECT_EQ(w.TimeGrid->Cell(21, 1).Text(), "");
+}
+
+TEST_F(TimeGridTest, TypedTimesAreCheckedWhenTheEditEnds) {
+    frmMain& w = loadOn(2014, 3, 15);
+    const auto commit = [&](const char* typed) {
+        boxes.clear();
+        w.TimeGrid->Cell(20, 1).Select();
+        w.TimeGrid->Cell(20, 1).setText(typed);
+        bool cancel = false;
+        w.TimeGrid_ValidateEdit(20, 1, cancel);
+        return std::make_pair(w.TimeGrid->Cell(20, 1).Text(), cancel);
+    };
+    for (const char* ok : {"09:30", "09.30", "09/30", "09,30", "09;30", "09 30"}) {
+        const auto [text, cancel] = commit(ok);
+        EXPECT_EQ(text, "09:30") << ok;
+        EXPECT_FALSE(cancel) << ok;
+        EXPECT_TRUE(boxes.calls().empty()) << ok;
+    }
+    for (const char* bad : {"0930", "9:30", "24:00", "09:60"}) {
+        const auto [text, cancel] = commit(bad);
+        EXPECT_EQ(text, "") << bad;
+        EXPECT_TRUE(cancel) << bad;
+        ASSERT_EQ(boxes.calls().size(), 1u) << bad;
+        EXPECT_EQ(boxes.calls()[0].text, "Can't Enter This:  Invalid Time Format");
+    }
+    const auto [text, cancel] = commit("09830");
+    EXPECT_EQ(text, "09830");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "Can't Enter This:  Incorrect Time Format");
+
+    boxes.clear();
+    w.TimeGrid->Cell(22, 1).Select();
+    w.TimeGrid->Cell(22, 1).setText("0930");
+    w.TimeGrid_FocusLost();
+    EXPECT_EQ(w.TimeGrid->Cell(22, 1).Text(), "");
+    EXPECT_EQ(boxes.calls().size(), 1u);
+}
+
+TEST_F(TimeGridTest, ListDateIsCheckedAndCorrected) {
+    frmMain& w = loadOn(2014, 3, 15);
+    w.CBGetMonth->setEditText("APRIL");
+    w.SelectListDay(31);
+    ASSERT_GE(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "ATTENTION: Only [ 30 ] Days in the Month Selected");
+    EXPECT_EQ(w.CBGetDay->currentText(), "30th");
+    EXPECT_FALSE(w.InvalidDate());
+
+    boxes.clear();
+    w.CBGetMonth->setEditText("FEBRUARY");
+    w.CBGetYear->setEditText("2012");
+    w.SelectListDay(29);
+    EXPECT_TRUE(boxes.calls().empty());
+    w.CBGetYear->setEditText("2014");
+    w.SelectListDay(29);
+    ASSERT_GE(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "ATTENTION: Only [ 28 ] Days in February 2014");
+    EXPECT_EQ(w.CBGetDay->currentText(), "28th");
+
+    boxes.clear();
+    w.CBGetYear->setEditText("2025");
+    w.ValidateSelectedDate();
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "ATTENTION: No VALID Date selected - Try selecting again");
+    EXPECT_TRUE(w.InvalidDate());
+}
+
+TEST_F(TimeGridTest, CalendarStepsAndPicks) {
+    frmMain& w = loadOn(2014, 3, 15);
+    w.Calendar1->setValue(QDate(2010, 1, 12));
+    w.cmdCalDECR_Click();
+    EXPECT_EQ(w.Calendar1->Value(), QDate(2010, 12, 12));
+    w.Calendar1->setValue(QDate(2024, 12, 5));
+    w.cmdCalINCR_Click();
+    EXPECT_EQ(w.Calendar1->Value(), QDate(2010, 1, 5));
+    w.Calendar1->setValue(QDate(2015, 1, 31));
+    w.cmdCalDECR_Click();
+    EXPECT_EQ(w.Calendar1->Value(), QDate(2014, 12, 31));
+    w.Calendar1->setValue(QDate(2014, 3, 31));
+    w.cmdCalINCR_Click();
+    EXPECT_EQ(w.Calendar1->Value(), QDate(2014, 4, 30)) << "a day the month lacks keeps a valid date";
+
+    w.cmdListCal_Click();
+    EXPECT_FALSE(w.PicCal1->isHidden());
+    EXPECT_EQ(state.HelpTopic, 24);
+    w.Calendar1->setValue(QDate(2013, 3, 5));
+    w.Calendar1_DblClick();
+    EXPECT_EQ(w.CBGetDay->currentText(), "5th");
+    EXPECT_EQ(w.CBGetMonth->currentText(), "MARCH");
+    EXPECT_EQ(w.CBGetYear->currentText(), "2013");
+    EXPECT_TRUE(w.PicCal1->isHidden());
+
+    state.settings.CalendarOpensAtToday = "1";
+    w.cmdListCal_Click();
+    EXPECT_EQ(w.Calendar1->Value(), QDate(2014, 3, 15));
+    w.cmdListCal_Click();
+    EXPECT_TRUE(w.PicCal1->isHidden());
+}
