@@ -78,10 +78,10 @@ const std::vector<std::string>& cells() {
     return all;
 }
 
-const char* const Headings[Cols] = {"Registration", "First Name",  "Last Name", "Organisation", "Category",
-                                    "Party",        "Telephone",   "Expected",  "Pass Valid",   "Pass Issued",
-                                    "Length",       "Pass Type",   "Pass Ends", "Car Reg",      "Reports to:",
-                                    "Department",   "Contact",     "Arrived",   "Departed"};
+const char* const Headings[Cols] = {
+    "Registration", "First Name", "Last Name",   "Organisation", "Category",  "Party",     "Telephone",
+    "Expected",     "Pass Valid", "Pass Issued", "Length",       "Pass Type", "Pass Ends", "Car Reg",
+    "Reports to:",  "Department", "Contact",     "Arrived",      "Departed"};
 
 struct Outcome {
     double ms = 0;
@@ -134,8 +134,8 @@ void BM_QTableWidgetFill(benchmark::State& state) {
             for (int r = 0; r < DataRows; ++r)
                 for (int c = 0; c < Cols; ++c, ++i)
                     table.setItem(r, c,
-                                  new QTableWidgetItem(QString::fromLatin1(texts[i].data(),
-                                                                           static_cast<qsizetype>(texts[i].size()))));
+                                  new QTableWidgetItem(
+                                      QString::fromLatin1(texts[i].data(), static_cast<qsizetype>(texts[i].size()))));
             table.setUpdatesEnabled(true);
             table.viewport()->update();
         },

@@ -34,6 +34,10 @@ struct ProgramState {
     bool RecordChanged = false;
     bool BookingsChanged = false;
 
+    // Which list the desk's list grid shows: 0 none yet (the month list),
+    // 1 day list, 2 month list, 3 search results, 4 on-site status list.
+    int ListMode = 0;
+
     // Hand-off flags between windows
     bool PassChanged = false;
     bool PassRevokeRequest = false;

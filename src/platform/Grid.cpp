@@ -31,8 +31,7 @@ public:
     explicit GridDelegate(Grid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
     Grid* grid_;
@@ -176,6 +175,11 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
 
 Grid::Grid(QWidget* parent) : QTableView(parent), d(std::make_unique<Impl>(this)) {
     d->model = new GridModel(this);
+    // A new grid has its heading row and one row below it, so headings can be
+    // written before the rows are counted out.
+    d->model->setRows(2);
+    d->model->setCols(2);
+    d->widths.assign(2, -1);
     setModel(d->model);
     setItemDelegate(new GridDelegate(this));
 
@@ -207,24 +211,38 @@ Grid::Grid(QWidget* parent) : QTableView(parent), d(std::make_unique<Impl>(this)
 
 Grid::~Grid() = default;
 
-GridModel* Grid::gridModel() const { return d->model; }
+GridModel* Grid::gridModel() const {
+    return d->model;
+}
 
-int Grid::Rows() const { return d->model->rows(); }
+int Grid::Rows() const {
+    return d->model->rows();
+}
 
-void Grid::setRows(int rows) { d->model->setRows(rows); }
+void Grid::setRows(int rows) {
+    d->model->setRows(rows);
+}
 
-int Grid::Cols() const { return d->model->cols(); }
+int Grid::Cols() const {
+    return d->model->cols();
+}
 
 void Grid::setCols(int cols) {
     d->model->setCols(cols);
     d->widths.resize(static_cast<std::size_t>(d->model->cols()), -1);
 }
 
-void Grid::setBackColor1(long bgr) { d->model->setShades(bgr, d->model->shade2()); }
+void Grid::setBackColor1(long bgr) {
+    d->model->setShades(bgr, d->model->shade2());
+}
 
-void Grid::setBackColor2(long bgr) { d->model->setShades(d->model->shade1(), bgr); }
+void Grid::setBackColor2(long bgr) {
+    d->model->setShades(d->model->shade1(), bgr);
+}
 
-bool Grid::Redraw() const { return d->redraw; }
+bool Grid::Redraw() const {
+    return d->redraw;
+}
 
 // Drawing off puts the model inside one reset: filling sends no signal per
 // cell, and the view takes the whole new state at once when drawing resumes.
@@ -249,9 +267,13 @@ void Grid::setRedraw(bool on) {
     Refresh();
 }
 
-bool Grid::ReadOnly() const { return d->model->readOnly(); }
+bool Grid::ReadOnly() const {
+    return d->model->readOnly();
+}
 
-void Grid::setReadOnly(bool on) { d->model->setReadOnly(on); }
+void Grid::setReadOnly(bool on) {
+    d->model->setReadOnly(on);
+}
 
 int Grid::CurrentRow() const {
     if (!d->redraw)
@@ -267,7 +289,9 @@ int Grid::CurrentCol() const {
     return cur.isValid() ? cur.column() : 0;
 }
 
-GridCell Grid::ActiveCell() { return GridCell(this, CurrentRow(), CurrentCol()); }
+GridCell Grid::ActiveCell() {
+    return GridCell(this, CurrentRow(), CurrentCol());
+}
 
 GridRange Grid::Selection() {
     const int row = CurrentRow();
@@ -290,9 +314,13 @@ void Grid::Refresh() {
     horizontalHeader()->viewport()->update();
 }
 
-void Grid::RemoveItem(int row) { d->model->removeRow(row); }
+void Grid::RemoveItem(int row) {
+    d->model->removeRow(row);
+}
 
-GridPageSetup& Grid::PageSetup() { return d->page; }
+GridPageSetup& Grid::PageSetup() {
+    return d->page;
+}
 
 bool Grid::PrintPreview(int zoom) {
     QPrinter printer(QPrinter::HighResolution);
@@ -421,8 +449,7 @@ void Grid::commitData(QWidget* editor) {
 void Grid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     if (d->validating)
         return;
-    if (std::exchange(d->refused, false) && hint != QAbstractItemDelegate::NoHint &&
-        editor == d->editor.data()) {
+    if (std::exchange(d->refused, false) && hint != QAbstractItemDelegate::NoHint && editor == d->editor.data()) {
         editor->setFocus();
         return;
     }
@@ -433,25 +460,45 @@ void Grid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 
 // ---------------------------------------------------------------------------
 
-QString GridCell::Text() const { return grid_->d->model->qtext(row_, col_); }
+QString GridCell::Text() const {
+    return grid_->d->model->qtext(row_, col_);
+}
 
-void GridCell::setText(const QString& text) { grid_->d->model->setText(row_, col_, text); }
+void GridCell::setText(const QString& text) {
+    grid_->d->model->setText(row_, col_, text);
+}
 
-void GridCell::setText(std::string_view latin1) { grid_->d->model->setText(row_, col_, latin1); }
+void GridCell::setText(std::string_view latin1) {
+    grid_->d->model->setText(row_, col_, latin1);
+}
 
-long GridCell::ForeColor() const { return grid_->d->model->foreColor(row_, col_); }
+long GridCell::ForeColor() const {
+    return grid_->d->model->foreColor(row_, col_);
+}
 
-void GridCell::setForeColor(long bgr) { grid_->d->model->setForeColor(row_, col_, bgr); }
+void GridCell::setForeColor(long bgr) {
+    grid_->d->model->setForeColor(row_, col_, bgr);
+}
 
-long GridCell::BackColor() const { return grid_->d->model->backColor(row_, col_); }
+long GridCell::BackColor() const {
+    return grid_->d->model->backColor(row_, col_);
+}
 
-void GridCell::setBackColor(long bgr) { grid_->d->model->setBackColor(row_, col_, bgr); }
+void GridCell::setBackColor(long bgr) {
+    grid_->d->model->setBackColor(row_, col_, bgr);
+}
 
-bool GridCell::Locked() const { return grid_->d->model->locked(row_, col_); }
+bool GridCell::Locked() const {
+    return grid_->d->model->locked(row_, col_);
+}
 
-void GridCell::setLocked(bool locked) { grid_->d->model->setLocked(row_, col_, locked); }
+void GridCell::setLocked(bool locked) {
+    grid_->d->model->setLocked(row_, col_, locked);
+}
 
-void GridCell::Select() { grid_->d->select(row_, col_); }
+void GridCell::Select() {
+    grid_->d->select(row_, col_);
+}
 
 void GridColumn::setWidth(int width) {
     Grid::Impl& d = *grid_->d;
@@ -463,6 +510,10 @@ void GridColumn::setWidth(int width) {
         d.applyWidth(col_);
 }
 
-void GridColumn::setAlignment(int code) { grid_->d->model->setAlignmentCode(col_, code); }
+void GridColumn::setAlignment(int code) {
+    grid_->d->model->setAlignmentCode(col_, code);
+}
 
-void GridRange::setForeColor(long bgr) { grid_->d->model->setForeColor(row1_, col1_, row2_, col2_, bgr); }
+void GridRange::setForeColor(long bgr) {
+    grid_->d->model->setForeColor(row1_, col1_, row2_, col2_, bgr);
+}

@@ -77,7 +77,7 @@ struct GridPageSetup {
     double LeftMargin = 1.0, RightMargin = 1.0, TopMargin = 1.5, BottomMargin = 1.5; // centimetres
     double HeaderMargin = 0.8, FooterMargin = 0.8;
     bool CentreAcrossPage = false;
-    int PrintRows = 0;       // rows printed below the heading; 0: every row up to the last row with text
+    int PrintRows = 0;       // data rows printed below the heading; 0: up to the last row with text
     int Zoom = 100;          // percent
 };
 

@@ -18,16 +18,22 @@ constexpr std::size_t FirstChunk = 4 * 1024;
 constexpr std::size_t LargestChunk = 1024 * 1024;
 constexpr std::size_t MappedChunk = 256 * 1024;
 
-std::size_t alignUp(std::size_t n) { return (n + BlockAlign - 1) & ~(BlockAlign - 1); }
+std::size_t alignUp(std::size_t n) {
+    return (n + BlockAlign - 1) & ~(BlockAlign - 1);
+}
 } // namespace
 
 GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 GridModel::~GridModel() = default;
 
-int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows(); }
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows();
+}
 
-int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cols_;
+}
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !inRange(index.row(), index.column()))

@@ -21,19 +21,27 @@ constexpr double PointsPerPixel = 0.75; // screen pixels are 1/96 inch
 
 QPageSize::PageSizeId pageSizeOf(int code) {
     switch (code) {
-    case 1: return QPageSize::Letter;
-    case 5: return QPageSize::Legal;
-    case 8: return QPageSize::A3;
-    case 11: return QPageSize::A5;
-    default: return QPageSize::A4;
+    case 1:
+        return QPageSize::Letter;
+    case 5:
+        return QPageSize::Legal;
+    case 8:
+        return QPageSize::A3;
+    case 11:
+        return QPageSize::A5;
+    default:
+        return QPageSize::A4;
     }
 }
 
 Qt::Alignment horizontalOf(int code) {
     switch (code) {
-    case 1: return Qt::AlignHCenter;
-    case 2: return Qt::AlignRight;
-    default: return Qt::AlignLeft;
+    case 1:
+        return Qt::AlignHCenter;
+    case 2:
+        return Qt::AlignRight;
+    default:
+        return Qt::AlignLeft;
     }
 }
 
@@ -180,8 +188,7 @@ int Render(QPrinter& printer, const GridPrintSource& source, const GridPageSetup
 
             p.setFont(setup.FooterFont);
             const double footerBottom = l.paper.height() - setup.FooterMargin * PointsPerCm;
-            const double footerHeight =
-                std::max(footerBottom - l.bottom, QFontMetricsF(setup.FooterFont).height() / k);
+            const double footerHeight = std::max(footerBottom - l.bottom, QFontMetricsF(setup.FooterFont).height() / k);
             p.drawText(dev(l.left, footerBottom - footerHeight, l.right - l.left, footerHeight),
                        static_cast<int>(horizontalOf(setup.FooterAlignment) | Qt::AlignBottom) | Qt::TextSingleLine,
                        ExpandCodes(setup.FooterText, page, l.pages(), date));

@@ -37,8 +37,12 @@ press_return() { # answers a message box with its default button
 "$exe" &
 pids+=($!)
 main_pid=$!
-splash=$(wait_window "Kestrane" 15)
+splash=$(wait_window "Kestrane starting" 15)
 echo "splash window: $splash"
+# A new data folder has no bookings yet: the day list of today says so once.
+box=$(wait_window "Kestrane" 20)
+echo "start-up message: $(xdotool getwindowname "$box")"
+press_return "$box"
 main=$(wait_window "Brantholm Solutions Kestrane" 20)
 echo "main window: $main"
 

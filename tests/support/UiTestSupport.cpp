@@ -1,6 +1,8 @@
 #include "UiTestSupport.h"
 
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
 
 namespace fs = std::filesystem;
 
@@ -31,9 +33,21 @@ TestProgramFolder::TestProgramFolder() {
     for (const char* d : {"_KSF", "KestraneDocs"})
         fs::copy(built / d, temp_.path() / d, fs::copy_options::recursive, ec);
     fs::remove(temp_.path() / "_KSF/KSystem/qxsabusr.dat", ec); // start without settings
+    // The pick-lists as shipped (the build tree keeps whatever a run of the program edited).
+    fs::copy_file(fs::path(KESTRANE_SOURCE_DIR) / "resources/_KSF/KSystem/KACustom.ini",
+                  temp_.path() / "_KSF/KSystem/KACustom.ini", fs::copy_options::overwrite_existing, ec);
     for (const char* d : {"Record", "Status", "photo"})
         fs::create_directories(temp_.path() / "Kestranedata" / d);
     path_ = temp_.withSlash();
+}
+
+void TestProgramFolder::addEmptyMonthFiles() const {
+    for (int y = 10; y <= 27; ++y)
+        for (int m = 1; m <= 12; ++m) {
+            char name[16];
+            std::snprintf(name, sizeof name, "%02d%02d.vrf", y, m);
+            std::ofstream(path_ + "Kestranedata/Record/" + name, std::ios::app);
+        }
 }
 
 ProgramState TestProgramFolder::makeState() const {

@@ -34,6 +34,9 @@ public:
     TestProgramFolder();
     const std::string& path() const { return path_; } // with trailing "/"
     ProgramState makeState() const;                    // defaults, ProgramFolder and DataRoot set
+    // Empty month booking files for every month of 2010..2027, so lists find
+    // a file (and show no "nothing found" message) wherever a test looks.
+    void addEmptyMonthFiles() const;
 
 private:
     TempFolder temp_;

@@ -59,6 +59,7 @@ protected:
 
     std::function<void()> onPause = [] {};
     TestProgramFolder folder;
+    int addFiles = (folder.addEmptyMonthFiles(), 0);
     ProgramState state;
     RecordingResponder boxes;
     std::vector<std::string> steps;

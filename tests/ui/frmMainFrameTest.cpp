@@ -51,7 +51,7 @@ protected:
     }
 
     TestProgramFolder folder;
-    ProgramState state = folder.makeState();
+    ProgramState state = (folder.addEmptyMonthFiles(), folder.makeState());
     RecordingResponder boxes;
     frmMain* main = nullptr;
 };

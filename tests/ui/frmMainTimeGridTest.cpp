@@ -39,7 +39,7 @@ protected:
     bool closed(int row) { return main->TimeGrid->Cell(row, 1).Locked(); }
 
     TestProgramFolder folder;
-    ProgramState state = folder.makeState();
+    ProgramState state = (folder.addEmptyMonthFiles(), folder.makeState());
     RecordingResponder boxes;
     frmMain* main = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "BookingBoxes.h"
 
+#include "startup/VersionLabels.h"
+
 #include "Platform.h"
 #include "desk/BookingRecord.h"
 
@@ -215,14 +217,18 @@ QPlainTextEdit* NotesBox(QWidget* parent, const char* name, int maxStored) {
     return box;
 }
 
-QComboBox* PickBox(QWidget* parent, const char* name, const QString& designText, int chars) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
+void MakeListOnly(QComboBox* box) {
     // Editable only so that it can show any text; typed text would never reach the field.
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->lineEdit()->setReadOnly(true);
     box->lineEdit()->installEventFilter(new OpenListOnClick(box));
+}
+
+QComboBox* PickBox(QWidget* parent, const char* name, const QString& designText, int chars) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    MakeListOnly(box);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(chars);
     box->setMaxVisibleItems(15);
@@ -244,10 +250,6 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, cons
     return b;
 }
 
-void CentreOnScreen(QWidget* window) {
-    const PlatformAnswers a = Platform::Probe();
-    const QSize size = window->frameGeometry().size();
-    window->move((a.screenWidthPx - size.width()) / 2, (a.screenHeightPx - size.height()) / 2);
-}
+void CentreOnScreen(QWidget* window) { VersionLabels::CentreOnScreen(window); }
 
 } // namespace BookingBoxes

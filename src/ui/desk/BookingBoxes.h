@@ -47,6 +47,7 @@ QLineEdit* EditBox(QWidget* parent, const char* name, int width, const char* too
 QPlainTextEdit* NotesBox(QWidget* parent, const char* name, int maxStored = 0);
 // A drop-down that shows the field's text whatever it is but takes new values
 // only from its list; a click on the text opens the list.
+void MakeListOnly(QComboBox* box);
 QComboBox* PickBox(QWidget* parent, const char* name, const QString& designText, int chars);
 QLabel* Caption(QWidget* parent, const char* text, QWidget* buddy);
 // Never a default button: Enter in a box must not clear or cancel.

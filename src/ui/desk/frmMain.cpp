@@ -8,8 +8,10 @@
 #include "Platform.h"
 #include "Shell.h"
 #include "VbColor.h"
+#include "VbKeys.h"
 #include "Clock.h"
 #include "desk/ListDate.h"
+#include "desk/RecordState.h"
 #include "startup/Artwork.h"
 #include "startup/frmAbout.h"
 
@@ -160,20 +162,6 @@ bool frmMain::Form_KeyDown(int keyCode, int shift) {
     return true;
 }
 
-namespace {
-// Qt key to the key code the key map is written in (letters, F1..F12).
-int WindowsKeyCode(int qtKey) {
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-        return 65 + (qtKey - Qt::Key_A);
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
-        return 112 + (qtKey - Qt::Key_F1);
-    return 0;
-}
-
-int ShiftBits(Qt::KeyboardModifiers m) {
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
-}
-} // namespace
 
 // The window sees every key before the focused control does; the key is
 // passed on afterwards.
@@ -185,7 +173,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         if (forThisWindow && atTarget) {
             auto* ke = static_cast<QKeyEvent*>(event);
             if (!ke->isAutoRepeat() || ke->key() >= Qt::Key_F1)
-                Form_KeyDown(WindowsKeyCode(ke->key()), ShiftBits(ke->modifiers()));
+                Form_KeyDown(VbKeys::KeyCode(ke), VbKeys::ShiftBits(ke));
         }
     }
     if (watched == PersGendTB && event->type() == QEvent::MouseButtonRelease)
@@ -301,10 +289,6 @@ void frmMain::Command1_Click() {
 
 void frmMain::Command2_Click() {}
 
-void frmMain::cmdMore_Click() {
-    // The location-details window arrives with the booking commands.
-}
-
 void frmMain::cmdMultiDELETE_Click() {
     if (state_.settings.ReadOnlyMode == "1" || state_.settings.DisableMultiDelete == "1")
         return;
@@ -318,6 +302,29 @@ bool frmMain::Form_Unload() {
         MsgBox(QStringLiteral("This will close your current session of Kestrane"), vb::vbOKCancel | vb::vbInformation,
                QStringLiteral("Kestrane"), this) == vb::vbCancel)
         return false;
+    if (state_.settings.ReadOnlyMode == "0") {
+        modFileManagement::CheckRecordChanged(state_);
+        if (!SaveCheckFailure().isEmpty()) {
+            // Nothing on screen could be saved, so nothing is offered.
+            NewBooking_ = false;
+            state_.RecordChanged = false;
+            state_.BookingsChanged = false;
+        }
+        if (!NewBooking_) {
+            if (!SaveChangesCheck(AskedBy::Close))
+                return false;
+        } else {
+            const int a = MsgBox(QStringLiteral("New booking not saved:  Save it before you close?"),
+                                 vb::vbYesNoCancel | vb::vbQuestion, QStringLiteral("Kestrane"), this);
+            if (a == vb::vbCancel)
+                return false; // still a new booking: SAVE will store it as one
+            NewBooking_ = false;
+            if (a == vb::vbYes && !SaveNewRecord()) {
+                NewBooking_ = true;
+                return false; // not stored: the window stays so nothing is lost
+            }
+        }
+    }
     return true;
 }
 

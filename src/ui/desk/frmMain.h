@@ -113,8 +113,9 @@ public:
     void CheckTimeGridEntry();
 
     // --- Commands and lists that later parts of the desk fill in ---------------
-    void SaveNewRecord();
-    void UpdateRecord();
+    // Each returns whether the booking was stored.
+    bool SaveNewRecord();
+    bool UpdateRecord();
     void cmdSAVE_Click();
     void cmdNEW_Click();
     void cmdDelete_Click();
@@ -128,9 +129,14 @@ public:
     void cmdGetToday_Click();
     void cmdIN_Click();
     void cmdOUT_Click();
+    void StatGrid_RowChosen();
+    void StatGrid_KeyTyped(int keyCode);
+    void ShowRecord(bool setBookingMonth);
+    void DeleteBooking();
     void ListDayBookings();
     void ListMonthBookings();
     void ListTodayStatus();
+    void ListSearchResults();
     void RefreshCurrentList();
 
     // --- Window state the tests look at -------------------------------------
@@ -138,6 +144,8 @@ public:
     bool NewBooking() const { return NewBooking_; }
     const QString& DayNameText() const { return DayNameText_; }
     bool Timer1Enabled() const;
+    const QString& DayListFile() const { return DayListFile_; }
+    int ListedRows() const { return ListedRows_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -156,8 +164,20 @@ private:
     bool Form_Unload();
     void SetCaptionStatus(const QString& message);
     void SetLabelLook(QLabel* label, const QString& caption, long backBgr);
-    // Keeps a booking box to what a booking file can store.
-    void KeepLatin1(QLineEdit* box);
+
+    enum class AskedBy { New, OpenFromList, Close };
+    // Offers to store a changed loaded booking; false when the user cancelled.
+    bool SaveChangesCheck(AskedBy who);
+    // The booking-number box holds a saved booking's number.
+    bool BookingLoaded() const;
+    // The booking is shown in another month than the file its number names.
+    bool MonthMoved();
+    // The first of SAVE's checks the form fails, or an empty text.
+    QString SaveCheckFailure() const;
+    QString BookingTitle() const;
+    void ShowNewRecordNotice(int icon);
+    void ShowArrivalAndDeparture();
+    static void SetComboTextColour(QComboBox* box, long bgr);
 
     ProgramState& state_;
     bool LogoHover_ = false;
@@ -165,6 +185,8 @@ private:
     bool InvalidDate_ = false;
     bool firstShowDone_ = false;
     QString MonthNo_;
+    QString DayListFile_;
+    int ListedRows_ = 0;
     QString DayNameText_;
 
 public:

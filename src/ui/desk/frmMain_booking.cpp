@@ -2,6 +2,7 @@
 // and the small input aids of the name, e-mail and gender boxes.
 #include "frmMain.h"
 
+#include "BookingBoxes.h"
 #include "ClickLabel.h"
 #include "Clock.h"
 #include "Grid.h"
@@ -33,24 +34,9 @@ void frmMain::SetLabelLook(QLabel* label, const QString& caption, long backBgr) 
     label->setPalette(pal);
 }
 
-void frmMain::KeepLatin1(QLineEdit* box) {
-    QString t = box->text();
-    bool changed = false;
-    for (QChar& c : t)
-        if (c.unicode() > 0xFF) {
-            c = u'?';
-            changed = true;
-        }
-    if (changed) {
-        const int pos = box->cursorPosition();
-        box->setText(t);
-        box->setCursorPosition(pos);
-    }
-}
-
 void frmMain::ConnectHandlers() {
     const auto onChange = [this](QLineEdit* box, void (frmMain::*handler)()) {
-        connect(box, &QLineEdit::textEdited, this, [this, box] { KeepLatin1(box); });
+        connect(box, &QLineEdit::textEdited, this, [box] { BookingBoxes::KeepLatin1(box); });
         connect(box, &QLineEdit::textChanged, this, handler);
     };
     onChange(RegNoTB, &frmMain::RegNoTB_Change);
@@ -82,6 +68,9 @@ void frmMain::ConnectHandlers() {
                 name->setCursorPosition(std::max(0, pos));
             }
         });
+    // The two pick-lists take their values from their lists only.
+    BookingBoxes::MakeListOnly(CataCB);
+    BookingBoxes::MakeListOnly(Dept1CB);
     connect(CataCB, &QComboBox::activated, this, &frmMain::CataCB_Click);
     connect(Dept1CB, &QComboBox::activated, this, &frmMain::Dept1CB_Click);
     PersGendTB->installEventFilter(this);
@@ -109,6 +98,8 @@ void frmMain::ConnectHandlers() {
     connect(cmdIN, &QPushButton::clicked, this, &frmMain::cmdIN_Click);
     connect(cmdOUT, &QPushButton::clicked, this, &frmMain::cmdOUT_Click);
 
+    connect(StatGrid, &Grid::RowChosen, this, [this](int, int) { StatGrid_RowChosen(); });
+    connect(StatGrid, &Grid::KeyDownInGrid, this, [this](int keyCode, int) { StatGrid_KeyTyped(keyCode); });
     ConnectDateAndTimeHandlers();
     qApp->installEventFilter(this);
 }

@@ -4,6 +4,7 @@
 #include "Grid.h"
 #include "MonthCalendar.h"
 #include "MsgBox.h"
+#include "VbColor.h"
 #include "Clock.h"
 #include "TextUtil.h"
 #include "desk/ListDate.h"
@@ -19,15 +20,15 @@ std::string bytes(const QString& s) { return s.toLatin1().toStdString(); }
 void warn(QWidget* parent, const std::string& text) {
     MsgBox(QString::fromLatin1(text.c_str()), vb::vbExclamation, QStringLiteral("Kestrane"), parent);
 }
+} // namespace
 
-void setTextColour(QComboBox* box, long bgr) {
+void frmMain::SetComboTextColour(QComboBox* box, long bgr) {
     if (QLineEdit* edit = box->lineEdit()) {
         QPalette pal = edit->palette();
-        pal.setColor(QPalette::Text, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
+        pal.setColor(QPalette::Text, VbColor(bgr));
         edit->setPalette(pal);
     }
 }
-} // namespace
 
 void frmMain::SelectListDay(int index) {
     CBGetDay->setCurrentIndex(index);
@@ -53,7 +54,7 @@ void frmMain::CBGetDay_Click() {
     SetMonthNoFromListMonth();
     Calendar1->setValueText(QString::fromStdString(
         ListDate::ListDateText(bytes(CBGetDay->currentText()), bytes(MonthNo_), bytes(CBGetYear->currentText()))));
-    setTextColour(CBGetDay, 0);
+    SetComboTextColour(CBGetDay, 0);
     ValidateSelectedDate();
     StatGrid->setReadOnly(true);
     ListDayBookings();

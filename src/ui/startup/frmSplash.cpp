@@ -13,7 +13,7 @@ using VersionLabels::MakeLabel;
 frmSplash::frmSplash(const ProgramState& state, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), state_(state) {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("Kestrane"));
+    setWindowTitle(QStringLiteral("Kestrane starting"));
     setFixedSize(480, 300);
     setAutoFillBackground(true);
     QPalette pal = palette();

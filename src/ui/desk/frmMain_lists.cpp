@@ -1,0 +1,134 @@
+// The lists of the desk's list grid, and rebuilding whichever is on screen.
+#include "frmMain.h"
+
+#include "Grid.h"
+#include "MsgBox.h"
+#include "TextUtil.h"
+#include "desk/DayList.h"
+#include "desk/ListDate.h"
+#include "desk/MonthBookingFile.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+namespace {
+std::string bytes(const QString& s) { return s.toLatin1().toStdString(); }
+QString text(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+
+struct ColumnDef {
+    const char* heading;
+    int width;
+    int alignment;
+};
+} // namespace
+
+void frmMain::RefreshCurrentList() {
+    switch (state_.ListMode) {
+    case 0:
+    case 2:
+        StatGrid->setReadOnly(true);
+        ListMonthBookings();
+        break;
+    case 1:
+        StatGrid->setReadOnly(true);
+        ListDayBookings();
+        break;
+    case 3:
+        StatGrid->setReadOnly(true);
+        ListSearchResults();
+        break;
+    case 4:
+        StatGrid->setReadOnly(state_.settings.ReadOnlyMode == "1");
+        ListTodayStatus();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::cmdGetAny_Click() {
+    state_.HelpTopic = 20;
+    ListDayBookings();
+}
+
+void frmMain::ListDayBookings() {
+    SetComboTextColour(CBGetDay, 0);
+    if (CBGetDay->currentText() == u"--") {
+        MsgBox(QStringLiteral("Can't list Day Bookings:  No Day has been selected "), vb::vbExclamation,
+               QStringLiteral("Kestrane"), this);
+        return;
+    }
+    setCursor(Qt::WaitCursor);
+    cmdIN->setEnabled(false);
+    cmdOUT->setEnabled(false);
+    ValidateSelectedDate();
+    if (InvalidDate_) {
+        unsetCursor();
+        return;
+    }
+    StatGrid->setReadOnly(true);
+    state_.ListMode = 1;
+
+    Grid* g = StatGrid;
+    g->setRedraw(false);
+    g->setRows(50);
+    g->setCols(18);
+    g->setBackColor1(0xFFFFFF);
+    g->setBackColor2(0xE0E0E0);
+    static const ColumnDef columns[17] = {
+        {"Registration", 100, 10}, {"First Name", 100, 6}, {"Last Name", 100, 6},    {"Organisation", 180, 6},
+        {"Category", 140, 6},      {"Party", 45, 10},      {"Telephone", 110, 6},    {"Expected", 60, 10},
+        {"Pass Valid", 75, 10},    {"Pass Issued", 120, 10}, {"Length", 50, 10},     {"Pass Type", 65, 10},
+        {"Pass Ends", 75, 10},     {"Car Reg", 75, 10},    {"Reports to:", 140, 6},  {"Department", 150, 6},
+        {"Contact", 110, 6}};
+    for (int c = 0; c < 17; ++c) {
+        g->Column(c).setWidth(columns[c].width);
+        g->Cell(0, c).setText(std::string_view(columns[c].heading));
+        g->Column(c).setAlignment(columns[c].alignment);
+    }
+    g->Cell(0, 17).setText(std::string_view());
+    for (int r = 1; r < g->Rows(); ++r)
+        for (int c = 0; c < 18; ++c) {
+            g->Cell(r, c).setText(std::string_view());
+            g->Cell(r, c).setForeColor(0);
+        }
+
+    const int day = static_cast<int>(Text::Val(bytes(CBGetDay->currentText())));
+    SetMonthNoFromListMonth();
+    const QString year = CBGetYear->currentText();
+    const std::string listDate = (QStringLiteral("%1-").arg(day, 2, 10, QLatin1Char('0')) + MonthNo_ + u'-' +
+                                  year.right(4).rightJustified(4, u'0'))
+                                     .toStdString();
+    DayListFile_ = QString::fromStdString(MonthFilePath(state_.settings.DataRoot, bytes(year.right(2) + MonthNo_)));
+
+    std::vector<DayListRow> rows;
+    const FileError e = ReadDayListRows(bytes(DayListFile_), day, listDate, rows);
+    int n = 0;
+    for (const DayListRow& row : rows) {
+        ++n;
+        g->setRows(n + 50);
+        const std::string* cells[17] = {&row.RegNo,      &row.FirstName,   &row.LastName,     &row.Organisation,
+                                        &row.Category,   &row.PartySize,   &row.DirectDialPhone, &row.Expected,
+                                        &row.PassStart,  &row.PassIssued,  &row.PassLength,   &row.PassType,
+                                        &row.PassEnd,    &row.CarRegistration, &row.ReportingTo, &row.Department,
+                                        &row.HostPhone};
+        for (int c = 0; c < 17; ++c) {
+            g->Cell(n, c).setText(std::string_view(*cells[c]));
+            g->Cell(n, c).setForeColor(0);
+        }
+    }
+    g->setRedraw(true);
+    g->Refresh();
+    unsetCursor();
+    if (e) {
+        if (e.number == ErrorNumber::FileNotFound)
+            MsgBox(QStringLiteral("No Visitor Bookings for this DATE have been found"), vb::vbExclamation,
+                   QStringLiteral("Kestrane"), this);
+        else
+            setWindowTitle(QStringLiteral("Brantholm Solutions Kestrane  [ Error: %1 in Select Day Record ]")
+                               .arg(e.number + 2110));
+        return;
+    }
+    g->Cell(1, 1).Select();
+    ListedRows_ = n;
+}
