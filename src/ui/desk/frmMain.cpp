@@ -190,8 +190,15 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
                 return true;
         }
     }
+    if (event->type() == QEvent::KeyPress && watched == MainFindTB) {
+        const int k = VbKeys::KeyAscii(static_cast<QKeyEvent*>(event));
+        if (k == 13)
+            MainFindTB_KeyPress(k);
+    }
     if (event->type() == QEvent::FocusOut) {
-        if (watched == PersEmailTB)
+        if (watched == CBListBy || watched == CBListBy->lineEdit())
+            CBListBy_LostFocus();
+        else if (watched == PersEmailTB)
             PersEmailTB_LostFocus();
         else if (watched == CatEMATB)
             CatEMATB_LostFocus();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProgramState.h"
+#include "desk/ArrivalDeparture.h"
 
 #include <QString>
 #include <QWidget>
@@ -133,10 +134,21 @@ public:
     void StatGrid_KeyTyped(int keyCode);
     void ShowRecord(bool setBookingMonth);
     void DeleteBooking();
+    void BuildDayStatusFile();
+    void UpdateStatusLine();
+    void LaON_Site_Change();
+    void LaOFFSite_Change();
+    void LaON_Site_DblClick();
+    void LaOFFSite_DblClick();
     void ListDayBookings();
     void ListMonthBookings();
     void ListTodayStatus();
     void ListSearchResults();
+    void CBListBy_Click();
+    void CBListBy_LostFocus();
+    void MainFindTB_KeyPress(int keyAscii);
+    // The page title of the list on screen, as printed.
+    QString PrintTitle() const;
     void RefreshCurrentList();
 
     // --- Window state the tests look at -------------------------------------
@@ -177,6 +189,20 @@ private:
     QString BookingTitle() const;
     void ShowNewRecordNotice(int icon);
     void ShowArrivalAndDeparture();
+    struct ListColumn {
+        const char* heading;
+        int width;
+        int alignment;
+    };
+    // Readies StatGrid for a list: drawing off, 50 empty rows, the columns
+    // with their headings (the last column of the grid has none).
+    void PrepareListGrid(const ListColumn* columns, int count, long backColour2);
+    // Writes one list row, growing the grid so 50 empty rows stay below it.
+    void FillListRow(int row, const std::string* const* cells, int count);
+    // Ends a list: drawing on, the first data cell chosen.
+    void FinishListGrid();
+    void ShowStatusLooks(const ArrivalDeparture::LabelLooks& looks);
+    void ApplyStamp(const ArrivalDeparture::StampResult& result);
     static void SetComboTextColour(QComboBox* box, long bgr);
 
     ProgramState& state_;

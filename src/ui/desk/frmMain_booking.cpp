@@ -98,6 +98,8 @@ void frmMain::ConnectHandlers() {
     connect(cmdIN, &QPushButton::clicked, this, &frmMain::cmdIN_Click);
     connect(cmdOUT, &QPushButton::clicked, this, &frmMain::cmdOUT_Click);
 
+    connect(LaON_Site, &ClickLabel::doubleClicked, this, &frmMain::LaON_Site_DblClick);
+    connect(LaOFFSite, &ClickLabel::doubleClicked, this, &frmMain::LaOFFSite_DblClick);
     connect(StatGrid, &Grid::RowChosen, this, [this](int, int) { StatGrid_RowChosen(); });
     connect(StatGrid, &Grid::KeyDownInGrid, this, [this](int keyCode, int) { StatGrid_KeyTyped(keyCode); });
     ConnectDateAndTimeHandlers();
@@ -193,10 +195,8 @@ void frmMain::ClearBookingForm() {
     Dept1CB->setEditText(QStringLiteral(" -  Select  - "));
     SetLabelLook(PassPrntdLa, QStringLiteral("No Pass on-File"), 0xE6E6E6);
     SetLabelLook(PhotoOnFLa, QStringLiteral("NO PHOTO"), 0xE6E6E6);
-    SetLabelLook(LaON_Site, QStringLiteral("  -  "), 0xF0F0F0);
-    SetLabelLook(LaOFFSite, QStringLiteral("  -  "), 0xF0F0F0);
-    state_.CurrentRecord.ArrivalTime = BookingFields::NoTime;
-    state_.CurrentRecord.DepartureTime = BookingFields::NoTime;
+    ShowStatusLooks(ArrivalDeparture::LooksFor(ArrivalDeparture::StatusLook::NotArrived, ArrivalDeparture::NoTime,
+                                               ArrivalDeparture::NoTime));
     for (int r = 1; r < TimeGrid->Rows(); ++r)
         TimeGrid->Cell(r, 1).setText(QString());
 }

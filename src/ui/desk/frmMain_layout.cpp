@@ -148,8 +148,12 @@ void frmMain::BuildListArea() {
                         QStringLiteral(" Controls and shows the arrival and departure times of bookings and passes "
                                        "that are valid for Today "),
                         QRect(104, 116, 92, 26));
-    cmdIN = button(p, "cmdIN", QStringLiteral("On-Site"), QString(), QRect(6, 146, 92, 26));
-    cmdOUT = button(p, "cmdOUT", QStringLiteral("Off-Site"), QString(), QRect(104, 146, 92, 26));
+    cmdIN = button(p, "cmdIN", QStringLiteral("On-Site"), QStringLiteral(" Marks an individual as having arrived on-site "),
+                   QRect(6, 146, 92, 26));
+    cmdOUT = button(p, "cmdOUT", QStringLiteral("Off-Site"),
+                    QStringLiteral(" Marks an individual as having departed the site  Note: you cannot mark as "
+                                   "departed if there is no arrival time  "),
+                    QRect(104, 146, 92, 26));
 
     CBListBy = named(new QComboBox(p), "CBListBy");
     CBListBy->setEditable(true);
@@ -242,11 +246,15 @@ void frmMain::BuildBookingArea() {
                               QRect(lbox, row(7) + 2, lw, 22));
     caption(p, QStringLiteral("Photo"), lx, row(8) + 4, 78);
     PhotoOnFLa = statusLabel(new QLabel(p), "PhotoOnFLa", QStringLiteral("NO PHOTO"), QRect(lbox, row(8) + 2, lw, 22));
-    caption(p, QStringLiteral("Arrived / Left"), lx, row(9) + 4, 78);
+    caption(p, QStringLiteral("ARRIVED:"), lx, row(9) + 4, 78);
     LaON_Site = static_cast<ClickLabel*>(
-        statusLabel(new ClickLabel(p), "LaON_Site", QStringLiteral("  -  "), QRect(lbox, row(9) + 2, 86, 22)));
+        statusLabel(new ClickLabel(p), "LaON_Site", QStringLiteral("  -  "), QRect(lbox, row(9) + 2, 56, 22)));
+    LaON_Site->setToolTip(QStringLiteral("  Double-click to delete any time of arrival  Note: if a time of departure "
+                                         "exists this has to be deleted first "));
+    caption(p, QStringLiteral("DEPARTED:"), lbox + 60, row(9) + 4, 62);
     LaOFFSite = static_cast<ClickLabel*>(
-        statusLabel(new ClickLabel(p), "LaOFFSite", QStringLiteral("  -  "), QRect(lbox + 92, row(9) + 2, 86, 22)));
+        statusLabel(new ClickLabel(p), "LaOFFSite", QStringLiteral("  -  "), QRect(lbox + 124, row(9) + 2, 54, 22)));
+    LaOFFSite->setToolTip(QStringLiteral(" Double-click to delete any time of departure "));
 
     // Right column: the organisation and the visit.
     const int rx = 276, rbox = 366, rw = 180;

@@ -8,9 +8,11 @@
 #include "Clock.h"
 #include "TextUtil.h"
 #include "desk/ListDate.h"
+#include "desk/SearchFields.h"
 
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -141,6 +143,13 @@ void frmMain::ConnectDateAndTimeHandlers() {
     connect(Calendar1, &MonthCalendar::DblClick, this, &frmMain::Calendar1_DblClick);
     connect(cmdCalDECR, &QPushButton::clicked, this, &frmMain::cmdCalDECR_Click);
     connect(cmdCalINCR, &QPushButton::clicked, this, &frmMain::cmdCalINCR_Click);
+
+    for (std::string_view key : SearchFields::ListByKeys())
+        CBListBy->addItem(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
+    CBListBy->setToolTip(QStringLiteral(" Narrows the search for any text typed into the find box "));
+    MainFindTB->setToolTip(QStringLiteral(" Find anything within a record, including registration number(s) "));
+    SearchLa->setText(QStringLiteral("SEARCH FOR"));
+    connect(CBListBy, &QComboBox::activated, this, &frmMain::CBListBy_Click);
 
     connect(CBMonth, &QComboBox::activated, this, &frmMain::CBMonth_Click);
     connect(CBYear, &QComboBox::activated, this, &frmMain::CBYear_Click);

@@ -15,12 +15,38 @@ namespace {
 std::string bytes(const QString& s) { return s.toLatin1().toStdString(); }
 QString text(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
-struct ColumnDef {
-    const char* heading;
-    int width;
-    int alignment;
-};
 } // namespace
+
+void frmMain::PrepareListGrid(const ListColumn* columns, int count, long backColour2) {
+    Grid* g = StatGrid;
+    g->setRedraw(false);
+    g->setRows(50);
+    g->setCols(count + 1);
+    g->setBackColor1(0xFFFFFF);
+    g->setBackColor2(backColour2);
+    for (int c = 0; c < count; ++c) {
+        g->Column(c).setWidth(columns[c].width);
+        g->Cell(0, c).setText(std::string_view(columns[c].heading));
+        g->Column(c).setAlignment(columns[c].alignment);
+    }
+    g->Cell(0, count).setText(std::string_view());
+    for (int r = 1; r < g->Rows(); ++r)
+        for (int c = 0; c <= count; ++c)
+            g->Cell(r, c).setText(std::string_view());
+    g->Range(1, 0, g->Rows() - 1, count).setForeColor(0);
+}
+
+void frmMain::FillListRow(int row, const std::string* const* cells, int count) {
+    StatGrid->setRows(row + 50);
+    for (int c = 0; c < count; ++c)
+        StatGrid->Cell(row, c).setText(std::string_view(*cells[c]));
+}
+
+void frmMain::FinishListGrid() {
+    StatGrid->setRedraw(true);
+    StatGrid->Refresh();
+    unsetCursor();
+}
 
 void frmMain::RefreshCurrentList() {
     switch (state_.ListMode) {
@@ -69,29 +95,13 @@ void frmMain::ListDayBookings() {
     StatGrid->setReadOnly(true);
     state_.ListMode = 1;
 
-    Grid* g = StatGrid;
-    g->setRedraw(false);
-    g->setRows(50);
-    g->setCols(18);
-    g->setBackColor1(0xFFFFFF);
-    g->setBackColor2(0xE0E0E0);
-    static const ColumnDef columns[17] = {
+    static const ListColumn columns[17] = {
         {"Registration", 100, 10}, {"First Name", 100, 6}, {"Last Name", 100, 6},    {"Organisation", 180, 6},
         {"Category", 140, 6},      {"Party", 45, 10},      {"Telephone", 110, 6},    {"Expected", 60, 10},
         {"Pass Valid", 75, 10},    {"Pass Issued", 120, 10}, {"Length", 50, 10},     {"Pass Type", 65, 10},
         {"Pass Ends", 75, 10},     {"Car Reg", 75, 10},    {"Reports to:", 140, 6},  {"Department", 150, 6},
         {"Contact", 110, 6}};
-    for (int c = 0; c < 17; ++c) {
-        g->Column(c).setWidth(columns[c].width);
-        g->Cell(0, c).setText(std::string_view(columns[c].heading));
-        g->Column(c).setAlignment(columns[c].alignment);
-    }
-    g->Cell(0, 17).setText(std::string_view());
-    for (int r = 1; r < g->Rows(); ++r)
-        for (int c = 0; c < 18; ++c) {
-            g->Cell(r, c).setText(std::string_view());
-            g->Cell(r, c).setForeColor(0);
-        }
+    PrepareListGrid(columns, 17, 0xE0E0E0);
 
     const int day = static_cast<int>(Text::Val(bytes(CBGetDay->currentText())));
     SetMonthNoFromListMonth();
@@ -105,21 +115,14 @@ void frmMain::ListDayBookings() {
     const FileError e = ReadDayListRows(bytes(DayListFile_), day, listDate, rows);
     int n = 0;
     for (const DayListRow& row : rows) {
-        ++n;
-        g->setRows(n + 50);
         const std::string* cells[17] = {&row.RegNo,      &row.FirstName,   &row.LastName,     &row.Organisation,
                                         &row.Category,   &row.PartySize,   &row.DirectDialPhone, &row.Expected,
                                         &row.PassStart,  &row.PassIssued,  &row.PassLength,   &row.PassType,
                                         &row.PassEnd,    &row.CarRegistration, &row.ReportingTo, &row.Department,
                                         &row.HostPhone};
-        for (int c = 0; c < 17; ++c) {
-            g->Cell(n, c).setText(std::string_view(*cells[c]));
-            g->Cell(n, c).setForeColor(0);
-        }
+        FillListRow(++n, cells, 17);
     }
-    g->setRedraw(true);
-    g->Refresh();
-    unsetCursor();
+    FinishListGrid();
     if (e) {
         if (e.number == ErrorNumber::FileNotFound)
             MsgBox(QStringLiteral("No Visitor Bookings for this DATE have been found"), vb::vbExclamation,
@@ -129,6 +132,6 @@ void frmMain::ListDayBookings() {
                                .arg(e.number + 2110));
         return;
     }
-    g->Cell(1, 1).Select();
+    StatGrid->Cell(1, 1).Select();
     ListedRows_ = n;
 }

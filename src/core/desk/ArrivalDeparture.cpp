@@ -1,0 +1,85 @@
+#include "desk/ArrivalDeparture.h"
+
+#include "TextUtil.h"
+
+namespace ArrivalDeparture {
+
+namespace {
+
+// What both buttons check first; Stamped means go on.
+StampResult CheckForm(const StampForm& form, const char* noBookingText, std::size_t shortLastName) {
+    StampResult result;
+    if (form.readOnly) {
+        result.outcome = StampOutcome::ReadOnly;
+    } else if (Text::Val(form.regNoText) == 0) {
+        result.outcome = StampOutcome::NoBooking;
+        result.message = noBookingText;
+    } else if (Text::Trim(form.lastName).size() < shortLastName && Text::Trim(form.firstName).size() < 2) {
+        result.outcome = StampOutcome::Refused;
+    } else {
+        result.outcome = StampOutcome::Stamped;
+    }
+    return result;
+}
+
+} // namespace
+
+LabelLooks LooksFor(StatusLook look, const std::string& arrivalTime, const std::string& departureTime) {
+    switch (look) {
+    case StatusLook::OnSite:
+        return {OnSiteBack, 0xFFFFFF, true, arrivalTime, GreyBack, NoTime};
+    case StatusLook::Departed:
+        return {GreyBack, 0, false, arrivalTime, DepartedBack, departureTime};
+    case StatusLook::NotArrived:
+        break;
+    }
+    return {GreyBack, 0, false, NoTime, GreyBack, NoTime};
+}
+
+StampResult MarkArrived(const StampForm& form, const LocalDateTime& now) {
+    StampResult result = CheckForm(form, NoBookingToArriveText, 3);
+    if (result.outcome != StampOutcome::Stamped)
+        return result;
+    result.look = StatusLook::OnSite;
+    result.arrivalTime = now.TimeText();
+    result.departureTime = NoTime;
+    return result;
+}
+
+StampResult MarkDeparted(const StampForm& form, const LocalDateTime& now) {
+    StampResult result = CheckForm(form, NoBookingToDepartText, 4);
+    if (result.outcome != StampOutcome::Stamped)
+        return result;
+    if (Text::Trim(form.arrivalCaption).size() < 5) {
+        result.outcome = StampOutcome::Refused;
+        return result;
+    }
+    result.look = StatusLook::Departed;
+    result.arrivalTime = form.arrivalCaption;
+    result.departureTime = now.TimeText();
+    return result;
+}
+
+UndoResult UndoArrival(bool readOnly, int listMode, long arrivalBackColour, const std::string& departureTime) {
+    UndoResult result;
+    if (readOnly || arrivalBackColour != OnSiteBack || listMode != OnSiteListMode)
+        return result;
+    result.outcome = UndoOutcome::Undone;
+    result.look = StatusLook::NotArrived;
+    result.arrivalTime = NoTime;
+    result.departureTime = departureTime;
+    return result;
+}
+
+UndoResult UndoDeparture(bool readOnly, int listMode, long departureBackColour, const std::string& arrivalTime) {
+    UndoResult result;
+    if (readOnly || listMode != OnSiteListMode || departureBackColour != DepartedBack)
+        return result;
+    result.outcome = UndoOutcome::Undone;
+    result.look = StatusLook::OnSite;
+    result.arrivalTime = arrivalTime;
+    result.departureTime = NoTime;
+    return result;
+}
+
+} // namespace ArrivalDeparture

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Clock.h"
+#include "FileError.h"
+
+#include <string>
+#include <string_view>
+
+// Today's arrivals and departures: DataRoot/Status/yymmdd.vdf holds a copy of
+// every booking line that concerns the day (a time booked for it in its own
+// month, or a pass valid on it), one CR LF terminated line each, with the
+// arrival and departure times in two columns of their own. Every change is
+// made under the file's cross-process lock and rewrites it atomically.
+
+// DataRoot/Status/yymmdd.vdf of the date of day.
+std::string DayStatusFile(const std::string& dataRoot, const LocalDateTime& day);
+
+// One line of a day status file: a whole booking line whose columns 991-995
+// hold ArrivalTime and 996-1000 DepartureTime, each "hh:mm", NoTime, or five
+// blanks on a line a rebuild added to an existing file.
+namespace StatusRecord {
+inline constexpr std::string_view NoTime = "  -  ";
+std::string_view ArrivalTime(std::string_view line);
+std::string_view DepartureTime(std::string_view line);
+// Each value padded or cut to its five columns; a short line is padded first.
+void SetTimes(std::string& line, std::string_view arrival, std::string_view departure);
+} // namespace StatusRecord
+
+// The caption error of a failed build is its error number plus this.
+inline constexpr int StatusBuildErrorOffset = 2120;
+inline constexpr const char* StatusBuildErrorPlace = " Write List ]";
+
+// Rebuilds today's file (by Clock) from the month files of six months back to
+// six months ahead: in the current month's file the lines with a time booked
+// for today, in every file the lines whose pass covers today, in that order.
+// A new file gets NoTime in both time columns; lines added to an existing file
+// get blanks; lines still there keep their stamps; lines that no longer
+// qualify go. A missing Status folder is created in the data folder. Errors:
+// 76 no data folder; otherwise as the system gives. When a month file or the
+// old status file cannot be read the old file is left as it is, so no stamp
+// is lost to a passing fault.
+FileError BuildDayStatusFile(const std::string& dataRoot, bool sync = true);
+
+// Writes arrival and departure into every line of today's file whose booking
+// number is regNo (trimmed); stampedLines (when given) gets how many. Builds
+// today's file first when it does not exist yet. A booking not in the file
+// changes nothing and is no error.
+FileError UpdateStatusLine(const std::string& dataRoot, std::string_view regNo, std::string_view arrival,
+                           std::string_view departure, int* stampedLines = nullptr, bool sync = true);

@@ -1,0 +1,93 @@
+#include "desk/OnSiteList.h"
+
+#include "AtomicFile.h"
+#include "TextLines.h"
+#include "TextUtil.h"
+#include "desk/BookingRecord.h"
+#include "desk/DayStatusFile.h"
+#include "desk/ListCells.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr long Black = 0;
+constexpr long Red = 0xFF;
+constexpr long Grey = 0x808080;
+constexpr long Green = 0x008000;
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+int StampNumber(std::string_view stamp) {
+    const std::string t = Text::Trim(stamp);
+    const std::size_t colon = t.find(':');
+    if (colon == std::string::npos || colon == 0 || colon > 2 || t.size() != colon + 3)
+        return 0;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (i != colon && !IsDigit(t[i]))
+            return 0;
+    }
+    const int hours = static_cast<int>(Text::Val(t.substr(0, colon)));
+    const int minutes = static_cast<int>(Text::Val(t.substr(colon + 1)));
+    if (hours > 23 || minutes > 59)
+        return 0;
+    return hours * 100 + minutes;
+}
+
+StampColours OnSiteColours(int arrival, int departure) {
+    if (arrival == 0)
+        return {Black, Black};
+    if (departure < arrival)
+        return {Red, Black};
+    return {Grey, Green};
+}
+
+FileError ReadOnSiteRows(const std::string& path, const LocalDateTime& today, std::vector<OnSiteRow>& rows) {
+    rows.clear();
+    std::string bytes;
+    if (FileError e = ReadWholeFile(path, bytes))
+        return e;
+    char month[8];
+    std::snprintf(month, sizeof month, "%02d", today.month);
+
+    for (const RawLine& raw : SplitRawLines(bytes)) {
+        const std::string_view line = raw.text;
+        OnSiteRow& row = rows.emplace_back();
+        row.RegNo = ColumnText(line, 1, 12);
+        row.FirstName = TrimmedColumn(line, 14, 16);
+        row.LastName = TrimmedColumn(line, 31, 18);
+        row.Organisation = ColumnText(line, 550, 50);
+        row.Category = ColumnText(line, 504, 20);
+
+        // A pass holder from another month is not expected on today's day number.
+        const std::string_view slot = ColumnText(line, DaySlotColumn(today.day), DaySlotWidth);
+        row.Expected = ListCells::IsBlank(slot) || ColumnText(line, 3, 2) != month ? std::string(StatusRecord::NoTime)
+                                                                                   : ListCells::SlotAsTime(slot);
+
+        const std::string_view arrived = StatusRecord::ArrivalTime(line);
+        const std::string_view departed = StatusRecord::DepartureTime(line);
+        const int a = StampNumber(arrived);
+        const StampColours colours = OnSiteColours(a, StampNumber(departed));
+        row.Arrived = a == 0 ? StatusRecord::NoTime : arrived;
+        row.Departed = a == 0 ? StatusRecord::NoTime : departed;
+        row.ArrivedColour = colours.arrived;
+        row.DepartedColour = colours.departed;
+
+        row.PassStart = ColumnText(line, 936, 10);
+        row.PassIssued = ColumnText(line, 969, 19);
+        row.PassLength = ColumnText(line, 958, 1);
+        row.PassType = ListCells::PassTypeWord(ColumnText(line, 959, 1));
+        row.PassEnd = ColumnText(line, 947, 10);
+        row.PartySize = TrimmedColumn(line, 601, 3);
+        row.DirectDialPhone = ColumnText(line, 670, 16);
+        row.CarRegistration = ColumnText(line, 69, 10);
+        row.ReportingTo = ColumnText(line, 758, 36);
+        row.Department = ColumnText(line, 525, 24);
+        row.HostPhone = ColumnText(line, 795, 16);
+    }
+    return FileError::None();
+}

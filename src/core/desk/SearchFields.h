@@ -1,0 +1,103 @@
+#pragma once
+
+#include "FileError.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The search fields: which part of a booking line each search key looks in,
+// and the rule by which a line matches. The search list, bulk deletion and the
+// photo library all search this way.
+namespace SearchFields {
+
+inline constexpr std::string_view AnyText = "ANY TEXT";
+inline constexpr std::string_view Name = "NAME";
+
+struct SearchField {
+    std::string_view key;
+    std::size_t column; // 1-based; 0 for "ANY TEXT" (the whole line) and "NAME"
+    std::size_t width;
+    std::string_view prompt; // empty for keys the find box's combo does not offer
+};
+
+// "ANY TEXT", "NAME" and the column runs, ending with "REPORTING TO", the key
+// bulk deletion and the photo library give the "VISITING/REPORTING TO" run.
+const std::array<SearchField, 11>& Table();
+
+// The keys of the search combo in its order.
+const std::array<std::string_view, 10>& ListByKeys();
+
+// The prompt shown above the find box for a key of the combo; nullopt for any
+// other text (the prompt then stays as it is).
+std::optional<std::string_view> PromptFor(std::string_view key);
+
+// What the combo shows once it loses the focus: its text when that is one of
+// its keys, else "ANY TEXT".
+std::string_view ListByKeyOrAnyText(std::string_view text);
+
+// A name search text with every run of blanks made one blank.
+std::string NormaliseNameSearch(std::string_view text);
+
+// Whether booking lines match a search text under a key: the text occurs
+// anywhere in the key's value, regardless of letter case (Latin-1 letters
+// included). Under "NAME" the value is the trimmed first name, a blank and the
+// last name, and the text is normalised first. A key not in the table matches
+// nothing.
+class Matcher {
+  public:
+    Matcher(std::string_view key, std::string_view searchText);
+    bool Matches(std::string_view line) const;
+
+  private:
+    std::string_view ValueIn(std::string_view line, std::string& buffer) const;
+
+    const SearchField* field_ = nullptr;
+    std::string needle_;
+};
+
+} // namespace SearchFields
+
+// One row of the search list: a matching booking. Texts are as the list shows
+// them; the last of its 18 columns stays empty.
+struct SearchRow {
+    std::string RegNo;        // as stored
+    std::string FirstName;    // trimmed
+    std::string LastName;     // trimmed
+    std::string Organisation; // as stored
+    std::string Category;
+    std::string PartySize; // trimmed
+    std::string DirectDialPhone;
+    std::string PassStart;
+    std::string PassIssued;
+    std::string PassLength; // count digit of the pass period
+    std::string PassType;   // "Day", "Week", "Month" or empty
+    std::string PassEnd;
+    std::string Arrival; // first booked day's slot as "hh:mm", empty when none
+    std::string CarRegistration;
+    std::string ReportingTo;
+    std::string Department;
+    std::string HostPhone;
+};
+
+// Messages of the search list (exclamation icon, OK).
+namespace SearchMessages {
+inline constexpr const char* NothingEnteredText = "Can't Search!  Nothing Entered in FIND Box to look for ";
+inline constexpr const char* NothingEnteredTitle = "Kestrane";
+inline constexpr const char* NoMonthFileText = "No Visitor records can be found for the DATE Specified";
+inline constexpr const char* NoMonthFileTitle = "Kestrane 6725";
+inline constexpr const char* NothingFoundTitle = "Kestrane 6726";
+inline constexpr const char* OtherErrorText = "No Search items have been found for this Date ";
+inline constexpr const char* OtherErrorTitle = "Kestrane 6727";
+// For error 2000; the month and year as their boxes show them.
+std::string NothingFoundText(std::string_view monthText, std::string_view yearText);
+} // namespace SearchMessages
+
+// The rows of the month file at path whose value under key (trimmed) holds
+// searchText (trimmed), in file order. 2000 when none does (rows empty),
+// 53 when the file is missing, 76 when its folder is.
+FileError SearchMonthFile(const std::string& path, std::string_view key, std::string_view searchText,
+                          std::vector<SearchRow>& rows);
