@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <cstring>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -10,40 +9,9 @@
 
 namespace {
 
-FileError ErrorFromErrno(int err) {
-    switch (err) {
-    case ENOENT:
-    case ENOTDIR:
-        return {ErrorNumber::PathNotFound, "Path not found"};
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return {ErrorNumber::PermissionDenied, "Permission denied"};
-    case ENOSPC:
-    case EDQUOT:
-        return {ErrorNumber::DiskFull, "Disk full"};
-    default:
-        return {ErrorNumber::PathFileAccess, std::string("Path/File access error (") + std::strerror(err) + ")"};
-    }
-}
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
-
 std::string NameOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool IsFolder(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 // A name of bounded length (even for a long target name) that no other
@@ -72,6 +40,22 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+} // namespace
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 void SyncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
@@ -80,8 +64,6 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
-} // namespace
-
 FileError WriteFileAtomically(const std::string& path, std::string_view bytes, bool sync) {
     std::string temporary;
     int fd = -1;
@@ -89,10 +71,10 @@ FileError WriteFileAtomically(const std::string& path, std::string_view bytes, b
         temporary = TemporaryName(path);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
-            return ErrorFromErrno(errno);
+            return FileErrorFromErrno(errno);
     }
     if (fd < 0)
-        return ErrorFromErrno(EEXIST);
+        return FileErrorFromErrno(EEXIST);
 
     // The new file keeps the permissions of the one it replaces.
     struct stat old {};
@@ -103,7 +85,7 @@ FileError WriteFileAtomically(const std::string& path, std::string_view bytes, b
         if (fd >= 0)
             ::close(fd);
         ::unlink(temporary.c_str());
-        return ErrorFromErrno(err);
+        return FileErrorFromErrno(err);
     };
     if (!WriteAll(fd, bytes))
         return fail(errno);
@@ -127,12 +109,12 @@ FileError ReadWholeFile(const std::string& path, std::string& out) {
         const int err = errno;
         if (err == ENOENT && IsFolder(FolderOf(path)))
             return {ErrorNumber::FileNotFound, "File not found"};
-        return ErrorFromErrno(err);
+        return FileErrorFromErrno(err);
     }
     struct stat st {};
     if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return ErrorFromErrno(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+        return FileErrorFromErrno(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
     }
     if (st.st_size > 0)
         out.reserve(static_cast<std::size_t>(st.st_size));
@@ -147,7 +129,7 @@ FileError ReadWholeFile(const std::string& path, std::string& out) {
             const int err = errno;
             ::close(fd);
             out.clear();
-            return ErrorFromErrno(err);
+            return FileErrorFromErrno(err);
         }
         out.append(buffer, static_cast<std::size_t>(n));
     }

@@ -16,3 +16,11 @@ FileError WriteFileAtomically(const std::string& path, std::string_view bytes, b
 // Reads the whole file at path into out. Errors: 53 file missing, 76 folder
 // missing, 70 permission denied, 75 any other failure; out is then empty.
 FileError ReadWholeFile(const std::string& path, std::string& out);
+
+// The folder part of path: "." when it has none, "/" for a file in the root.
+std::string FolderOf(const std::string& path);
+
+bool IsFolder(const std::string& path);
+
+// Makes a new or renamed entry of folder durable; failures are ignored.
+void SyncFolder(const std::string& folder);

@@ -13,6 +13,10 @@ struct FileError {
     static FileError None() { return {}; }
 };
 
+// The error for a failed system call's errno: 76 path not found, 70
+// permission denied, 61 disk full, 75 with the system's text otherwise.
+FileError FileErrorFromErrno(int err);
+
 namespace ErrorNumber {
 inline constexpr int FileNotFound = 53;
 inline constexpr int BadFileMode = 54;

@@ -123,7 +123,7 @@ void frmMain::ShowArrivalAndDeparture() {
     const std::string path = DayStatusFile(state_.settings.DataRoot, Clock::Now());
     std::vector<std::string> lines;
     FileError e = ReadMonthLines(path, lines);
-    if (e.number == ErrorNumber::FileNotFound) {
+    if (e.number == ErrorNumber::FileNotFound || e.number == ErrorNumber::PathNotFound) {
         BuildDayStatusFile();
         e = ReadMonthLines(path, lines);
     }

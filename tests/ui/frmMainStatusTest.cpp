@@ -1,0 +1,217 @@
+#include "ClickLabel.h"
+#include "Clock.h"
+#include "Grid.h"
+#include "Platform.h"
+#include "UiTestSupport.h"
+#include "VbColor.h"
+#include "desk/BookingRecord.h"
+#include "desk/frmMain.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string bookingLine(const char* regNo, const char* first, const char* last, int day, const char* time,
+                        const char* passStart = "", const char* passEnd = "") {
+    BookingFields b;
+    b.RegNo = regNo;
+    b.FirstName = first;
+    b.LastName = last;
+    b.Category = "VISITOR";
+    b.Department = "FINANCE";
+    b.Organisation = "ACME LTD";
+    b.PassStart = passStart;
+    b.PassEnd = passEnd;
+    if (*passStart) {
+        b.PassPeriod = "1M";
+        b.PassIssued = "01-03-2014 at 09:00";
+    }
+    TimeCellTexts cells;
+    if (day > 0)
+        cells[static_cast<std::size_t>(day - 1)] = time;
+    return BuildBookingLine(b, cells) + "\r\n";
+}
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+class StatusTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Clock::Pin({2014, 3, 15, 10, 30, 0});
+        Platform::SetAnswers(PlatformAnswers{});
+        folder.addEmptyMonthFiles();
+        std::ofstream(record("1403"), std::ios::binary)
+            << bookingLine("140301090000", "Ann", "Lee", 15, "09:15")   // expected today
+            << bookingLine("140301090100", "Bob", "Stone", 20, "11:00"); // another day, no pass
+        std::ofstream(record("1402"), std::ios::binary)
+            << bookingLine("140201080000", "Cy", "Moss", 15, "08:00", "01-03-2014", "31-03-2014"); // pass holder
+        main = new frmMain(state);
+        main->Form_Load();
+        boxes.clear();
+    }
+    void TearDown() override {
+        state.RestartPending = true;
+        delete main;
+        Clock::Unpin();
+        Platform::ClearAnswers();
+    }
+    std::string record(const char* yymm) { return folder.path() + "Kestranedata/Record/" + yymm + ".vrf"; }
+    std::string statusFile() { return folder.path() + "Kestranedata/Status/140315.vdf"; }
+    void open(int row) {
+        main->StatGrid->Cell(row, 1).Select();
+        main->StatGrid_RowChosen();
+    }
+    long back(QLabel* l) { return ToVbColor(l->palette().color(QPalette::Window)); }
+    std::string stampsOf(const char* regNo) {
+        const std::string all = readAll(statusFile());
+        const auto at = all.find(regNo);
+        return at == std::string::npos ? "missing" : all.substr(at + 990, 10);
+    }
+
+    TestProgramFolder folder;
+    ProgramState state = folder.makeState();
+    RecordingResponder boxes;
+    frmMain* main = nullptr;
+};
+
+} // namespace
+
+TEST_F(StatusTest, OnSiteListShowsTodaysBookingsAndPasses) {
+    main->cmdDayList_Click();
+    EXPECT_EQ(state.ListMode, 4);
+    EXPECT_EQ(state.HelpTopic, 22);
+    EXPECT_TRUE(main->cmdIN->isEnabled());
+    EXPECT_EQ(main->ListedRows(), 2);
+    Grid* g = main->StatGrid;
+    // Month files are read from six months back onwards.
+    EXPECT_EQ(g->Cell(1, 0).Text(), "140201080000");
+    EXPECT_EQ(g->Cell(1, 5).Text(), "  -  ") << "a pass holder of another month is not expected today";
+    EXPECT_EQ(g->Cell(2, 0).Text(), "140301090000");
+    EXPECT_EQ(g->Cell(2, 5).Text(), "09:15");
+    EXPECT_EQ(g->Cell(2, 6).Text(), "  -  ");
+    EXPECT_EQ(g->Rows(), 52);
+    EXPECT_EQ(stampsOf("140301090000"), "  -    -  ");
+    EXPECT_EQ(stampsOf("140301090100"), "missing");
+    EXPECT_TRUE(boxes.calls().empty());
+
+    // A heading click is a sort, which this list refuses.
+    g->Cell(0, 2).Select();
+    main->StatGrid_RowChosen();
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "You can't sort this list in the IN/OUT Day-Status view    ");
+}
+
+TEST_F(StatusTest, ArrivalDepartureAndUndoFollowTheStateTable) {
+    main->cmdDayList_Click();
+    open(2);
+    EXPECT_EQ(main->FirstNameTB->text(), "Ann");
+
+    main->cmdIN_Click();
+    EXPECT_EQ(state.HelpTopic, 27);
+    EXPECT_EQ(main->LaON_Site->text(), "10:30");
+    EXPECT_EQ(back(main->LaON_Site), 0xFF);
+    EXPECT_EQ(state.CurrentRecord.ArrivalTime, "10:30");
+    EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
+    EXPECT_EQ(main->StatGrid->Cell(2, 6).ForeColor(), 0xFF) << "on site: red";
+
+    Clock::Pin({2014, 3, 15, 11, 5, 0});
+    main->cmdOUT_Click();
+    EXPECT_EQ(main->LaOFFSite->text(), "11:05");
+    EXPECT_EQ(back(main->LaOFFSite), 0xFF00);
+    EXPECT_EQ(back(main->LaON_Site), 0xF0F0F0);
+    EXPECT_EQ(stampsOf("140301090000"), "10:3011:05");
+    EXPECT_EQ(main->StatGrid->Cell(2, 6).ForeColor(), 0x808080);
+    EXPECT_EQ(main->StatGrid->Cell(2, 7).ForeColor(), 0x008000);
+
+    main->LaON_Site_DblClick(); // a departed visitor's arrival stays
+    EXPECT_EQ(stampsOf("140301090000"), "10:3011:05");
+    main->LaOFFSite_DblClick();
+    EXPECT_EQ(state.HelpTopic, 28);
+    EXPECT_EQ(back(main->LaON_Site), 0xFF);
+    EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
+    main->LaON_Site_DblClick();
+    EXPECT_EQ(main->LaON_Site->text(), "  -  ");
+    EXPECT_EQ(stampsOf("140301090000"), "  -    -  ");
+
+    // Off-Site without an arrival does nothing.
+    main->cmdOUT_Click();
+    EXPECT_EQ(stampsOf("140301090000"), "  -    -  ");
+    EXPECT_TRUE(boxes.calls().empty());
+}
+
+TEST_F(StatusTest, StampsOfAnOpenedBookingAreShownAndKeptByRebuilds) {
+    main->cmdDayList_Click();
+    open(2);
+    main->cmdIN_Click();
+    // Another booking for today saved later joins the file with blank stamps; the stamp stays.
+    std::ofstream(record("1403"), std::ios::binary | std::ios::app)
+        << bookingLine("140302090000", "Dee", "Fox", 15, "12:00");
+    main->cmdDayList_Click();
+    EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
+    EXPECT_EQ(stampsOf("140302090000"), "          ");
+    EXPECT_EQ(main->StatGrid->Cell(3, 6).Text(), "  -  ");
+
+    main->cmdNEW_Click();
+    boxes.queue(vb::vbCancel); // drop the empty new booking
+    open(2);
+    EXPECT_EQ(main->LaON_Site->text(), "10:30");
+    EXPECT_EQ(back(main->LaON_Site), 0xFF);
+}
+
+TEST_F(StatusTest, RefusalsAndReadOnly) {
+    main->cmdNEW_Click();
+    main->cmdIN_Click();
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "Can't mark as ARRIVED: No booking has been created or saved!");
+
+    main->cmdDayList_Click();
+    boxes.queue(vb::vbCancel); // drop the empty new booking
+    open(1); // Cy Moss
+    boxes.clear();
+    main->LastNameTB->setText("Mo");
+    main->FirstNameTB->setText("C");
+    main->cmdIN_Click();
+    EXPECT_TRUE(boxes.calls().empty());
+    EXPECT_EQ(main->LaON_Site->text(), "  -  ") << "short names are refused silently";
+
+    state.settings.ReadOnlyMode = "1";
+    main->LastNameTB->setText("Moss");
+    main->FirstNameTB->setText("Cy");
+    main->cmdIN_Click();
+    EXPECT_EQ(main->LaON_Site->text(), "  -  ");
+    EXPECT_EQ(state.HelpTopic, 27);
+}
+
+TEST_F(StatusTest, UndoOnlyInTheOnSiteList) {
+    main->cmdDayList_Click();
+    open(2);
+    main->cmdIN_Click();
+    main->SelectListDay(15); // the day list
+    EXPECT_FALSE(main->cmdIN->isEnabled());
+    main->LaON_Site_DblClick();
+    EXPECT_EQ(main->LaON_Site->text(), "10:30");
+    EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
+}
+
+TEST_F(StatusTest, StampWithoutAStatusFileBuildsItAndAMissingStatusFolderIsMade) {
+    std::filesystem::remove_all(folder.path() + "Kestranedata/Status");
+    main->SelectListDay(15);
+    open(1);
+    ASSERT_TRUE(std::filesystem::exists(statusFile())) << "opening a booking builds today's file";
+    std::filesystem::remove(statusFile());
+    main->cmdIN_Click();
+    EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
+}
