@@ -20,18 +20,11 @@ std::mutex& ThreadMutexFor(const std::string& lockPath) {
     return table[std::filesystem::path(lockPath).lexically_normal().string()];
 }
 
+// Taking the lock on a full disk has always been the general access error, not 61.
 FileError LockError(int err) {
-    switch (err) {
-    case ENOENT:
-    case ENOTDIR:
-        return {ErrorNumber::PathNotFound, "Path not found"};
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return {ErrorNumber::PermissionDenied, "Permission denied"};
-    default:
+    if (err == ENOSPC || err == EDQUOT)
         return {ErrorNumber::PathFileAccess, std::string("Path/File access error (") + std::strerror(err) + ")"};
-    }
+    return FileErrorFromErrno(err);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPrintPreviewDialog>
+#include <QScreen>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QStyledItemDelegate>
@@ -328,6 +329,12 @@ bool Grid::PrintPreview(int zoom) {
         return false;
     GridPrint::ConfigurePrinter(printer, d->page);
     QPrintPreviewDialog dialog(&printer, window());
+    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    // Room to read a landscape page: most of the screen the window is on.
+    if (const QScreen* screen = window()->screen()) {
+        const QRect avail = screen->availableGeometry();
+        dialog.resize(avail.width() * 9 / 10, avail.height() * 9 / 10);
+    }
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { GridPrint::Render(*target, d->printSource(), d->page); });
     if (auto* preview = dialog.findChild<QPrintPreviewWidget*>())

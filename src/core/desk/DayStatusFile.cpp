@@ -18,11 +18,6 @@
 
 namespace {
 
-bool IsFolder(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
 std::string TwoDigits(int n) {
     char text[8];
     std::snprintf(text, sizeof text, "%02d", n % 100);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desk/BookingRecord.h"
+
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -26,6 +28,26 @@ inline std::string SlotAsTime(std::string_view slot) {
 
 inline bool IsBlank(std::string_view text) {
     return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+// Fills the cells every booking list takes straight from the booking line.
+template <class Row> void FillBookingCells(Row& row, std::string_view line) {
+    row.RegNo = ColumnText(line, 1, 12);
+    row.FirstName = TrimmedColumn(line, 14, 16);
+    row.LastName = TrimmedColumn(line, 31, 18);
+    row.Organisation = ColumnText(line, 550, 50);
+    row.Category = ColumnText(line, 504, 20);
+    row.PartySize = TrimmedColumn(line, 601, 3);
+    row.DirectDialPhone = ColumnText(line, 670, 16);
+    row.PassStart = ColumnText(line, 936, 10);
+    row.PassIssued = ColumnText(line, 969, 19);
+    row.PassLength = ColumnText(line, 958, 1);
+    row.PassType = PassTypeWord(ColumnText(line, 959, 1));
+    row.PassEnd = ColumnText(line, 947, 10);
+    row.CarRegistration = ColumnText(line, 69, 10);
+    row.ReportingTo = ColumnText(line, 758, 36);
+    row.Department = ColumnText(line, 525, 24);
+    row.HostPhone = ColumnText(line, 795, 16);
 }
 
 } // namespace ListCells

@@ -8,18 +8,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_set>
 
 namespace {
-
-bool IsFolder(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
 
 // The first four characters of a booking number become a file name (and a
 // photo folder name); they must not reach outside the folder.
@@ -39,28 +33,11 @@ FileError BookingNotFound() {
     return {ErrorNumber::BookingNotFound, "Booking not found in its month file"};
 }
 
-FileError FromErrno(int err) {
-    switch (err) {
-    case ENOENT:
-    case ENOTDIR:
-        return RecordFolderMissing();
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return {ErrorNumber::PermissionDenied, "Permission denied"};
-    case ENOSPC:
-    case EDQUOT:
-        return {ErrorNumber::DiskFull, "Disk full"};
-    default:
-        return {ErrorNumber::PathFileAccess, std::string("Path/File access error (") + std::strerror(err) + ")"};
-    }
-}
-
 // Appends bytes in one write; a write that fails half way is cut back off.
 FileError AppendToFile(const std::string& path, std::string_view bytes, bool sync) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
-        return FromErrno(errno);
+        return FileErrorFromErrno(errno);
     struct stat before {};
     ::fstat(fd, &before);
     std::string_view rest = bytes;
@@ -74,24 +51,19 @@ FileError AppendToFile(const std::string& path, std::string_view bytes, bool syn
                 // nothing more can be done; the next rewrite keeps the partial line apart
             }
             ::close(fd);
-            return FromErrno(err);
+            return FileErrorFromErrno(err);
         }
         rest.remove_prefix(static_cast<std::size_t>(n));
     }
     if (sync && ::fsync(fd) != 0) {
         const int err = errno;
         ::close(fd);
-        return FromErrno(err);
+        return FileErrorFromErrno(err);
     }
     if (::close(fd) != 0)
-        return FromErrno(errno);
-    if (sync && before.st_size == 0) {
-        const int folder = ::open(path.substr(0, path.find_last_of('/')).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (folder >= 0) {
-            ::fsync(folder);
-            ::close(folder);
-        }
-    }
+        return FileErrorFromErrno(errno);
+    if (sync && before.st_size == 0)
+        SyncFolder(FolderOf(path));
     return FileError::None();
 }
 

@@ -43,24 +43,9 @@ FileError ReadMonthListRows(const std::string& path, std::string_view yymm, cons
             if (ListCells::IsBlank(slot))
                 continue;
             MonthListRow& row = rows.emplace_back();
-            row.RegNo = ColumnText(line, 1, 12);
-            row.FirstName = TrimmedColumn(line, 14, 16);
-            row.LastName = TrimmedColumn(line, 31, 18);
-            row.Organisation = ColumnText(line, 550, 50);
+            ListCells::FillBookingCells(row, line);
             row.Day = DayTexts[day - 1];
             row.Expected = ListCells::SlotAsTime(slot);
-            row.Category = ColumnText(line, 504, 20);
-            row.PartySize = TrimmedColumn(line, 601, 3);
-            row.DirectDialPhone = ColumnText(line, 670, 16);
-            row.PassStart = ColumnText(line, 936, 10);
-            row.PassIssued = ColumnText(line, 969, 19);
-            row.PassLength = ColumnText(line, 958, 1);
-            row.PassType = ListCells::PassTypeWord(ColumnText(line, 959, 1));
-            row.PassEnd = ColumnText(line, 947, 10);
-            row.CarRegistration = ColumnText(line, 69, 10);
-            row.ReportingTo = ColumnText(line, 758, 36);
-            row.Department = ColumnText(line, 525, 24);
-            row.HostPhone = ColumnText(line, 795, 16);
             row.Colour = MonthListRowColour(monthKey + day, todayKey);
         }
     }

@@ -57,11 +57,7 @@ FileError ReadOnSiteRows(const std::string& path, const LocalDateTime& today, st
     for (const RawLine& raw : SplitRawLines(bytes)) {
         const std::string_view line = raw.text;
         OnSiteRow& row = rows.emplace_back();
-        row.RegNo = ColumnText(line, 1, 12);
-        row.FirstName = TrimmedColumn(line, 14, 16);
-        row.LastName = TrimmedColumn(line, 31, 18);
-        row.Organisation = ColumnText(line, 550, 50);
-        row.Category = ColumnText(line, 504, 20);
+        ListCells::FillBookingCells(row, line);
 
         // A pass holder from another month is not expected on today's day number.
         const std::string_view slot = ColumnText(line, DaySlotColumn(today.day), DaySlotWidth);
@@ -76,18 +72,6 @@ FileError ReadOnSiteRows(const std::string& path, const LocalDateTime& today, st
         row.Departed = a == 0 ? StatusRecord::NoTime : departed;
         row.ArrivedColour = colours.arrived;
         row.DepartedColour = colours.departed;
-
-        row.PassStart = ColumnText(line, 936, 10);
-        row.PassIssued = ColumnText(line, 969, 19);
-        row.PassLength = ColumnText(line, 958, 1);
-        row.PassType = ListCells::PassTypeWord(ColumnText(line, 959, 1));
-        row.PassEnd = ColumnText(line, 947, 10);
-        row.PartySize = TrimmedColumn(line, 601, 3);
-        row.DirectDialPhone = ColumnText(line, 670, 16);
-        row.CarRegistration = ColumnText(line, 69, 10);
-        row.ReportingTo = ColumnText(line, 758, 36);
-        row.Department = ColumnText(line, 525, 24);
-        row.HostPhone = ColumnText(line, 795, 16);
     }
     return FileError::None();
 }

@@ -195,18 +195,7 @@ FileError SearchMonthFile(const std::string& path, std::string_view key, std::st
         if (!matcher.Matches(line))
             continue;
         SearchRow& row = rows.emplace_back();
-        row.RegNo = ColumnText(line, 1, 12);
-        row.FirstName = TrimmedColumn(line, 14, 16);
-        row.LastName = TrimmedColumn(line, 31, 18);
-        row.Organisation = ColumnText(line, 550, 50);
-        row.Category = ColumnText(line, 504, 20);
-        row.PartySize = TrimmedColumn(line, 601, 3);
-        row.DirectDialPhone = ColumnText(line, 670, 16);
-        row.PassStart = ColumnText(line, 936, 10);
-        row.PassIssued = ColumnText(line, 969, 19);
-        row.PassLength = ColumnText(line, 958, 1);
-        row.PassType = ListCells::PassTypeWord(ColumnText(line, 959, 1));
-        row.PassEnd = ColumnText(line, 947, 10);
+        ListCells::FillBookingCells(row, line);
         for (int day = 1; day <= 31; ++day) {
             const std::string_view slot = ColumnText(line, DaySlotColumn(day), DaySlotWidth);
             if (!ListCells::IsBlank(slot)) {
@@ -214,10 +203,6 @@ FileError SearchMonthFile(const std::string& path, std::string_view key, std::st
                 break;
             }
         }
-        row.CarRegistration = ColumnText(line, 69, 10);
-        row.ReportingTo = ColumnText(line, 758, 36);
-        row.Department = ColumnText(line, 525, 24);
-        row.HostPhone = ColumnText(line, 795, 16);
     }
     if (rows.empty())
         return {ErrorNumber::NothingFound, "Nothing found"};

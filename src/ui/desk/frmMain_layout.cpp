@@ -248,12 +248,12 @@ void frmMain::BuildBookingArea() {
     PhotoOnFLa = statusLabel(new QLabel(p), "PhotoOnFLa", QStringLiteral("NO PHOTO"), QRect(lbox, row(8) + 2, lw, 22));
     caption(p, QStringLiteral("ARRIVED:"), lx, row(9) + 4, 78);
     LaON_Site = static_cast<ClickLabel*>(
-        statusLabel(new ClickLabel(p), "LaON_Site", QStringLiteral("  -  "), QRect(lbox, row(9) + 2, 56, 22)));
+        statusLabel(new ClickLabel(p), "LaON_Site", QStringLiteral("  -  "), QRect(lbox, row(9) + 2, 48, 22)));
     LaON_Site->setToolTip(QStringLiteral("  Double-click to delete any time of arrival  Note: if a time of departure "
                                          "exists this has to be deleted first "));
-    caption(p, QStringLiteral("DEPARTED:"), lbox + 60, row(9) + 4, 62);
+    caption(p, QStringLiteral("DEPARTED:"), lbox + 52, row(9) + 4, 72);
     LaOFFSite = static_cast<ClickLabel*>(
-        statusLabel(new ClickLabel(p), "LaOFFSite", QStringLiteral("  -  "), QRect(lbox + 124, row(9) + 2, 54, 22)));
+        statusLabel(new ClickLabel(p), "LaOFFSite", QStringLiteral("  -  "), QRect(lbox + 128, row(9) + 2, 50, 22)));
     LaOFFSite->setToolTip(QStringLiteral(" Double-click to delete any time of departure "));
 
     // Right column: the organisation and the visit.
