@@ -10,7 +10,7 @@
 namespace ListCells {
 
 // The unit letter of a pass period as a word.
-inline std::string PassTypeWord(std::string_view unit) {
+inline std::string_view PassTypeWordView(std::string_view unit) {
     if (unit == "D")
         return "Day";
     if (unit == "W")
@@ -18,6 +18,31 @@ inline std::string PassTypeWord(std::string_view unit) {
     if (unit == "M")
         return "Month";
     return {};
+}
+
+inline std::string PassTypeWord(std::string_view unit) { return std::string(PassTypeWordView(unit)); }
+
+inline std::string_view TrimmedView(std::string_view s) {
+    const auto b = s.find_first_not_of(' ');
+    if (b == std::string_view::npos)
+        return {};
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+// The cells every booking list takes straight from a booking line, as views
+// into it: for lists too long to copy every text of every row.
+struct BookingCellViews {
+    std::string_view RegNo, FirstName, LastName, Organisation, Category, PartySize, DirectDialPhone, PassStart,
+        PassIssued, PassLength, PassType, PassEnd, CarRegistration, ReportingTo, Department, HostPhone;
+};
+
+inline BookingCellViews BookingCellsOf(std::string_view line) {
+    return {ColumnText(line, 1, 12),    TrimmedView(ColumnText(line, 14, 16)), TrimmedView(ColumnText(line, 31, 18)),
+            ColumnText(line, 550, 50),  ColumnText(line, 504, 20),             TrimmedView(ColumnText(line, 601, 3)),
+            ColumnText(line, 670, 16),  ColumnText(line, 936, 10),             ColumnText(line, 969, 19),
+            ColumnText(line, 958, 1),   PassTypeWordView(ColumnText(line, 959, 1)), ColumnText(line, 947, 10),
+            ColumnText(line, 69, 10),   ColumnText(line, 758, 36),             ColumnText(line, 525, 24),
+            ColumnText(line, 795, 16)};
 }
 
 // A stored day slot "hhmm" as "hh:mm": its first two characters, ":", its last two.

@@ -2,6 +2,9 @@
 
 #include "Clock.h"
 #include "FileError.h"
+#include "desk/ListCells.h"
+
+#include <functional>
 
 #include <string>
 #include <string_view>
@@ -38,6 +41,20 @@ inline constexpr const char* MonthListErrorPlace = " in Select Month Record ]";
 // Text colour of a row dated rowKey against today, both yymmdd numbers:
 // grey before today, dark blue today, black after.
 long MonthListRowColour(long rowKey, long todayKey);
+
+// One row of the month list as views into the file's bytes, valid only
+// during the call that hands it over.
+struct MonthListRowView {
+    ListCells::BookingCellViews cells;
+    std::string_view Day;
+    std::string_view Expected;
+    long Colour = 0;
+};
+
+// Hands each row of the month file at path, in order, to eachRow without
+// copying its texts (the same rows ReadMonthListRows gives).
+FileError ForEachMonthListRow(const std::string& path, std::string_view yymm, const LocalDateTime& today,
+                              const std::function<void(const MonthListRowView&)>& eachRow);
 
 // The rows of the month file at path for the month yymm ("1206"): for each
 // line in file order, one row per non-blank day slot, days 1 to 31 in order.

@@ -199,6 +199,7 @@ private:
     void PrepareListGrid(const ListColumn* columns, int count, long backColour2);
     // Writes one list row, growing the grid so 50 empty rows stay below it.
     void FillListRow(int row, const std::string* const* cells, int count);
+    void FillListRow(int row, const std::string_view* cells, int count);
     // Ends a list: drawing on, the first data cell chosen.
     void FinishListGrid();
     void ShowStatusLooks(const ArrivalDeparture::LabelLooks& looks);

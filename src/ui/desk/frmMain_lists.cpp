@@ -42,6 +42,12 @@ void frmMain::FillListRow(int row, const std::string* const* cells, int count) {
         StatGrid->Cell(row, c).setText(std::string_view(*cells[c]));
 }
 
+void frmMain::FillListRow(int row, const std::string_view* cells, int count) {
+    StatGrid->setRows(row + 50);
+    for (int c = 0; c < count; ++c)
+        StatGrid->Cell(row, c).setText(cells[c]);
+}
+
 void frmMain::FinishListGrid() {
     StatGrid->setRedraw(true);
     StatGrid->Refresh();

@@ -57,18 +57,19 @@ void frmMain::ListMonthBookings() {
     SetMonthNoFromListMonth();
     const QString yymm = CBGetYear->currentText().right(2) + MonthNo_;
     DayListFile_ = QString::fromStdString(MonthFilePath(state_.settings.DataRoot, bytes(yymm)));
-    std::vector<MonthListRow> rows;
-    const FileError e = ReadMonthListRows(bytes(DayListFile_), bytes(yymm), Clock::Now(), rows);
     int n = 0;
-    for (const MonthListRow& row : rows) {
-        const std::string* cells[18] = {&row.RegNo,       &row.FirstName,  &row.LastName,   &row.Organisation,
-                                        &row.Day,         &row.Expected,   &row.Category,   &row.PartySize,
-                                        &row.DirectDialPhone, &row.PassStart, &row.PassIssued, &row.PassLength,
-                                        &row.PassType,    &row.PassEnd,    &row.CarRegistration, &row.ReportingTo,
-                                        &row.Department,  &row.HostPhone};
-        FillListRow(++n, cells, 18);
-        StatGrid->Range(n, 1, n, 17).setForeColor(row.Colour);
-    }
+    const FileError e = ForEachMonthListRow(
+        bytes(DayListFile_), bytes(yymm), Clock::Now(), [this, &n](const MonthListRowView& row) {
+            const ListCells::BookingCellViews& c = row.cells;
+            const std::string_view cells[18] = {c.RegNo,     c.FirstName,  c.LastName,        c.Organisation,
+                                                row.Day,     row.Expected, c.Category,        c.PartySize,
+                                                c.DirectDialPhone, c.PassStart, c.PassIssued, c.PassLength,
+                                                c.PassType,  c.PassEnd,    c.CarRegistration, c.ReportingTo,
+                                                c.Department, c.HostPhone};
+            FillListRow(++n, cells, 18);
+            if (row.Colour != 0) // new rows are black already
+                StatGrid->Range(n, 1, n, 17).setForeColor(row.Colour);
+        });
     FinishListGrid();
     if (e) {
         if (e.number == ErrorNumber::FileNotFound)
