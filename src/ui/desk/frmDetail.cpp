@@ -2,37 +2,32 @@
 
 #include "BookingBoxes.h"
 #include "MsgBox.h"
-#include "Shell.h"
 #include "TextUtil.h"
-#include "VbKeys.h"
 #include "desk/PickListFile.h"
 
 #include <QComboBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace BookingBoxes;
 
 namespace {
 constexpr int HelpTopicLocation = 60;
-constexpr int KeyF1 = 112;
 constexpr int ListErrorOffset = 7800;
+// The fields this window edits, which Cancel puts back.
+constexpr int EditedFields[] = {
+    BookingFields::iOurReference,   BookingFields::iReportingTo, BookingFields::iHostPhone,
+    BookingFields::iHostPager,      BookingFields::iLocation,    BookingFields::iWorkDescription,
+    BookingFields::iAdditionalInfo, BookingFields::iAccessAreas, BookingFields::iRestrictions};
 } // namespace
 
-frmDetail::frmDetail(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
-    setObjectName(QStringLiteral("frmDetail"));
-    setWindowTitle(QStringLiteral("ON-SITE LOCATION AND WORK DETAIL"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
+frmDetail::frmDetail(ProgramState& state, QWidget* parent)
+    : DetailDialog(state, parent, "frmDetail", "ON-SITE LOCATION AND WORK DETAIL", EditedFields) {
     buildControls();
     Form_Load();
 }
@@ -59,61 +54,22 @@ void frmDetail::buildControls() {
     cmdCancelLocWD =
         Button(this, "cmdCancelLocWD", "Cancel", " Undoes any and all changes and closes this dialogue box ");
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(6);
-    int row = 0;
-    grid->addWidget(Caption(this, "REGISTRATION  No.", LocRegNoTB), row, 0);
-    grid->addWidget(LocRegNoTB, row, 1);
-    grid->addWidget(Caption(this, "CATEGORY", LocCatTB), row, 2);
-    grid->addWidget(LocCatTB, row++, 3);
-
+    addPair("REGISTRATION  No.", LocRegNoTB, "CATEGORY", LocCatTB);
     auto* name = new QHBoxLayout;
     name->addWidget(LocSaluTB);
     name->addWidget(LocFullNameTB, 1);
-    grid->addWidget(Caption(this, "NAME", LocFullNameTB), row, 0);
-    grid->addLayout(name, row++, 1, 1, 3);
-
-    grid->addWidget(Caption(this, "DEPARTMENT", LocDepTb), row, 0);
-    grid->addWidget(LocDepTb, row, 1);
-    grid->addWidget(Caption(this, "OUR REF.", LocOurRefTB), row, 2);
-    grid->addWidget(LocOurRefTB, row++, 3);
-
-    auto* rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    grid->addWidget(rule, row++, 0, 1, 4);
-
-    const auto wideRow = [&](const char* caption, QWidget* box) {
-        grid->addWidget(Caption(this, caption, box), row, 0);
-        grid->addWidget(box, row++, 1, 1, 3);
-    };
-    wideRow("VISITING / REPORTING TO", LocVisitingTB);
-    grid->addWidget(Caption(this, "TELEPHONE  (or Ext.)", LocTelTB), row, 0);
-    grid->addWidget(LocTelTB, row, 1);
-    grid->addWidget(Caption(this, "PAGER", LocPagTB), row, 2);
-    grid->addWidget(LocPagTB, row++, 3);
-    wideRow("LOCATION / BUILDING NO.", LocLocTB);
-    wideRow("DESCRIPTION OF WORK", DescOWCB);
-    wideRow("SELECT ACCESS AREA(S)", SelectACB);
-    wideRow("Additional Information", LocInfoTB);
-    wideRow("Restrictions", LocRestrTB);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdDCLEAR);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOKLocWD);
-    buttons->addWidget(cmdCancelLocWD);
-
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(16, 14, 16, 14);
-    page->setSpacing(14);
-    page->addLayout(grid);
-    page->addLayout(buttons);
-    page->setSizeConstraint(QLayout::SetFixedSize);
-    page->activate();
+    grid_->addWidget(Caption(this, "NAME", LocFullNameTB), row_, 0);
+    grid_->addLayout(name, row_++, 1, 1, 3);
+    addPair("DEPARTMENT", LocDepTb, "OUR REF.", LocOurRefTB);
+    addRule();
+    addWide("VISITING / REPORTING TO", LocVisitingTB);
+    addPair("TELEPHONE  (or Ext.)", LocTelTB, "PAGER", LocPagTB);
+    addWide("LOCATION / BUILDING NO.", LocLocTB);
+    addWide("DESCRIPTION OF WORK", DescOWCB);
+    addWide("SELECT ACCESS AREA(S)", SelectACB);
+    addWide("Additional Information", LocInfoTB);
+    addWide("Restrictions", LocRestrTB);
+    layOutPage(cmdDCLEAR, cmdOKLocWD, cmdCancelLocWD);
 
     const auto onChange = [this](QLineEdit* box, void (frmDetail::*handler)()) {
         connect(box, &QLineEdit::textChanged, this, handler);
@@ -132,10 +88,6 @@ void frmDetail::buildControls() {
     connect(cmdOKLocWD, &QPushButton::clicked, this, &frmDetail::cmdOKLocWD_Click);
     connect(cmdCancelLocWD, &QPushButton::clicked, this, &frmDetail::cmdCancelLocWD_Click);
     connect(cmdDCLEAR, &QPushButton::clicked, this, &frmDetail::cmdDCLEAR_Click);
-}
-
-void frmDetail::CentreForm() {
-    CentreOnScreen(this);
 }
 
 void frmDetail::Form_Load() {
@@ -180,29 +132,14 @@ void frmDetail::ShowFields() {
     ShowNotes(LocRestrTB, NotesFromBytes(r.Restrictions));
 }
 
-void frmDetail::SnapshotFields() {
-    for (std::size_t i = 0; i < EditedFields.size(); ++i)
-        savedFields_[i] = state_.CurrentRecord.Field(EditedFields[i]);
-}
-
-void frmDetail::RestoreFields() {
-    for (std::size_t i = 0; i < EditedFields.size(); ++i)
-        state_.CurrentRecord.Field(EditedFields[i]) = savedFields_[i];
-}
-
 void frmDetail::cmdDCLEAR_Click() {
     BookingFields& r = state_.CurrentRecord;
-    LocOurRefTB->clear();
-    r.OurReference.clear();
-    LocVisitingTB->clear();
-    r.ReportingTo.clear();
+    clearBoxes({{LocOurRefTB, &r.OurReference},
+                {LocVisitingTB, &r.ReportingTo},
+                {LocTelTB, &r.HostPhone},
+                {LocPagTB, &r.HostPager},
+                {LocLocTB, &r.Location}});
     ShowText(LocDepTb, r.Department);
-    LocTelTB->clear();
-    r.HostPhone.clear();
-    LocPagTB->clear();
-    r.HostPager.clear();
-    LocLocTB->clear();
-    r.Location.clear();
     DescOWCB->setCurrentIndex(-1);
     DescOWCB->setEditText(QString());
     r.WorkDescription = SelectPlaceholder;
@@ -222,25 +159,6 @@ void frmDetail::cmdOKLocWD_Click() {
 void frmDetail::cmdCancelLocWD_Click() {
     RestoreFields();
     reject();
-}
-
-void frmDetail::Form_Unload() {}
-
-void frmDetail::done(int result) {
-    Form_Unload();
-    QDialog::done(result);
-}
-
-void frmDetail::Form_KeyDown(int keyCode, int /*shift*/) {
-    if (keyCode == KeyF1)
-        StartUp::ShowHelpTopic(state_);
-}
-
-void frmDetail::keyPressEvent(QKeyEvent* event) {
-    Form_KeyDown(VbKeys::KeyCode(event), VbKeys::ShiftBits(event));
-    if (VbKeys::KeyCode(event) == KeyF1)
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 bool frmDetail::eventFilter(QObject* watched, QEvent* event) {

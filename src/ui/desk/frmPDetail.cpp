@@ -3,29 +3,40 @@
 #include "BookingBoxes.h"
 #include "Shell.h"
 #include "TextUtil.h"
-#include "VbKeys.h"
 #include "desk/BookingRecord.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace BookingBoxes;
 
 namespace {
 
 constexpr int HelpTopicPersonal = 61;
-constexpr int KeyF1 = 112;
 constexpr int PrescriptionNotesWidth = 100;
+// The fields this window edits, which Cancel puts back.
+constexpr int EditedFields[] = {BookingFields::iSalutation,
+                                BookingFields::iOurReference,
+                                BookingFields::iAddressLine,
+                                BookingFields::iTown,
+                                BookingFields::iCounty,
+                                BookingFields::iPostCode,
+                                BookingFields::iHomePhone,
+                                BookingFields::iDateOfBirth,
+                                BookingFields::iOnPrescriptionMedicine,
+                                BookingFields::iMedicineUsed,
+                                BookingFields::iPrescriptionNotes,
+                                BookingFields::iKinName,
+                                BookingFields::iKinPhone,
+                                BookingFields::iKinWorkPhone,
+                                BookingFields::iKinEmail};
 
 QLabel* Heading(QWidget* parent, const QString& text, int pointSizeStep) {
     auto* label = new QLabel(text, parent);
@@ -36,21 +47,10 @@ QLabel* Heading(QWidget* parent, const QString& text, int pointSizeStep) {
     return label;
 }
 
-QFrame* Rule(QWidget* parent) {
-    auto* rule = new QFrame(parent);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    return rule;
-}
-
 } // namespace
 
-frmPDetail::frmPDetail(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
-    setObjectName(QStringLiteral("frmPDetail"));
-    setWindowTitle(QStringLiteral("PERSONAL DETAILS"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setModal(true);
+frmPDetail::frmPDetail(ProgramState& state, QWidget* parent)
+    : DetailDialog(state, parent, "frmPDetail", "PERSONAL DETAILS", EditedFields) {
     buildControls();
     Form_Load();
 }
@@ -84,69 +84,34 @@ void frmPDetail::buildControls() {
     cmdOKPD = Button(this, "cmdOKPD", "OK", " Temporarily saves changes and closes this dialogue ");
     cmdCancePD = Button(this, "cmdCancePD", "Cancel", " Undoes any and all changes and closes this dialogue box ");
 
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(6);
-    int row = 0;
-    const auto pair = [&](const char* leftCaption, QWidget* left, const char* rightCaption, QWidget* right) {
-        grid->addWidget(Caption(this, leftCaption, left), row, 0);
-        grid->addWidget(left, row, 1);
-        grid->addWidget(Caption(this, rightCaption, right), row, 2);
-        grid->addWidget(right, row++, 3);
-    };
-    const auto wide = [&](const char* caption, QWidget* box) {
-        grid->addWidget(Caption(this, caption, box), row, 0);
-        grid->addWidget(box, row++, 1, 1, 3);
-    };
-    const auto section = [&](QWidget* heading) {
-        grid->addWidget(Rule(this), row++, 0, 1, 4);
-        if (heading)
-            grid->addWidget(heading, row++, 0, 1, 4);
-    };
-
-    grid->addWidget(Heading(this, QStringLiteral("Personal Details"), 3), row++, 0, 1, 4);
-    pair("REGISTRATION  No.", PersRegNoTB, "OUR REF.", PersOurRefTB);
+    addAcross(Heading(this, QStringLiteral("Personal Details"), 3));
+    addPair("REGISTRATION  No.", PersRegNoTB, "OUR REF.", PersOurRefTB);
     auto* name = new QHBoxLayout;
     name->addWidget(SalCB);
     name->addWidget(PersFullNaTB, 1);
-    grid->addWidget(Caption(this, "NAME", PersFullNaTB), row, 0);
-    grid->addLayout(name, row, 1);
-    grid->addWidget(Caption(this, "M/F", Genbox3TB), row, 2);
-    grid->addWidget(Genbox3TB, row++, 3, Qt::AlignLeft);
+    grid_->addWidget(Caption(this, "NAME", PersFullNaTB), row_, 0);
+    grid_->addLayout(name, row_, 1);
+    grid_->addWidget(Caption(this, "M/F", Genbox3TB), row_, 2);
+    grid_->addWidget(Genbox3TB, row_++, 3, Qt::AlignLeft);
 
-    section(Heading(this, QStringLiteral("Home Address"), 0));
-    wide("FIRST ADDRESS LINE", PersA1LineTB);
-    pair("TOWN", PersTownTB, "COUNTY", PersCountyTB);
-    pair("POST CODE", PersPCTB, "HOME TELEPHONE NO.", PersHTNTB);
-    grid->addWidget(Caption(this, "DATE OF BIRTH", PersDOBTB), row, 0);
-    grid->addWidget(PersDOBTB, row++, 1, Qt::AlignLeft);
+    addRule(Heading(this, QStringLiteral("Home Address"), 0));
+    addWide("FIRST ADDRESS LINE", PersA1LineTB);
+    addPair("TOWN", PersTownTB, "COUNTY", PersCountyTB);
+    addPair("POST CODE", PersPCTB, "HOME TELEPHONE NO.", PersHTNTB);
+    grid_->addWidget(Caption(this, "DATE OF BIRTH", PersDOBTB), row_, 0);
+    grid_->addWidget(PersDOBTB, row_++, 1, Qt::AlignLeft);
 
-    section(nullptr);
-    grid->addWidget(PersIOPMck, row, 0, 1, 2);
-    grid->addWidget(Caption(this, "STATE WHAT IS USED", PersSWIUTB), row, 2);
-    grid->addWidget(PersSWIUTB, row++, 3);
-    wide("ILLNESS OR PHYSICAL DISABILITY", PersIOPDTB);
+    addRule();
+    grid_->addWidget(PersIOPMck, row_, 0, 1, 2);
+    grid_->addWidget(Caption(this, "STATE WHAT IS USED", PersSWIUTB), row_, 2);
+    grid_->addWidget(PersSWIUTB, row_++, 3);
+    addWide("ILLNESS OR PHYSICAL DISABILITY", PersIOPDTB);
 
-    section(Heading(this, QStringLiteral("Next of Kin / Person to contact in case of emergency:"), 0));
-    wide("NAME", PersKinNameTB);
-    pair("HOME TEL / MOBILE", PersKinTelTB, "WORK TELEPHONE", PersKinWTelTB);
-    wide("E-MAIL ADDRESS", PersKinEMATB);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdPCLEAR);
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOKPD);
-    buttons->addWidget(cmdCancePD);
-
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(16, 14, 16, 14);
-    page->setSpacing(14);
-    page->addLayout(grid);
-    page->addLayout(buttons);
-    page->setSizeConstraint(QLayout::SetFixedSize);
-    page->activate();
+    addRule(Heading(this, QStringLiteral("Next of Kin / Person to contact in case of emergency:"), 0));
+    addWide("NAME", PersKinNameTB);
+    addPair("HOME TEL / MOBILE", PersKinTelTB, "WORK TELEPHONE", PersKinWTelTB);
+    addWide("E-MAIL ADDRESS", PersKinEMATB);
+    layOutPage(cmdPCLEAR, cmdOKPD, cmdCancePD);
 
     const auto onChange = [this](QLineEdit* box, void (frmPDetail::*handler)()) {
         connect(box, &QLineEdit::textChanged, this, handler);
@@ -171,10 +136,6 @@ void frmPDetail::buildControls() {
     connect(cmdOKPD, &QPushButton::clicked, this, &frmPDetail::cmdOKPD_Click);
     connect(cmdCancePD, &QPushButton::clicked, this, &frmPDetail::cmdCancePD_Click);
     connect(cmdPCLEAR, &QPushButton::clicked, this, &frmPDetail::cmdPCLEAR_Click);
-}
-
-void frmPDetail::CentreForm() {
-    CentreOnScreen(this);
 }
 
 void frmPDetail::Form_Load() {
@@ -207,43 +168,27 @@ void frmPDetail::ShowFields() {
     ShowText(PersKinEMATB, r.KinEmail);
 }
 
-void frmPDetail::SnapshotFields() {
-    for (std::size_t i = 0; i < EditedFields.size(); ++i)
-        savedFields_[i] = state_.CurrentRecord.Field(EditedFields[i]);
-}
-
-void frmPDetail::RestoreFields() {
-    for (std::size_t i = 0; i < EditedFields.size(); ++i)
-        state_.CurrentRecord.Field(EditedFields[i]) = savedFields_[i];
-}
-
 void frmPDetail::cmdPCLEAR_Click() {
     BookingFields& r = state_.CurrentRecord;
     SalCB->setCurrentIndex(-1);
     SalCB->setEditText(QString());
     r.Salutation.clear();
-    const std::pair<QLineEdit*, std::string*> upper[] = {
-        {PersOurRefTB, &r.OurReference}, {PersA1LineTB, &r.AddressLine}, {PersTownTB, &r.Town},
-        {PersCountyTB, &r.County},       {PersPCTB, &r.PostCode},        {PersHTNTB, &r.HomePhone},
-        {PersDOBTB, &r.DateOfBirth}};
-    for (const auto& [box, field] : upper) {
-        box->clear();
-        field->clear();
-    }
+    clearBoxes({{PersOurRefTB, &r.OurReference},
+                {PersA1LineTB, &r.AddressLine},
+                {PersTownTB, &r.Town},
+                {PersCountyTB, &r.County},
+                {PersPCTB, &r.PostCode},
+                {PersHTNTB, &r.HomePhone},
+                {PersDOBTB, &r.DateOfBirth},
+                {PersSWIUTB, &r.MedicineUsed},
+                {PersKinNameTB, &r.KinName},
+                {PersKinTelTB, &r.KinPhone},
+                {PersKinWTelTB, &r.KinWorkPhone},
+                {PersKinEMATB, &r.KinEmail}});
     PersIOPMck->setChecked(false);
     r.OnPrescriptionMedicine = "0";
-    PersSWIUTB->clear();
-    r.MedicineUsed.clear();
     PersIOPDTB->clear();
     r.PrescriptionNotes.clear();
-    const std::pair<QLineEdit*, std::string*> lower[] = {{PersKinNameTB, &r.KinName},
-                                                         {PersKinTelTB, &r.KinPhone},
-                                                         {PersKinWTelTB, &r.KinWorkPhone},
-                                                         {PersKinEMATB, &r.KinEmail}};
-    for (const auto& [box, field] : lower) {
-        box->clear();
-        field->clear();
-    }
 }
 
 void frmPDetail::cmdOKPD_Click() {
@@ -253,25 +198,6 @@ void frmPDetail::cmdOKPD_Click() {
 void frmPDetail::cmdCancePD_Click() {
     RestoreFields();
     reject();
-}
-
-void frmPDetail::Form_Unload() {}
-
-void frmPDetail::done(int result) {
-    Form_Unload();
-    QDialog::done(result);
-}
-
-void frmPDetail::Form_KeyDown(int keyCode, int /*shift*/) {
-    if (keyCode == KeyF1)
-        StartUp::ShowHelpTopic(state_);
-}
-
-void frmPDetail::keyPressEvent(QKeyEvent* event) {
-    Form_KeyDown(VbKeys::KeyCode(event), VbKeys::ShiftBits(event));
-    if (VbKeys::KeyCode(event) == KeyF1)
-        return;
-    QDialog::keyPressEvent(event);
 }
 
 bool frmPDetail::eventFilter(QObject* watched, QEvent* event) {

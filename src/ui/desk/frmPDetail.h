@@ -1,11 +1,6 @@
 #pragma once
 
-#include "ProgramState.h"
-
-#include <QDialog>
-
-#include <array>
-#include <string>
+#include "DetailDialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -13,22 +8,17 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-// The visitor's personal details: home address, health notes and a next of
-// kin. Edits the current booking's fields as the user types; Cancel puts back
-// the values the window found when it opened. Saving stays with the main window.
-class frmPDetail : public QDialog {
+// The visitor's personal details: home address, health notes and a next of kin.
+class frmPDetail : public DetailDialog {
     Q_OBJECT
   public:
     explicit frmPDetail(ProgramState& state, QWidget* parent = nullptr);
 
-    void CentreForm();
     void cmdCancePD_Click();
     void cmdOKPD_Click();
     void cmdPCLEAR_Click();
-    void Form_KeyDown(int keyCode, int shift);
     void Form_Load();
     void ShowFields();
-    void Form_Unload();
     void PersIOPDTB_Change();
     void PersIOPMck_Click();
     void PersKinEMATB_LostFocus();
@@ -45,19 +35,13 @@ class frmPDetail : public QDialog {
     void PersKinTelTB_Change();
     void PersKinWTelTB_Change();
     void PersKinEMATB_Change();
-    void SnapshotFields();
-    void RestoreFields();
     void SalCB_Change();
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void done(int result) override;
 
   private:
     void buildControls();
-
-    ProgramState& state_;
 
     QLineEdit* PersRegNoTB = nullptr;
     QComboBox* SalCB = nullptr;
@@ -80,22 +64,4 @@ class frmPDetail : public QDialog {
     QPushButton* cmdOKPD = nullptr;
     QPushButton* cmdCancePD = nullptr;
     QPushButton* cmdPCLEAR = nullptr;
-
-    // The editable fields, in the order their copies are kept.
-    static constexpr std::array<int, 15> EditedFields{BookingFields::iSalutation,
-                                                      BookingFields::iOurReference,
-                                                      BookingFields::iAddressLine,
-                                                      BookingFields::iTown,
-                                                      BookingFields::iCounty,
-                                                      BookingFields::iPostCode,
-                                                      BookingFields::iHomePhone,
-                                                      BookingFields::iDateOfBirth,
-                                                      BookingFields::iOnPrescriptionMedicine,
-                                                      BookingFields::iMedicineUsed,
-                                                      BookingFields::iPrescriptionNotes,
-                                                      BookingFields::iKinName,
-                                                      BookingFields::iKinPhone,
-                                                      BookingFields::iKinWorkPhone,
-                                                      BookingFields::iKinEmail};
-    std::array<std::string, EditedFields.size()> savedFields_;
 };
