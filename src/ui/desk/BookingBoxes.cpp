@@ -65,7 +65,7 @@ std::string ToBytes(const QString& text) {
     return text.toLatin1().toStdString();
 }
 
-QString FromBytes(const std::string& bytes) {
+QString FromBytes(std::string_view bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 class QComboBox;
 class QLabel;
@@ -17,7 +18,7 @@ class QWidget;
 namespace BookingBoxes {
 
 std::string ToBytes(const QString& text);
-QString FromBytes(const std::string& bytes);
+QString FromBytes(std::string_view bytes);
 
 // Characters a booking file cannot hold become "?" (a surrogate pair is one
 // character). cursor, when given, is moved along with the text before it.

@@ -22,8 +22,6 @@
 #include <filesystem>
 
 namespace {
-std::string bytes(const QString& s) { return s.toLatin1().toStdString(); }
-QString text(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 bool blank(const QString& s) { return s.trimmed().isEmpty(); }
 } // namespace
 
@@ -109,7 +107,7 @@ void frmMain::ConnectHandlers() {
 // --- Change handlers ------------------------------------------------------------------
 
 void frmMain::RegNoTB_Change() {
-    state_.CurrentRecord.RegNo = bytes(RegNoTB->text());
+    state_.CurrentRecord.RegNo = BookingBoxes::ToBytes(RegNoTB->text());
     QPalette pal = RegNoTB->palette();
     pal.setColor(QPalette::Base, VbColor(blank(RegNoTB->text()) ? 0xE0E0E0 : 0xF9E7DF));
     RegNoTB->setPalette(pal);
@@ -130,31 +128,31 @@ void frmMain::FirstNameTB_Change() {
         LastNameTB->setCursorPosition(1);
         return; // setting the box ran this handler again on the shortened text
     }
-    state_.CurrentRecord.FirstName = bytes(t);
+    state_.CurrentRecord.FirstName = BookingBoxes::ToBytes(t);
 }
 
-void frmMain::PersGendTB_Change() { state_.CurrentRecord.Gender = bytes(PersGendTB->text()); }
+void frmMain::PersGendTB_Change() { state_.CurrentRecord.Gender = BookingBoxes::ToBytes(PersGendTB->text()); }
 
 void frmMain::LastNameTB_Change() {
     if (Text::Trim(state_.CurrentRecord.RegNo).empty() && !LastNameTB->text().isEmpty()) {
         LastNameTB->clear();
         return;
     }
-    state_.CurrentRecord.LastName = bytes(LastNameTB->text());
+    state_.CurrentRecord.LastName = BookingBoxes::ToBytes(LastNameTB->text());
 }
 
-void frmMain::PersMobTB_Change() { state_.CurrentRecord.MobilePhone = bytes(PersMobTB->text()); }
-void frmMain::PersCarRegTB_Change() { state_.CurrentRecord.CarRegistration = bytes(PersCarRegTB->text()); }
-void frmMain::PersEmailTB_Change() { state_.CurrentRecord.PersonalEmail = bytes(PersEmailTB->text()); }
-void frmMain::CataCB_Click() { state_.CurrentRecord.Category = Text::Trim(bytes(CataCB->currentText())); }
-void frmMain::Dept1CB_Click() { state_.CurrentRecord.Department = Text::Trim(bytes(Dept1CB->currentText())); }
-void frmMain::CatOrganTB_Change() { state_.CurrentRecord.Organisation = bytes(CatOrganTB->text()); }
-void frmMain::CatPartyTB_Change() { state_.CurrentRecord.PartySize = bytes(CatPartyTB->text()); }
-void frmMain::CatAdrTB_Change() { state_.CurrentRecord.OrganisationAddress = bytes(CatAdrTB->text()); }
-void frmMain::CatDDITB_Change() { state_.CurrentRecord.DirectDialPhone = bytes(CatDDITB->text()); }
-void frmMain::CatPCodeTB_Change() { state_.CurrentRecord.OrganisationPostCode = bytes(CatPCodeTB->text()); }
-void frmMain::CatAltTTB_Change() { state_.CurrentRecord.AlternativePhone = bytes(CatAltTTB->text()); }
-void frmMain::CatEMATB_Change() { state_.CurrentRecord.OrganisationEmail = bytes(CatEMATB->text()); }
+void frmMain::PersMobTB_Change() { state_.CurrentRecord.MobilePhone = BookingBoxes::ToBytes(PersMobTB->text()); }
+void frmMain::PersCarRegTB_Change() { state_.CurrentRecord.CarRegistration = BookingBoxes::ToBytes(PersCarRegTB->text()); }
+void frmMain::PersEmailTB_Change() { state_.CurrentRecord.PersonalEmail = BookingBoxes::ToBytes(PersEmailTB->text()); }
+void frmMain::CataCB_Click() { state_.CurrentRecord.Category = Text::Trim(BookingBoxes::ToBytes(CataCB->currentText())); }
+void frmMain::Dept1CB_Click() { state_.CurrentRecord.Department = Text::Trim(BookingBoxes::ToBytes(Dept1CB->currentText())); }
+void frmMain::CatOrganTB_Change() { state_.CurrentRecord.Organisation = BookingBoxes::ToBytes(CatOrganTB->text()); }
+void frmMain::CatPartyTB_Change() { state_.CurrentRecord.PartySize = BookingBoxes::ToBytes(CatPartyTB->text()); }
+void frmMain::CatAdrTB_Change() { state_.CurrentRecord.OrganisationAddress = BookingBoxes::ToBytes(CatAdrTB->text()); }
+void frmMain::CatDDITB_Change() { state_.CurrentRecord.DirectDialPhone = BookingBoxes::ToBytes(CatDDITB->text()); }
+void frmMain::CatPCodeTB_Change() { state_.CurrentRecord.OrganisationPostCode = BookingBoxes::ToBytes(CatPCodeTB->text()); }
+void frmMain::CatAltTTB_Change() { state_.CurrentRecord.AlternativePhone = BookingBoxes::ToBytes(CatAltTTB->text()); }
+void frmMain::CatEMATB_Change() { state_.CurrentRecord.OrganisationEmail = BookingBoxes::ToBytes(CatEMATB->text()); }
 
 // --- Input aids -------------------------------------------------------------------------
 
@@ -181,7 +179,7 @@ void frmMain::CatEMATB_LostFocus() { lowerAndCheck(CatEMATB); }
 
 void frmMain::PersGendTB_Click() {
     PersGendTB->setText(PersGendTB->text().remove(u' ') != u"M" ? QStringLiteral("M") : QStringLiteral("F"));
-    state_.CurrentRecord.Gender = bytes(PersGendTB->text());
+    state_.CurrentRecord.Gender = BookingBoxes::ToBytes(PersGendTB->text());
     LastNameTB->setFocus();
 }
 
@@ -216,5 +214,5 @@ void frmMain::ShowPhotoLabel() {
 
 void frmMain::ShowPassLabel() {
     const PassLabel::Look look = PassLabel::For(state_.CurrentRecord, Clock::Now().DateText());
-    SetLabelLook(PassPrntdLa, text(look.caption), look.backColour);
+    SetLabelLook(PassPrntdLa, BookingBoxes::FromBytes(look.caption), look.backColour);
 }

@@ -2,6 +2,8 @@
 // booking. Storage itself is the core's; here are the questions and messages.
 #include "frmMain.h"
 
+#include "BookingBoxes.h"
+
 #include "ClickLabel.h"
 #include "Clock.h"
 #include "Grid.h"
@@ -22,9 +24,7 @@ namespace {
 const QString Title = QStringLiteral("Kestrane");
 const QString CrLf = QStringLiteral("\r\n");
 
-std::string bytes(const QString& s) { return s.toLatin1().toStdString(); }
-QString text(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-QString upperTrimmed(const std::string& s) { return text(Text::Trim(s)).toUpper(); }
+QString upperTrimmed(const std::string& s) { return BookingBoxes::FromBytes(Text::Trim(s)).toUpper(); }
 
 QString storageFailure(const FileError& e) {
     switch (e.number) {
@@ -35,16 +35,16 @@ QString storageFailure(const FileError& e) {
     case ErrorNumber::BookingNotFound:
         return QStringLiteral("The booking is no longer in its month file (it may have been deleted at another desk).");
     default:
-        return QStringLiteral("Error %1: %2").arg(e.number).arg(text(e.description));
+        return QStringLiteral("Error %1: %2").arg(e.number).arg(BookingBoxes::FromBytes(e.description));
     }
 }
 } // namespace
 
 QString frmMain::BookingTitle() const {
-    return QStringLiteral("Kestrane [ ") + text(state_.CurrentRecord.RegNo) + QStringLiteral(" ]");
+    return QStringLiteral("Kestrane [ ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral(" ]");
 }
 
-bool frmMain::BookingLoaded() const { return Text::Val(bytes(RegNoTB->text())) > 0; }
+bool frmMain::BookingLoaded() const { return Text::Val(BookingBoxes::ToBytes(RegNoTB->text())) > 0; }
 
 bool frmMain::MonthMoved() {
     SetMonthNoFromBookMonth();
@@ -68,8 +68,8 @@ QString frmMain::SaveCheckFailure() const {
 }
 
 void frmMain::ShowNewRecordNotice(int icon) {
-    MsgBox(QStringLiteral("Kestrane has created a New Record for ") + text(state_.CurrentRecord.FirstName) + u' ' +
-               text(state_.CurrentRecord.LastName),
+    MsgBox(QStringLiteral("Kestrane has created a New Record for ") + BookingBoxes::FromBytes(state_.CurrentRecord.FirstName) + u' ' +
+               BookingBoxes::FromBytes(state_.CurrentRecord.LastName),
            icon, Title, this);
 }
 
@@ -99,16 +99,16 @@ bool frmMain::SaveNewRecord() {
     }
     SetMonthNoFromBookMonth();
     const FileError e = SaveNewBooking(state_.settings.DataRoot, state_.CurrentRecord, timeCells(TimeGrid),
-                                       Clock::Now(), bytes(CBYear->currentText()), bytes(MonthNo_));
+                                       Clock::Now(), BookingBoxes::ToBytes(CBYear->currentText()), BookingBoxes::ToBytes(MonthNo_));
     if (e) {
         MsgBox(QStringLiteral("The booking has NOT been saved. ") + storageFailure(e), vb::vbExclamation, Title, this);
         return false;
     }
-    RegNoTB->setText(text(state_.CurrentRecord.RegNo));
+    RegNoTB->setText(BookingBoxes::FromBytes(state_.CurrentRecord.RegNo));
     modFileManagement::SnapshotRecord(state_);
     state_.BookingsChanged = false;
     RefreshCurrentList();
-    ShowCaptionStatus(QStringLiteral("Record ") + text(state_.CurrentRecord.RegNo) + QStringLiteral(" SAVED"));
+    ShowCaptionStatus(QStringLiteral("Record ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral(" SAVED"));
     return true;
 }
 
@@ -134,14 +134,14 @@ bool frmMain::UpdateRecord() {
     modFileManagement::SnapshotRecord(state_);
     state_.BookingsChanged = false;
     RefreshCurrentList();
-    ShowCaptionStatus(QStringLiteral("Record ") + text(state_.CurrentRecord.RegNo) + QStringLiteral(" UPDATED"));
+    ShowCaptionStatus(QStringLiteral("Record ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral(" UPDATED"));
     return true;
 }
 
 void frmMain::DeleteBooking() {
     int removed = 0;
     const FileError e =
-        ::DeleteBooking(state_.settings.DataRoot, Text::Trim(bytes(RegNoTB->text())), &removed, true);
+        ::DeleteBooking(state_.settings.DataRoot, Text::Trim(BookingBoxes::ToBytes(RegNoTB->text())), &removed, true);
     if (e || removed == 0) {
         MsgBox(QStringLiteral("Booking ") + RegNoTB->text().trimmed() + QStringLiteral(" has NOT been deleted. ") +
                    storageFailure(e ? e : FileError{ErrorNumber::BookingNotFound, ""}),
@@ -363,7 +363,7 @@ void frmMain::StatGrid_RowChosen() {
     if (InvalidDate_)
         return;
     const int row = StatGrid->ActiveCell().Row();
-    const std::string regNo = Text::Trim(bytes(StatGrid->Cell(row, 0).Text()));
+    const std::string regNo = Text::Trim(BookingBoxes::ToBytes(StatGrid->Cell(row, 0).Text()));
     const FileError e = ReadBooking(state_.settings.DataRoot, regNo, state_.CurrentRecord);
     if (e.number == ErrorNumber::FileNotFound || e.number == ErrorNumber::PathNotFound)
         return;
@@ -386,22 +386,22 @@ void frmMain::StatGrid_RowChosen() {
 
 void frmMain::ShowRecord(bool setBookingMonth) {
     const BookingFields r = state_.CurrentRecord; // the change handlers write back as they go
-    RegNoTB->setText(text(r.RegNo));
-    FirstNameTB->setText(text(r.FirstName));
-    PersGendTB->setText(text(r.Gender));
-    LastNameTB->setText(text(r.LastName));
-    PersMobTB->setText(text(r.MobilePhone));
-    PersCarRegTB->setText(text(r.CarRegistration));
-    PersEmailTB->setText(text(r.PersonalEmail));
-    CataCB->setEditText(text(r.Category));
-    Dept1CB->setEditText(text(r.Department));
-    CatOrganTB->setText(text(r.Organisation));
-    CatPartyTB->setText(text(r.PartySize));
-    CatAdrTB->setText(text(r.OrganisationAddress));
-    CatDDITB->setText(text(r.DirectDialPhone));
-    CatPCodeTB->setText(text(r.OrganisationPostCode));
-    CatAltTTB->setText(text(r.AlternativePhone));
-    CatEMATB->setText(text(r.OrganisationEmail));
+    RegNoTB->setText(BookingBoxes::FromBytes(r.RegNo));
+    FirstNameTB->setText(BookingBoxes::FromBytes(r.FirstName));
+    PersGendTB->setText(BookingBoxes::FromBytes(r.Gender));
+    LastNameTB->setText(BookingBoxes::FromBytes(r.LastName));
+    PersMobTB->setText(BookingBoxes::FromBytes(r.MobilePhone));
+    PersCarRegTB->setText(BookingBoxes::FromBytes(r.CarRegistration));
+    PersEmailTB->setText(BookingBoxes::FromBytes(r.PersonalEmail));
+    CataCB->setEditText(BookingBoxes::FromBytes(r.Category));
+    Dept1CB->setEditText(BookingBoxes::FromBytes(r.Department));
+    CatOrganTB->setText(BookingBoxes::FromBytes(r.Organisation));
+    CatPartyTB->setText(BookingBoxes::FromBytes(r.PartySize));
+    CatAdrTB->setText(BookingBoxes::FromBytes(r.OrganisationAddress));
+    CatDDITB->setText(BookingBoxes::FromBytes(r.DirectDialPhone));
+    CatPCodeTB->setText(BookingBoxes::FromBytes(r.OrganisationPostCode));
+    CatAltTTB->setText(BookingBoxes::FromBytes(r.AlternativePhone));
+    CatEMATB->setText(BookingBoxes::FromBytes(r.OrganisationEmail));
     // The combos only take a value from their lists when chosen; shown here, they hold the booking's own.
     state_.CurrentRecord.Category = r.Category;
     state_.CurrentRecord.Department = r.Department;
@@ -425,7 +425,7 @@ void frmMain::ShowRecord(bool setBookingMonth) {
         const std::string& slot = r.DayTimes[static_cast<std::size_t>(row - 1)];
         GridCell cell = TimeGrid->Cell(row, 1);
         if (!Text::Trim(slot).empty()) {
-            cell.setText(text(slot.substr(0, 2) + ":" + slot.substr(slot.size() >= 2 ? slot.size() - 2 : 0)));
+            cell.setText(BookingBoxes::FromBytes(slot.substr(0, 2) + ":" + slot.substr(slot.size() >= 2 ? slot.size() - 2 : 0)));
             lastBooked = row;
         }
         cell.setForeColor(0);

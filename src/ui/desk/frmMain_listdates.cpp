@@ -1,6 +1,8 @@
 // The list date: day, month and year boxes, their check, and the calendar panel.
 #include "frmMain.h"
 
+#include "BookingBoxes.h"
+
 #include "Grid.h"
 #include "MonthCalendar.h"
 #include "MsgBox.h"
@@ -17,7 +19,6 @@
 #include <QPushButton>
 
 namespace {
-std::string bytes(const QString& s) { return s.toLatin1().toStdString(); }
 
 void warn(QWidget* parent, const std::string& text) {
     MsgBox(QString::fromLatin1(text.c_str()), vb::vbExclamation, QStringLiteral("Kestrane"), parent);
@@ -43,19 +44,19 @@ void frmMain::SelectListMonth(int index) {
 }
 
 void frmMain::SetMonthNoFromListMonth() {
-    if (auto no = ListDate::MonthNoFromName(bytes(CBGetMonth->currentText())))
+    if (auto no = ListDate::MonthNoFromName(BookingBoxes::ToBytes(CBGetMonth->currentText())))
         MonthNo_ = QString::fromStdString(*no);
 }
 
 void frmMain::SetMonthNoFromBookMonth() {
-    if (auto no = ListDate::MonthNoFromName(bytes(CBMonth->currentText())))
+    if (auto no = ListDate::MonthNoFromName(BookingBoxes::ToBytes(CBMonth->currentText())))
         MonthNo_ = QString::fromStdString(*no);
 }
 
 void frmMain::CBGetDay_Click() {
     SetMonthNoFromListMonth();
     Calendar1->setValueText(QString::fromStdString(
-        ListDate::ListDateText(bytes(CBGetDay->currentText()), bytes(MonthNo_), bytes(CBGetYear->currentText()))));
+        ListDate::ListDateText(BookingBoxes::ToBytes(CBGetDay->currentText()), BookingBoxes::ToBytes(MonthNo_), BookingBoxes::ToBytes(CBGetYear->currentText()))));
     SetComboTextColour(CBGetDay, 0);
     ValidateSelectedDate();
     StatGrid->setReadOnly(true);
@@ -65,7 +66,7 @@ void frmMain::CBGetDay_Click() {
 void frmMain::CBGetMonth_Click() {
     SetMonthNoFromListMonth();
     Calendar1->setValueText(QString::fromStdString(
-        ListDate::ListDateText(bytes(CBGetDay->currentText()), bytes(MonthNo_), bytes(CBGetYear->currentText()))));
+        ListDate::ListDateText(BookingBoxes::ToBytes(CBGetDay->currentText()), BookingBoxes::ToBytes(MonthNo_), BookingBoxes::ToBytes(CBGetYear->currentText()))));
     ValidateSelectedDate();
     StatGrid->setReadOnly(true);
     ListMonthBookings();
@@ -78,7 +79,7 @@ void frmMain::ValidateSelectedDate() {
     const QString dayText = CBGetDay->currentText();
     const int index = CBGetDay->findText(dayText) >= 0 ? CBGetDay->findText(dayText) : -1;
     const ListDate::DateCheck check = ListDate::ValidateSelectedDate(
-        index, bytes(dayText), bytes(CBGetMonth->currentText()), bytes(CBGetYear->currentText()));
+        index, BookingBoxes::ToBytes(dayText), BookingBoxes::ToBytes(CBGetMonth->currentText()), BookingBoxes::ToBytes(CBGetYear->currentText()));
     if (!check.message.empty())
         warn(this, check.message);
     if (check.correctedDay >= 0)
@@ -93,8 +94,8 @@ void frmMain::cmdListCal_Click() {
     SetMonthNoFromListMonth();
     const QString date =
         state_.settings.CalendarOpensAtToday != "1"
-            ? QString::fromStdString(ListDate::ListDateText(bytes(CBGetDay->currentText()), bytes(MonthNo_),
-                                                            bytes(CBGetYear->currentText())))
+            ? QString::fromStdString(ListDate::ListDateText(BookingBoxes::ToBytes(CBGetDay->currentText()), BookingBoxes::ToBytes(MonthNo_),
+                                                            BookingBoxes::ToBytes(CBGetYear->currentText())))
             : QString::fromStdString(Clock::Now().DateText());
     if (!PicCal1->isHidden()) {
         PicCal1->hide();

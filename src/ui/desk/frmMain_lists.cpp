@@ -1,6 +1,8 @@
 // The lists of the desk's list grid, and rebuilding whichever is on screen.
 #include "frmMain.h"
 
+#include "BookingBoxes.h"
+
 #include "Grid.h"
 #include "MsgBox.h"
 #include "TextUtil.h"
@@ -10,12 +12,6 @@
 
 #include <QComboBox>
 #include <QPushButton>
-
-namespace {
-std::string bytes(const QString& s) { return s.toLatin1().toStdString(); }
-QString text(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-
-} // namespace
 
 void frmMain::PrepareListGrid(const ListColumn* columns, int count, long backColour2) {
     Grid* g = StatGrid;
@@ -109,16 +105,16 @@ void frmMain::ListDayBookings() {
         {"Contact", 110, 6}};
     PrepareListGrid(columns, 17, 0xE0E0E0);
 
-    const int day = static_cast<int>(Text::Val(bytes(CBGetDay->currentText())));
+    const int day = static_cast<int>(Text::Val(BookingBoxes::ToBytes(CBGetDay->currentText())));
     SetMonthNoFromListMonth();
     const QString year = CBGetYear->currentText();
     const std::string listDate = (QStringLiteral("%1-").arg(day, 2, 10, QLatin1Char('0')) + MonthNo_ + u'-' +
                                   year.right(4).rightJustified(4, u'0'))
                                      .toStdString();
-    DayListFile_ = QString::fromStdString(MonthFilePath(state_.settings.DataRoot, bytes(year.right(2) + MonthNo_)));
+    DayListFile_ = QString::fromStdString(MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(year.right(2) + MonthNo_)));
 
     std::vector<DayListRow> rows;
-    const FileError e = ReadDayListRows(bytes(DayListFile_), day, listDate, rows);
+    const FileError e = ReadDayListRows(BookingBoxes::ToBytes(DayListFile_), day, listDate, rows);
     int n = 0;
     for (const DayListRow& row : rows) {
         const std::string* cells[17] = {&row.RegNo,      &row.FirstName,   &row.LastName,     &row.Organisation,

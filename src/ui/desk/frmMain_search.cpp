@@ -1,6 +1,8 @@
 // The month list, the search list, "today", and printing whichever list is shown.
 #include "frmMain.h"
 
+#include "BookingBoxes.h"
+
 #include "Clock.h"
 #include "Grid.h"
 #include "MsgBox.h"
@@ -14,11 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-std::string bytes(const QString& s) { return s.toLatin1().toStdString(); }
-QString text(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
-} // namespace
 
 // --- Month list ------------------------------------------------------------------------
 
@@ -56,10 +53,10 @@ void frmMain::ListMonthBookings() {
 
     SetMonthNoFromListMonth();
     const QString yymm = CBGetYear->currentText().right(2) + MonthNo_;
-    DayListFile_ = QString::fromStdString(MonthFilePath(state_.settings.DataRoot, bytes(yymm)));
+    DayListFile_ = QString::fromStdString(MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(yymm)));
     int n = 0;
     const FileError e = ForEachMonthListRow(
-        bytes(DayListFile_), bytes(yymm), Clock::Now(), [this, &n](const MonthListRowView& row) {
+        BookingBoxes::ToBytes(DayListFile_), BookingBoxes::ToBytes(yymm), Clock::Now(), [this, &n](const MonthListRowView& row) {
             const ListCells::BookingCellViews& c = row.cells;
             const std::string_view cells[18] = {c.RegNo,     c.FirstName,  c.LastName,        c.Organisation,
                                                 row.Day,     row.Expected, c.Category,        c.PartySize,
@@ -88,13 +85,13 @@ void frmMain::ListMonthBookings() {
 // --- Search ------------------------------------------------------------------------------
 
 void frmMain::CBListBy_Click() {
-    if (const auto prompt = SearchFields::PromptFor(bytes(CBListBy->currentText())))
-        SearchLa->setText(text(*prompt));
+    if (const auto prompt = SearchFields::PromptFor(BookingBoxes::ToBytes(CBListBy->currentText())))
+        SearchLa->setText(BookingBoxes::FromBytes(*prompt));
     MainFindTB->setFocus();
 }
 
 void frmMain::CBListBy_LostFocus() {
-    CBListBy->setEditText(text(SearchFields::ListByKeyOrAnyText(bytes(CBListBy->currentText()))));
+    CBListBy->setEditText(BookingBoxes::FromBytes(SearchFields::ListByKeyOrAnyText(BookingBoxes::ToBytes(CBListBy->currentText()))));
 }
 
 void frmMain::MainFindTB_KeyPress(int keyAscii) {
@@ -126,13 +123,13 @@ void frmMain::ListSearchResults() {
         {"Contact", 110, 6}};
     PrepareListGrid(columns, 17, 0xFFFFE0);
 
-    const std::string key = Text::Trim(bytes(CBListBy->currentText()));
-    const std::string find = Text::Trim(bytes(MainFindTB->text()));
+    const std::string key = Text::Trim(BookingBoxes::ToBytes(CBListBy->currentText()));
+    const std::string find = Text::Trim(BookingBoxes::ToBytes(MainFindTB->text()));
     SetMonthNoFromListMonth();
     DayListFile_ = QString::fromStdString(
-        MonthFilePath(state_.settings.DataRoot, bytes(CBGetYear->currentText().right(2) + MonthNo_)));
+        MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(CBGetYear->currentText().right(2) + MonthNo_)));
     std::vector<SearchRow> rows;
-    const FileError e = SearchMonthFile(bytes(DayListFile_), key, find, rows);
+    const FileError e = SearchMonthFile(BookingBoxes::ToBytes(DayListFile_), key, find, rows);
     int n = 0;
     for (const SearchRow& row : rows) {
         const std::string* cells[17] = {&row.RegNo,     &row.FirstName,  &row.LastName,  &row.Organisation,
@@ -144,8 +141,8 @@ void frmMain::ListSearchResults() {
     }
     if (e.number == ErrorNumber::NothingFound) {
         unsetCursor();
-        MsgBox(QString::fromStdString(SearchMessages::NothingFoundText(bytes(CBGetMonth->currentText()),
-                                                                       bytes(CBGetYear->currentText()))),
+        MsgBox(QString::fromStdString(SearchMessages::NothingFoundText(BookingBoxes::ToBytes(CBGetMonth->currentText()),
+                                                                       BookingBoxes::ToBytes(CBGetYear->currentText()))),
                vb::vbExclamation, QString::fromLatin1(SearchMessages::NothingFoundTitle), this);
     } else if (e.number == ErrorNumber::FileNotFound || e.number == ErrorNumber::PathNotFound) {
         FinishListGrid();

@@ -2,6 +2,8 @@
 // buttons and the two time labels of the booking form.
 #include "frmMain.h"
 
+#include "BookingBoxes.h"
+
 #include "ClickLabel.h"
 #include "Clock.h"
 #include "Grid.h"
@@ -20,8 +22,6 @@
 #include <QPushButton>
 
 namespace {
-std::string bytes(const QString& s) { return s.toLatin1().toStdString(); }
-QString text(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
 
 
 long backColourOf(const QLabel* label) { return ToVbColor(label->palette().color(QPalette::Window)); }
@@ -29,7 +29,7 @@ long backColourOf(const QLabel* label) { return ToVbColor(label->palette().color
 
 // --- The two labels ------------------------------------------------------------------
 
-void frmMain::LaON_Site_Change() { state_.CurrentRecord.ArrivalTime = bytes(LaON_Site->text()); }
+void frmMain::LaON_Site_Change() { state_.CurrentRecord.ArrivalTime = BookingBoxes::ToBytes(LaON_Site->text()); }
 
 void frmMain::LaOFFSite_Change() {
     state_.CurrentRecord.DepartureTime =
@@ -45,18 +45,18 @@ void frmMain::ShowStatusLooks(const ArrivalDeparture::LabelLooks& looks) {
     QFont f = LaON_Site->font();
     f.setBold(looks.arrivalEmphasised);
     LaON_Site->setFont(f);
-    LaON_Site->setText(text(looks.arrivalCaption));
+    LaON_Site->setText(BookingBoxes::FromBytes(looks.arrivalCaption));
     LaON_Site_Change();
 
     QPalette departure = LaOFFSite->palette();
     departure.setColor(QPalette::Window, VbColor(looks.departureBackColour));
     LaOFFSite->setPalette(departure);
-    LaOFFSite->setText(text(looks.departureCaption));
+    LaOFFSite->setText(BookingBoxes::FromBytes(looks.departureCaption));
     LaOFFSite_Change();
 }
 
 void frmMain::UpdateStatusLine() {
-    const FileError e = ::UpdateStatusLine(state_.settings.DataRoot, Text::Trim(bytes(RegNoTB->text())),
+    const FileError e = ::UpdateStatusLine(state_.settings.DataRoot, Text::Trim(BookingBoxes::ToBytes(RegNoTB->text())),
                                            state_.CurrentRecord.ArrivalTime, state_.CurrentRecord.DepartureTime);
     if (e)
         setWindowTitle(QStringLiteral("Brantholm Solutions Kestrane  [ Error: %1%2")
@@ -67,15 +67,15 @@ void frmMain::UpdateStatusLine() {
 
 namespace {
 ArrivalDeparture::StampForm formOf(const frmMain& w, const ProgramState& state) {
-    return {state.settings.ReadOnlyMode == "1", bytes(w.RegNoTB->text()), bytes(w.FirstNameTB->text()),
-            bytes(w.LastNameTB->text()), bytes(w.LaON_Site->text())};
+    return {state.settings.ReadOnlyMode == "1", BookingBoxes::ToBytes(w.RegNoTB->text()), BookingBoxes::ToBytes(w.FirstNameTB->text()),
+            BookingBoxes::ToBytes(w.LastNameTB->text()), BookingBoxes::ToBytes(w.LaON_Site->text())};
 }
 } // namespace
 
 void frmMain::ApplyStamp(const ArrivalDeparture::StampResult& result) {
     switch (result.outcome) {
     case ArrivalDeparture::StampOutcome::NoBooking:
-        MsgBox(text(result.message), vb::vbExclamation, QString::fromLatin1(ArrivalDeparture::MessageTitle), this);
+        MsgBox(BookingBoxes::FromBytes(result.message), vb::vbExclamation, QString::fromLatin1(ArrivalDeparture::MessageTitle), this);
         return;
     case ArrivalDeparture::StampOutcome::Stamped:
         ShowStatusLooks(ArrivalDeparture::LooksFor(result.look, result.arrivalTime, result.departureTime));
@@ -100,7 +100,7 @@ void frmMain::cmdOUT_Click() {
 void frmMain::LaON_Site_DblClick() {
     state_.HelpTopic = ArrivalDeparture::UndoHelpTopic;
     const auto undo = ArrivalDeparture::UndoArrival(state_.settings.ReadOnlyMode == "1", state_.ListMode,
-                                                    backColourOf(LaON_Site), bytes(LaOFFSite->text()));
+                                                    backColourOf(LaON_Site), BookingBoxes::ToBytes(LaOFFSite->text()));
     if (undo.outcome != ArrivalDeparture::UndoOutcome::Undone)
         return;
     ShowStatusLooks(ArrivalDeparture::LooksFor(undo.look, undo.arrivalTime, undo.departureTime));
@@ -110,7 +110,7 @@ void frmMain::LaON_Site_DblClick() {
 void frmMain::LaOFFSite_DblClick() {
     state_.HelpTopic = ArrivalDeparture::UndoHelpTopic;
     const auto undo = ArrivalDeparture::UndoDeparture(state_.settings.ReadOnlyMode == "1", state_.ListMode,
-                                                      backColourOf(LaOFFSite), bytes(LaON_Site->text()));
+                                                      backColourOf(LaOFFSite), BookingBoxes::ToBytes(LaON_Site->text()));
     if (undo.outcome != ArrivalDeparture::UndoOutcome::Undone)
         return;
     ShowStatusLooks(ArrivalDeparture::LooksFor(undo.look, undo.arrivalTime, undo.departureTime));
@@ -128,7 +128,7 @@ void frmMain::ShowArrivalAndDeparture() {
         e = ReadMonthLines(path, lines);
     }
     std::string arrival, departure;
-    const std::string regNo = Text::Trim(bytes(RegNoTB->text()));
+    const std::string regNo = Text::Trim(BookingBoxes::ToBytes(RegNoTB->text()));
     for (const std::string& line : lines)
         if (line.size() >= 12 && line.substr(0, 12) == regNo) {
             const std::string_view a = StatusRecord::ArrivalTime(line), d = StatusRecord::DepartureTime(line);

@@ -2,6 +2,8 @@
 // time of arrival beside it.
 #include "frmMain.h"
 
+#include "BookingBoxes.h"
+
 #include "Clock.h"
 #include "Grid.h"
 #include "MsgBox.h"
@@ -18,7 +20,6 @@ constexpr long Grey = 0xE0E0E0;
 constexpr long Red = 0xFF;
 constexpr long Black = 0;
 
-std::string bytes(const QString& s) { return s.toLatin1().toStdString(); }
 
 void openDays(Grid* g) {
     g->setRows(32);
@@ -38,13 +39,13 @@ void closeDay(Grid* g, int row) {
 } // namespace
 
 void frmMain::DayNameOf(long day) {
-    DayNameText_ = QString::fromStdString(TimeGridRules::DayNameOf(static_cast<int>(day), bytes(CBMonth->currentText()),
-                                                                   bytes(CBYear->currentText())));
+    DayNameText_ = QString::fromStdString(TimeGridRules::DayNameOf(static_cast<int>(day), BookingBoxes::ToBytes(CBMonth->currentText()),
+                                                                   BookingBoxes::ToBytes(CBYear->currentText())));
 }
 
 void frmMain::CBMonth_Click() {
     const LocalDateTime today = Clock::Now();
-    const std::string month = bytes(CBMonth->currentText()).substr(0, 3);
+    const std::string month = BookingBoxes::ToBytes(CBMonth->currentText()).substr(0, 3);
     const std::string thisMonth = ListDate::MonthNames()[today.month - 1].substr(0, 3);
     if (month == thisMonth && CBYear->currentText() == QString::number(today.year))
         BuildTimeGridMonth();
@@ -66,8 +67,8 @@ void frmMain::BuildTimeGridMonth() {
     g->Cell(0, 1).setText(QStringLiteral("Due In"));
     openDays(g);
 
-    const std::string month = bytes(CBMonth->currentText());
-    const std::string year = bytes(CBYear->currentText());
+    const std::string month = BookingBoxes::ToBytes(CBMonth->currentText());
+    const std::string year = BookingBoxes::ToBytes(CBYear->currentText());
     g->setRows(TimeGridRules::RowsForMonth(month, year));
     const int today = Clock::Now().day;
     const std::vector<std::string> texts = TimeGridRules::CurrentMonthDayTexts(month, year, today);
@@ -88,8 +89,8 @@ void frmMain::BuildTimeGridMonthFromRecord() {
     g->setRedraw(false);
     g->Cell(0, 0).setText(CBMonth->currentText());
     openDays(g);
-    const std::string month = bytes(CBMonth->currentText());
-    const std::string year = bytes(CBYear->currentText());
+    const std::string month = BookingBoxes::ToBytes(CBMonth->currentText());
+    const std::string year = BookingBoxes::ToBytes(CBYear->currentText());
     const std::vector<std::string> texts = TimeGridRules::OtherMonthDayTexts(month, year);
     if (texts.empty()) {
         g->setRows(32);
@@ -102,7 +103,7 @@ void frmMain::BuildTimeGridMonthFromRecord() {
     }
     SetMonthNoFromBookMonth();
     const LocalDateTime today = Clock::Now();
-    if (TimeGridRules::IsMonthPast(bytes(MonthNo_), year, today.year, today.month))
+    if (TimeGridRules::IsMonthPast(BookingBoxes::ToBytes(MonthNo_), year, today.year, today.month))
         for (int r = 1; r < g->Rows(); ++r)
             closeDay(g, r);
     g->setRedraw(true);
@@ -189,7 +190,7 @@ void frmMain::TimeGrid_ValidateEdit(int row, int col, bool& cancel) {
     GridCell cell = TimeGrid->Cell(row, col);
     cell.setForeColor(Black);
     cancel = false;
-    const TimeGridRules::TimeEntryCheck check = TimeGridRules::CheckTimeEntry(bytes(cell.Text()));
+    const TimeGridRules::TimeEntryCheck check = TimeGridRules::CheckTimeEntry(BookingBoxes::ToBytes(cell.Text()));
     cell.setText(QString::fromLatin1(check.text.c_str()));
     if (check.message)
         MsgBox(QString::fromLatin1(check.message), vb::vbExclamation, QStringLiteral("Kestrane"), this);
@@ -206,8 +207,8 @@ void frmMain::CheckTimeGridEntry() {
     cell.setForeColor(Black);
     if (cell.Row() == 0 || cell.Col() != 1)
         return;
-    const TimeGridRules::TimeEntryCheck check = TimeGridRules::CheckTimeEntry(bytes(cell.Text()));
-    if (check.text != bytes(cell.Text()))
+    const TimeGridRules::TimeEntryCheck check = TimeGridRules::CheckTimeEntry(BookingBoxes::ToBytes(cell.Text()));
+    if (check.text != BookingBoxes::ToBytes(cell.Text()))
         cell.setText(QString::fromLatin1(check.text.c_str()));
     if (check.message) {
         MsgBox(QString::fromLatin1(check.message), vb::vbExclamation, QStringLiteral("Kestrane"), this);
