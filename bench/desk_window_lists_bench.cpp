@@ -1,12 +1,12 @@
 // The desk window's month list of a busy month (5,000 bookings, four booked
 // days each: 20,000 rows) built and shown in its list grid, offscreen, beside
 // the time to read the same file raw.
-#include "AtomicFile.h"
-#include "Clock.h"
-#include "Platform.h"
-#include "ProgramState.h"
-#include "desk/BookingRecord.h"
-#include "desk/frmMain.h"
+#include "core/AtomicFile.h"
+#include "core/Clock.h"
+#include "platform/Platform.h"
+#include "core/ProgramState.h"
+#include "core/desk/BookingRecord.h"
+#include "ui/desk/frmMain.h"
 
 #include <QApplication>
 #include <QComboBox>

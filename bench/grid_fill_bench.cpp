@@ -2,7 +2,7 @@
 // with drawing off, then drawn once, against the same cells put into a plain
 // QTableWidget. Reports the time of one fill and the memory the filled table
 // holds (resident size after the fill less before it).
-#include "Grid.h"
+#include "platform/Grid.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 // Month booking file costs on a month of 5,000 bookings: reading it raw,
 // building the day list from it, and updating one booking.
-#include "AtomicFile.h"
-#include "desk/DayList.h"
-#include "desk/MonthBookingFile.h"
+#include "core/AtomicFile.h"
+#include "core/desk/DayList.h"
+#include "core/desk/MonthBookingFile.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>

@@ -1,11 +1,11 @@
 // Day status file, search and month list costs on 13 months of 5,000
 // bookings each around today: each measured against reading the files raw.
-#include "AtomicFile.h"
-#include "Clock.h"
-#include "desk/DayStatusFile.h"
-#include "desk/MonthBookingFile.h"
-#include "desk/MonthList.h"
-#include "desk/SearchFields.h"
+#include "core/AtomicFile.h"
+#include "core/Clock.h"
+#include "core/desk/DayStatusFile.h"
+#include "core/desk/MonthBookingFile.h"
+#include "core/desk/MonthList.h"
+#include "core/desk/SearchFields.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

@@ -1,5 +1,5 @@
-#include "ProgramState.h"
-#include "startup/StartUpMain.h"
+#include "core/ProgramState.h"
+#include "ui/startup/StartUpMain.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "FileLock.h"
+#include "core/FileLock.h"
 
 #include <cerrno>
 #include <cstring>

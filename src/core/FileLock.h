@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileError.h"
+#include "core/FileError.h"
 
 #include <mutex>
 #include <string>

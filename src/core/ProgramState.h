@@ -1,7 +1,7 @@
 #pragma once
 
-#include "desk/CurrentRecord.h"
-#include "startup/UserSettings.h"
+#include "core/desk/CurrentRecord.h"
+#include "core/startup/UserSettings.h"
 
 #include <string>
 

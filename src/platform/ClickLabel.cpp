@@ -1,4 +1,4 @@
-#include "ClickLabel.h"
+#include "platform/ClickLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,9 +1,9 @@
-#include "Grid.h"
+#include "platform/Grid.h"
 
-#include "GridModel.h"
-#include "GridPrint.h"
-#include "VbColor.h"
-#include "VbKeys.h"
+#include "platform/GridModel.h"
+#include "platform/GridPrint.h"
+#include "platform/VbColor.h"
+#include "platform/VbKeys.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

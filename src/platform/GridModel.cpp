@@ -1,6 +1,6 @@
-#include "GridModel.h"
+#include "platform/GridModel.h"
 
-#include "VbColor.h"
+#include "platform/VbColor.h"
 
 #include <QFont>
 

@@ -1,8 +1,8 @@
-#include "GridPrint.h"
+#include "platform/GridPrint.h"
 
-#include "Clock.h"
-#include "GridModel.h"
-#include "VbColor.h"
+#include "core/Clock.h"
+#include "platform/GridModel.h"
+#include "platform/VbColor.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Grid.h"
+#include "platform/Grid.h"
 
 #include <QFont>
 #include <QString>

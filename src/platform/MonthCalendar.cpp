@@ -1,4 +1,4 @@
-#include "MonthCalendar.h"
+#include "platform/MonthCalendar.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "Pause.h"
+#include "platform/Pause.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/SystemInfo.h"
+#include "core/startup/SystemInfo.h"
 
 #include <QRect>
 

@@ -1,7 +1,7 @@
-#include "Shell.h"
+#include "platform/Shell.h"
 
-#include "MsgBox.h"
-#include "startup/Helpers.h"
+#include "platform/MsgBox.h"
+#include "core/startup/Helpers.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "VbKeys.h"
+#include "platform/VbKeys.h"
 
 #include <QKeyEvent>
 

@@ -1,5 +1,5 @@
-#include "desk/BookingRecord.h"
-#include "desk/RegNo.h"
+#include "core/desk/BookingRecord.h"
+#include "core/desk/RegNo.h"
 
 #include <gtest/gtest.h>
 

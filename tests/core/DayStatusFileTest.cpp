@@ -1,9 +1,9 @@
-#include "desk/DayStatusFile.h"
-#include "desk/ArrivalDeparture.h"
-#include "desk/OnSiteList.h"
+#include "core/desk/DayStatusFile.h"
+#include "core/desk/ArrivalDeparture.h"
+#include "core/desk/OnSiteList.h"
 
 #include "DeskFiles.h"
-#include "TextLines.h"
+#include "core/TextLines.h"
 
 #include <cstdio>
 #include <filesystem>

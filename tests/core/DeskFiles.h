@@ -3,7 +3,7 @@
 // Data folders and booking lines for the desk's file tests.
 
 #include "TempFolder.h"
-#include "desk/BookingRecord.h"
+#include "core/desk/BookingRecord.h"
 
 #include <filesystem>
 #include <fstream>

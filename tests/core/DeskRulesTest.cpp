@@ -1,8 +1,8 @@
-#include "Clock.h"
-#include "ProgramState.h"
-#include "desk/ListDate.h"
-#include "desk/RecordState.h"
-#include "desk/TimeGridRules.h"
+#include "core/Clock.h"
+#include "core/ProgramState.h"
+#include "core/desk/ListDate.h"
+#include "core/desk/RecordState.h"
+#include "core/desk/TimeGridRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "startup/Helpers.h"
-#include "startup/WindowsVersion.h"
+#include "core/startup/Helpers.h"
+#include "core/startup/WindowsVersion.h"
 
 #include "TempFolder.h"
 

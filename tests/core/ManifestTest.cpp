@@ -1,5 +1,5 @@
-#include "startup/Manifest.h"
-#include "startup/FileAttributes.h"
+#include "core/startup/Manifest.h"
+#include "core/startup/FileAttributes.h"
 
 #include "TempFolder.h"
 #include "Version.h"

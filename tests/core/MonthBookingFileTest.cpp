@@ -1,8 +1,8 @@
-#include "desk/MonthBookingFile.h"
-#include "desk/DayList.h"
+#include "core/desk/MonthBookingFile.h"
+#include "core/desk/DayList.h"
 
 #include "TempFolder.h"
-#include "TextLines.h"
+#include "core/TextLines.h"
 
 #include <chrono>
 #include <csignal>

@@ -1,4 +1,4 @@
-#include "desk/MonthList.h"
+#include "core/desk/MonthList.h"
 
 #include "DeskFiles.h"
 

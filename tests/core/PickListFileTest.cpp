@@ -1,4 +1,4 @@
-#include "desk/PickListFile.h"
+#include "core/desk/PickListFile.h"
 
 #include "TempFolder.h"
 

@@ -1,4 +1,4 @@
-#include "desk/SearchFields.h"
+#include "core/desk/SearchFields.h"
 
 #include "DeskFiles.h"
 

@@ -1,6 +1,6 @@
-#include "startup/SettingsRecord.h"
-#include "startup/SettingsScrambler.h"
-#include "startup/UsrSettings.h"
+#include "core/startup/SettingsRecord.h"
+#include "core/startup/SettingsScrambler.h"
+#include "core/startup/UsrSettings.h"
 
 #include "FileSizeLimit.h"
 #include "TempFolder.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MsgBox.h"
-#include "ProgramState.h"
+#include "platform/MsgBox.h"
+#include "core/ProgramState.h"
 #include "TempFolder.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "Pause.h"
+#include "platform/Pause.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));

@@ -1,6 +1,6 @@
-#include "Grid.h"
-#include "Clock.h"
-#include "GridModel.h"
+#include "platform/Grid.h"
+#include "core/Clock.h"
+#include "platform/GridModel.h"
 #include "TempFolder.h"
 #include "UiTestSupport.h"
 

@@ -1,8 +1,8 @@
-#include "Platform.h"
+#include "platform/Platform.h"
 #include "UiTestSupport.h"
-#include "desk/frmMain.h"
-#include "startup/StartUpMain.h"
-#include "startup/UsrSettings.h"
+#include "ui/desk/frmMain.h"
+#include "ui/startup/StartUpMain.h"
+#include "core/startup/UsrSettings.h"
 
 #include <QApplication>
 #include <QLabel>

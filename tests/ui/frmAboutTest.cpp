@@ -1,8 +1,8 @@
-#include "Shell.h"
+#include "platform/Shell.h"
 #include "UiTestSupport.h"
-#include "admin/frmMPass.h"
-#include "desk/frmMain.h"
-#include "startup/frmAbout.h"
+#include "ui/admin/frmMPass.h"
+#include "ui/desk/frmMain.h"
+#include "ui/startup/frmAbout.h"
 
 #include <QApplication>
 #include <QKeyEvent>

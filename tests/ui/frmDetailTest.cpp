@@ -1,7 +1,7 @@
-#include "desk/frmDetail.h"
-#include "Shell.h"
+#include "ui/desk/frmDetail.h"
+#include "platform/Shell.h"
 #include "UiTestSupport.h"
-#include "desk/frmPDetail.h"
+#include "ui/desk/frmPDetail.h"
 
 #include <QApplication>
 #include <QCheckBox>

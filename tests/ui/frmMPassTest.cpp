@@ -1,6 +1,6 @@
-#include "admin/frmMPass.h"
+#include "ui/admin/frmMPass.h"
 #include "UiTestSupport.h"
-#include "startup/UsrSettings.h"
+#include "core/startup/UsrSettings.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,9 +1,9 @@
-#include "Clock.h"
-#include "Grid.h"
-#include "Platform.h"
+#include "core/Clock.h"
+#include "platform/Grid.h"
+#include "platform/Platform.h"
 #include "UiTestSupport.h"
-#include "desk/MonthBookingFile.h"
-#include "desk/frmMain.h"
+#include "core/desk/MonthBookingFile.h"
+#include "ui/desk/frmMain.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "ClickLabel.h"
-#include "Clock.h"
-#include "Grid.h"
-#include "MonthCalendar.h"
-#include "Platform.h"
-#include "Shell.h"
+#include "platform/ClickLabel.h"
+#include "core/Clock.h"
+#include "platform/Grid.h"
+#include "platform/MonthCalendar.h"
+#include "platform/Platform.h"
+#include "platform/Shell.h"
 #include "UiTestSupport.h"
-#include "desk/frmMain.h"
+#include "ui/desk/frmMain.h"
 
 #include <QApplication>
 #include <QComboBox>

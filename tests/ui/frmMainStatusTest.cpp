@@ -1,11 +1,11 @@
-#include "ClickLabel.h"
-#include "Clock.h"
-#include "Grid.h"
-#include "Platform.h"
+#include "platform/ClickLabel.h"
+#include "core/Clock.h"
+#include "platform/Grid.h"
+#include "platform/Platform.h"
 #include "UiTestSupport.h"
-#include "VbColor.h"
-#include "desk/BookingRecord.h"
-#include "desk/frmMain.h"
+#include "platform/VbColor.h"
+#include "core/desk/BookingRecord.h"
+#include "ui/desk/frmMain.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "desk/ArrivalDeparture.h"
+#include "core/desk/ArrivalDeparture.h"
 
-#include "TextUtil.h"
+#include "core/TextUtil.h"
 
 namespace ArrivalDeparture {
 

@@ -1,6 +1,6 @@
-#include "desk/BookingRecord.h"
+#include "core/desk/BookingRecord.h"
 
-#include "TextUtil.h"
+#include "core/TextUtil.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desk/CurrentRecord.h"
+#include "core/desk/CurrentRecord.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "desk/CurrentRecord.h"
+#include "core/desk/CurrentRecord.h"
 
 #include <stdexcept>
 

@@ -1,10 +1,10 @@
-#include "desk/DayList.h"
+#include "core/desk/DayList.h"
 
-#include "AtomicFile.h"
-#include "TextLines.h"
-#include "desk/BookingRecord.h"
-#include "desk/ListCells.h"
-#include "startup/Helpers.h"
+#include "core/AtomicFile.h"
+#include "core/TextLines.h"
+#include "core/desk/BookingRecord.h"
+#include "core/desk/ListCells.h"
+#include "core/startup/Helpers.h"
 
 FileError ReadDayListRows(const std::string& path, int day, const std::string& listDate,
                           std::vector<DayListRow>& rows) {

@@ -1,13 +1,13 @@
-#include "desk/DayStatusFile.h"
+#include "core/desk/DayStatusFile.h"
 
-#include "AtomicFile.h"
-#include "FileLock.h"
-#include "TextLines.h"
-#include "TextUtil.h"
-#include "desk/BookingRecord.h"
-#include "desk/ListCells.h"
-#include "desk/MonthBookingFile.h"
-#include "startup/Helpers.h"
+#include "core/AtomicFile.h"
+#include "core/FileLock.h"
+#include "core/TextLines.h"
+#include "core/TextUtil.h"
+#include "core/desk/BookingRecord.h"
+#include "core/desk/ListCells.h"
+#include "core/desk/MonthBookingFile.h"
+#include "core/startup/Helpers.h"
 
 #include <cerrno>
 #include <cstdio>

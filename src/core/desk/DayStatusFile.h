@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Clock.h"
-#include "FileError.h"
+#include "core/Clock.h"
+#include "core/FileError.h"
 
 #include <string>
 #include <string_view>

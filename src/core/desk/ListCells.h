@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desk/BookingRecord.h"
+#include "core/desk/BookingRecord.h"
 
 #include <algorithm>
 #include <string>

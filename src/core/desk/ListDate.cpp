@@ -1,8 +1,8 @@
-#include "desk/ListDate.h"
+#include "core/desk/ListDate.h"
 
-#include "Clock.h"
-#include "TextUtil.h"
-#include "startup/Helpers.h"
+#include "core/Clock.h"
+#include "core/TextUtil.h"
+#include "core/startup/Helpers.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,10 +1,10 @@
-#include "desk/MonthBookingFile.h"
+#include "core/desk/MonthBookingFile.h"
 
-#include "AtomicFile.h"
-#include "FileLock.h"
-#include "TextLines.h"
-#include "TextUtil.h"
-#include "desk/RegNo.h"
+#include "core/AtomicFile.h"
+#include "core/FileLock.h"
+#include "core/TextLines.h"
+#include "core/TextUtil.h"
+#include "core/desk/RegNo.h"
 
 #include <algorithm>
 #include <cerrno>

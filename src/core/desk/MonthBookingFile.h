@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Clock.h"
-#include "FileError.h"
-#include "desk/BookingRecord.h"
+#include "core/Clock.h"
+#include "core/FileError.h"
+#include "core/desk/BookingRecord.h"
 
 #include <string>
 #include <string_view>

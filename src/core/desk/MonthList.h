@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Clock.h"
-#include "FileError.h"
-#include "desk/ListCells.h"
+#include "core/Clock.h"
+#include "core/FileError.h"
+#include "core/desk/ListCells.h"
 
 #include <functional>
 

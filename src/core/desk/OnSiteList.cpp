@@ -1,11 +1,11 @@
-#include "desk/OnSiteList.h"
+#include "core/desk/OnSiteList.h"
 
-#include "AtomicFile.h"
-#include "TextLines.h"
-#include "TextUtil.h"
-#include "desk/BookingRecord.h"
-#include "desk/DayStatusFile.h"
-#include "desk/ListCells.h"
+#include "core/AtomicFile.h"
+#include "core/TextLines.h"
+#include "core/TextUtil.h"
+#include "core/desk/BookingRecord.h"
+#include "core/desk/DayStatusFile.h"
+#include "core/desk/ListCells.h"
 
 #include <cstdio>
 

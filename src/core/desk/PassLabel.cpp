@@ -1,7 +1,7 @@
-#include "desk/PassLabel.h"
+#include "core/desk/PassLabel.h"
 
-#include "TextUtil.h"
-#include "startup/Helpers.h"
+#include "core/TextUtil.h"
+#include "core/startup/Helpers.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
-#include "desk/RecordState.h"
+#include "core/desk/RecordState.h"
 
-#include "ProgramState.h"
-#include "TextUtil.h"
+#include "core/ProgramState.h"
+#include "core/TextUtil.h"
 
 namespace modFileManagement {
 

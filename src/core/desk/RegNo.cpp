@@ -1,6 +1,6 @@
-#include "desk/RegNo.h"
+#include "core/desk/RegNo.h"
 
-#include "TextUtil.h"
+#include "core/TextUtil.h"
 
 #include <algorithm>
 #include <cstdio>

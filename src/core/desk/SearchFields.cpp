@@ -1,10 +1,10 @@
-#include "desk/SearchFields.h"
+#include "core/desk/SearchFields.h"
 
-#include "AtomicFile.h"
-#include "TextLines.h"
-#include "TextUtil.h"
-#include "desk/BookingRecord.h"
-#include "desk/ListCells.h"
+#include "core/AtomicFile.h"
+#include "core/TextLines.h"
+#include "core/TextUtil.h"
+#include "core/desk/BookingRecord.h"
+#include "core/desk/ListCells.h"
 
 #include <algorithm>
 #include <cstring>

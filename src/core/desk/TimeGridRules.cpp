@@ -1,8 +1,8 @@
-#include "desk/TimeGridRules.h"
+#include "core/desk/TimeGridRules.h"
 
-#include "TextUtil.h"
-#include "desk/ListDate.h"
-#include "startup/Helpers.h"
+#include "core/TextUtil.h"
+#include "core/desk/ListDate.h"
+#include "core/startup/Helpers.h"
 
 #include <chrono>
 

@@ -1,4 +1,4 @@
-#include "passes/PhotoFile.h"
+#include "core/passes/PhotoFile.h"
 
 namespace {
 std::string safePart(std::string s) {

@@ -1,4 +1,4 @@
-#include "startup/FileAttributes.h"
+#include "core/startup/FileAttributes.h"
 
 #include <cerrno>
 #include <filesystem>

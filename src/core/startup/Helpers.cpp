@@ -1,4 +1,4 @@
-#include "startup/Helpers.h"
+#include "core/startup/Helpers.h"
 
 #include <filesystem>
 #include <system_error>

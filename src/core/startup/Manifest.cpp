@@ -1,9 +1,9 @@
-#include "startup/Manifest.h"
+#include "core/startup/Manifest.h"
 
 #include "Version.h"
-#include "startup/FileAttributes.h"
-#include "startup/Helpers.h"
-#include "startup/WindowsVersion.h"
+#include "core/startup/FileAttributes.h"
+#include "core/startup/Helpers.h"
+#include "core/startup/WindowsVersion.h"
 
 #include <filesystem>
 #include <fstream>

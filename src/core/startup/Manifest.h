@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ProgramState.h"
-#include "startup/SystemInfo.h"
+#include "core/ProgramState.h"
+#include "core/startup/SystemInfo.h"
 
 #include <string>
 #include <string_view>

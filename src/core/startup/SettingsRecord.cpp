@@ -1,4 +1,4 @@
-#include "startup/SettingsRecord.h"
+#include "core/startup/SettingsRecord.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "startup/UserSettings.h"
+#include "core/startup/UserSettings.h"
 
 #include <array>
 #include <cstddef>

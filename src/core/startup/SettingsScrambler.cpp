@@ -1,4 +1,4 @@
-#include "startup/SettingsScrambler.h"
+#include "core/startup/SettingsScrambler.h"
 
 #include <cstdint>
 

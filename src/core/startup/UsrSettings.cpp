@@ -1,8 +1,8 @@
-#include "startup/UsrSettings.h"
+#include "core/startup/UsrSettings.h"
 
-#include "AtomicFile.h"
-#include "startup/SettingsRecord.h"
-#include "startup/SettingsScrambler.h"
+#include "core/AtomicFile.h"
+#include "core/startup/SettingsRecord.h"
+#include "core/startup/SettingsScrambler.h"
 
 #include <cerrno>
 #include <cstdint>

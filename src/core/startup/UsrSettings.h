@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileError.h"
-#include "ProgramState.h"
+#include "core/FileError.h"
+#include "core/ProgramState.h"
 
 #include <string>
 

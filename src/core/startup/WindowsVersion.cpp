@@ -1,4 +1,4 @@
-#include "startup/WindowsVersion.h"
+#include "core/startup/WindowsVersion.h"
 
 namespace StartUp {
 

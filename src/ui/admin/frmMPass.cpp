@@ -1,9 +1,9 @@
-#include "frmMPass.h"
+#include "ui/admin/frmMPass.h"
 
-#include "MsgBox.h"
-#include "Pause.h"
-#include "TextUtil.h"
-#include "startup/UsrSettings.h"
+#include "platform/MsgBox.h"
+#include "platform/Pause.h"
+#include "core/TextUtil.h"
+#include "core/startup/UsrSettings.h"
 
 #include <QApplication>
 #include <QColor>

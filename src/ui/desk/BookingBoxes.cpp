@@ -1,9 +1,9 @@
-#include "BookingBoxes.h"
+#include "ui/desk/BookingBoxes.h"
 
-#include "startup/VersionLabels.h"
+#include "ui/startup/VersionLabels.h"
 
-#include "Platform.h"
-#include "desk/BookingRecord.h"
+#include "platform/Platform.h"
+#include "core/desk/BookingRecord.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,8 +1,8 @@
-#include "DetailDialog.h"
+#include "ui/desk/DetailDialog.h"
 
-#include "BookingBoxes.h"
-#include "Shell.h"
-#include "VbKeys.h"
+#include "ui/desk/BookingBoxes.h"
+#include "platform/Shell.h"
+#include "platform/VbKeys.h"
 
 #include <QFrame>
 #include <QGridLayout>

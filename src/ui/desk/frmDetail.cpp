@@ -1,9 +1,9 @@
-#include "frmDetail.h"
+#include "ui/desk/frmDetail.h"
 
-#include "BookingBoxes.h"
-#include "MsgBox.h"
-#include "TextUtil.h"
-#include "desk/PickListFile.h"
+#include "ui/desk/BookingBoxes.h"
+#include "platform/MsgBox.h"
+#include "core/TextUtil.h"
+#include "core/desk/PickListFile.h"
 
 #include <QComboBox>
 #include <QGridLayout>

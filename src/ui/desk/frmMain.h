@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ProgramState.h"
-#include "desk/ArrivalDeparture.h"
+#include "core/ProgramState.h"
+#include "core/desk/ArrivalDeparture.h"
 
 #include <QString>
 #include <QWidget>

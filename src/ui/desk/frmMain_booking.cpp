@@ -1,17 +1,17 @@
 // The booking form: each box copied into the current booking as it changes,
 // and the small input aids of the name, e-mail and gender boxes.
-#include "frmMain.h"
+#include "ui/desk/frmMain.h"
 
-#include "BookingBoxes.h"
-#include "ClickLabel.h"
-#include "Clock.h"
-#include "Grid.h"
-#include "Shell.h"
-#include "TextUtil.h"
-#include "VbColor.h"
-#include "desk/PassLabel.h"
-#include "desk/RecordState.h"
-#include "passes/PhotoFile.h"
+#include "ui/desk/BookingBoxes.h"
+#include "platform/ClickLabel.h"
+#include "core/Clock.h"
+#include "platform/Grid.h"
+#include "platform/Shell.h"
+#include "core/TextUtil.h"
+#include "platform/VbColor.h"
+#include "core/desk/PassLabel.h"
+#include "core/desk/RecordState.h"
+#include "core/passes/PhotoFile.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,20 +1,20 @@
 // The booking commands: save, new, delete, open from the list, and showing a
 // booking. Storage itself is the core's; here are the questions and messages.
-#include "frmMain.h"
+#include "ui/desk/frmMain.h"
 
-#include "BookingBoxes.h"
+#include "ui/desk/BookingBoxes.h"
 
-#include "ClickLabel.h"
-#include "Clock.h"
-#include "Grid.h"
-#include "MsgBox.h"
-#include "Pause.h"
-#include "TextUtil.h"
-#include "desk/BookingRecord.h"
-#include "desk/MonthBookingFile.h"
-#include "desk/RecordState.h"
-#include "desk/frmDetail.h"
-#include "desk/frmPDetail.h"
+#include "platform/ClickLabel.h"
+#include "core/Clock.h"
+#include "platform/Grid.h"
+#include "platform/MsgBox.h"
+#include "platform/Pause.h"
+#include "core/TextUtil.h"
+#include "core/desk/BookingRecord.h"
+#include "core/desk/MonthBookingFile.h"
+#include "core/desk/RecordState.h"
+#include "ui/desk/frmDetail.h"
+#include "ui/desk/frmPDetail.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,12 +1,12 @@
 // The main window's controls and where they sit.
-#include "frmMain.h"
+#include "ui/desk/frmMain.h"
 
-#include "ClickLabel.h"
-#include "Grid.h"
-#include "MonthCalendar.h"
-#include "desk/ListDate.h"
-#include "desk/TimeGridRules.h"
-#include "startup/Artwork.h"
+#include "platform/ClickLabel.h"
+#include "platform/Grid.h"
+#include "platform/MonthCalendar.h"
+#include "core/desk/ListDate.h"
+#include "core/desk/TimeGridRules.h"
+#include "ui/startup/Artwork.h"
 
 #include <QApplication>
 #include <QComboBox>

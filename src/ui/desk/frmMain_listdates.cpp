@@ -1,16 +1,16 @@
 // The list date: day, month and year boxes, their check, and the calendar panel.
-#include "frmMain.h"
+#include "ui/desk/frmMain.h"
 
-#include "BookingBoxes.h"
+#include "ui/desk/BookingBoxes.h"
 
-#include "Grid.h"
-#include "MonthCalendar.h"
-#include "MsgBox.h"
-#include "VbColor.h"
-#include "Clock.h"
-#include "TextUtil.h"
-#include "desk/ListDate.h"
-#include "desk/SearchFields.h"
+#include "platform/Grid.h"
+#include "platform/MonthCalendar.h"
+#include "platform/MsgBox.h"
+#include "platform/VbColor.h"
+#include "core/Clock.h"
+#include "core/TextUtil.h"
+#include "core/desk/ListDate.h"
+#include "core/desk/SearchFields.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,14 +1,14 @@
 // The lists of the desk's list grid, and rebuilding whichever is on screen.
-#include "frmMain.h"
+#include "ui/desk/frmMain.h"
 
-#include "BookingBoxes.h"
+#include "ui/desk/BookingBoxes.h"
 
-#include "Grid.h"
-#include "MsgBox.h"
-#include "TextUtil.h"
-#include "desk/DayList.h"
-#include "desk/ListDate.h"
-#include "desk/MonthBookingFile.h"
+#include "platform/Grid.h"
+#include "platform/MsgBox.h"
+#include "core/TextUtil.h"
+#include "core/desk/DayList.h"
+#include "core/desk/ListDate.h"
+#include "core/desk/MonthBookingFile.h"
 
 #include <QComboBox>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 // The category and department pick-lists, read once when the window loads.
-#include "frmMain.h"
+#include "ui/desk/frmMain.h"
 
-#include "MsgBox.h"
-#include "desk/PickListFile.h"
+#include "platform/MsgBox.h"
+#include "core/desk/PickListFile.h"
 
 #include <QApplication>
 #include <QComboBox>

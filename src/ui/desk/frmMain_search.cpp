@@ -1,16 +1,16 @@
 // The month list, the search list, "today", and printing whichever list is shown.
-#include "frmMain.h"
+#include "ui/desk/frmMain.h"
 
-#include "BookingBoxes.h"
+#include "ui/desk/BookingBoxes.h"
 
-#include "Clock.h"
-#include "Grid.h"
-#include "MsgBox.h"
-#include "TextUtil.h"
-#include "desk/ListDate.h"
-#include "desk/MonthBookingFile.h"
-#include "desk/MonthList.h"
-#include "desk/SearchFields.h"
+#include "core/Clock.h"
+#include "platform/Grid.h"
+#include "platform/MsgBox.h"
+#include "core/TextUtil.h"
+#include "core/desk/ListDate.h"
+#include "core/desk/MonthBookingFile.h"
+#include "core/desk/MonthList.h"
+#include "core/desk/SearchFields.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,20 +1,20 @@
 // Today's arrivals and departures: the on-site list, the On-Site and Off-Site
 // buttons and the two time labels of the booking form.
-#include "frmMain.h"
+#include "ui/desk/frmMain.h"
 
-#include "BookingBoxes.h"
+#include "ui/desk/BookingBoxes.h"
 
-#include "ClickLabel.h"
-#include "Clock.h"
-#include "Grid.h"
-#include "MsgBox.h"
-#include "TextUtil.h"
-#include "VbColor.h"
-#include "desk/ArrivalDeparture.h"
-#include "desk/BookingRecord.h"
-#include "desk/DayStatusFile.h"
-#include "desk/MonthBookingFile.h"
-#include "desk/OnSiteList.h"
+#include "platform/ClickLabel.h"
+#include "core/Clock.h"
+#include "platform/Grid.h"
+#include "platform/MsgBox.h"
+#include "core/TextUtil.h"
+#include "platform/VbColor.h"
+#include "core/desk/ArrivalDeparture.h"
+#include "core/desk/BookingRecord.h"
+#include "core/desk/DayStatusFile.h"
+#include "core/desk/MonthBookingFile.h"
+#include "core/desk/OnSiteList.h"
 
 #include <QComboBox>
 #include <QLabel>

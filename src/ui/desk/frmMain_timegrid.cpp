@@ -1,14 +1,14 @@
 // The month time grid: one row per day of the booking month, the expected
 // time of arrival beside it.
-#include "frmMain.h"
+#include "ui/desk/frmMain.h"
 
-#include "BookingBoxes.h"
+#include "ui/desk/BookingBoxes.h"
 
-#include "Clock.h"
-#include "Grid.h"
-#include "MsgBox.h"
-#include "desk/ListDate.h"
-#include "desk/TimeGridRules.h"
+#include "core/Clock.h"
+#include "platform/Grid.h"
+#include "platform/MsgBox.h"
+#include "core/desk/ListDate.h"
+#include "core/desk/TimeGridRules.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,9 +1,9 @@
-#include "frmPDetail.h"
+#include "ui/desk/frmPDetail.h"
 
-#include "BookingBoxes.h"
-#include "Shell.h"
-#include "TextUtil.h"
-#include "desk/BookingRecord.h"
+#include "ui/desk/BookingBoxes.h"
+#include "platform/Shell.h"
+#include "core/TextUtil.h"
+#include "core/desk/BookingRecord.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DetailDialog.h"
+#include "ui/desk/DetailDialog.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "Artwork.h"
+#include "ui/startup/Artwork.h"
 
 #include <QLinearGradient>
 #include <QPainter>

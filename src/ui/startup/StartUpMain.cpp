@@ -1,16 +1,16 @@
-#include "StartUpMain.h"
+#include "ui/startup/StartUpMain.h"
 
-#include "MsgBox.h"
-#include "Pause.h"
-#include "Platform.h"
-#include "SingleInstance.h"
-#include "TextUtil.h"
+#include "platform/MsgBox.h"
+#include "platform/Pause.h"
+#include "platform/Platform.h"
+#include "platform/SingleInstance.h"
+#include "core/TextUtil.h"
 #include "Version.h"
-#include "desk/frmMain.h"
-#include "frmSplash.h"
-#include "startup/Manifest.h"
-#include "startup/UsrSettings.h"
-#include "startup/WindowsVersion.h"
+#include "ui/desk/frmMain.h"
+#include "ui/startup/frmSplash.h"
+#include "core/startup/Manifest.h"
+#include "core/startup/UsrSettings.h"
+#include "core/startup/WindowsVersion.h"
 
 #include <QCoreApplication>
 #include <QDir>

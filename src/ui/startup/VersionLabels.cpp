@@ -1,8 +1,8 @@
-#include "VersionLabels.h"
+#include "ui/startup/VersionLabels.h"
 
-#include "Platform.h"
+#include "platform/Platform.h"
 #include "Version.h"
-#include "startup/VersionText.h"
+#include "core/startup/VersionText.h"
 
 QLabel* VersionLabels::MakeLabel(QWidget* parent, const char* objectName, const QString& text) {
     auto* l = new QLabel(text, parent);

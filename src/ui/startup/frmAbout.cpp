@@ -1,10 +1,10 @@
-#include "frmAbout.h"
+#include "ui/startup/frmAbout.h"
 
-#include "Artwork.h"
-#include "Shell.h"
-#include "TextUtil.h"
-#include "VersionLabels.h"
-#include "admin/frmMPass.h"
+#include "ui/startup/Artwork.h"
+#include "platform/Shell.h"
+#include "core/TextUtil.h"
+#include "ui/startup/VersionLabels.h"
+#include "ui/admin/frmMPass.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "frmSplash.h"
+#include "ui/startup/frmSplash.h"
 
-#include "Artwork.h"
-#include "VersionLabels.h"
+#include "ui/startup/Artwork.h"
+#include "ui/startup/VersionLabels.h"
 
 #include <QFrame>
 #include <QGridLayout>
