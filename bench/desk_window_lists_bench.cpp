@@ -3,9 +3,9 @@
 // the time to read the same file raw.
 #include "core/AtomicFile.h"
 #include "core/Clock.h"
-#include "platform/Platform.h"
 #include "core/ProgramState.h"
 #include "core/desk/BookingRecord.h"
+#include "platform/Platform.h"
 #include "ui/desk/frmMain.h"
 
 #include <QApplication>
@@ -25,7 +25,8 @@ struct BusyMonth {
     std::string file;
 
     BusyMonth() {
-        programFolder = (fs::temp_directory_path() / ("kestrane-bench-lists-" + std::to_string(::getpid()))).string() + "/";
+        programFolder =
+            (fs::temp_directory_path() / ("kestrane-bench-lists-" + std::to_string(::getpid()))).string() + "/";
         fs::create_directories(programFolder + "Kestranedata/Record");
         fs::create_directories(programFolder + "Kestranedata/Status");
         file = programFolder + "Kestranedata/Record/1403.vrf";

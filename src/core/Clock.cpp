@@ -37,6 +37,10 @@ LocalDateTime Clock::Now() {
     return LocalDateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
 }
 
-void Clock::Pin(const LocalDateTime& when) { pinned() = when; }
+void Clock::Pin(const LocalDateTime& when) {
+    pinned() = when;
+}
 
-void Clock::Unpin() { pinned().reset(); }
+void Clock::Unpin() {
+    pinned().reset();
+}

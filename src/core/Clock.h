@@ -13,18 +13,18 @@ struct LocalDateTime {
     int minute = 0;
     int second = 0;
 
-    int DayOfWeek() const; // 0 = Sunday .. 6 = Saturday
-    std::string DateText() const;   // "dd-mm-yyyy"
-    std::string TimeText() const;   // "hh:mm"
+    int DayOfWeek() const;        // 0 = Sunday .. 6 = Saturday
+    std::string DateText() const; // "dd-mm-yyyy"
+    std::string TimeText() const; // "hh:mm"
     bool operator==(const LocalDateTime&) const = default;
 };
 
 class Clock {
-public:
+  public:
     static LocalDateTime Now();
     static void Pin(const LocalDateTime& when);
     static void Unpin();
 
-private:
+  private:
     static std::optional<LocalDateTime>& pinned();
 };

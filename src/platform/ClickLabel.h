@@ -6,15 +6,15 @@
 // pictures and captions that act as buttons.
 class ClickLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     using QLabel::QLabel;
 
-signals:
+  signals:
     void clicked();
     void doubleClicked();
     void mouseMoved(QPoint pos);
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;

@@ -12,9 +12,9 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPrintPreviewDialog>
-#include <QScreen>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTimer>
 
@@ -28,13 +28,13 @@ constexpr int DefaultColumnWidth = 64;
 // under a light tint, so a coloured mark stays visible) and makes the
 // editors, which the grid watches for typed characters.
 class GridDelegate : public QStyledItemDelegate {
-public:
+  public:
     explicit GridDelegate(Grid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
-private:
+  private:
     Grid* grid_;
 };
 

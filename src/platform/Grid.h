@@ -12,7 +12,7 @@ class GridModel;
 
 // One cell of a grid, addressed by row and column (row 0 is the heading row).
 class GridCell {
-public:
+  public:
     GridCell(Grid* grid, int row, int col) : grid_(grid), row_(row), col_(col) {}
 
     QString Text() const;
@@ -29,28 +29,28 @@ public:
     int Col() const { return col_; }
     void Select(); // makes this the active cell
 
-private:
+  private:
     Grid* grid_;
     int row_;
     int col_;
 };
 
 class GridColumn {
-public:
+  public:
     GridColumn(Grid* grid, int col) : grid_(grid), col_(col) {}
     // Width in the grid's units: one unit is one pixel at the default font.
     void setWidth(int width);
     // 6: free text (left, centred vertically); 10: codes, dates, times, numbers (centred).
     void setAlignment(int code);
 
-private:
+  private:
     Grid* grid_;
     int col_;
 };
 
 // A rectangular block of cells.
 class GridRange {
-public:
+  public:
     GridRange(Grid* grid, int row1, int col1, int row2, int col2)
         : grid_(grid), row1_(row1), col1_(col1), row2_(row2), col2_(col2) {}
     void setForeColor(long bgr);
@@ -59,7 +59,7 @@ public:
     int LastRow() const { return row2_; }
     int LastCol() const { return col2_; }
 
-private:
+  private:
     Grid* grid_;
     int row1_, col1_, row2_, col2_;
 };
@@ -72,13 +72,13 @@ struct GridPageSetup {
     QString FooterText;      // "&P" page number, "&N" page count, "&D" date
     QFont FooterFont;
     int FooterAlignment = 0;
-    int PaperSize = 9;       // 9 = A4, 1 = Letter
-    int Orientation = 2;     // 1 portrait, 2 landscape
+    int PaperSize = 9;                                                               // 9 = A4, 1 = Letter
+    int Orientation = 2;                                                             // 1 portrait, 2 landscape
     double LeftMargin = 1.0, RightMargin = 1.0, TopMargin = 1.5, BottomMargin = 1.5; // centimetres
     double HeaderMargin = 0.8, FooterMargin = 0.8;
     bool CentreAcrossPage = false;
-    int PrintRows = 0;       // data rows printed below the heading; 0: up to the last row with text
-    int Zoom = 100;          // percent
+    int PrintRows = 0; // data rows printed below the heading; 0: up to the last row with text
+    int Zoom = 100;    // percent
 };
 
 // The grid control of the desk's lists, the month time grid and the photo
@@ -86,7 +86,7 @@ struct GridPageSetup {
 // fast filling with drawing switched off, and printing with a page set-up.
 class Grid : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit Grid(QWidget* parent = nullptr);
     ~Grid() override;
 
@@ -120,9 +120,9 @@ public:
 
     GridModel* gridModel() const;
 
-signals:
-    void RowChosen(int row, int col);        // the user chose a cell by clicking it
-    void CellClicked(int row, int col);      // every click into a cell
+  signals:
+    void RowChosen(int row, int col);           // the user chose a cell by clicking it
+    void CellClicked(int row, int col);         // every click into a cell
     void KeyDownInGrid(int keyCode, int shift); // keyCode as the platform numbers keys (46 Delete, 13 Enter)
     // A character typed into the grid; set keyAscii to 0 to drop it.
     void CharTyped(int& keyAscii);
@@ -130,7 +130,7 @@ signals:
     void ValidateEdit(int row, int col, bool& cancel);
     void EditFocusLost(); // editing of a cell has ended
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -138,7 +138,7 @@ protected:
     void commitData(QWidget* editor) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
-private:
+  private:
     friend class GridCell;
     friend class GridColumn;
     friend class GridRange;

@@ -16,7 +16,7 @@
 // is inside a reset and sends no change signals at all.
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit GridModel(QObject* parent = nullptr);
     ~GridModel() override;
 
@@ -68,7 +68,7 @@ public:
     // Colour of the heading row where it has no colour of its own.
     static constexpr long HeadingShade = 0xF0F0F0;
 
-private:
+  private:
     static constexpr std::uint32_t NoBlock = static_cast<std::uint32_t>(-1);
     enum StyleFlag : std::uint8_t { HasFore = 1, HasBack = 2, IsLocked = 4 };
     struct CellStyle {

@@ -33,4 +33,6 @@ bool MonthCalendar::setValueText(const QString& text) {
     return false;
 }
 
-QString MonthCalendar::ValueText() const { return selectedDate().toString(QStringLiteral("dd/MM/yyyy")); }
+QString MonthCalendar::ValueText() const {
+    return selectedDate().toString(QStringLiteral("dd/MM/yyyy"));
+}

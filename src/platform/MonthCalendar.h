@@ -8,7 +8,7 @@
 // text and read back by day, month and year, and a double-click event.
 class MonthCalendar : public QCalendarWidget {
     Q_OBJECT
-public:
+  public:
     explicit MonthCalendar(QWidget* parent = nullptr);
 
     QDate Value() const { return selectedDate(); }
@@ -24,6 +24,6 @@ public:
     int Month() const { return selectedDate().month(); }
     int Year() const { return selectedDate().year(); }
 
-signals:
+  signals:
     void DblClick();
 };

@@ -11,7 +11,9 @@ double& scale() {
 }
 } // namespace
 
-void StartUp::SetPauseScale(double factor) { scale() = factor < 0 ? 0 : factor; }
+void StartUp::SetPauseScale(double factor) {
+    scale() = factor < 0 ? 0 : factor;
+}
 
 void StartUp::Pause(double seconds) {
     const int ms = static_cast<int>(seconds * scale() * 1000.0 + 0.5);

@@ -8,9 +8,13 @@ std::optional<PlatformAnswers>& Platform::forced() {
     return a;
 }
 
-void Platform::SetAnswers(const PlatformAnswers& answers) { forced() = answers; }
+void Platform::SetAnswers(const PlatformAnswers& answers) {
+    forced() = answers;
+}
 
-void Platform::ClearAnswers() { forced().reset(); }
+void Platform::ClearAnswers() {
+    forced().reset();
+}
 
 PlatformAnswers Platform::Probe() {
     if (forced())

@@ -18,7 +18,7 @@ struct PlatformAnswers {
 };
 
 class Platform {
-public:
+  public:
     // The answers of the running desktop, or those a test has set.
     static PlatformAnswers Probe();
     static void SetAnswers(const PlatformAnswers& answers);
@@ -27,6 +27,6 @@ public:
     // Shorthands the windows use.
     static bool IsThemeActive() { return Probe().system.ThemeActive; }
 
-private:
+  private:
     static std::optional<PlatformAnswers>& forced();
 };

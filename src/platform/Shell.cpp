@@ -1,7 +1,7 @@
 #include "platform/Shell.h"
 
-#include "platform/MsgBox.h"
 #include "core/startup/Helpers.h"
+#include "platform/MsgBox.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -24,13 +24,15 @@ QString unquoted(QString s) {
 }
 } // namespace
 
-void StartUp::SetShellOpener(ShellOpener o) { opener() = std::move(o); }
+void StartUp::SetShellOpener(ShellOpener o) {
+    opener() = std::move(o);
+}
 
 int StartUp::ShellOpen(const QString& file, int /*showCmd*/, const QString& dir) {
-    const QString folder = dir.isNull()
-                               ? QString::fromStdString(StartUp::ShellOpenFolder(file.toStdString(),
-                                                                                 QDir::currentPath().toStdString()))
-                               : dir;
+    const QString folder =
+        dir.isNull()
+            ? QString::fromStdString(StartUp::ShellOpenFolder(file.toStdString(), QDir::currentPath().toStdString()))
+            : dir;
     const QString path = unquoted(file);
     if (opener())
         return opener()(path, folder) ? 42 : 31;
@@ -41,8 +43,8 @@ int StartUp::ShellOpen(const QString& file, int /*showCmd*/, const QString& dir)
 
 void StartUp::ShowHelpTopic(const ProgramState& state) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString path = QString::fromStdString(state.ProgramFolder + "KestraneDocs/" +
-                                                StartUp::HelpPageForTopic(state.HelpTopic));
+    const QString path =
+        QString::fromStdString(state.ProgramFolder + "KestraneDocs/" + StartUp::HelpPageForTopic(state.HelpTopic));
     QApplication::restoreOverrideCursor();
     StartUp::ShellOpen(u'"' + path + u'"', 1);
 }

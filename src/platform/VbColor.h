@@ -5,7 +5,8 @@
 // Colours as the windows give them: 24-bit numbers in blue-green-red order
 // (0xFF is red, 0xFF00 green, 0xA00000 dark blue).
 inline QColor VbColor(long bgr) {
-    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
 }
 
 inline long ToVbColor(const QColor& c) {

@@ -6,10 +6,11 @@
 
 // A fresh folder under the system's temporary folder, removed again at the end.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() / ("kestrane-test-" + std::to_string(rd()) + std::to_string(rd()));
+        path_ =
+            std::filesystem::temp_directory_path() / ("kestrane-test-" + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {
@@ -23,6 +24,6 @@ public:
     // The folder with a trailing separator, the way the program keeps folders.
     std::string withSlash() const { return path_.string() + "/"; }
 
-private:
+  private:
     std::filesystem::path path_;
 };

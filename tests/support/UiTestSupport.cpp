@@ -15,17 +15,24 @@ RecordingResponder::RecordingResponder() {
             return a;
         }
         switch (call.buttons()) {
-        case vb::vbOKCancel: return vb::vbOK;
+        case vb::vbOKCancel:
+            return vb::vbOK;
         case vb::vbYesNo:
-        case vb::vbYesNoCancel: return vb::vbYes;
-        case vb::vbAbortRetryIgnore: return vb::vbAbort;
-        case vb::vbRetryCancel: return vb::vbRetry;
-        default: return vb::vbOK;
+        case vb::vbYesNoCancel:
+            return vb::vbYes;
+        case vb::vbAbortRetryIgnore:
+            return vb::vbAbort;
+        case vb::vbRetryCancel:
+            return vb::vbRetry;
+        default:
+            return vb::vbOK;
         }
     });
 }
 
-RecordingResponder::~RecordingResponder() { SetMsgBoxResponder(nullptr); }
+RecordingResponder::~RecordingResponder() {
+    SetMsgBoxResponder(nullptr);
+}
 
 TestProgramFolder::TestProgramFolder() {
     const fs::path built = KESTRANE_PROGRAM_DIR;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/MsgBox.h"
-#include "core/ProgramState.h"
 #include "TempFolder.h"
+#include "core/ProgramState.h"
+#include "platform/MsgBox.h"
 
 #include <QString>
 #include <QWidget>
@@ -14,7 +14,7 @@
 // Records every message box the program shows and answers it: with the next
 // queued answer, or else with the box's first button.
 class RecordingResponder {
-public:
+  public:
     RecordingResponder();
     ~RecordingResponder();
 
@@ -22,7 +22,7 @@ public:
     const std::vector<MsgBoxCall>& calls() const { return calls_; }
     void clear() { calls_.clear(); }
 
-private:
+  private:
     std::vector<MsgBoxCall> calls_;
     std::deque<int> answers_;
 };
@@ -30,15 +30,15 @@ private:
 // A program folder laid out like the installed one, in a temporary folder:
 // the pick-list file, pictures, help pages and filler, and an empty data folder.
 class TestProgramFolder {
-public:
+  public:
     TestProgramFolder();
     const std::string& path() const { return path_; } // with trailing "/"
-    ProgramState makeState() const;                    // defaults, ProgramFolder and DataRoot set
+    ProgramState makeState() const;                   // defaults, ProgramFolder and DataRoot set
     // Empty month booking files for every month of 2010..2027, so lists find
     // a file (and show no "nothing found" message) wherever a test looks.
     void addEmptyMonthFiles() const;
 
-private:
+  private:
     TempFolder temp_;
     std::string path_;
 };

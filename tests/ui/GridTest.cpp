@@ -1,8 +1,8 @@
 #include "platform/Grid.h"
-#include "core/Clock.h"
-#include "platform/GridModel.h"
 #include "TempFolder.h"
 #include "UiTestSupport.h"
+#include "core/Clock.h"
+#include "platform/GridModel.h"
 
 #include <QApplication>
 #include <QDialog>

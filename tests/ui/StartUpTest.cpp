@@ -1,8 +1,8 @@
-#include "platform/Platform.h"
 #include "UiTestSupport.h"
+#include "core/startup/UsrSettings.h"
+#include "platform/Platform.h"
 #include "ui/desk/frmMain.h"
 #include "ui/startup/StartUpMain.h"
-#include "core/startup/UsrSettings.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -34,7 +34,7 @@ PlatformAnswers windows7Themed() {
 }
 
 class StartUpTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         Platform::ClearAnswers();
         if (started.mainWindow) {
@@ -155,9 +155,9 @@ TEST_F(StartUpTest, FirstStartRestoresDefaultsAndShowsItOnTheSplash) {
     QApplication::processEvents();
     EXPECT_EQ(visibleTopLevel("frmSplash"), nullptr) << "the splash is gone once the main window shows";
 
-    const std::vector<std::string> expected{"program folder", "windows version", "single instance", "screen",
-                                            "start values",   "load settings",   "reset settings",  "splash",
-                                            "main window load", "pause",         "main window show"};
+    const std::vector<std::string> expected{"program folder",   "windows version", "single instance", "screen",
+                                            "start values",     "load settings",   "reset settings",  "splash",
+                                            "main window load", "pause",           "main window show"};
     EXPECT_EQ(steps, expected);
 }
 

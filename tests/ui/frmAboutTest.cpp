@@ -1,8 +1,8 @@
-#include "platform/Shell.h"
+#include "ui/startup/frmAbout.h"
 #include "UiTestSupport.h"
+#include "platform/Shell.h"
 #include "ui/admin/frmMPass.h"
 #include "ui/desk/frmMain.h"
-#include "ui/startup/frmAbout.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -15,13 +15,15 @@
 namespace {
 
 class AboutTest : public ::testing::Test {
-protected:
+  protected:
     TestProgramFolder folder;
     ProgramState state = folder.makeState();
     RecordingResponder boxes;
 };
 
-void clickConfig(frmAbout& about) { about.findChild<QPushButton*>("cmdConfig")->click(); }
+void clickConfig(frmAbout& about) {
+    about.findChild<QPushButton*>("cmdConfig")->click();
+}
 
 } // namespace
 

@@ -1,6 +1,6 @@
 #include "ui/desk/frmDetail.h"
-#include "platform/Shell.h"
 #include "UiTestSupport.h"
+#include "platform/Shell.h"
 #include "ui/desk/frmPDetail.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
+#include "UiTestSupport.h"
 #include "core/Clock.h"
+#include "core/desk/MonthBookingFile.h"
 #include "platform/Grid.h"
 #include "platform/Platform.h"
-#include "UiTestSupport.h"
-#include "core/desk/MonthBookingFile.h"
 #include "ui/desk/frmMain.h"
 
 #include <QComboBox>
@@ -38,7 +38,7 @@ std::vector<std::string> fileLines(const std::string& path) {
 }
 
 class CommandsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Clock::Pin({2014, 3, 15, 10, 30, 0});
         Platform::SetAnswers(PlatformAnswers{});

@@ -1,10 +1,10 @@
-#include "platform/ClickLabel.h"
+#include "UiTestSupport.h"
 #include "core/Clock.h"
+#include "platform/ClickLabel.h"
 #include "platform/Grid.h"
 #include "platform/MonthCalendar.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
-#include "UiTestSupport.h"
 #include "ui/desk/frmMain.h"
 
 #include <QApplication>
@@ -24,7 +24,7 @@
 namespace {
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Clock::Pin({2014, 3, 15, 10, 30, 0});
         Platform::SetAnswers(PlatformAnswers{});
@@ -60,9 +60,9 @@ protected:
 
 TEST_F(MainWindowTest, KeyMapActsOnAltLettersAndFunctionKeys) {
     EXPECT_STREQ(frmMain::KeyMapCommand(83, 4 | 2), "cmdSAVE"); // Alt+Ctrl+S
-    EXPECT_EQ(frmMain::KeyMapCommand(83, 0), nullptr);           // S alone
-    EXPECT_EQ(frmMain::KeyMapCommand(83, 2), nullptr);           // Ctrl+S
-    EXPECT_STREQ(frmMain::KeyMapCommand(120, 1), "cmdGetCARD");  // Shift+F9
+    EXPECT_EQ(frmMain::KeyMapCommand(83, 0), nullptr);          // S alone
+    EXPECT_EQ(frmMain::KeyMapCommand(83, 2), nullptr);          // Ctrl+S
+    EXPECT_STREQ(frmMain::KeyMapCommand(120, 1), "cmdGetCARD"); // Shift+F9
     EXPECT_STREQ(frmMain::KeyMapCommand(113, 0), "cmdGetToday");
     EXPECT_STREQ(frmMain::KeyMapCommand(84, 4), "cmdGetToday");
     EXPECT_STREQ(frmMain::KeyMapCommand(118, 0), "cmdNEW");

@@ -1,8 +1,8 @@
+#include "UiTestSupport.h"
 #include "core/Clock.h"
+#include "core/desk/BookingRecord.h"
 #include "platform/Grid.h"
 #include "platform/Platform.h"
-#include "UiTestSupport.h"
-#include "core/desk/BookingRecord.h"
 #include "ui/desk/frmMain.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
-#include "platform/ClickLabel.h"
+#include "UiTestSupport.h"
 #include "core/Clock.h"
+#include "core/desk/BookingRecord.h"
+#include "platform/ClickLabel.h"
 #include "platform/Grid.h"
 #include "platform/Platform.h"
-#include "UiTestSupport.h"
 #include "platform/VbColor.h"
-#include "core/desk/BookingRecord.h"
 #include "ui/desk/frmMain.h"
 
 #include <QLabel>
@@ -48,13 +48,13 @@ std::string readAll(const std::string& path) {
 }
 
 class StatusTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Clock::Pin({2014, 3, 15, 10, 30, 0});
         Platform::SetAnswers(PlatformAnswers{});
         folder.addEmptyMonthFiles();
         std::ofstream(record("1403"), std::ios::binary)
-            << bookingLine("140301090000", "Ann", "Lee", 15, "09:15")   // expected today
+            << bookingLine("140301090000", "Ann", "Lee", 15, "09:15")    // expected today
             << bookingLine("140301090100", "Bob", "Stone", 20, "11:00"); // another day, no pass
         std::ofstream(record("1402"), std::ios::binary)
             << bookingLine("140201080000", "Cy", "Moss", 15, "08:00", "01-03-2014", "31-03-2014"); // pass holder
@@ -179,7 +179,7 @@ TEST_F(StatusTest, RefusalsAndReadOnly) {
 
     main->cmdDayList_Click();
     boxes.queue(vb::vbCancel); // drop the empty new booking
-    open(1); // Cy Moss
+    open(1);                   // Cy Moss
     boxes.clear();
     main->LastNameTB->setText("Mo");
     main->FirstNameTB->setText("C");

@@ -1,8 +1,8 @@
+#include "UiTestSupport.h"
 #include "core/Clock.h"
 #include "platform/Grid.h"
 #include "platform/MonthCalendar.h"
 #include "platform/Platform.h"
-#include "UiTestSupport.h"
 #include "ui/desk/frmMain.h"
 
 #include <QComboBox>
@@ -14,7 +14,7 @@
 namespace {
 
 class TimeGridTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Platform::SetAnswers(PlatformAnswers{}); }
     void TearDown() override {
         if (main) {

@@ -10,11 +10,11 @@ struct BookingFields {
     static constexpr const char* NoTime = "  -  ";
 
     std::string RegNo, FirstName, Gender, LastName, MobilePhone, CarRegistration, PersonalEmail, Salutation,
-        OurReference, AddressLine, Town, County, PostCode, HomePhone, DateOfBirth, OnPrescriptionMedicine,
-        MedicineUsed, PrescriptionNotes, KinName, KinPhone, KinWorkPhone, KinEmail, Category, Department, Organisation,
-        PartySize, OrganisationAddress, DirectDialPhone, OrganisationPostCode, AlternativePhone, OrganisationEmail,
-        PassSummary, PhotoOnFile, ReportingTo, HostPhone, HostPager, Location, WorkDescription, AdditionalInfo,
-        AccessAreas, Restrictions, PassStart, PassEnd, PassPeriod, PassIssued;
+        OurReference, AddressLine, Town, County, PostCode, HomePhone, DateOfBirth, OnPrescriptionMedicine, MedicineUsed,
+        PrescriptionNotes, KinName, KinPhone, KinWorkPhone, KinEmail, Category, Department, Organisation, PartySize,
+        OrganisationAddress, DirectDialPhone, OrganisationPostCode, AlternativePhone, OrganisationEmail, PassSummary,
+        PhotoOnFile, ReportingTo, HostPhone, HostPager, Location, WorkDescription, AdditionalInfo, AccessAreas,
+        Restrictions, PassStart, PassEnd, PassPeriod, PassIssued;
 
     std::array<std::string, DayCount> DayTimes; // entry d-1: "hhmm" booked for day d, empty for none
     std::string ArrivalTime = NoTime;
@@ -25,11 +25,50 @@ struct BookingFields {
     const std::string& Field(int i) const;
 
     enum Index {
-        iRegNo, iFirstName, iGender, iLastName, iMobilePhone, iCarRegistration, iPersonalEmail, iSalutation,
-        iOurReference, iAddressLine, iTown, iCounty, iPostCode, iHomePhone, iDateOfBirth, iOnPrescriptionMedicine,
-        iMedicineUsed, iPrescriptionNotes, iKinName, iKinPhone, iKinWorkPhone, iKinEmail, iCategory, iDepartment,
-        iOrganisation, iPartySize, iOrganisationAddress, iDirectDialPhone, iOrganisationPostCode, iAlternativePhone,
-        iOrganisationEmail, iPassSummary, iPhotoOnFile, iReportingTo, iHostPhone, iHostPager, iLocation,
-        iWorkDescription, iAdditionalInfo, iAccessAreas, iRestrictions, iPassStart, iPassEnd, iPassPeriod, iPassIssued
+        iRegNo,
+        iFirstName,
+        iGender,
+        iLastName,
+        iMobilePhone,
+        iCarRegistration,
+        iPersonalEmail,
+        iSalutation,
+        iOurReference,
+        iAddressLine,
+        iTown,
+        iCounty,
+        iPostCode,
+        iHomePhone,
+        iDateOfBirth,
+        iOnPrescriptionMedicine,
+        iMedicineUsed,
+        iPrescriptionNotes,
+        iKinName,
+        iKinPhone,
+        iKinWorkPhone,
+        iKinEmail,
+        iCategory,
+        iDepartment,
+        iOrganisation,
+        iPartySize,
+        iOrganisationAddress,
+        iDirectDialPhone,
+        iOrganisationPostCode,
+        iAlternativePhone,
+        iOrganisationEmail,
+        iPassSummary,
+        iPhotoOnFile,
+        iReportingTo,
+        iHostPhone,
+        iHostPager,
+        iLocation,
+        iWorkDescription,
+        iAdditionalInfo,
+        iAccessAreas,
+        iRestrictions,
+        iPassStart,
+        iPassEnd,
+        iPassPeriod,
+        iPassIssued
     };
 };

@@ -20,7 +20,9 @@ inline std::string_view PassTypeWordView(std::string_view unit) {
     return {};
 }
 
-inline std::string PassTypeWord(std::string_view unit) { return std::string(PassTypeWordView(unit)); }
+inline std::string PassTypeWord(std::string_view unit) {
+    return std::string(PassTypeWordView(unit));
+}
 
 inline std::string_view TrimmedView(std::string_view s) {
     const auto b = s.find_first_not_of(' ');
@@ -37,11 +39,21 @@ struct BookingCellViews {
 };
 
 inline BookingCellViews BookingCellsOf(std::string_view line) {
-    return {ColumnText(line, 1, 12),    TrimmedView(ColumnText(line, 14, 16)), TrimmedView(ColumnText(line, 31, 18)),
-            ColumnText(line, 550, 50),  ColumnText(line, 504, 20),             TrimmedView(ColumnText(line, 601, 3)),
-            ColumnText(line, 670, 16),  ColumnText(line, 936, 10),             ColumnText(line, 969, 19),
-            ColumnText(line, 958, 1),   PassTypeWordView(ColumnText(line, 959, 1)), ColumnText(line, 947, 10),
-            ColumnText(line, 69, 10),   ColumnText(line, 758, 36),             ColumnText(line, 525, 24),
+    return {ColumnText(line, 1, 12),
+            TrimmedView(ColumnText(line, 14, 16)),
+            TrimmedView(ColumnText(line, 31, 18)),
+            ColumnText(line, 550, 50),
+            ColumnText(line, 504, 20),
+            TrimmedView(ColumnText(line, 601, 3)),
+            ColumnText(line, 670, 16),
+            ColumnText(line, 936, 10),
+            ColumnText(line, 969, 19),
+            ColumnText(line, 958, 1),
+            PassTypeWordView(ColumnText(line, 959, 1)),
+            ColumnText(line, 947, 10),
+            ColumnText(line, 69, 10),
+            ColumnText(line, 758, 36),
+            ColumnText(line, 525, 24),
             ColumnText(line, 795, 16)};
 }
 

@@ -146,4 +146,6 @@ int DaysInMonth(int month, int year) {
 
 } // namespace ListDate
 
-int ListDate::LastYear() { return std::max(2024, Clock::Now().year + 1); }
+int ListDate::LastYear() {
+    return std::max(2024, Clock::Now().year + 1);
+}

@@ -5,7 +5,9 @@
 // How the splash and about windows write the program's version.
 namespace VersionText {
 
-inline std::string lastChars(const std::string& s, std::size_t n) { return s.size() <= n ? s : s.substr(s.size() - n); }
+inline std::string lastChars(const std::string& s, std::size_t n) {
+    return s.size() <= n ? s : s.substr(s.size() - n);
+}
 
 // 2 and 5 give "2.05"; a minor of 123 gives "2.23".
 inline std::string FileVersion(int major, int minor) {
@@ -13,7 +15,9 @@ inline std::string FileVersion(int major, int minor) {
 }
 
 // 544 gives "0544", 7 gives "0007".
-inline std::string BuildNumber(int revision) { return lastChars("0000" + std::to_string(revision), 4); }
+inline std::string BuildNumber(int revision) {
+    return lastChars("0000" + std::to_string(revision), 4);
+}
 
 // "V2.05.0544 " (one trailing blank).
 inline std::string LongVersion(const std::string& fileVersion, const std::string& buildNumber) {

@@ -1,9 +1,9 @@
 #include "ui/admin/frmMPass.h"
 
-#include "platform/MsgBox.h"
-#include "platform/Pause.h"
 #include "core/TextUtil.h"
 #include "core/startup/UsrSettings.h"
+#include "platform/MsgBox.h"
+#include "platform/Pause.h"
 
 #include <QApplication>
 #include <QColor>

@@ -2,8 +2,8 @@
 
 #include "ui/startup/VersionLabels.h"
 
-#include "platform/Platform.h"
 #include "core/desk/BookingRecord.h"
+#include "platform/Platform.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -250,6 +250,8 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, cons
     return b;
 }
 
-void CentreOnScreen(QWidget* window) { VersionLabels::CentreOnScreen(window); }
+void CentreOnScreen(QWidget* window) {
+    VersionLabels::CentreOnScreen(window);
+}
 
 } // namespace BookingBoxes

@@ -1,8 +1,8 @@
 #include "ui/desk/DetailDialog.h"
 
-#include "ui/desk/BookingBoxes.h"
 #include "platform/Shell.h"
 #include "platform/VbKeys.h"
+#include "ui/desk/BookingBoxes.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -1,9 +1,9 @@
 #include "ui/desk/frmDetail.h"
 
-#include "ui/desk/BookingBoxes.h"
-#include "platform/MsgBox.h"
 #include "core/TextUtil.h"
 #include "core/desk/PickListFile.h"
+#include "platform/MsgBox.h"
+#include "ui/desk/BookingBoxes.h"
 
 #include <QComboBox>
 #include <QGridLayout>

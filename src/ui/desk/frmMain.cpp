@@ -1,5 +1,8 @@
 #include "ui/desk/frmMain.h"
 
+#include "core/Clock.h"
+#include "core/desk/ListDate.h"
+#include "core/desk/RecordState.h"
 #include "platform/ClickLabel.h"
 #include "platform/Grid.h"
 #include "platform/MonthCalendar.h"
@@ -9,9 +12,6 @@
 #include "platform/Shell.h"
 #include "platform/VbColor.h"
 #include "platform/VbKeys.h"
-#include "core/Clock.h"
-#include "core/desk/ListDate.h"
-#include "core/desk/RecordState.h"
 #include "ui/startup/Artwork.h"
 #include "ui/startup/frmAbout.h"
 
@@ -34,7 +34,9 @@ const QString PlainCaption = QStringLiteral("Brantholm Solutions Kestrane");
 constexpr int FrameAllowancePx = 30;
 constexpr double TwipsPerPixel = 15.0;
 
-int px(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
+int px(double twips) {
+    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+}
 } // namespace
 
 frmMain::frmMain(ProgramState& state, QWidget* parent) : QWidget(parent, Qt::Window), state_(state) {
@@ -59,9 +61,13 @@ frmMain::frmMain(ProgramState& state, QWidget* parent) : QWidget(parent, Qt::Win
     resize(1013, 700);
 }
 
-frmMain::~frmMain() { qApp->removeEventFilter(this); }
+frmMain::~frmMain() {
+    qApp->removeEventFilter(this);
+}
 
-bool frmMain::Timer1Enabled() const { return Timer1->isActive(); }
+bool frmMain::Timer1Enabled() const {
+    return Timer1->isActive();
+}
 
 void frmMain::Form_Load() {
     if (state_.settings.StartFullScreen != "1")
@@ -88,7 +94,9 @@ void frmMain::CentreForm() {
     move(static_cast<int>((w - size.width()) / 2.0f), static_cast<int>((h - size.height()) / 2.0f));
 }
 
-void frmMain::InitStatGridRows() { StatGrid->setRows(100); }
+void frmMain::InitStatGridRows() {
+    StatGrid->setRows(100);
+}
 
 int frmMain::RunModal(QDialog& dialog) {
     const int result = dialog.exec();
@@ -131,16 +139,26 @@ void frmMain::Form_Activate() {
 
 const char* frmMain::KeyMapCommand(int keyCode, int shift) {
     const bool alt = (shift & 4) != 0;
-    if (alt && keyCode == 83) return "cmdSAVE";
-    if (alt && keyCode == 68) return "cmdGetAny";
-    if (keyCode == 112) return "help";
-    if (keyCode == 113 || (alt && keyCode == 84)) return "cmdGetToday";
-    if (keyCode == 114 || (alt && keyCode == 77)) return "cmdGetTom";
-    if (keyCode == 115) return "cmdMFind";
-    if (keyCode == 116) return "cmdDayList";
-    if (keyCode == 118 || (alt && keyCode == 78)) return "cmdNEW";
-    if (keyCode == 120) return "cmdGetCARD";
-    if (alt && keyCode == 80) return "cmdPRINT";
+    if (alt && keyCode == 83)
+        return "cmdSAVE";
+    if (alt && keyCode == 68)
+        return "cmdGetAny";
+    if (keyCode == 112)
+        return "help";
+    if (keyCode == 113 || (alt && keyCode == 84))
+        return "cmdGetToday";
+    if (keyCode == 114 || (alt && keyCode == 77))
+        return "cmdGetTom";
+    if (keyCode == 115)
+        return "cmdMFind";
+    if (keyCode == 116)
+        return "cmdDayList";
+    if (keyCode == 118 || (alt && keyCode == 78))
+        return "cmdNEW";
+    if (keyCode == 120)
+        return "cmdGetCARD";
+    if (alt && keyCode == 80)
+        return "cmdPRINT";
     return nullptr;
 }
 
@@ -149,19 +167,28 @@ bool frmMain::Form_KeyDown(int keyCode, int shift) {
     if (!command)
         return false;
     const QString c = QString::fromLatin1(command);
-    if (c == u"cmdSAVE") cmdSAVE_Click();
-    else if (c == u"cmdGetAny") cmdGetAny_Click();
-    else if (c == u"help") StartUp::ShowHelpTopic(state_);
-    else if (c == u"cmdGetToday") cmdGetToday_Click();
-    else if (c == u"cmdGetTom") cmdGetTom_Click();
-    else if (c == u"cmdMFind") cmdMFind_Click();
-    else if (c == u"cmdDayList") cmdDayList_Click();
-    else if (c == u"cmdNEW") cmdNEW_Click();
-    else if (c == u"cmdGetCARD") cmdGetCARD_Click();
-    else if (c == u"cmdPRINT") cmdPRINT_Click();
+    if (c == u"cmdSAVE")
+        cmdSAVE_Click();
+    else if (c == u"cmdGetAny")
+        cmdGetAny_Click();
+    else if (c == u"help")
+        StartUp::ShowHelpTopic(state_);
+    else if (c == u"cmdGetToday")
+        cmdGetToday_Click();
+    else if (c == u"cmdGetTom")
+        cmdGetTom_Click();
+    else if (c == u"cmdMFind")
+        cmdMFind_Click();
+    else if (c == u"cmdDayList")
+        cmdDayList_Click();
+    else if (c == u"cmdNEW")
+        cmdNEW_Click();
+    else if (c == u"cmdGetCARD")
+        cmdGetCARD_Click();
+    else if (c == u"cmdPRINT")
+        cmdPRINT_Click();
     return true;
 }
-
 
 // The window sees every key before the focused control does; the key is
 // passed on afterwards.

@@ -21,7 +21,7 @@ class QTimer;
 // handlers are spread over several files by concern (frmMain_*.cpp).
 class frmMain : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmMain(ProgramState& state, QWidget* parent = nullptr);
     ~frmMain() override;
 
@@ -159,14 +159,14 @@ public:
     const QString& DayListFile() const { return DayListFile_; }
     int ListedRows() const { return ListedRows_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildControls();
     void BuildListArea();
     void BuildTimeArea();
@@ -216,7 +216,7 @@ private:
     int ListedRows_ = 0;
     QString DayNameText_;
 
-public:
+  public:
     // Controls, named as the desk knows them (objectName is the same).
     QFrame* Fraim1 = nullptr; // list area
     QFrame* Fraim4 = nullptr; // booking form

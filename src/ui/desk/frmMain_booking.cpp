@@ -2,27 +2,29 @@
 // and the small input aids of the name, e-mail and gender boxes.
 #include "ui/desk/frmMain.h"
 
-#include "ui/desk/BookingBoxes.h"
-#include "platform/ClickLabel.h"
 #include "core/Clock.h"
-#include "platform/Grid.h"
-#include "platform/Shell.h"
 #include "core/TextUtil.h"
-#include "platform/VbColor.h"
 #include "core/desk/PassLabel.h"
 #include "core/desk/RecordState.h"
 #include "core/passes/PhotoFile.h"
+#include "platform/ClickLabel.h"
+#include "platform/Grid.h"
+#include "platform/Shell.h"
+#include "platform/VbColor.h"
+#include "ui/desk/BookingBoxes.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <filesystem>
 
 namespace {
-bool blank(const QString& s) { return s.trimmed().isEmpty(); }
+bool blank(const QString& s) {
+    return s.trimmed().isEmpty();
+}
 } // namespace
 
 void frmMain::SetLabelLook(QLabel* label, const QString& caption, long backBgr) {
@@ -131,7 +133,9 @@ void frmMain::FirstNameTB_Change() {
     state_.CurrentRecord.FirstName = BookingBoxes::ToBytes(t);
 }
 
-void frmMain::PersGendTB_Change() { state_.CurrentRecord.Gender = BookingBoxes::ToBytes(PersGendTB->text()); }
+void frmMain::PersGendTB_Change() {
+    state_.CurrentRecord.Gender = BookingBoxes::ToBytes(PersGendTB->text());
+}
 
 void frmMain::LastNameTB_Change() {
     if (Text::Trim(state_.CurrentRecord.RegNo).empty() && !LastNameTB->text().isEmpty()) {
@@ -141,26 +145,50 @@ void frmMain::LastNameTB_Change() {
     state_.CurrentRecord.LastName = BookingBoxes::ToBytes(LastNameTB->text());
 }
 
-void frmMain::PersMobTB_Change() { state_.CurrentRecord.MobilePhone = BookingBoxes::ToBytes(PersMobTB->text()); }
-void frmMain::PersCarRegTB_Change() { state_.CurrentRecord.CarRegistration = BookingBoxes::ToBytes(PersCarRegTB->text()); }
-void frmMain::PersEmailTB_Change() { state_.CurrentRecord.PersonalEmail = BookingBoxes::ToBytes(PersEmailTB->text()); }
-void frmMain::CataCB_Click() { state_.CurrentRecord.Category = Text::Trim(BookingBoxes::ToBytes(CataCB->currentText())); }
-void frmMain::Dept1CB_Click() { state_.CurrentRecord.Department = Text::Trim(BookingBoxes::ToBytes(Dept1CB->currentText())); }
-void frmMain::CatOrganTB_Change() { state_.CurrentRecord.Organisation = BookingBoxes::ToBytes(CatOrganTB->text()); }
-void frmMain::CatPartyTB_Change() { state_.CurrentRecord.PartySize = BookingBoxes::ToBytes(CatPartyTB->text()); }
-void frmMain::CatAdrTB_Change() { state_.CurrentRecord.OrganisationAddress = BookingBoxes::ToBytes(CatAdrTB->text()); }
-void frmMain::CatDDITB_Change() { state_.CurrentRecord.DirectDialPhone = BookingBoxes::ToBytes(CatDDITB->text()); }
-void frmMain::CatPCodeTB_Change() { state_.CurrentRecord.OrganisationPostCode = BookingBoxes::ToBytes(CatPCodeTB->text()); }
-void frmMain::CatAltTTB_Change() { state_.CurrentRecord.AlternativePhone = BookingBoxes::ToBytes(CatAltTTB->text()); }
-void frmMain::CatEMATB_Change() { state_.CurrentRecord.OrganisationEmail = BookingBoxes::ToBytes(CatEMATB->text()); }
+void frmMain::PersMobTB_Change() {
+    state_.CurrentRecord.MobilePhone = BookingBoxes::ToBytes(PersMobTB->text());
+}
+void frmMain::PersCarRegTB_Change() {
+    state_.CurrentRecord.CarRegistration = BookingBoxes::ToBytes(PersCarRegTB->text());
+}
+void frmMain::PersEmailTB_Change() {
+    state_.CurrentRecord.PersonalEmail = BookingBoxes::ToBytes(PersEmailTB->text());
+}
+void frmMain::CataCB_Click() {
+    state_.CurrentRecord.Category = Text::Trim(BookingBoxes::ToBytes(CataCB->currentText()));
+}
+void frmMain::Dept1CB_Click() {
+    state_.CurrentRecord.Department = Text::Trim(BookingBoxes::ToBytes(Dept1CB->currentText()));
+}
+void frmMain::CatOrganTB_Change() {
+    state_.CurrentRecord.Organisation = BookingBoxes::ToBytes(CatOrganTB->text());
+}
+void frmMain::CatPartyTB_Change() {
+    state_.CurrentRecord.PartySize = BookingBoxes::ToBytes(CatPartyTB->text());
+}
+void frmMain::CatAdrTB_Change() {
+    state_.CurrentRecord.OrganisationAddress = BookingBoxes::ToBytes(CatAdrTB->text());
+}
+void frmMain::CatDDITB_Change() {
+    state_.CurrentRecord.DirectDialPhone = BookingBoxes::ToBytes(CatDDITB->text());
+}
+void frmMain::CatPCodeTB_Change() {
+    state_.CurrentRecord.OrganisationPostCode = BookingBoxes::ToBytes(CatPCodeTB->text());
+}
+void frmMain::CatAltTTB_Change() {
+    state_.CurrentRecord.AlternativePhone = BookingBoxes::ToBytes(CatAltTTB->text());
+}
+void frmMain::CatEMATB_Change() {
+    state_.CurrentRecord.OrganisationEmail = BookingBoxes::ToBytes(CatEMATB->text());
+}
 
 // --- Input aids -------------------------------------------------------------------------
 
 namespace {
 void nameKeyFilter(int& keyAscii) {
     const int k = keyAscii;
-    const bool allowed = k == 8 || k == 9 || k == 32 || (k >= 65 && k <= 90) || (k >= 97 && k <= 122) || k == 45 ||
-                         k == 46;
+    const bool allowed =
+        k == 8 || k == 9 || k == 32 || (k >= 65 && k <= 90) || (k >= 97 && k <= 122) || k == 45 || k == 46;
     if (!allowed)
         keyAscii = 0;
 }
@@ -172,10 +200,18 @@ void lowerAndCheck(QLineEdit* box) {
 }
 } // namespace
 
-void frmMain::FirstNameTB_KeyPress(int& keyAscii) { nameKeyFilter(keyAscii); }
-void frmMain::LastNameTB_KeyPress(int& keyAscii) { nameKeyFilter(keyAscii); }
-void frmMain::PersEmailTB_LostFocus() { lowerAndCheck(PersEmailTB); }
-void frmMain::CatEMATB_LostFocus() { lowerAndCheck(CatEMATB); }
+void frmMain::FirstNameTB_KeyPress(int& keyAscii) {
+    nameKeyFilter(keyAscii);
+}
+void frmMain::LastNameTB_KeyPress(int& keyAscii) {
+    nameKeyFilter(keyAscii);
+}
+void frmMain::PersEmailTB_LostFocus() {
+    lowerAndCheck(PersEmailTB);
+}
+void frmMain::CatEMATB_LostFocus() {
+    lowerAndCheck(CatEMATB);
+}
 
 void frmMain::PersGendTB_Click() {
     PersGendTB->setText(PersGendTB->text().remove(u' ') != u"M" ? QStringLiteral("M") : QStringLiteral("F"));

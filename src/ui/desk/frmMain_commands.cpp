@@ -4,15 +4,15 @@
 
 #include "ui/desk/BookingBoxes.h"
 
-#include "platform/ClickLabel.h"
 #include "core/Clock.h"
-#include "platform/Grid.h"
-#include "platform/MsgBox.h"
-#include "platform/Pause.h"
 #include "core/TextUtil.h"
 #include "core/desk/BookingRecord.h"
 #include "core/desk/MonthBookingFile.h"
 #include "core/desk/RecordState.h"
+#include "platform/ClickLabel.h"
+#include "platform/Grid.h"
+#include "platform/MsgBox.h"
+#include "platform/Pause.h"
 #include "ui/desk/frmDetail.h"
 #include "ui/desk/frmPDetail.h"
 
@@ -24,7 +24,9 @@ namespace {
 const QString Title = QStringLiteral("Kestrane");
 const QString CrLf = QStringLiteral("\r\n");
 
-QString upperTrimmed(const std::string& s) { return BookingBoxes::FromBytes(Text::Trim(s)).toUpper(); }
+QString upperTrimmed(const std::string& s) {
+    return BookingBoxes::FromBytes(Text::Trim(s)).toUpper();
+}
 
 QString storageFailure(const FileError& e) {
     switch (e.number) {
@@ -44,7 +46,9 @@ QString frmMain::BookingTitle() const {
     return QStringLiteral("Kestrane [ ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral(" ]");
 }
 
-bool frmMain::BookingLoaded() const { return Text::Val(BookingBoxes::ToBytes(RegNoTB->text())) > 0; }
+bool frmMain::BookingLoaded() const {
+    return Text::Val(BookingBoxes::ToBytes(RegNoTB->text())) > 0;
+}
 
 bool frmMain::MonthMoved() {
     SetMonthNoFromBookMonth();
@@ -68,7 +72,8 @@ QString frmMain::SaveCheckFailure() const {
 }
 
 void frmMain::ShowNewRecordNotice(int icon) {
-    MsgBox(QStringLiteral("Kestrane has created a New Record for ") + BookingBoxes::FromBytes(state_.CurrentRecord.FirstName) + u' ' +
+    MsgBox(QStringLiteral("Kestrane has created a New Record for ") +
+               BookingBoxes::FromBytes(state_.CurrentRecord.FirstName) + u' ' +
                BookingBoxes::FromBytes(state_.CurrentRecord.LastName),
            icon, Title, this);
 }
@@ -98,8 +103,9 @@ bool frmMain::SaveNewRecord() {
         return false;
     }
     SetMonthNoFromBookMonth();
-    const FileError e = SaveNewBooking(state_.settings.DataRoot, state_.CurrentRecord, timeCells(TimeGrid),
-                                       Clock::Now(), BookingBoxes::ToBytes(CBYear->currentText()), BookingBoxes::ToBytes(MonthNo_));
+    const FileError e =
+        SaveNewBooking(state_.settings.DataRoot, state_.CurrentRecord, timeCells(TimeGrid), Clock::Now(),
+                       BookingBoxes::ToBytes(CBYear->currentText()), BookingBoxes::ToBytes(MonthNo_));
     if (e) {
         MsgBox(QStringLiteral("The booking has NOT been saved. ") + storageFailure(e), vb::vbExclamation, Title, this);
         return false;
@@ -108,7 +114,8 @@ bool frmMain::SaveNewRecord() {
     modFileManagement::SnapshotRecord(state_);
     state_.BookingsChanged = false;
     RefreshCurrentList();
-    ShowCaptionStatus(QStringLiteral("Record ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral(" SAVED"));
+    ShowCaptionStatus(QStringLiteral("Record ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) +
+                      QStringLiteral(" SAVED"));
     return true;
 }
 
@@ -134,7 +141,8 @@ bool frmMain::UpdateRecord() {
     modFileManagement::SnapshotRecord(state_);
     state_.BookingsChanged = false;
     RefreshCurrentList();
-    ShowCaptionStatus(QStringLiteral("Record ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral(" UPDATED"));
+    ShowCaptionStatus(QStringLiteral("Record ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) +
+                      QStringLiteral(" UPDATED"));
     return true;
 }
 
@@ -167,8 +175,9 @@ bool frmMain::SaveChangesCheck(AskedBy who) {
     const bool closing = who == AskedBy::Close;
     if (state_.RecordChanged) {
         state_.BookingsChanged = false;
-        const QString q = QStringLiteral("The current booking for ") + who_ + QStringLiteral(" has changed.") + CrLf +
-                          (closing ? QStringLiteral("Save it before you close? ") : QStringLiteral("Do you wish to save it? "));
+        const QString q =
+            QStringLiteral("The current booking for ") + who_ + QStringLiteral(" has changed.") + CrLf +
+            (closing ? QStringLiteral("Save it before you close? ") : QStringLiteral("Do you wish to save it? "));
         const int a = MsgBox(q, vb::vbYesNoCancel | vb::vbQuestion, BookingTitle(), this);
         if (a == vb::vbCancel)
             return false;
@@ -425,7 +434,8 @@ void frmMain::ShowRecord(bool setBookingMonth) {
         const std::string& slot = r.DayTimes[static_cast<std::size_t>(row - 1)];
         GridCell cell = TimeGrid->Cell(row, 1);
         if (!Text::Trim(slot).empty()) {
-            cell.setText(BookingBoxes::FromBytes(slot.substr(0, 2) + ":" + slot.substr(slot.size() >= 2 ? slot.size() - 2 : 0)));
+            cell.setText(
+                BookingBoxes::FromBytes(slot.substr(0, 2) + ":" + slot.substr(slot.size() >= 2 ? slot.size() - 2 : 0)));
             lastBooked = row;
         }
         cell.setForeColor(0);

@@ -1,11 +1,11 @@
 // The main window's controls and where they sit.
 #include "ui/desk/frmMain.h"
 
+#include "core/desk/ListDate.h"
+#include "core/desk/TimeGridRules.h"
 #include "platform/ClickLabel.h"
 #include "platform/Grid.h"
 #include "platform/MonthCalendar.h"
-#include "core/desk/ListDate.h"
-#include "core/desk/TimeGridRules.h"
 #include "ui/startup/Artwork.h"
 
 #include <QApplication>
@@ -103,9 +103,9 @@ void frmMain::BuildControls() {
     PicCal1->raise();
 
     // Tab order follows the booking form's reading order.
-    const QList<QWidget*> order{FirstNameTB, LastNameTB, PersGendTB, PersMobTB, PersCarRegTB, PersEmailTB, CataCB,
-                                Dept1CB,     CatOrganTB, CatPartyTB, CatAdrTB,  CatDDITB,     CatPCodeTB,  CatAltTTB,
-                                CatEMATB};
+    const QList<QWidget*> order{FirstNameTB, LastNameTB, PersGendTB, PersMobTB,  PersCarRegTB,
+                                PersEmailTB, CataCB,     Dept1CB,    CatOrganTB, CatPartyTB,
+                                CatAdrTB,    CatDDITB,   CatPCodeTB, CatAltTTB,  CatEMATB};
     for (int i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
 }
@@ -123,8 +123,8 @@ void frmMain::BuildListArea() {
         CBGetMonth->addItem(QString::fromStdString(m));
     CBGetMonth->setEditable(true);
     CBGetMonth->setGeometry(68, 26, 96, 24);
-    cmdListCal = button(p, "cmdListCal", QStringLiteral("..."), QStringLiteral(" Opens and closes a clickable calendar "),
-                        QRect(168, 26, 28, 24));
+    cmdListCal = button(p, "cmdListCal", QStringLiteral("..."),
+                        QStringLiteral(" Opens and closes a clickable calendar "), QRect(168, 26, 28, 24));
     cmdListCal->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     cmdListCal->setText(QString());
     caption(p, QStringLiteral("Year"), 6, 56, 40);
@@ -148,8 +148,8 @@ void frmMain::BuildListArea() {
                         QStringLiteral(" Controls and shows the arrival and departure times of bookings and passes "
                                        "that are valid for Today "),
                         QRect(104, 116, 92, 26));
-    cmdIN = button(p, "cmdIN", QStringLiteral("On-Site"), QStringLiteral(" Marks an individual as having arrived on-site "),
-                   QRect(6, 146, 92, 26));
+    cmdIN = button(p, "cmdIN", QStringLiteral("On-Site"),
+                   QStringLiteral(" Marks an individual as having arrived on-site "), QRect(6, 146, 92, 26));
     cmdOUT = button(p, "cmdOUT", QStringLiteral("Off-Site"),
                     QStringLiteral(" Marks an individual as having departed the site  Note: you cannot mark as "
                                    "departed if there is no arrival time  "),
@@ -161,9 +161,9 @@ void frmMain::BuildListArea() {
     SearchLa = named(new QLabel(p), "SearchLa");
     SearchLa->setGeometry(6, 208, 190, 18);
     MainFindTB = box(p, "MainFindTB", QRect(6, 228, 190, 24));
-    cmdMFind = button(p, "cmdMFind", QStringLiteral("Find [F4]"),
-                      QStringLiteral(" Starts a search - or you can just press the [ Enter ] key "),
-                      QRect(6, 258, 92, 26));
+    cmdMFind =
+        button(p, "cmdMFind", QStringLiteral("Find [F4]"),
+               QStringLiteral(" Starts a search - or you can just press the [ Enter ] key "), QRect(6, 258, 92, 26));
     cmdPRINT = button(p, "cmdPRINT", QStringLiteral("&Print..."),
                       QStringLiteral(" Generates a print preview and enables you to print the current list "),
                       QRect(104, 258, 92, 26));
@@ -242,8 +242,8 @@ void frmMain::BuildBookingArea() {
                          QRect(lbox, row(6), 80, 24));
 
     caption(p, QStringLiteral("Pass"), lx, row(7) + 4, 78);
-    PassPrntdLa = statusLabel(new QLabel(p), "PassPrntdLa", QStringLiteral("No Pass on-File"),
-                              QRect(lbox, row(7) + 2, lw, 22));
+    PassPrntdLa =
+        statusLabel(new QLabel(p), "PassPrntdLa", QStringLiteral("No Pass on-File"), QRect(lbox, row(7) + 2, lw, 22));
     caption(p, QStringLiteral("Photo"), lx, row(8) + 4, 78);
     PhotoOnFLa = statusLabel(new QLabel(p), "PhotoOnFLa", QStringLiteral("NO PHOTO"), QRect(lbox, row(8) + 2, lw, 22));
     caption(p, QStringLiteral("ARRIVED:"), lx, row(9) + 4, 78);

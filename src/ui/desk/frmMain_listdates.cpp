@@ -3,14 +3,14 @@
 
 #include "ui/desk/BookingBoxes.h"
 
-#include "platform/Grid.h"
-#include "platform/MonthCalendar.h"
-#include "platform/MsgBox.h"
-#include "platform/VbColor.h"
 #include "core/Clock.h"
 #include "core/TextUtil.h"
 #include "core/desk/ListDate.h"
 #include "core/desk/SearchFields.h"
+#include "platform/Grid.h"
+#include "platform/MonthCalendar.h"
+#include "platform/MsgBox.h"
+#include "platform/VbColor.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -56,7 +56,8 @@ void frmMain::SetMonthNoFromBookMonth() {
 void frmMain::CBGetDay_Click() {
     SetMonthNoFromListMonth();
     Calendar1->setValueText(QString::fromStdString(
-        ListDate::ListDateText(BookingBoxes::ToBytes(CBGetDay->currentText()), BookingBoxes::ToBytes(MonthNo_), BookingBoxes::ToBytes(CBGetYear->currentText()))));
+        ListDate::ListDateText(BookingBoxes::ToBytes(CBGetDay->currentText()), BookingBoxes::ToBytes(MonthNo_),
+                               BookingBoxes::ToBytes(CBGetYear->currentText()))));
     SetComboTextColour(CBGetDay, 0);
     ValidateSelectedDate();
     StatGrid->setReadOnly(true);
@@ -66,20 +67,24 @@ void frmMain::CBGetDay_Click() {
 void frmMain::CBGetMonth_Click() {
     SetMonthNoFromListMonth();
     Calendar1->setValueText(QString::fromStdString(
-        ListDate::ListDateText(BookingBoxes::ToBytes(CBGetDay->currentText()), BookingBoxes::ToBytes(MonthNo_), BookingBoxes::ToBytes(CBGetYear->currentText()))));
+        ListDate::ListDateText(BookingBoxes::ToBytes(CBGetDay->currentText()), BookingBoxes::ToBytes(MonthNo_),
+                               BookingBoxes::ToBytes(CBGetYear->currentText()))));
     ValidateSelectedDate();
     StatGrid->setReadOnly(true);
     ListMonthBookings();
 }
 
-void frmMain::CBGetYear_Click() { CBGetMonth_Click(); }
+void frmMain::CBGetYear_Click() {
+    CBGetMonth_Click();
+}
 
 void frmMain::ValidateSelectedDate() {
     InvalidDate_ = false;
     const QString dayText = CBGetDay->currentText();
     const int index = CBGetDay->findText(dayText) >= 0 ? CBGetDay->findText(dayText) : -1;
-    const ListDate::DateCheck check = ListDate::ValidateSelectedDate(
-        index, BookingBoxes::ToBytes(dayText), BookingBoxes::ToBytes(CBGetMonth->currentText()), BookingBoxes::ToBytes(CBGetYear->currentText()));
+    const ListDate::DateCheck check = ListDate::ValidateSelectedDate(index, BookingBoxes::ToBytes(dayText),
+                                                                     BookingBoxes::ToBytes(CBGetMonth->currentText()),
+                                                                     BookingBoxes::ToBytes(CBGetYear->currentText()));
     if (!check.message.empty())
         warn(this, check.message);
     if (check.correctedDay >= 0)
@@ -92,11 +97,11 @@ void frmMain::ValidateSelectedDate() {
 void frmMain::cmdListCal_Click() {
     state_.HelpTopic = 24;
     SetMonthNoFromListMonth();
-    const QString date =
-        state_.settings.CalendarOpensAtToday != "1"
-            ? QString::fromStdString(ListDate::ListDateText(BookingBoxes::ToBytes(CBGetDay->currentText()), BookingBoxes::ToBytes(MonthNo_),
-                                                            BookingBoxes::ToBytes(CBGetYear->currentText())))
-            : QString::fromStdString(Clock::Now().DateText());
+    const QString date = state_.settings.CalendarOpensAtToday != "1"
+                             ? QString::fromStdString(ListDate::ListDateText(
+                                   BookingBoxes::ToBytes(CBGetDay->currentText()), BookingBoxes::ToBytes(MonthNo_),
+                                   BookingBoxes::ToBytes(CBGetYear->currentText())))
+                             : QString::fromStdString(Clock::Now().DateText());
     if (!PicCal1->isHidden()) {
         PicCal1->hide();
     } else {
@@ -131,8 +136,12 @@ void stepCalendar(MonthCalendar* calendar, bool forward) {
 }
 } // namespace
 
-void frmMain::cmdCalDECR_Click() { stepCalendar(Calendar1, false); }
-void frmMain::cmdCalINCR_Click() { stepCalendar(Calendar1, true); }
+void frmMain::cmdCalDECR_Click() {
+    stepCalendar(Calendar1, false);
+}
+void frmMain::cmdCalINCR_Click() {
+    stepCalendar(Calendar1, true);
+}
 
 void frmMain::ConnectDateAndTimeHandlers() {
     for (QComboBox* c : {CBGetDay, CBGetMonth, CBGetYear, CBMonth, CBYear, cbTime, CBListBy, CataCB, Dept1CB})

@@ -3,12 +3,12 @@
 
 #include "ui/desk/BookingBoxes.h"
 
-#include "platform/Grid.h"
-#include "platform/MsgBox.h"
 #include "core/TextUtil.h"
 #include "core/desk/DayList.h"
 #include "core/desk/ListDate.h"
 #include "core/desk/MonthBookingFile.h"
+#include "platform/Grid.h"
+#include "platform/MsgBox.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -97,12 +97,12 @@ void frmMain::ListDayBookings() {
     StatGrid->setReadOnly(true);
     state_.ListMode = 1;
 
-    static const ListColumn columns[17] = {
-        {"Registration", 100, 10}, {"First Name", 100, 6}, {"Last Name", 100, 6},    {"Organisation", 180, 6},
-        {"Category", 140, 6},      {"Party", 45, 10},      {"Telephone", 110, 6},    {"Expected", 60, 10},
-        {"Pass Valid", 75, 10},    {"Pass Issued", 120, 10}, {"Length", 50, 10},     {"Pass Type", 65, 10},
-        {"Pass Ends", 75, 10},     {"Car Reg", 75, 10},    {"Reports to:", 140, 6},  {"Department", 150, 6},
-        {"Contact", 110, 6}};
+    static const ListColumn columns[17] = {{"Registration", 100, 10}, {"First Name", 100, 6}, {"Last Name", 100, 6},
+                                           {"Organisation", 180, 6},  {"Category", 140, 6},   {"Party", 45, 10},
+                                           {"Telephone", 110, 6},     {"Expected", 60, 10},   {"Pass Valid", 75, 10},
+                                           {"Pass Issued", 120, 10},  {"Length", 50, 10},     {"Pass Type", 65, 10},
+                                           {"Pass Ends", 75, 10},     {"Car Reg", 75, 10},    {"Reports to:", 140, 6},
+                                           {"Department", 150, 6},    {"Contact", 110, 6}};
     PrepareListGrid(columns, 17, 0xE0E0E0);
 
     const int day = static_cast<int>(Text::Val(BookingBoxes::ToBytes(CBGetDay->currentText())));
@@ -111,16 +111,17 @@ void frmMain::ListDayBookings() {
     const std::string listDate = (QStringLiteral("%1-").arg(day, 2, 10, QLatin1Char('0')) + MonthNo_ + u'-' +
                                   year.right(4).rightJustified(4, u'0'))
                                      .toStdString();
-    DayListFile_ = QString::fromStdString(MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(year.right(2) + MonthNo_)));
+    DayListFile_ = QString::fromStdString(
+        MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(year.right(2) + MonthNo_)));
 
     std::vector<DayListRow> rows;
     const FileError e = ReadDayListRows(BookingBoxes::ToBytes(DayListFile_), day, listDate, rows);
     int n = 0;
     for (const DayListRow& row : rows) {
-        const std::string* cells[17] = {&row.RegNo,      &row.FirstName,   &row.LastName,     &row.Organisation,
-                                        &row.Category,   &row.PartySize,   &row.DirectDialPhone, &row.Expected,
-                                        &row.PassStart,  &row.PassIssued,  &row.PassLength,   &row.PassType,
-                                        &row.PassEnd,    &row.CarRegistration, &row.ReportingTo, &row.Department,
+        const std::string* cells[17] = {&row.RegNo,     &row.FirstName,       &row.LastName,        &row.Organisation,
+                                        &row.Category,  &row.PartySize,       &row.DirectDialPhone, &row.Expected,
+                                        &row.PassStart, &row.PassIssued,      &row.PassLength,      &row.PassType,
+                                        &row.PassEnd,   &row.CarRegistration, &row.ReportingTo,     &row.Department,
                                         &row.HostPhone};
         FillListRow(++n, cells, 17);
     }

@@ -1,8 +1,8 @@
 // The category and department pick-lists, read once when the window loads.
 #include "ui/desk/frmMain.h"
 
-#include "platform/MsgBox.h"
 #include "core/desk/PickListFile.h"
+#include "platform/MsgBox.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,7 +18,8 @@ void frmMain::LoadCustomLists() {
         return;
     }
     if (error)
-        setWindowTitle(QStringLiteral("Brantholm Solutions Kestrane  [ Error: %1 Reading INI File ]").arg(error.number));
+        setWindowTitle(
+            QStringLiteral("Brantholm Solutions Kestrane  [ Error: %1 Reading INI File ]").arg(error.number));
     // Appended, not replaced: the boxes keep their design texts until an item is chosen.
     const QString category = CataCB->currentText(), department = Dept1CB->currentText();
     if (lists.size() == 2) {

@@ -4,13 +4,13 @@
 #include "ui/desk/BookingBoxes.h"
 
 #include "core/Clock.h"
-#include "platform/Grid.h"
-#include "platform/MsgBox.h"
 #include "core/TextUtil.h"
 #include "core/desk/ListDate.h"
 #include "core/desk/MonthBookingFile.h"
 #include "core/desk/MonthList.h"
 #include "core/desk/SearchFields.h"
+#include "platform/Grid.h"
+#include "platform/MsgBox.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -43,12 +43,12 @@ void frmMain::ListMonthBookings() {
     cmdOUT->setEnabled(false);
     StatGrid->setReadOnly(true);
     state_.ListMode = 2;
-    static const ListColumn columns[18] = {
-        {"Registration", 100, 10}, {"First Name", 100, 6}, {"Last Name", 100, 6},  {"Organisation", 180, 6},
-        {"Day", 45, 10},           {"Expected", 60, 10},   {"Category", 140, 6},   {"Party", 45, 10},
-        {"Telephone", 110, 6},     {"Pass Valid", 75, 10}, {"Pass Issued", 120, 10}, {"Length", 50, 10},
-        {"Pass Type", 65, 10},     {"Pass Ends", 75, 10},  {"Car Reg", 75, 10},    {"Reports to:", 140, 6},
-        {"Department", 150, 6},    {"Contact", 110, 6}};
+    static const ListColumn columns[18] = {{"Registration", 100, 10}, {"First Name", 100, 6},   {"Last Name", 100, 6},
+                                           {"Organisation", 180, 6},  {"Day", 45, 10},          {"Expected", 60, 10},
+                                           {"Category", 140, 6},      {"Party", 45, 10},        {"Telephone", 110, 6},
+                                           {"Pass Valid", 75, 10},    {"Pass Issued", 120, 10}, {"Length", 50, 10},
+                                           {"Pass Type", 65, 10},     {"Pass Ends", 75, 10},    {"Car Reg", 75, 10},
+                                           {"Reports to:", 140, 6},   {"Department", 150, 6},   {"Contact", 110, 6}};
     PrepareListGrid(columns, 18, 0xE0E0E0);
 
     SetMonthNoFromListMonth();
@@ -56,13 +56,13 @@ void frmMain::ListMonthBookings() {
     DayListFile_ = QString::fromStdString(MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(yymm)));
     int n = 0;
     const FileError e = ForEachMonthListRow(
-        BookingBoxes::ToBytes(DayListFile_), BookingBoxes::ToBytes(yymm), Clock::Now(), [this, &n](const MonthListRowView& row) {
+        BookingBoxes::ToBytes(DayListFile_), BookingBoxes::ToBytes(yymm), Clock::Now(),
+        [this, &n](const MonthListRowView& row) {
             const ListCells::BookingCellViews& c = row.cells;
-            const std::string_view cells[18] = {c.RegNo,     c.FirstName,  c.LastName,        c.Organisation,
-                                                row.Day,     row.Expected, c.Category,        c.PartySize,
-                                                c.DirectDialPhone, c.PassStart, c.PassIssued, c.PassLength,
-                                                c.PassType,  c.PassEnd,    c.CarRegistration, c.ReportingTo,
-                                                c.Department, c.HostPhone};
+            const std::string_view cells[18] = {
+                c.RegNo,    c.FirstName, c.LastName,        c.Organisation, row.Day,      row.Expected,
+                c.Category, c.PartySize, c.DirectDialPhone, c.PassStart,    c.PassIssued, c.PassLength,
+                c.PassType, c.PassEnd,   c.CarRegistration, c.ReportingTo,  c.Department, c.HostPhone};
             FillListRow(++n, cells, 18);
             if (row.Colour != 0) // new rows are black already
                 StatGrid->Range(n, 1, n, 17).setForeColor(row.Colour);
@@ -91,7 +91,8 @@ void frmMain::CBListBy_Click() {
 }
 
 void frmMain::CBListBy_LostFocus() {
-    CBListBy->setEditText(BookingBoxes::FromBytes(SearchFields::ListByKeyOrAnyText(BookingBoxes::ToBytes(CBListBy->currentText()))));
+    CBListBy->setEditText(
+        BookingBoxes::FromBytes(SearchFields::ListByKeyOrAnyText(BookingBoxes::ToBytes(CBListBy->currentText()))));
 }
 
 void frmMain::MainFindTB_KeyPress(int keyAscii) {
@@ -115,12 +116,12 @@ void frmMain::ListSearchResults() {
     cmdOUT->setEnabled(false);
     StatGrid->setReadOnly(true);
     state_.ListMode = 3;
-    static const ListColumn columns[17] = {
-        {"Registration", 100, 10}, {"First Name", 100, 6},  {"Last Name", 100, 6},  {"Organisation", 180, 6},
-        {"Category", 140, 6},      {"Party", 45, 10},       {"Telephone", 110, 6},  {"Pass Valid", 75, 10},
-        {"Pass Issued", 120, 10},  {"Length", 50, 10},      {"Pass Type", 65, 10},  {"Pass Ends", 75, 10},
-        {"Arrival", 60, 10},       {"Car Reg", 75, 10},     {"Reports to:", 140, 6}, {"Department", 150, 6},
-        {"Contact", 110, 6}};
+    static const ListColumn columns[17] = {{"Registration", 100, 10}, {"First Name", 100, 6}, {"Last Name", 100, 6},
+                                           {"Organisation", 180, 6},  {"Category", 140, 6},   {"Party", 45, 10},
+                                           {"Telephone", 110, 6},     {"Pass Valid", 75, 10}, {"Pass Issued", 120, 10},
+                                           {"Length", 50, 10},        {"Pass Type", 65, 10},  {"Pass Ends", 75, 10},
+                                           {"Arrival", 60, 10},       {"Car Reg", 75, 10},    {"Reports to:", 140, 6},
+                                           {"Department", 150, 6},    {"Contact", 110, 6}};
     PrepareListGrid(columns, 17, 0xFFFFE0);
 
     const std::string key = Text::Trim(BookingBoxes::ToBytes(CBListBy->currentText()));
@@ -132,17 +133,17 @@ void frmMain::ListSearchResults() {
     const FileError e = SearchMonthFile(BookingBoxes::ToBytes(DayListFile_), key, find, rows);
     int n = 0;
     for (const SearchRow& row : rows) {
-        const std::string* cells[17] = {&row.RegNo,     &row.FirstName,  &row.LastName,  &row.Organisation,
-                                        &row.Category,  &row.PartySize,  &row.DirectDialPhone, &row.PassStart,
-                                        &row.PassIssued, &row.PassLength, &row.PassType,  &row.PassEnd,
-                                        &row.Arrival,   &row.CarRegistration, &row.ReportingTo, &row.Department,
+        const std::string* cells[17] = {&row.RegNo,      &row.FirstName,       &row.LastName,        &row.Organisation,
+                                        &row.Category,   &row.PartySize,       &row.DirectDialPhone, &row.PassStart,
+                                        &row.PassIssued, &row.PassLength,      &row.PassType,        &row.PassEnd,
+                                        &row.Arrival,    &row.CarRegistration, &row.ReportingTo,     &row.Department,
                                         &row.HostPhone};
         FillListRow(++n, cells, 17);
     }
     if (e.number == ErrorNumber::NothingFound) {
         unsetCursor();
-        MsgBox(QString::fromStdString(SearchMessages::NothingFoundText(BookingBoxes::ToBytes(CBGetMonth->currentText()),
-                                                                       BookingBoxes::ToBytes(CBGetYear->currentText()))),
+        MsgBox(QString::fromStdString(SearchMessages::NothingFoundText(
+                   BookingBoxes::ToBytes(CBGetMonth->currentText()), BookingBoxes::ToBytes(CBGetYear->currentText()))),
                vb::vbExclamation, QString::fromLatin1(SearchMessages::NothingFoundTitle), this);
     } else if (e.number == ErrorNumber::FileNotFound || e.number == ErrorNumber::PathNotFound) {
         FinishListGrid();
@@ -170,14 +171,19 @@ QString frmMain::PrintTitle() const {
     const QString day = CBGetDay->currentText();
     const QString year = CBGetYear->currentText();
     switch (state_.ListMode) {
-    case 0: return site + QStringLiteral("    Visitors List  -  ") + month + u' ' + year;
-    case 1: return site + QStringLiteral("    Visitors Expected:  ") + day + u' ' + month + u' ' + year;
-    case 2: return site + QStringLiteral("    Visitor List  -  ") + month + u' ' + year;
-    case 3: return site + QStringLiteral("    Visitor List [ Part ]   ") + month + u' ' + year;
+    case 0:
+        return site + QStringLiteral("    Visitors List  -  ") + month + u' ' + year;
+    case 1:
+        return site + QStringLiteral("    Visitors Expected:  ") + day + u' ' + month + u' ' + year;
+    case 2:
+        return site + QStringLiteral("    Visitor List  -  ") + month + u' ' + year;
+    case 3:
+        return site + QStringLiteral("    Visitor List [ Part ]   ") + month + u' ' + year;
     case 4:
         return site + QStringLiteral("    Visitor On-Site Status:  ") + day + u' ' + month + u' ' + year +
                QStringLiteral("  as at  ") + QString::fromStdString(Clock::Now().TimeText());
-    default: return site;
+    default:
+        return site;
     }
 }
 

@@ -4,17 +4,17 @@
 
 #include "ui/desk/BookingBoxes.h"
 
-#include "platform/ClickLabel.h"
 #include "core/Clock.h"
-#include "platform/Grid.h"
-#include "platform/MsgBox.h"
 #include "core/TextUtil.h"
-#include "platform/VbColor.h"
 #include "core/desk/ArrivalDeparture.h"
 #include "core/desk/BookingRecord.h"
 #include "core/desk/DayStatusFile.h"
 #include "core/desk/MonthBookingFile.h"
 #include "core/desk/OnSiteList.h"
+#include "platform/ClickLabel.h"
+#include "platform/Grid.h"
+#include "platform/MsgBox.h"
+#include "platform/VbColor.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -23,18 +23,21 @@
 
 namespace {
 
-
-long backColourOf(const QLabel* label) { return ToVbColor(label->palette().color(QPalette::Window)); }
+long backColourOf(const QLabel* label) {
+    return ToVbColor(label->palette().color(QPalette::Window));
+}
 } // namespace
 
 // --- The two labels ------------------------------------------------------------------
 
-void frmMain::LaON_Site_Change() { state_.CurrentRecord.ArrivalTime = BookingBoxes::ToBytes(LaON_Site->text()); }
+void frmMain::LaON_Site_Change() {
+    state_.CurrentRecord.ArrivalTime = BookingBoxes::ToBytes(LaON_Site->text());
+}
 
 void frmMain::LaOFFSite_Change() {
-    state_.CurrentRecord.DepartureTime =
-        LaOFFSite->text() == QLatin1String(ArrivalDeparture::NoTime) ? std::string(ArrivalDeparture::NoTime)
-                                                                      : Clock::Now().TimeText();
+    state_.CurrentRecord.DepartureTime = LaOFFSite->text() == QLatin1String(ArrivalDeparture::NoTime)
+                                             ? std::string(ArrivalDeparture::NoTime)
+                                             : Clock::Now().TimeText();
 }
 
 void frmMain::ShowStatusLooks(const ArrivalDeparture::LabelLooks& looks) {
@@ -67,15 +70,17 @@ void frmMain::UpdateStatusLine() {
 
 namespace {
 ArrivalDeparture::StampForm formOf(const frmMain& w, const ProgramState& state) {
-    return {state.settings.ReadOnlyMode == "1", BookingBoxes::ToBytes(w.RegNoTB->text()), BookingBoxes::ToBytes(w.FirstNameTB->text()),
-            BookingBoxes::ToBytes(w.LastNameTB->text()), BookingBoxes::ToBytes(w.LaON_Site->text())};
+    return {state.settings.ReadOnlyMode == "1", BookingBoxes::ToBytes(w.RegNoTB->text()),
+            BookingBoxes::ToBytes(w.FirstNameTB->text()), BookingBoxes::ToBytes(w.LastNameTB->text()),
+            BookingBoxes::ToBytes(w.LaON_Site->text())};
 }
 } // namespace
 
 void frmMain::ApplyStamp(const ArrivalDeparture::StampResult& result) {
     switch (result.outcome) {
     case ArrivalDeparture::StampOutcome::NoBooking:
-        MsgBox(BookingBoxes::FromBytes(result.message), vb::vbExclamation, QString::fromLatin1(ArrivalDeparture::MessageTitle), this);
+        MsgBox(BookingBoxes::FromBytes(result.message), vb::vbExclamation,
+               QString::fromLatin1(ArrivalDeparture::MessageTitle), this);
         return;
     case ArrivalDeparture::StampOutcome::Stamped:
         ShowStatusLooks(ArrivalDeparture::LooksFor(result.look, result.arrivalTime, result.departureTime));
@@ -109,8 +114,9 @@ void frmMain::LaON_Site_DblClick() {
 
 void frmMain::LaOFFSite_DblClick() {
     state_.HelpTopic = ArrivalDeparture::UndoHelpTopic;
-    const auto undo = ArrivalDeparture::UndoDeparture(state_.settings.ReadOnlyMode == "1", state_.ListMode,
-                                                      backColourOf(LaOFFSite), BookingBoxes::ToBytes(LaON_Site->text()));
+    const auto undo =
+        ArrivalDeparture::UndoDeparture(state_.settings.ReadOnlyMode == "1", state_.ListMode, backColourOf(LaOFFSite),
+                                        BookingBoxes::ToBytes(LaON_Site->text()));
     if (undo.outcome != ArrivalDeparture::UndoOutcome::Undone)
         return;
     ShowStatusLooks(ArrivalDeparture::LooksFor(undo.look, undo.arrivalTime, undo.departureTime));
@@ -142,8 +148,8 @@ void frmMain::ShowArrivalAndDeparture() {
                                           : digits.substr(0, 2) + ":" + digits.substr(digits.size() - 2);
     };
     if (a == 0)
-        ShowStatusLooks(ArrivalDeparture::LooksFor(StatusLook::NotArrived, ArrivalDeparture::NoTime,
-                                                   ArrivalDeparture::NoTime));
+        ShowStatusLooks(
+            ArrivalDeparture::LooksFor(StatusLook::NotArrived, ArrivalDeparture::NoTime, ArrivalDeparture::NoTime));
     else if (d < a)
         ShowStatusLooks(ArrivalDeparture::LooksFor(StatusLook::OnSite, asTime(arrival), asTime(departure)));
     else
@@ -177,11 +183,11 @@ void frmMain::ListTodayStatus() {
     SetComboTextColour(CBGetDay, 0);
 
     static const ListColumn columns[19] = {
-        {"Registration", 100, 10}, {"First Name", 100, 6}, {"Last Name", 100, 6},   {"Organisation", 180, 6},
-        {"Category", 140, 6},      {"Expected", 60, 10},   {"Arrived", 60, 10},     {"Departed", 60, 10},
+        {"Registration", 100, 10}, {"First Name", 100, 6},   {"Last Name", 100, 6}, {"Organisation", 180, 6},
+        {"Category", 140, 6},      {"Expected", 60, 10},     {"Arrived", 60, 10},   {"Departed", 60, 10},
         {"Pass Valid", 75, 10},    {"Pass Issued", 120, 10}, {"Length", 50, 10},    {"Pass Type", 65, 10},
-        {"Pass Ends", 75, 10},     {"Party", 45, 10},      {"Telephone", 110, 6},   {"Car Reg", 75, 10},
-        {"Reports to:", 140, 6},   {"Department", 150, 6}, {"Contact", 110, 6}};
+        {"Pass Ends", 75, 10},     {"Party", 45, 10},        {"Telephone", 110, 6}, {"Car Reg", 75, 10},
+        {"Reports to:", 140, 6},   {"Department", 150, 6},   {"Contact", 110, 6}};
     PrepareListGrid(columns, 19, 0xF9E7DF);
     StatGrid->Column(19).setAlignment(10);
 
@@ -189,10 +195,10 @@ void frmMain::ListTodayStatus() {
     const FileError e = ReadOnSiteRows(DayStatusFile(state_.settings.DataRoot, Clock::Now()), Clock::Now(), rows);
     int n = 0;
     for (const OnSiteRow& row : rows) {
-        const std::string* cells[19] = {&row.RegNo,     &row.FirstName,   &row.LastName,  &row.Organisation,
-                                        &row.Category,  &row.Expected,    &row.Arrived,   &row.Departed,
-                                        &row.PassStart, &row.PassIssued,  &row.PassLength, &row.PassType,
-                                        &row.PassEnd,   &row.PartySize,   &row.DirectDialPhone, &row.CarRegistration,
+        const std::string* cells[19] = {&row.RegNo,       &row.FirstName,  &row.LastName,        &row.Organisation,
+                                        &row.Category,    &row.Expected,   &row.Arrived,         &row.Departed,
+                                        &row.PassStart,   &row.PassIssued, &row.PassLength,      &row.PassType,
+                                        &row.PassEnd,     &row.PartySize,  &row.DirectDialPhone, &row.CarRegistration,
                                         &row.ReportingTo, &row.Department, &row.HostPhone};
         FillListRow(++n, cells, 19);
         StatGrid->Cell(n, 6).setForeColor(row.ArrivedColour);

@@ -5,10 +5,10 @@
 #include "ui/desk/BookingBoxes.h"
 
 #include "core/Clock.h"
-#include "platform/Grid.h"
-#include "platform/MsgBox.h"
 #include "core/desk/ListDate.h"
 #include "core/desk/TimeGridRules.h"
+#include "platform/Grid.h"
+#include "platform/MsgBox.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -19,7 +19,6 @@ constexpr long White = 0xFFFFFF;
 constexpr long Grey = 0xE0E0E0;
 constexpr long Red = 0xFF;
 constexpr long Black = 0;
-
 
 void openDays(Grid* g) {
     g->setRows(32);
@@ -39,7 +38,8 @@ void closeDay(Grid* g, int row) {
 } // namespace
 
 void frmMain::DayNameOf(long day) {
-    DayNameText_ = QString::fromStdString(TimeGridRules::DayNameOf(static_cast<int>(day), BookingBoxes::ToBytes(CBMonth->currentText()),
+    DayNameText_ = QString::fromStdString(TimeGridRules::DayNameOf(static_cast<int>(day),
+                                                                   BookingBoxes::ToBytes(CBMonth->currentText()),
                                                                    BookingBoxes::ToBytes(CBYear->currentText())));
 }
 
@@ -53,7 +53,9 @@ void frmMain::CBMonth_Click() {
         BuildTimeGridMonthFromRecord();
 }
 
-void frmMain::CBYear_Click() { CBMonth_Click(); }
+void frmMain::CBYear_Click() {
+    CBMonth_Click();
+}
 
 void frmMain::BuildTimeGridMonth() {
     Grid* g = TimeGrid;
@@ -110,7 +112,9 @@ void frmMain::BuildTimeGridMonthFromRecord() {
     g->Refresh();
 }
 
-void frmMain::cbTime_Click() { laSelTime->setText(QStringLiteral("Select")); }
+void frmMain::cbTime_Click() {
+    laSelTime->setText(QStringLiteral("Select"));
+}
 
 void frmMain::TimeGrid_CellClicked() {
     state_.HelpTopic = 26;
@@ -200,7 +204,9 @@ void frmMain::TimeGrid_ValidateEdit(int row, int col, bool& cancel) {
     }
 }
 
-void frmMain::TimeGrid_FocusLost() { CheckTimeGridEntry(); }
+void frmMain::TimeGrid_FocusLost() {
+    CheckTimeGridEntry();
+}
 
 void frmMain::CheckTimeGridEntry() {
     GridCell cell = TimeGrid->ActiveCell();

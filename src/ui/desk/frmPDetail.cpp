@@ -1,9 +1,9 @@
 #include "ui/desk/frmPDetail.h"
 
-#include "ui/desk/BookingBoxes.h"
-#include "platform/Shell.h"
 #include "core/TextUtil.h"
 #include "core/desk/BookingRecord.h"
+#include "platform/Shell.h"
+#include "ui/desk/BookingBoxes.h"
 
 #include <QCheckBox>
 #include <QComboBox>

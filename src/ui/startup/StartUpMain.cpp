@@ -1,16 +1,16 @@
 #include "ui/startup/StartUpMain.h"
 
+#include "Version.h"
+#include "core/TextUtil.h"
+#include "core/startup/Manifest.h"
+#include "core/startup/UsrSettings.h"
+#include "core/startup/WindowsVersion.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/Platform.h"
 #include "platform/SingleInstance.h"
-#include "core/TextUtil.h"
-#include "Version.h"
 #include "ui/desk/frmMain.h"
 #include "ui/startup/frmSplash.h"
-#include "core/startup/Manifest.h"
-#include "core/startup/UsrSettings.h"
-#include "core/startup/WindowsVersion.h"
 
 #include <QCoreApplication>
 #include <QDir>

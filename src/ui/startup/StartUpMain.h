@@ -16,7 +16,7 @@ struct StartOptions {
 };
 
 struct StartResult {
-    int exitCode = 0;            // 0 when the main window is up
+    int exitCode = 0;              // 0 when the main window is up
     frmMain* mainWindow = nullptr; // deletes itself when closed
 };
 

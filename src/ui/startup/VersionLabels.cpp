@@ -1,8 +1,8 @@
 #include "ui/startup/VersionLabels.h"
 
-#include "platform/Platform.h"
 #include "Version.h"
 #include "core/startup/VersionText.h"
+#include "platform/Platform.h"
 
 QLabel* VersionLabels::MakeLabel(QWidget* parent, const char* objectName, const QString& text) {
     auto* l = new QLabel(text, parent);

@@ -1,10 +1,10 @@
 #include "ui/startup/frmAbout.h"
 
-#include "ui/startup/Artwork.h"
-#include "platform/Shell.h"
 #include "core/TextUtil.h"
-#include "ui/startup/VersionLabels.h"
+#include "platform/Shell.h"
 #include "ui/admin/frmMPass.h"
+#include "ui/startup/Artwork.h"
+#include "ui/startup/VersionLabels.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -58,9 +58,13 @@ frmAbout::frmAbout(ProgramState& state, QWidget* parent) : QDialog(parent), stat
     Form_Load();
 }
 
-void frmAbout::cmdAboutOK_Click() { accept(); }
+void frmAbout::cmdAboutOK_Click() {
+    accept();
+}
 
-void frmAbout::CentreForm() { VersionLabels::CentreOnScreen(this); }
+void frmAbout::CentreForm() {
+    VersionLabels::CentreOnScreen(this);
+}
 
 void frmAbout::Form_Load() {
     CentreForm();
@@ -100,4 +104,6 @@ void frmAbout::cmdConfig_Click() {
     accept();
 }
 
-void frmAbout::ShowSettingsWindow() { ++settingsWindowVisits_; }
+void frmAbout::ShowSettingsWindow() {
+    ++settingsWindowVisits_;
+}

@@ -10,7 +10,7 @@ class QPushButton;
 // The about window: version, and the one door to the settings.
 class frmAbout : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmAbout(ProgramState& state, QWidget* parent = nullptr);
 
     void cmdAboutOK_Click();
@@ -21,10 +21,10 @@ public:
 
     int SettingsWindowVisits() const { return settingsWindowVisits_; }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void ShowSettingsWindow();
 
     ProgramState& state_;

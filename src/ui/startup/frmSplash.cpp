@@ -70,7 +70,9 @@ void frmSplash::Form_Load() {
     FillLabels();
 }
 
-void frmSplash::CentreForm() { VersionLabels::CentreOnScreen(this); }
+void frmSplash::CentreForm() {
+    VersionLabels::CentreOnScreen(this);
+}
 
 void frmSplash::FillLabels() {
     VersionLabels::FillVersion(laFileVer, laBuildno);

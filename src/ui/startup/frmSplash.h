@@ -9,14 +9,14 @@ class QLabel;
 // Shown while the main window loads at start-up.
 class frmSplash : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmSplash(const ProgramState& state, QWidget* parent = nullptr);
 
     void Form_Load();
     void CentreForm();
     void FillLabels();
 
-private:
+  private:
     const ProgramState& state_;
     QLabel* laFileVer;
     QLabel* laBuildno;
