@@ -58,7 +58,7 @@ std::string BuildBookingLine(BookingFields& rec, const TimeCellTexts& timeCellTe
 
     std::string buffer(1500, ' ');
     for (const BookingColumn& c : BookingColumns)
-        PutColumn(buffer, c.column, c.width, rec.Field(c.field));
+        PutColumn(buffer, c.span.column, c.span.width, rec.Field(c.field));
     for (int day = 1; day <= BookingFields::DayCount; ++day) {
         const std::string_view time = TrimView(timeCellTexts[static_cast<std::size_t>(day - 1)]);
         if (time.empty())
@@ -77,8 +77,8 @@ std::string BuildBookingLine(BookingFields& rec, const TimeCellTexts& timeCellTe
 
 void ParseBookingLine(std::string_view line, BookingFields& out) {
     for (const BookingColumn& c : BookingColumns) {
-        out.Field(c.field) = c.field == BookingFields::iRegNo ? std::string(ColumnText(line, c.column, c.width))
-                                                              : TrimmedColumn(line, c.column, c.width);
+        out.Field(c.field) =
+            c.field == BookingFields::iRegNo ? std::string(ColumnText(line, c.span)) : TrimmedColumn(line, c.span);
     }
     out.PassPeriod = TrimmedColumn(line, 958, 1) + TrimmedColumn(line, 959, 1);
     for (int day = 1; day <= BookingFields::DayCount; ++day)
