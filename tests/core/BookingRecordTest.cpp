@@ -5,7 +5,7 @@
 
 namespace {
 
-std::string Columns(const std::string& line, std::size_t column, std::size_t width) {
+std::string Cut(const std::string& line, std::size_t column, std::size_t width) {
     return line.substr(column - 1, width);
 }
 
@@ -21,8 +21,9 @@ TEST(BookingRecord, EveryStoredFieldLandsInItsOwnColumnsAndReadsBack) {
     ASSERT_EQ(line.size(), BookingLineLength);
     std::string blanks(line.size(), ' ');
     for (const BookingColumn& c : BookingColumns) {
-        EXPECT_EQ(Columns(line, c.column, c.width), rec.Field(c.field).substr(0, c.width)) << "field " << c.field;
-        blanks.replace(c.column - 1, c.width, c.width, '.');
+        EXPECT_EQ(Cut(line, c.span.column, c.span.width), rec.Field(c.field).substr(0, c.span.width))
+            << "field " << c.field;
+        blanks.replace(c.span.column - 1, c.span.width, c.span.width, '.');
     }
     // Everything outside the fields is blank: separators, status times, day slots, tail.
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -38,7 +39,7 @@ TEST(BookingRecord, EveryStoredFieldLandsInItsOwnColumnsAndReadsBack) {
     ParseBookingLine(line, read);
     for (const BookingColumn& c : BookingColumns) {
         if (c.field != BookingFields::iPassPeriod) {
-            EXPECT_EQ(read.Field(c.field), rec.Field(c.field).substr(0, c.width)) << "field " << c.field;
+            EXPECT_EQ(read.Field(c.field), rec.Field(c.field).substr(0, c.span.width)) << "field " << c.field;
         }
     }
     EXPECT_EQ(read.PassPeriod, rec.PassPeriod.substr(0, 2)); // count digit and unit letter only
@@ -56,7 +57,7 @@ TEST(BookingRecord, LongValuesAreCutAndTheLineStaysWhole) {
     rec.FirstName += "XY";                // 20
     const std::string line = BuildBookingLine(rec, {});
     EXPECT_EQ(line.size(), 1186u);
-    EXPECT_EQ(Columns(line, 14, 17), "Bartholomewandre ");
+    EXPECT_EQ(Cut(line, 14, 17), "Bartholomewandre ");
 
     BookingFields read;
     ParseBookingLine(line, read);
@@ -73,8 +74,8 @@ TEST(BookingRecord, PrescriptionNotesKeepTheirLineBreaksAndNoOtherFieldBreaksThe
     rec.Town = "York\n";
     const std::string line = BuildBookingLine(rec, {});
     EXPECT_EQ(rec.PrescriptionNotes, "a<$c>b<$c>c"); // the caller's field holds the stored text
-    EXPECT_EQ(Columns(line, 293, 12), "a<$c>b<$c>c ");
-    EXPECT_EQ(Columns(line, 147, 16), "1 High St  Leeds");
+    EXPECT_EQ(Cut(line, 293, 12), "a<$c>b<$c>c ");
+    EXPECT_EQ(Cut(line, 147, 16), "1 High St  Leeds");
     EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos);
     EXPECT_EQ(line.size(), 1186u);
 
@@ -91,9 +92,9 @@ TEST(BookingRecord, DaySlotsComeFromTheTimeCells) {
     cells[2] = "09:15";
     cells[30] = "  17:45 ";
     const std::string line = BuildBookingLine(rec, cells);
-    EXPECT_EQ(Columns(line, 1068, 4), "0915");
-    EXPECT_EQ(Columns(line, 1064, 4), "    ");
-    EXPECT_EQ(Columns(line, 1180, 4), "1745");
+    EXPECT_EQ(Cut(line, 1068, 4), "0915");
+    EXPECT_EQ(Cut(line, 1064, 4), "    ");
+    EXPECT_EQ(Cut(line, 1180, 4), "1745");
 
     BookingFields read;
     read.DayTimes[0] = "stale";
