@@ -70,8 +70,8 @@ void MonthListShown(benchmark::State& state) {
     s.ProgramFolder = month().programFolder;
     s.settings.DataRoot = month().programFolder + "Kestranedata";
     frmMain w(s);
-    w.CBGetMonth->setEditText(QStringLiteral("MARCH"));
-    w.CBGetYear->setEditText(QStringLiteral("2014"));
+    w.findChild<QComboBox*>(QStringLiteral("CBGetMonth"))->setEditText(QStringLiteral("MARCH"));
+    w.findChild<QComboBox*>(QStringLiteral("CBGetYear"))->setEditText(QStringLiteral("2014"));
     for (auto _ : state) {
         w.ListMonthBookings();
         QApplication::processEvents();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/desk/CurrentRecord.h"
+#include "core/startup/SettingsView.h"
 #include "core/startup/UserSettings.h"
 
 #include <string>
@@ -18,6 +19,7 @@ struct ProgramState {
     bool SettingsReset = false;
 
     UserSettings settings;
+    SettingsView options() const { return SettingsView(settings); }
     std::string ScramblerKey;
 
     int HelpTopic = 0;

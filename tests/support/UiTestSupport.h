@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -56,3 +57,12 @@ template <typename T> T* findChildNamed(QWidget* parent, const char* name) {
 // the test), polling until one is up. The watch ends when the returned handle
 // goes, so a window that never opens leaves nothing behind for later tests.
 [[nodiscard]] std::unique_ptr<QTimer> OnNextModal(std::function<void(QWidget*)> action);
+
+// A control of a window, found by its object name; the test fails when the
+// window has none of that name and type.
+template <typename T> T* Control(QWidget* window, const char* name) {
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        ADD_FAILURE() << "no control named " << name;
+    return found;
+}

@@ -56,25 +56,25 @@ class CommandsTest : public ::testing::Test {
     std::string monthFile(const char* yymm) { return folder.path() + "Kestranedata/Record/" + yymm + ".vrf"; }
 
     void chooseDepartment(const char* name) {
-        const int i = main->Dept1CB->findText(QStringLiteral(" ") + name);
+        const int i = Control<QComboBox>(main, "Dept1CB")->findText(QStringLiteral(" ") + name);
         ASSERT_GE(i, 0);
-        main->Dept1CB->setCurrentIndex(i);
-        emit main->Dept1CB->activated(i);
+        Control<QComboBox>(main, "Dept1CB")->setCurrentIndex(i);
+        emit Control<QComboBox>(main, "Dept1CB")->activated(i);
     }
     // NEW, the names, a department, an organisation and a time on the 20th.
     void newBooking(const char* first, const char* last, const char* org = "ACME LTD") {
         main->cmdNEW_Click();
-        main->FirstNameTB->setText(first);
-        main->LastNameTB->setText(last);
+        Control<QLineEdit>(main, "FirstNameTB")->setText(first);
+        Control<QLineEdit>(main, "LastNameTB")->setText(last);
         chooseDepartment("FINANCE");
-        main->CatOrganTB->setText(org);
-        main->cbTime->setEditText("11:45");
-        main->TimeGrid->Cell(20, 1).Select();
+        Control<QLineEdit>(main, "CatOrganTB")->setText(org);
+        Control<QComboBox>(main, "cbTime")->setEditText("11:45");
+        Control<Grid>(main, "TimeGrid")->Cell(20, 1).Select();
         main->cmdADD_Click();
     }
     void listDay(int day) { main->SelectListDay(day); }
     void openListRow(int row) {
-        main->StatGrid->Cell(row, 1).Select();
+        Control<Grid>(main, "StatGrid")->Cell(row, 1).Select();
         main->StatGrid_RowChosen();
     }
 
@@ -101,27 +101,27 @@ TEST_F(CommandsTest, NewBookingIsSavedListedAndOpened) {
     EXPECT_EQ(lines[0].substr(0, 12), "140315103000");
     EXPECT_EQ(lines[0].substr(1060 - 1 + 4 * 19, 4), "1145");
     EXPECT_EQ(lines[0].substr(524, 7), "FINANCE");
-    EXPECT_EQ(main->RegNoTB->text(), "140315103000");
+    EXPECT_EQ(Control<QLineEdit>(main, "RegNoTB")->text(), "140315103000");
     EXPECT_EQ(main->windowTitle(), "Brantholm Solutions Kestrane  [ Record 140315103000 SAVED ]");
 
     listDay(20);
     EXPECT_EQ(state.ListMode, 1);
     EXPECT_EQ(main->ListedRows(), 1);
-    EXPECT_EQ(main->StatGrid->Cell(1, 0).Text(), "140315103000");
-    EXPECT_EQ(main->StatGrid->Cell(1, 7).Text(), "11:45");
+    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(1, 0).Text(), "140315103000");
+    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(1, 7).Text(), "11:45");
 
     main->cmdNEW_Click(); // nothing changed: no question
-    EXPECT_EQ(main->RegNoTB->text(), "NEW Booking");
+    EXPECT_EQ(Control<QLineEdit>(main, "RegNoTB")->text(), "NEW Booking");
     boxes.clear();
     boxes.queue(vb::vbCancel); // discard the empty new booking
     openListRow(1);
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "This new booking has not been saved: A Valid Name is required.\r\n"
                                      "Click [OK] to return to the record or [Cancel] to discard it");
-    EXPECT_EQ(main->FirstNameTB->text(), "Jo");
-    EXPECT_EQ(main->CatOrganTB->text(), "ACME LTD");
-    EXPECT_EQ(main->CBMonth->currentText(), "MARCH");
-    EXPECT_EQ(main->TimeGrid->Cell(20, 1).Text(), "11:45");
+    EXPECT_EQ(Control<QLineEdit>(main, "FirstNameTB")->text(), "Jo");
+    EXPECT_EQ(Control<QLineEdit>(main, "CatOrganTB")->text(), "ACME LTD");
+    EXPECT_EQ(Control<QComboBox>(main, "CBMonth")->currentText(), "MARCH");
+    EXPECT_EQ(Control<Grid>(main, "TimeGrid")->Cell(20, 1).Text(), "11:45");
     EXPECT_FALSE(state.RecordChanged);
 }
 
@@ -132,15 +132,15 @@ TEST_F(CommandsTest, SaveRefusesIncompleteBookings) {
         return boxes.calls().empty() ? QString() : boxes.calls()[0].text;
     };
     main->cmdNEW_Click();
-    main->FirstNameTB->setText("J");
-    main->LastNameTB->setText("Li");
+    Control<QLineEdit>(main, "FirstNameTB")->setText("J");
+    Control<QLineEdit>(main, "LastNameTB")->setText("Li");
     EXPECT_EQ(refusal(), "Can't Save: A Valid Name does not appear to be entered");
-    main->FirstNameTB->setText("Jo");
+    Control<QLineEdit>(main, "FirstNameTB")->setText("Jo");
     EXPECT_EQ(refusal(), "Can't SAVE:  No valid Department name has been entered");
     chooseDepartment("OFFICE");
-    main->CatOrganTB->setText("AB");
+    Control<QLineEdit>(main, "CatOrganTB")->setText("AB");
     EXPECT_EQ(refusal(), "Can't SAVE:  No valid ORGANISATION name has been entered");
-    main->LastNameTB->clear();
+    Control<QLineEdit>(main, "LastNameTB")->clear();
     EXPECT_EQ(refusal(), "Can't SAVE without First Name [ Or Initial ] AND Last Name");
     EXPECT_TRUE(fileLines(monthFile("1403")).empty());
 }
@@ -149,16 +149,16 @@ TEST_F(CommandsTest, ChangedNameMakesANewBookingAndTimesAsk) {
     newBooking("Jo", "Li");
     main->cmdSAVE_Click();
     Clock::Pin({2014, 3, 15, 10, 31, 0});
-    main->LastNameTB->setText("Lim");
+    Control<QLineEdit>(main, "LastNameTB")->setText("Lim");
     boxes.clear();
     main->cmdSAVE_Click();
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "Kestrane has created a New Record for Jo Lim");
     EXPECT_EQ(fileLines(monthFile("1403")).size(), 2u) << "the old line stays";
-    EXPECT_EQ(main->RegNoTB->text(), "140315103100");
+    EXPECT_EQ(Control<QLineEdit>(main, "RegNoTB")->text(), "140315103100");
 
     // Only the times changed: No saves yet another booking, Yes overwrites.
-    main->TimeGrid->Cell(21, 1).Select();
+    Control<Grid>(main, "TimeGrid")->Cell(21, 1).Select();
     main->cmdADD_Click();
     boxes.clear();
     boxes.queue(vb::vbNo);
@@ -170,7 +170,7 @@ TEST_F(CommandsTest, ChangedNameMakesANewBookingAndTimesAsk) {
     EXPECT_EQ(boxes.calls()[0].title, "Kestrane [ 140315103100 ]");
     EXPECT_EQ(fileLines(monthFile("1403")).size(), 3u);
 
-    main->TimeGrid->Cell(22, 1).Select();
+    Control<Grid>(main, "TimeGrid")->Cell(22, 1).Select();
     main->cmdADD_Click();
     boxes.queue(vb::vbYes);
     main->cmdSAVE_Click();
@@ -183,9 +183,9 @@ TEST_F(CommandsTest, ChangedNameMakesANewBookingAndTimesAsk) {
 TEST_F(CommandsTest, MovedMonthSavesANewBookingOnlyWhenAsked) {
     newBooking("Jo", "Li");
     main->cmdSAVE_Click();
-    main->CBMonth->setEditText("APRIL");
+    Control<QComboBox>(main, "CBMonth")->setEditText("APRIL");
     main->CBMonth_Click();
-    main->TimeGrid->Cell(3, 1).Select();
+    Control<Grid>(main, "TimeGrid")->Cell(3, 1).Select();
     main->cmdADD_Click();
     boxes.clear();
     boxes.queue(vb::vbNo);
@@ -209,7 +209,7 @@ TEST_F(CommandsTest, DeleteAsksAndRemovesTheLine) {
     EXPECT_EQ(fileLines(monthFile("1403")).size(), 1u);
     main->cmdDelete_Click(); // answered Yes
     EXPECT_TRUE(fileLines(monthFile("1403")).empty());
-    EXPECT_EQ(main->RegNoTB->text(), "");
+    EXPECT_EQ(Control<QLineEdit>(main, "RegNoTB")->text(), "");
     EXPECT_EQ(main->windowTitle(), "Brantholm Solutions Kestrane  [ One Booking DELETED ]");
 
     boxes.clear();
@@ -221,14 +221,14 @@ TEST_F(CommandsTest, LostLineIsReportedAndNothingClaimedUpdated) {
     newBooking("Jo", "Li");
     main->cmdSAVE_Click();
     std::ofstream(monthFile("1403"), std::ios::trunc); // another desk removed it
-    main->CatOrganTB->setText("OTHER LTD");
+    Control<QLineEdit>(main, "CatOrganTB")->setText("OTHER LTD");
     boxes.clear();
     main->cmdSAVE_Click();
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_TRUE(boxes.calls()[0].text.contains("NOT been updated")) << boxes.calls()[0].text.toStdString();
     EXPECT_EQ(boxes.calls()[0].title, "Kestrane");
     EXPECT_FALSE(main->windowTitle().contains("UPDATED"));
-    EXPECT_EQ(main->CatOrganTB->text(), "OTHER LTD") << "the booking stays on screen";
+    EXPECT_EQ(Control<QLineEdit>(main, "CatOrganTB")->text(), "OTHER LTD") << "the booking stays on screen";
 
     boxes.clear();
     boxes.queue(vb::vbYes);
@@ -246,7 +246,7 @@ TEST_F(CommandsTest, SaveIntoAMissingRecordFolderKeepsTheBooking) {
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_TRUE(boxes.calls()[0].text.contains("Record folder")) << boxes.calls()[0].text.toStdString();
     EXPECT_TRUE(main->NewBooking());
-    EXPECT_EQ(main->FirstNameTB->text(), "Jo");
+    EXPECT_EQ(Control<QLineEdit>(main, "FirstNameTB")->text(), "Jo");
     EXPECT_FALSE(std::filesystem::exists(folder.path() + "Kestranedata/Record"));
 }
 
@@ -264,8 +264,8 @@ TEST_F(CommandsTest, ClosingOffersToSaveAndCancelKeepsANewBooking) {
 
     // A booking that could not be saved is not offered.
     main->cmdNEW_Click();
-    main->FirstNameTB->setText("Jo");
-    main->LastNameTB->setText("Li");
+    Control<QLineEdit>(main, "FirstNameTB")->setText("Jo");
+    Control<QLineEdit>(main, "LastNameTB")->setText("Li");
     boxes.clear();
     main->close();
     EXPECT_EQ(boxes.calls().size(), 1u);
@@ -277,13 +277,13 @@ TEST_F(CommandsTest, OpeningAnotherRowAsksAboutChanges) {
     main->cmdSAVE_Click();
     listDay(20);
     openListRow(1);
-    main->CatOrganTB->setText("NEW NAME LTD");
+    Control<QLineEdit>(main, "CatOrganTB")->setText("NEW NAME LTD");
     boxes.clear();
     boxes.queue(vb::vbCancel);
     openListRow(1);
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "The current booking for JO LI has changed.\r\nDo you wish to save it? ");
-    EXPECT_EQ(main->CatOrganTB->text(), "NEW NAME LTD");
+    EXPECT_EQ(Control<QLineEdit>(main, "CatOrganTB")->text(), "NEW NAME LTD");
     boxes.queue(vb::vbYes);
     openListRow(1);
     EXPECT_NE(fileLines(monthFile("1403"))[0].find("NEW NAME LTD"), std::string::npos);
@@ -291,16 +291,16 @@ TEST_F(CommandsTest, OpeningAnotherRowAsksAboutChanges) {
 
 TEST_F(CommandsTest, DayListRulesAndMessages) {
     std::filesystem::remove(monthFile("1402"));
-    main->CBGetMonth->setEditText("FEBRUARY");
+    Control<QComboBox>(main, "CBGetMonth")->setEditText("FEBRUARY");
     boxes.clear();
     listDay(3);
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "No Visitor Bookings for this DATE have been found");
-    EXPECT_EQ(main->StatGrid->Cell(0, 7).Text(), "Expected");
-    EXPECT_FALSE(main->cmdIN->isEnabled());
+    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(0, 7).Text(), "Expected");
+    EXPECT_FALSE(Control<QPushButton>(main, "cmdIN")->isEnabled());
 
     boxes.clear();
-    main->CBGetDay->setCurrentIndex(0);
+    Control<QComboBox>(main, "CBGetDay")->setCurrentIndex(0);
     main->cmdGetAny_Click();
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "Can't list Day Bookings:  No Day has been selected ");

@@ -80,9 +80,9 @@ TEST_F(MainWindowTest, KeysReachTheWindowBeforeTheFocusedBox) {
         return true;
     });
     state.HelpTopic = 25;
-    w.CatOrganTB->setFocus();
+    Control<QLineEdit>(&w, "CatOrganTB")->setFocus();
     QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(w.CatOrganTB, &f1);
+    QApplication::sendEvent(Control<QLineEdit>(&w, "CatOrganTB"), &f1);
     StartUp::SetShellOpener(nullptr);
     EXPECT_TRUE(opened.endsWith("KestraneDocs/makebooking.html")) << opened.toStdString();
 }
@@ -90,23 +90,23 @@ TEST_F(MainWindowTest, KeysReachTheWindowBeforeTheFocusedBox) {
 TEST_F(MainWindowTest, LayoutFollowsTheWindowSize) {
     frmMain& w = load();
     w.Form_Resize(15200, 7700);
-    EXPECT_EQ(w.Fraim5->x(), 214);
-    EXPECT_EQ(w.Fraim4->x(), 401);
-    EXPECT_EQ(w.qxlogoIM->x(), 961);
-    const int before = w.StatGrid->height();
+    EXPECT_EQ(Control<QFrame>(&w, "Fraim5")->x(), 214);
+    EXPECT_EQ(Control<QFrame>(&w, "Fraim4")->x(), 401);
+    EXPECT_EQ(Control<ClickLabel>(&w, "qxlogoIM")->x(), 961);
+    const int before = Control<Grid>(&w, "StatGrid")->height();
     w.Form_Resize(15200 + 1500, 7700);
-    EXPECT_EQ(w.Fraim5->x(), 314);
-    EXPECT_EQ(w.Fraim4->x(), 501);
-    EXPECT_EQ(w.qxlogoIM->x(), 1061);
-    EXPECT_EQ(w.StatGrid->width(), (16700 - 470 + 7) / 15);
-    EXPECT_EQ(w.StatGrid->height(), before) << "7700 leaves the grid's height alone";
+    EXPECT_EQ(Control<QFrame>(&w, "Fraim5")->x(), 314);
+    EXPECT_EQ(Control<QFrame>(&w, "Fraim4")->x(), 501);
+    EXPECT_EQ(Control<ClickLabel>(&w, "qxlogoIM")->x(), 1061);
+    EXPECT_EQ(Control<Grid>(&w, "StatGrid")->width(), (16700 - 470 + 7) / 15);
+    EXPECT_EQ(Control<Grid>(&w, "StatGrid")->height(), before) << "7700 leaves the grid's height alone";
     w.Form_Resize(15200, 7701);
-    EXPECT_EQ(w.StatGrid->height(), 133); // 2001 twips without visual styles
+    EXPECT_EQ(Control<Grid>(&w, "StatGrid")->height(), 133); // 2001 twips without visual styles
     PlatformAnswers themed;
     themed.system.ThemeActive = true;
     Platform::SetAnswers(themed);
     w.Form_Resize(15200, 7701);
-    EXPECT_EQ(w.StatGrid->height(), 117); // 1751 twips
+    EXPECT_EQ(Control<Grid>(&w, "StatGrid")->height(), 117); // 1751 twips
 }
 
 TEST_F(MainWindowTest, StatusBlinksInTheCaptionUntilTheNextTick) {
@@ -114,66 +114,68 @@ TEST_F(MainWindowTest, StatusBlinksInTheCaptionUntilTheNextTick) {
     w.ShowCaptionStatus("Record 1 SAVED");
     EXPECT_EQ(w.windowTitle(), "Brantholm Solutions Kestrane  [ Record 1 SAVED ]");
     EXPECT_TRUE(w.Timer1Enabled());
-    EXPECT_EQ(w.Timer1->remainingTime() > 12000, true) << "the interval starts anew";
+    EXPECT_EQ(Control<QTimer>(&w, "Timer1")->remainingTime() > 12000, true) << "the interval starts anew";
 
     state.settings.ClockInTimesList = "1";
-    w.shDayBorder->show();
+    Control<QFrame>(&w, "shDayBorder")->show();
     w.Timer1_Timer();
     EXPECT_EQ(w.windowTitle(), "Brantholm Solutions Kestrane");
-    EXPECT_EQ(w.cbTime->currentText(), "10:30");
-    EXPECT_EQ(w.laSelTime->text(), "Time Now");
-    EXPECT_TRUE(w.shDayBorder->isHidden());
+    EXPECT_EQ(Control<QComboBox>(&w, "cbTime")->currentText(), "10:30");
+    EXPECT_EQ(Control<QLabel>(&w, "laSelTime")->text(), "Time Now");
+    EXPECT_TRUE(Control<QFrame>(&w, "shDayBorder")->isHidden());
     state.settings.ClockInTimesList = "0";
     w.Timer1_Timer();
-    EXPECT_EQ(w.laSelTime->text(), "Select");
+    EXPECT_EQ(Control<QLabel>(&w, "laSelTime")->text(), "Select");
 }
 
 TEST_F(MainWindowTest, ReadOnlyModeDisablesTheChangingButtons) {
     state.settings.ReadOnlyMode = "1";
     frmMain& w = load();
-    for (QPushButton* b : {w.cmdGetCARD, w.cmdADD, w.cmdSUB, w.cmdCLEARAll, w.cmdIN, w.cmdOUT, w.cmdMultiDELETE,
-                           w.cmdDelete, w.cmdSAVE, w.cmdNEW})
+    for (QPushButton* b : {Control<QPushButton>(&w, "cmdGetCARD"), Control<QPushButton>(&w, "cmdADD"),
+                           Control<QPushButton>(&w, "cmdSUB"), Control<QPushButton>(&w, "cmdCLEARAll"),
+                           Control<QPushButton>(&w, "cmdIN"), Control<QPushButton>(&w, "cmdOUT"),
+                           Control<QPushButton>(&w, "cmdMultiDELETE"), Control<QPushButton>(&w, "cmdDelete"),
+                           Control<QPushButton>(&w, "cmdSAVE"), Control<QPushButton>(&w, "cmdNEW")})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_TRUE(w.TimeGrid->ReadOnly());
-    EXPECT_TRUE(w.cmdGetAny->isEnabled());
+    EXPECT_TRUE(Control<Grid>(&w, "TimeGrid")->ReadOnly());
+    EXPECT_TRUE(Control<QPushButton>(&w, "cmdGetAny")->isEnabled());
 }
 
 TEST_F(MainWindowTest, DeleteOptionsGateTheirButtons) {
     state.settings.DisableSingleDelete = "1";
     frmMain& w = load();
-    EXPECT_FALSE(w.cmdDelete->isEnabled());
-    EXPECT_TRUE(w.cmdMultiDELETE->isEnabled());
-    EXPECT_TRUE(w.cmdSAVE->isEnabled());
+    EXPECT_FALSE(Control<QPushButton>(&w, "cmdDelete")->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(&w, "cmdMultiDELETE")->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(&w, "cmdSAVE")->isEnabled());
 }
 
 TEST_F(MainWindowTest, StartsOnTodayWithTheListBoxesSet) {
     frmMain& w = load();
-    EXPECT_EQ(w.CBGetDay->currentText(), "15th");
-    EXPECT_EQ(w.CBGetMonth->currentText(), "MARCH");
-    EXPECT_EQ(w.CBGetYear->currentText(), "2014");
-    EXPECT_EQ(w.CBMonth->currentText(), "MARCH");
-    EXPECT_EQ(w.CBYear->currentText(), "2014");
-    EXPECT_EQ(w.CBListBy->currentText(), "ANY TEXT");
-    EXPECT_EQ(w.Calendar1->Value(), QDate(2014, 3, 15));
-    EXPECT_EQ(w.StatGrid->Rows(), 100);
-    EXPECT_EQ(w.MonthNo(), "03");
+    EXPECT_EQ(Control<QComboBox>(&w, "CBGetDay")->currentText(), "15th");
+    EXPECT_EQ(Control<QComboBox>(&w, "CBGetMonth")->currentText(), "MARCH");
+    EXPECT_EQ(Control<QComboBox>(&w, "CBGetYear")->currentText(), "2014");
+    EXPECT_EQ(Control<QComboBox>(&w, "CBMonth")->currentText(), "MARCH");
+    EXPECT_EQ(Control<QComboBox>(&w, "CBYear")->currentText(), "2014");
+    EXPECT_EQ(Control<QComboBox>(&w, "CBListBy")->currentText(), "ANY TEXT");
+    EXPECT_EQ(Control<MonthCalendar>(&w, "Calendar1")->Value(), QDate(2014, 3, 15));
+    EXPECT_EQ(Control<Grid>(&w, "StatGrid")->Rows(), 100);
     EXPECT_TRUE(boxes.calls().empty()) << messages().toStdString();
 }
 
 TEST_F(MainWindowTest, StatusListAtStartWritesTheDayWithTwoDigits) {
     state.settings.ShowStatusListAtStart = "1";
     Clock::Pin({2014, 3, 3, 9, 0, 0});
-    EXPECT_EQ(load().CBGetDay->currentText(), "03rd");
+    EXPECT_EQ(Control<QComboBox>(&load(), "CBGetDay")->currentText(), "03rd");
 }
 
 TEST_F(MainWindowTest, FirstNameSplitsIntoInitialAndNeedsABooking) {
     frmMain& w = load();
-    w.FirstNameTB->setText("Mary");
-    EXPECT_EQ(w.FirstNameTB->text(), "") << "no booking started";
-    w.RegNoTB->setText("NEW Booking");
-    w.FirstNameTB->setText("Mary Ann");
-    EXPECT_EQ(w.FirstNameTB->text(), "Mary");
-    EXPECT_EQ(w.LastNameTB->text(), "A");
+    Control<QLineEdit>(&w, "FirstNameTB")->setText("Mary");
+    EXPECT_EQ(Control<QLineEdit>(&w, "FirstNameTB")->text(), "") << "no booking started";
+    Control<QLineEdit>(&w, "RegNoTB")->setText("NEW Booking");
+    Control<QLineEdit>(&w, "FirstNameTB")->setText("Mary Ann");
+    EXPECT_EQ(Control<QLineEdit>(&w, "FirstNameTB")->text(), "Mary");
+    EXPECT_EQ(Control<QLineEdit>(&w, "LastNameTB")->text(), "A");
     EXPECT_EQ(state.CurrentRecord.FirstName, "Mary");
     EXPECT_EQ(state.CurrentRecord.LastName, "A");
 }
@@ -181,43 +183,43 @@ TEST_F(MainWindowTest, FirstNameSplitsIntoInitialAndNeedsABooking) {
 TEST_F(MainWindowTest, NameBoxesKeepOnlyNameCharactersHoweverTheyArrive) {
     frmMain& w = load();
     w.show();
-    w.RegNoTB->setText("NEW Booking");
-    w.LastNameTB->setFocus();
+    Control<QLineEdit>(&w, "RegNoTB")->setText("NEW Booking");
+    Control<QLineEdit>(&w, "LastNameTB")->setFocus();
     for (const char* t : {"O", "'", "B", "7", "-", "r"}) {
         QKeyEvent k(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromLatin1(t));
-        QApplication::sendEvent(w.LastNameTB, &k);
+        QApplication::sendEvent(Control<QLineEdit>(&w, "LastNameTB"), &k);
     }
-    EXPECT_EQ(w.LastNameTB->text(), "OB-r");
-    w.LastNameTB->clear();
-    w.LastNameTB->insert("D'Arcy 2nd"); // as a paste arrives
-    emit w.LastNameTB->textEdited(w.LastNameTB->text());
-    EXPECT_EQ(w.LastNameTB->text(), "DArcy nd");
-    w.CatOrganTB->insert(QString::fromUtf8("Z\u00fcrich \u20ac"));
-    emit w.CatOrganTB->textEdited(w.CatOrganTB->text());
-    EXPECT_EQ(state.CurrentRecord.Organisation, "Z\xfcrich ?") << "stored as the file can hold it";
-    EXPECT_EQ(w.CatOrganTB->text(), QString::fromUtf8("Z\u00fcrich ?"));
+    EXPECT_EQ(Control<QLineEdit>(&w, "LastNameTB")->text(), "OB-r");
+    Control<QLineEdit>(&w, "LastNameTB")->clear();
+    Control<QLineEdit>(&w, "LastNameTB")->insert("D'Arcy 2nd"); // as a paste arrives
+    emit Control<QLineEdit>(&w, "LastNameTB")->textEdited(Control<QLineEdit>(&w, "LastNameTB")->text());
+    EXPECT_EQ(Control<QLineEdit>(&w, "LastNameTB")->text(), "DArcy nd");
+    Control<QLineEdit>(&w, "CatOrganTB")->insert(QString::fromUtf8("Z\u00fcrich \u20ac"));
+    emit Control<QLineEdit>(&w, "CatOrganTB")->textEdited(Control<QLineEdit>(&w, "CatOrganTB")->text());
+    EXPECT_EQ(state.CurrentRecord.Organisation, "Z\xfcrich ") << "what the file cannot hold is refused";
+    EXPECT_EQ(Control<QLineEdit>(&w, "CatOrganTB")->text(), QString::fromUtf8("Z\u00fcrich "));
 }
 
 TEST_F(MainWindowTest, EmailIsLoweredAndCheckedWhenLeft) {
     frmMain& w = load();
-    w.PersEmailTB->setText("JOE@EXAMPLECOM");
+    Control<QLineEdit>(&w, "PersEmailTB")->setText("JOE@EXAMPLECOM");
     w.PersEmailTB_LostFocus();
-    EXPECT_EQ(w.PersEmailTB->text(), "joe@examplecom");
+    EXPECT_EQ(Control<QLineEdit>(&w, "PersEmailTB")->text(), "joe@examplecom");
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].title, "Kestrane [Bad Domain Identity]");
     boxes.clear();
-    w.CatEMATB->setText("   ");
+    Control<QLineEdit>(&w, "CatEMATB")->setText("   ");
     w.CatEMATB_LostFocus();
     EXPECT_TRUE(boxes.calls().empty());
 }
 
 TEST_F(MainWindowTest, GenderToggles) {
     frmMain& w = load();
-    w.PersGendTB->setText(" F ");
+    Control<QLineEdit>(&w, "PersGendTB")->setText(" F ");
     w.PersGendTB_Click();
-    EXPECT_EQ(w.PersGendTB->text(), "M");
+    EXPECT_EQ(Control<QLineEdit>(&w, "PersGendTB")->text(), "M");
     w.PersGendTB_Click();
-    EXPECT_EQ(w.PersGendTB->text(), "F");
+    EXPECT_EQ(Control<QLineEdit>(&w, "PersGendTB")->text(), "F");
     EXPECT_EQ(state.CurrentRecord.Gender, "F");
 }
 
@@ -235,19 +237,19 @@ TEST_F(MainWindowTest, PassAndPhotoLabelsOnActivation) {
     std::ofstream(folder.path() + "Kestranedata/photo/1403/140315103000_Ann_Lee.bmp") << "x";
     w.Form_Activate();
     EXPECT_EQ(state.HelpTopic, 1);
-    EXPECT_EQ(w.PassPrntdLa->text(), "15-06-2014  3 Month");
-    EXPECT_EQ(w.PhotoOnFLa->text(), "Photo on-File");
+    EXPECT_EQ(Control<QLabel>(&w, "PassPrntdLa")->text(), "15-06-2014  3 Month");
+    EXPECT_EQ(Control<QLabel>(&w, "PhotoOnFLa")->text(), "Photo on-File");
     EXPECT_EQ(r.PhotoOnFile, "1");
 
     r.PassPeriod = "2X";
     r.PassEnd = "14-03-2014";
     w.Form_Activate();
-    EXPECT_EQ(w.PassPrntdLa->text(), "Pass NOT Valid");
+    EXPECT_EQ(Control<QLabel>(&w, "PassPrntdLa")->text(), "Pass NOT Valid");
     r.PassIssued = "15-03-2014 at 10:3";
     r.LastName = "Other";
     w.Form_Activate();
-    EXPECT_EQ(w.PassPrntdLa->text(), "No Pass on-File");
-    EXPECT_EQ(w.PhotoOnFLa->text(), "NO PHOTO");
+    EXPECT_EQ(Control<QLabel>(&w, "PassPrntdLa")->text(), "No Pass on-File");
+    EXPECT_EQ(Control<QLabel>(&w, "PhotoOnFLa")->text(), "NO PHOTO");
 }
 
 TEST_F(MainWindowTest, PendingRestartOnlyShutsDown) {
@@ -270,9 +272,9 @@ TEST_F(MainWindowTest, MissingPickListFileIsReportedOnce) {
     EXPECT_EQ(boxes.calls()[0].text, "File Reading Error: Could not load the DL/INI Lists ");
     EXPECT_EQ(boxes.calls()[0].title, "Brantholm Solutions [ LE-5-53 ]");
     EXPECT_EQ(boxes.calls()[0].style, vb::vbCritical);
-    EXPECT_EQ(w.CataCB->count(), 0);
-    EXPECT_EQ(w.CataCB->currentText(), "VISITOR");
-    EXPECT_EQ(w.Dept1CB->currentText(), " -  Select  - ");
+    EXPECT_EQ(Control<QComboBox>(&w, "CataCB")->count(), 0);
+    EXPECT_EQ(Control<QComboBox>(&w, "CataCB")->currentText(), "VISITOR");
+    EXPECT_EQ(Control<QComboBox>(&w, "Dept1CB")->currentText(), " -  Select  - ");
 }
 
 TEST_F(MainWindowTest, PickListsFillTheTwoBoxes) {
@@ -281,11 +283,12 @@ TEST_F(MainWindowTest, PickListsFillTheTwoBoxes) {
         f << "[CATEGORY]\r\nVISITOR\r\nCONTRACTOR\r\n\r\n[DEPARTME]\r\nSALES\r\n[DESCRIPT]\r\nPAINTING\r\n";
     }
     frmMain& w = load();
-    ASSERT_EQ(w.CataCB->count(), 2);
-    EXPECT_EQ(w.CataCB->itemText(1), " CONTRACTOR");
-    ASSERT_EQ(w.Dept1CB->count(), 2) << "a section that follows without an end line joins the list above";
-    EXPECT_EQ(w.Dept1CB->itemText(1), " PAINTING");
-    w.Dept1CB->setCurrentIndex(0);
-    emit w.Dept1CB->activated(0);
+    ASSERT_EQ(Control<QComboBox>(&w, "CataCB")->count(), 2);
+    EXPECT_EQ(Control<QComboBox>(&w, "CataCB")->itemText(1), " CONTRACTOR");
+    ASSERT_EQ(Control<QComboBox>(&w, "Dept1CB")->count(), 2)
+        << "a section that follows without an end line joins the list above";
+    EXPECT_EQ(Control<QComboBox>(&w, "Dept1CB")->itemText(1), " PAINTING");
+    Control<QComboBox>(&w, "Dept1CB")->setCurrentIndex(0);
+    emit Control<QComboBox>(&w, "Dept1CB")->activated(0);
     EXPECT_EQ(state.CurrentRecord.Department, "SALES");
 }

@@ -100,10 +100,10 @@ class ListsTest : public ::testing::Test {
         }
     }
     void listDate(const char* month, const char* year = "2014") {
-        main->CBGetMonth->setEditText(month);
-        main->CBGetYear->setEditText(year);
+        Control<QComboBox>(main, "CBGetMonth")->setEditText(month);
+        Control<QComboBox>(main, "CBGetYear")->setEditText(year);
     }
-    QString cell(int row, int col) const { return main->StatGrid->Cell(row, col).Text(); }
+    QString cell(int row, int col) const { return Control<Grid>(main, "StatGrid")->Cell(row, col).Text(); }
     QStringList column(int col) const {
         QStringList all;
         for (int r = 1; r <= main->ListedRows(); ++r)
@@ -112,8 +112,8 @@ class ListsTest : public ::testing::Test {
     }
     // Runs a search from the button and returns the registrations found.
     QStringList search(const char* key, const char* text) {
-        main->CBListBy->setEditText(key);
-        main->MainFindTB->setText(text);
+        Control<QComboBox>(main, "CBListBy")->setEditText(key);
+        Control<QLineEdit>(main, "MainFindTB")->setText(text);
         main->cmdMFind_Click();
         return column(0);
     }
@@ -139,9 +139,9 @@ TEST_F(ListsTest, MonthListHasOneRowPerBookedDayColouredByDate) {
     EXPECT_EQ(state.ListMode, 2);
     EXPECT_EQ(state.HelpTopic, 21);
     ASSERT_EQ(main->ListedRows(), 5);
-    EXPECT_EQ(main->StatGrid->Rows(), 5 + 50);
-    EXPECT_EQ(main->StatGrid->Cols(), 19);
-    EXPECT_EQ(main->DayListFile().toStdString(), monthFile("1403"));
+    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Rows(), 5 + 50);
+    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cols(), 19);
+    EXPECT_EQ(main->DayListFile(), monthFile("1403"));
     EXPECT_EQ(cell(0, 5), "Expected");
     EXPECT_EQ(column(0), QStringList({"140301101010", "140301101010", "140301101010", "140305111111", "140220111111"}));
     EXPECT_EQ(column(4), QStringList({"01", "02", "30", "15", "20"}));
@@ -152,11 +152,12 @@ TEST_F(ListsTest, MonthListHasOneRowPerBookedDayColouredByDate) {
     EXPECT_EQ(cell(6, 0), "");
 
     const long expected[] = {0x808080, 0x808080, 0, 0xA00000, 0}; // by day against the 15th
-    const long normal = main->StatGrid->Cell(1, 0).ForeColor();
+    const long normal = Control<Grid>(main, "StatGrid")->Cell(1, 0).ForeColor();
     for (int r = 1; r <= 5; ++r) {
         for (int c = 1; c <= 17; ++c)
-            EXPECT_EQ(main->StatGrid->Cell(r, c).ForeColor(), expected[r - 1]) << "row " << r << " col " << c;
-        EXPECT_EQ(main->StatGrid->Cell(r, 0).ForeColor(), normal) << "row " << r;
+            EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(r, c).ForeColor(), expected[r - 1])
+                << "row " << r << " col " << c;
+        EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(r, 0).ForeColor(), normal) << "row " << r;
     }
 }
 
@@ -182,7 +183,7 @@ TEST_F(ListsTest, NameSearchIgnoresCaseAndExtraBlanks) {
     EXPECT_EQ(search("NAME", "smith"), QStringList{"140301101010"});
     EXPECT_EQ(state.ListMode, 3);
     EXPECT_EQ(state.HelpTopic, 23);
-    EXPECT_EQ(main->StatGrid->Cols(), 18);
+    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cols(), 18);
     EXPECT_EQ(cell(0, 12), "Arrival");
     EXPECT_EQ(cell(1, 12), "09:30"); // the first booked day
     EXPECT_EQ(search("NAME", "john smith"), QStringList{"140301101010"});
@@ -215,12 +216,12 @@ TEST_F(ListsTest, AnyTextAndOrganisationSearchTheirColumns) {
 
 TEST_F(ListsTest, EnterInTheFindBoxSearchesUnlessItIsEmpty) {
     listDate("MARCH");
-    main->CBListBy->setEditText("NAME");
+    Control<QComboBox>(main, "CBListBy")->setEditText("NAME");
     const auto pressEnter = [&] {
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-        QApplication::sendEvent(main->MainFindTB, &enter);
+        QApplication::sendEvent(Control<QLineEdit>(main, "MainFindTB"), &enter);
     };
-    main->MainFindTB->setText("jones");
+    Control<QLineEdit>(main, "MainFindTB")->setText("jones");
     pressEnter();
     EXPECT_EQ(state.ListMode, 3);
     EXPECT_EQ(column(0), QStringList{"140305111111"});
@@ -229,7 +230,7 @@ TEST_F(ListsTest, EnterInTheFindBoxSearchesUnlessItIsEmpty) {
     ASSERT_EQ(state.ListMode, 1);
     const int dayRows = main->ListedRows();
     boxes.clear();
-    main->MainFindTB->setText("   ");
+    Control<QLineEdit>(main, "MainFindTB")->setText("   ");
     pressEnter();
     main->cmdMFind_Click();
     ASSERT_EQ(boxes.calls().size(), 2u);
@@ -253,29 +254,29 @@ TEST_F(ListsTest, SearchOfAMissingMonthFile) {
 
 TEST_F(ListsTest, SearchKeyChoiceSetsThePromptAndUnknownKeysFallBack) {
     const auto choose = [&](const char* key) {
-        const int i = main->CBListBy->findText(key);
+        const int i = Control<QComboBox>(main, "CBListBy")->findText(key);
         ASSERT_GE(i, 0) << key;
-        main->CBListBy->setCurrentIndex(i);
-        emit main->CBListBy->activated(i);
+        Control<QComboBox>(main, "CBListBy")->setCurrentIndex(i);
+        emit Control<QComboBox>(main, "CBListBy")->activated(i);
     };
     choose("NAME");
-    EXPECT_EQ(main->SearchLa->text(), "LOOK FOR VISITOR BY");
+    EXPECT_EQ(Control<QLabel>(main, "SearchLa")->text(), "LOOK FOR VISITOR BY");
     choose("ORGANISATION");
-    EXPECT_EQ(main->SearchLa->text(), "SEARCH ALL FIELDS IN:");
+    EXPECT_EQ(Control<QLabel>(main, "SearchLa")->text(), "SEARCH ALL FIELDS IN:");
     choose("VISITING/REPORTING TO");
-    EXPECT_EQ(main->SearchLa->text(), "FIND WHO A PERSON IS");
+    EXPECT_EQ(Control<QLabel>(main, "SearchLa")->text(), "FIND WHO A PERSON IS");
 
-    main->CBListBy->setEditText("DEPARTMENT");
+    Control<QComboBox>(main, "CBListBy")->setEditText("DEPARTMENT");
     main->CBListBy_LostFocus();
-    EXPECT_EQ(main->CBListBy->currentText(), "DEPARTMENT");
-    main->CBListBy->setEditText("SURNAME");
+    EXPECT_EQ(Control<QComboBox>(main, "CBListBy")->currentText(), "DEPARTMENT");
+    Control<QComboBox>(main, "CBListBy")->setEditText("SURNAME");
     main->CBListBy_LostFocus();
-    EXPECT_EQ(main->CBListBy->currentText(), "ANY TEXT");
+    EXPECT_EQ(Control<QComboBox>(main, "CBListBy")->currentText(), "ANY TEXT");
 }
 
 TEST_F(ListsTest, PrintTitleFollowsTheListModeAndTheListDate) {
     listDate("MARCH", "2016");
-    main->CBGetDay->setEditText("5th");
+    Control<QComboBox>(main, "CBGetDay")->setEditText("5th");
     const char* titles[] = {
         "My Company    Visitors List  -  March 2016",
         "My Company    Visitors Expected:  5th March 2016",
@@ -302,7 +303,7 @@ TEST_F(ListsTest, PrintSetsUpThePageAndOpensThePreview) {
     }
     EXPECT_TRUE(previewOpened);
     EXPECT_EQ(messages(), "");
-    const GridPageSetup& page = main->StatGrid->PageSetup();
+    const GridPageSetup& page = Control<Grid>(main, "StatGrid")->PageSetup();
     EXPECT_EQ(page.HeaderText, "My Company    Visitor List  -  March 2014");
     EXPECT_EQ(page.FooterText, "Kestrane     Page &P of &N    Printed: &D");
     EXPECT_EQ(page.HeaderFont.family(), "Verdana");
@@ -340,7 +341,7 @@ TEST_F(ListsTest, PrintedListRunsOverSeveralPages) {
         main->cmdPRINT_Click();
     }
     const QString path = QString::fromStdString(folder.path()) + "list.pdf";
-    ASSERT_TRUE(main->StatGrid->PrintToPdf(path));
+    ASSERT_TRUE(Control<Grid>(main, "StatGrid")->PrintToPdf(path));
     const QString all = pdfText(path);
     const QString flat = all.simplified();
     const int pages = static_cast<int>(all.split(QChar('\f'), Qt::SkipEmptyParts).size());

@@ -71,7 +71,7 @@ class StatusTest : public ::testing::Test {
     std::string record(const char* yymm) { return folder.path() + "Kestranedata/Record/" + yymm + ".vrf"; }
     std::string statusFile() { return folder.path() + "Kestranedata/Status/140315.vdf"; }
     void open(int row) {
-        main->StatGrid->Cell(row, 1).Select();
+        Control<Grid>(main, "StatGrid")->Cell(row, 1).Select();
         main->StatGrid_RowChosen();
     }
     long back(QLabel* l) { return ToVbColor(l->palette().color(QPalette::Window)); }
@@ -93,9 +93,9 @@ TEST_F(StatusTest, OnSiteListShowsTodaysBookingsAndPasses) {
     main->cmdDayList_Click();
     EXPECT_EQ(state.ListMode, 4);
     EXPECT_EQ(state.HelpTopic, 22);
-    EXPECT_TRUE(main->cmdIN->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(main, "cmdIN")->isEnabled());
     EXPECT_EQ(main->ListedRows(), 2);
-    Grid* g = main->StatGrid;
+    Grid* g = Control<Grid>(main, "StatGrid");
     // Month files are read from six months back onwards.
     EXPECT_EQ(g->Cell(1, 0).Text(), "140201080000");
     EXPECT_EQ(g->Cell(1, 5).Text(), "  -  ") << "a pass holder of another month is not expected today";
@@ -117,33 +117,33 @@ TEST_F(StatusTest, OnSiteListShowsTodaysBookingsAndPasses) {
 TEST_F(StatusTest, ArrivalDepartureAndUndoFollowTheStateTable) {
     main->cmdDayList_Click();
     open(2);
-    EXPECT_EQ(main->FirstNameTB->text(), "Ann");
+    EXPECT_EQ(Control<QLineEdit>(main, "FirstNameTB")->text(), "Ann");
 
     main->cmdIN_Click();
     EXPECT_EQ(state.HelpTopic, 27);
-    EXPECT_EQ(main->LaON_Site->text(), "10:30");
-    EXPECT_EQ(back(main->LaON_Site), 0xFF);
+    EXPECT_EQ(Control<ClickLabel>(main, "LaON_Site")->text(), "10:30");
+    EXPECT_EQ(back(Control<ClickLabel>(main, "LaON_Site")), 0xFF);
     EXPECT_EQ(state.CurrentRecord.ArrivalTime, "10:30");
     EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
-    EXPECT_EQ(main->StatGrid->Cell(2, 6).ForeColor(), 0xFF) << "on site: red";
+    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(2, 6).ForeColor(), 0xFF) << "on site: red";
 
     Clock::Pin({2014, 3, 15, 11, 5, 0});
     main->cmdOUT_Click();
-    EXPECT_EQ(main->LaOFFSite->text(), "11:05");
-    EXPECT_EQ(back(main->LaOFFSite), 0xFF00);
-    EXPECT_EQ(back(main->LaON_Site), 0xF0F0F0);
+    EXPECT_EQ(Control<ClickLabel>(main, "LaOFFSite")->text(), "11:05");
+    EXPECT_EQ(back(Control<ClickLabel>(main, "LaOFFSite")), 0xFF00);
+    EXPECT_EQ(back(Control<ClickLabel>(main, "LaON_Site")), 0xF0F0F0);
     EXPECT_EQ(stampsOf("140301090000"), "10:3011:05");
-    EXPECT_EQ(main->StatGrid->Cell(2, 6).ForeColor(), 0x808080);
-    EXPECT_EQ(main->StatGrid->Cell(2, 7).ForeColor(), 0x008000);
+    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(2, 6).ForeColor(), 0x808080);
+    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(2, 7).ForeColor(), 0x008000);
 
     main->LaON_Site_DblClick(); // a departed visitor's arrival stays
     EXPECT_EQ(stampsOf("140301090000"), "10:3011:05");
     main->LaOFFSite_DblClick();
     EXPECT_EQ(state.HelpTopic, 28);
-    EXPECT_EQ(back(main->LaON_Site), 0xFF);
+    EXPECT_EQ(back(Control<ClickLabel>(main, "LaON_Site")), 0xFF);
     EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
     main->LaON_Site_DblClick();
-    EXPECT_EQ(main->LaON_Site->text(), "  -  ");
+    EXPECT_EQ(Control<ClickLabel>(main, "LaON_Site")->text(), "  -  ");
     EXPECT_EQ(stampsOf("140301090000"), "  -    -  ");
 
     // Off-Site without an arrival does nothing.
@@ -162,13 +162,13 @@ TEST_F(StatusTest, StampsOfAnOpenedBookingAreShownAndKeptByRebuilds) {
     main->cmdDayList_Click();
     EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
     EXPECT_EQ(stampsOf("140302090000"), "          ");
-    EXPECT_EQ(main->StatGrid->Cell(3, 6).Text(), "  -  ");
+    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(3, 6).Text(), "  -  ");
 
     main->cmdNEW_Click();
     boxes.queue(vb::vbCancel); // drop the empty new booking
     open(2);
-    EXPECT_EQ(main->LaON_Site->text(), "10:30");
-    EXPECT_EQ(back(main->LaON_Site), 0xFF);
+    EXPECT_EQ(Control<ClickLabel>(main, "LaON_Site")->text(), "10:30");
+    EXPECT_EQ(back(Control<ClickLabel>(main, "LaON_Site")), 0xFF);
 }
 
 TEST_F(StatusTest, RefusalsAndReadOnly) {
@@ -181,17 +181,17 @@ TEST_F(StatusTest, RefusalsAndReadOnly) {
     boxes.queue(vb::vbCancel); // drop the empty new booking
     open(1);                   // Cy Moss
     boxes.clear();
-    main->LastNameTB->setText("Mo");
-    main->FirstNameTB->setText("C");
+    Control<QLineEdit>(main, "LastNameTB")->setText("Mo");
+    Control<QLineEdit>(main, "FirstNameTB")->setText("C");
     main->cmdIN_Click();
     EXPECT_TRUE(boxes.calls().empty());
-    EXPECT_EQ(main->LaON_Site->text(), "  -  ") << "short names are refused silently";
+    EXPECT_EQ(Control<ClickLabel>(main, "LaON_Site")->text(), "  -  ") << "short names are refused silently";
 
     state.settings.ReadOnlyMode = "1";
-    main->LastNameTB->setText("Moss");
-    main->FirstNameTB->setText("Cy");
+    Control<QLineEdit>(main, "LastNameTB")->setText("Moss");
+    Control<QLineEdit>(main, "FirstNameTB")->setText("Cy");
     main->cmdIN_Click();
-    EXPECT_EQ(main->LaON_Site->text(), "  -  ");
+    EXPECT_EQ(Control<ClickLabel>(main, "LaON_Site")->text(), "  -  ");
     EXPECT_EQ(state.HelpTopic, 27);
 }
 
@@ -200,9 +200,9 @@ TEST_F(StatusTest, UndoOnlyInTheOnSiteList) {
     open(2);
     main->cmdIN_Click();
     main->SelectListDay(15); // the day list
-    EXPECT_FALSE(main->cmdIN->isEnabled());
+    EXPECT_FALSE(Control<QPushButton>(main, "cmdIN")->isEnabled());
     main->LaON_Site_DblClick();
-    EXPECT_EQ(main->LaON_Site->text(), "10:30");
+    EXPECT_EQ(Control<ClickLabel>(main, "LaON_Site")->text(), "10:30");
     EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
 }
 

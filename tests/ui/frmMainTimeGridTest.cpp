@@ -32,11 +32,11 @@ class TimeGridTest : public ::testing::Test {
         return *main;
     }
     void chooseBookingMonth(const char* month, const char* year) {
-        main->CBMonth->setEditText(month);
-        main->CBYear->setEditText(year);
+        Control<QComboBox>(main, "CBMonth")->setEditText(month);
+        Control<QComboBox>(main, "CBYear")->setEditText(year);
         main->CBMonth_Click();
     }
-    bool closed(int row) { return main->TimeGrid->Cell(row, 1).Locked(); }
+    bool closed(int row) { return Control<Grid>(main, "TimeGrid")->Cell(row, 1).Locked(); }
 
     TestProgramFolder folder;
     ProgramState state = (folder.addEmptyMonthFiles(), folder.makeState());
@@ -48,7 +48,7 @@ class TimeGridTest : public ::testing::Test {
 
 TEST_F(TimeGridTest, CurrentMonthClosesThePastDays) {
     frmMain& w = loadOn(2014, 3, 15);
-    Grid* g = w.TimeGrid;
+    Grid* g = Control<Grid>(&w, "TimeGrid");
     EXPECT_EQ(g->Rows(), 32);
     EXPECT_EQ(g->Cell(0, 0).Text(), "MARCH");
     EXPECT_EQ(g->Cell(0, 1).Text(), "Due In");
@@ -63,13 +63,13 @@ TEST_F(TimeGridTest, CurrentMonthClosesThePastDays) {
 
 TEST_F(TimeGridTest, FirstAndLastDayOfTheMonth) {
     frmMain& w = loadOn(2014, 2, 1);
-    EXPECT_EQ(w.TimeGrid->Rows(), 29);
-    EXPECT_EQ(w.TimeGrid->Cell(1, 0).Text(), "** 01  Saturday  **");
+    EXPECT_EQ(Control<Grid>(&w, "TimeGrid")->Rows(), 29);
+    EXPECT_EQ(Control<Grid>(&w, "TimeGrid")->Cell(1, 0).Text(), "** 01  Saturday  **");
     EXPECT_FALSE(closed(1));
     delete main;
     main = nullptr;
     frmMain& v = loadOn(2012, 2, 29);
-    EXPECT_EQ(v.TimeGrid->Rows(), 30);
+    EXPECT_EQ(Control<Grid>(&v, "TimeGrid")->Rows(), 30);
     for (int r = 1; r < 29; ++r)
         EXPECT_TRUE(closed(r)) << r;
     EXPECT_FALSE(closed(29));
@@ -78,14 +78,13 @@ TEST_F(TimeGridTest, FirstAndLastDayOfTheMonth) {
 TEST_F(TimeGridTest, OtherMonthsArePastOrOpenWhole) {
     loadOn(2014, 3, 15);
     chooseBookingMonth("FEBRUARY", "2012");
-    EXPECT_EQ(main->TimeGrid->Rows(), 30);
+    EXPECT_EQ(Control<Grid>(main, "TimeGrid")->Rows(), 30);
     for (int r = 1; r < 30; ++r)
         EXPECT_TRUE(closed(r));
-    EXPECT_EQ(main->TimeGrid->Cell(29, 0).Text(), "29  Wednesday");
+    EXPECT_EQ(Control<Grid>(main, "TimeGrid")->Cell(29, 0).Text(), "29  Wednesday");
     chooseBookingMonth("APRIL", "2014");
-    EXPECT_EQ(main->TimeGrid->Rows(), 31);
+    EXPECT_EQ(Control<Grid>(main, "TimeGrid")->Rows(), 31);
     EXPECT_FALSE(closed(1));
-    EXPECT_EQ(main->MonthNo(), "04");
     chooseBookingMonth("SMARCH", "2014");
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].title, "Kestrane [ Err: 6169 Array Boundary ]");
@@ -93,50 +92,50 @@ TEST_F(TimeGridTest, OtherMonthsArePastOrOpenWhole) {
 
 TEST_F(TimeGridTest, PlusBooksTheChosenTimeOnAnOpenDay) {
     frmMain& w = loadOn(2014, 3, 15);
-    w.TimeGrid->Cell(0, 1).Select();
+    Control<Grid>(&w, "TimeGrid")->Cell(0, 1).Select();
     w.cmdADD_Click();
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "Can't Book Time  - No DAY has been Selected! ");
-    EXPECT_FALSE(w.shDayBorder->isHidden());
+    EXPECT_FALSE(Control<QFrame>(&w, "shDayBorder")->isHidden());
     EXPECT_FALSE(state.BookingsChanged);
 
     boxes.clear();
-    w.TimeGrid->Cell(10, 1).Select(); // a closed day
+    Control<Grid>(&w, "TimeGrid")->Cell(10, 1).Select(); // a closed day
     w.cmdADD_Click();
     EXPECT_TRUE(boxes.calls().empty());
-    EXPECT_EQ(w.TimeGrid->Cell(10, 1).Text(), "");
+    EXPECT_EQ(Control<Grid>(&w, "TimeGrid")->Cell(10, 1).Text(), "");
 
-    w.cbTime->setEditText("11:45");
-    w.TimeGrid->Cell(20, 1).Select();
+    Control<QComboBox>(&w, "cbTime")->setEditText("11:45");
+    Control<Grid>(&w, "TimeGrid")->Cell(20, 1).Select();
     w.cmdADD_Click();
-    EXPECT_EQ(w.TimeGrid->Cell(20, 1).Text(), "11:45");
+    EXPECT_EQ(Control<Grid>(&w, "TimeGrid")->Cell(20, 1).Text(), "11:45");
     EXPECT_TRUE(state.BookingsChanged);
 
     int plus = '+';
-    w.TimeGrid->Cell(21, 1).Select();
+    Control<Grid>(&w, "TimeGrid")->Cell(21, 1).Select();
     w.TimeGrid_TimeCharTyped(plus);
     EXPECT_EQ(plus, 0);
-    EXPECT_EQ(w.TimeGrid->Cell(21, 1).Text(), "11:45");
+    EXPECT_EQ(Control<Grid>(&w, "TimeGrid")->Cell(21, 1).Text(), "11:45");
     int letter = 'a';
     w.TimeGrid_TimeCharTyped(letter);
     EXPECT_EQ(letter, 0);
 
-    w.TimeGrid->Cell(20, 1).Select();
+    Control<Grid>(&w, "TimeGrid")->Cell(20, 1).Select();
     w.cmdSUB_Click();
-    EXPECT_EQ(w.TimeGrid->Cell(20, 1).Text(), "");
+    EXPECT_EQ(Control<Grid>(&w, "TimeGrid")->Cell(20, 1).Text(), "");
     w.cmdCLEARAll_Click();
-    EXPECT_EQ(w.TimeGrid->Cell(21, 1).Text(), "");
+    EXPECT_EQ(Control<Grid>(&w, "TimeGrid")->Cell(21, 1).Text(), "");
 }
 
 TEST_F(TimeGridTest, TypedTimesAreCheckedWhenTheEditEnds) {
     frmMain& w = loadOn(2014, 3, 15);
     const auto commit = [&](const char* typed) {
         boxes.clear();
-        w.TimeGrid->Cell(20, 1).Select();
-        w.TimeGrid->Cell(20, 1).setText(typed);
+        Control<Grid>(&w, "TimeGrid")->Cell(20, 1).Select();
+        Control<Grid>(&w, "TimeGrid")->Cell(20, 1).setText(typed);
         bool cancel = false;
         w.TimeGrid_ValidateEdit(20, 1, cancel);
-        return std::make_pair(w.TimeGrid->Cell(20, 1).Text(), cancel);
+        return std::make_pair(Control<Grid>(&w, "TimeGrid")->Cell(20, 1).Text(), cancel);
     };
     for (const char* ok : {"09:30", "09.30", "09/30", "09,30", "09;30", "09 30"}) {
         const auto [text, cancel] = commit(ok);
@@ -157,35 +156,35 @@ TEST_F(TimeGridTest, TypedTimesAreCheckedWhenTheEditEnds) {
     EXPECT_EQ(boxes.calls()[0].text, "Can't Enter This:  Incorrect Time Format");
 
     boxes.clear();
-    w.TimeGrid->Cell(22, 1).Select();
-    w.TimeGrid->Cell(22, 1).setText("0930");
+    Control<Grid>(&w, "TimeGrid")->Cell(22, 1).Select();
+    Control<Grid>(&w, "TimeGrid")->Cell(22, 1).setText("0930");
     w.TimeGrid_FocusLost();
-    EXPECT_EQ(w.TimeGrid->Cell(22, 1).Text(), "");
+    EXPECT_EQ(Control<Grid>(&w, "TimeGrid")->Cell(22, 1).Text(), "");
     EXPECT_EQ(boxes.calls().size(), 1u);
 }
 
 TEST_F(TimeGridTest, ListDateIsCheckedAndCorrected) {
     frmMain& w = loadOn(2014, 3, 15);
-    w.CBGetMonth->setEditText("APRIL");
+    Control<QComboBox>(&w, "CBGetMonth")->setEditText("APRIL");
     w.SelectListDay(31);
     ASSERT_GE(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "ATTENTION: Only [ 30 ] Days in the Month Selected");
-    EXPECT_EQ(w.CBGetDay->currentText(), "30th");
+    EXPECT_EQ(Control<QComboBox>(&w, "CBGetDay")->currentText(), "30th");
     EXPECT_FALSE(w.InvalidDate());
 
     boxes.clear();
-    w.CBGetMonth->setEditText("FEBRUARY");
-    w.CBGetYear->setEditText("2012");
+    Control<QComboBox>(&w, "CBGetMonth")->setEditText("FEBRUARY");
+    Control<QComboBox>(&w, "CBGetYear")->setEditText("2012");
     w.SelectListDay(29);
     EXPECT_TRUE(boxes.calls().empty());
-    w.CBGetYear->setEditText("2014");
+    Control<QComboBox>(&w, "CBGetYear")->setEditText("2014");
     w.SelectListDay(29);
     ASSERT_GE(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "ATTENTION: Only [ 28 ] Days in February 2014");
-    EXPECT_EQ(w.CBGetDay->currentText(), "28th");
+    EXPECT_EQ(Control<QComboBox>(&w, "CBGetDay")->currentText(), "28th");
 
     boxes.clear();
-    w.CBGetYear->setEditText("2025");
+    Control<QComboBox>(&w, "CBGetYear")->setEditText("2025");
     w.ValidateSelectedDate();
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "ATTENTION: No VALID Date selected - Try selecting again");
@@ -194,32 +193,33 @@ TEST_F(TimeGridTest, ListDateIsCheckedAndCorrected) {
 
 TEST_F(TimeGridTest, CalendarStepsAndPicks) {
     frmMain& w = loadOn(2014, 3, 15);
-    w.Calendar1->setValue(QDate(2010, 1, 12));
+    Control<MonthCalendar>(&w, "Calendar1")->setValue(QDate(2010, 1, 12));
     w.cmdCalDECR_Click();
-    EXPECT_EQ(w.Calendar1->Value(), QDate(2010, 12, 12));
-    w.Calendar1->setValue(QDate(2024, 12, 5));
+    EXPECT_EQ(Control<MonthCalendar>(&w, "Calendar1")->Value(), QDate(2010, 12, 12));
+    Control<MonthCalendar>(&w, "Calendar1")->setValue(QDate(2024, 12, 5));
     w.cmdCalINCR_Click();
-    EXPECT_EQ(w.Calendar1->Value(), QDate(2010, 1, 5));
-    w.Calendar1->setValue(QDate(2015, 1, 31));
+    EXPECT_EQ(Control<MonthCalendar>(&w, "Calendar1")->Value(), QDate(2010, 1, 5));
+    Control<MonthCalendar>(&w, "Calendar1")->setValue(QDate(2015, 1, 31));
     w.cmdCalDECR_Click();
-    EXPECT_EQ(w.Calendar1->Value(), QDate(2014, 12, 31));
-    w.Calendar1->setValue(QDate(2014, 3, 31));
+    EXPECT_EQ(Control<MonthCalendar>(&w, "Calendar1")->Value(), QDate(2014, 12, 31));
+    Control<MonthCalendar>(&w, "Calendar1")->setValue(QDate(2014, 3, 31));
     w.cmdCalINCR_Click();
-    EXPECT_EQ(w.Calendar1->Value(), QDate(2014, 4, 30)) << "a day the month lacks keeps a valid date";
+    EXPECT_EQ(Control<MonthCalendar>(&w, "Calendar1")->Value(), QDate(2014, 4, 30))
+        << "a day the month lacks keeps a valid date";
 
     w.cmdListCal_Click();
-    EXPECT_FALSE(w.PicCal1->isHidden());
+    EXPECT_FALSE(Control<QFrame>(&w, "PicCal1")->isHidden());
     EXPECT_EQ(state.HelpTopic, 24);
-    w.Calendar1->setValue(QDate(2013, 3, 5));
+    Control<MonthCalendar>(&w, "Calendar1")->setValue(QDate(2013, 3, 5));
     w.Calendar1_DblClick();
-    EXPECT_EQ(w.CBGetDay->currentText(), "5th");
-    EXPECT_EQ(w.CBGetMonth->currentText(), "MARCH");
-    EXPECT_EQ(w.CBGetYear->currentText(), "2013");
-    EXPECT_TRUE(w.PicCal1->isHidden());
+    EXPECT_EQ(Control<QComboBox>(&w, "CBGetDay")->currentText(), "5th");
+    EXPECT_EQ(Control<QComboBox>(&w, "CBGetMonth")->currentText(), "MARCH");
+    EXPECT_EQ(Control<QComboBox>(&w, "CBGetYear")->currentText(), "2013");
+    EXPECT_TRUE(Control<QFrame>(&w, "PicCal1")->isHidden());
 
     state.settings.CalendarOpensAtToday = "1";
     w.cmdListCal_Click();
-    EXPECT_EQ(w.Calendar1->Value(), QDate(2014, 3, 15));
+    EXPECT_EQ(Control<MonthCalendar>(&w, "Calendar1")->Value(), QDate(2014, 3, 15));
     w.cmdListCal_Click();
-    EXPECT_TRUE(w.PicCal1->isHidden());
+    EXPECT_TRUE(Control<QFrame>(&w, "PicCal1")->isHidden());
 }

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QValidator>
 
 #include <algorithm>
 #include <memory>
@@ -73,34 +74,56 @@ QString Latin1Only(const QString& text, int* cursor) {
     QString out;
     out.reserve(text.size());
     const int at = cursor ? *cursor : 0;
-    int pairsBeforeCursor = 0;
+    int droppedBeforeCursor = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c.unicode() <= 0xFF) {
             out += c;
             continue;
         }
-        out += u'?';
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            ++i;
-            if (i < at)
-                ++pairsBeforeCursor;
-        }
+        qsizetype width = 1;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            width = 2;
+        if (i < at)
+            droppedBeforeCursor += static_cast<int>(std::min<qsizetype>(width, at - i));
+        i += width - 1;
     }
     if (cursor)
-        *cursor -= pairsBeforeCursor;
+        *cursor -= droppedBeforeCursor;
     return out;
 }
 
-void KeepLatin1(QLineEdit* box) {
-    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
-        int cursor = box->cursorPosition();
-        const QString kept = Latin1Only(text, &cursor);
-        if (kept != text) {
-            box->setText(kept);
-            box->setCursorPosition(cursor);
+namespace {
+
+// Drops the characters a box does not take, wherever they come from: typing,
+// pasting, dropping. A validator sees every edit before the box shows it.
+class StorableText : public QValidator {
+  public:
+    StorableText(bool (*accept)(int), QObject* parent) : QValidator(parent), accept_(accept) {}
+    State validate(QString& input, int& pos) const override {
+        input = Latin1Only(input, &pos);
+        if (accept_) {
+            QString kept;
+            kept.reserve(input.size());
+            for (qsizetype i = 0; i < input.size(); ++i) {
+                if (accept_(input.at(i).unicode()))
+                    kept += input.at(i);
+                else if (i < pos)
+                    --pos;
+            }
+            input = kept;
         }
-    });
+        return Acceptable;
+    }
+
+  private:
+    bool (*accept_)(int);
+};
+
+} // namespace
+
+void KeepLatin1(QLineEdit* box, bool (*accept)(int ch)) {
+    box->setValidator(new StorableText(accept, box));
 }
 
 void ShowText(QLineEdit* box, const std::string& field) {

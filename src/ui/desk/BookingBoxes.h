@@ -20,12 +20,15 @@ namespace BookingBoxes {
 std::string ToBytes(const QString& text);
 QString FromBytes(std::string_view bytes);
 
-// Characters a booking file cannot hold become "?" (a surrogate pair is one
-// character). cursor, when given, is moved along with the text before it.
+// The text without the characters a booking file cannot hold (a surrogate pair
+// is one character). cursor, when given, is moved along with the text before it.
 QString Latin1Only(const QString& text, int* cursor = nullptr);
 
-// Single-line boxes: what the user types or pastes is made storable at once.
-void KeepLatin1(QLineEdit* box);
+// Single-line boxes refuse what a booking file cannot hold as it is typed or
+// pasted; accept, when given, narrows what they take further. Text set from
+// code is shown as it is.
+void KeepLatin1(QLineEdit* box, bool (*accept)(int ch) = nullptr);
+
 // Shows a field; a value longer than the box's limit widens the limit rather
 // than being cut.
 void ShowText(QLineEdit* box, const std::string& field);

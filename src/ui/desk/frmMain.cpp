@@ -2,29 +2,32 @@
 
 #include "core/Clock.h"
 #include "core/desk/ListDate.h"
-#include "core/desk/RecordState.h"
 #include "platform/ClickLabel.h"
-#include "platform/Grid.h"
-#include "platform/MonthCalendar.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
-#include "platform/VbColor.h"
-#include "platform/VbKeys.h"
+#include "ui/desk/ArrivalPanel.h"
+#include "ui/desk/BookingCommands.h"
+#include "ui/desk/BookingFormPanel.h"
+#include "ui/desk/DeskWidgets.h"
+#include "ui/desk/ListDatesPanel.h"
+#include "ui/desk/ListsPanel.h"
+#include "ui/desk/TimeGridPanel.h"
+#include "ui/desk/frmDetail.h"
+#include "ui/desk/frmPDetail.h"
 #include "ui/startup/Artwork.h"
 #include "ui/startup/frmAbout.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include <cmath>
+
+using namespace DeskWidgets;
 
 namespace {
 const QString PlainCaption = QStringLiteral("Brantholm Solutions Kestrane");
@@ -47,10 +50,9 @@ frmMain::frmMain(ProgramState& state, QWidget* parent) : QWidget(parent, Qt::Win
     setFont(f);
     setMouseTracking(true);
 
-    BuildControls();
-    ConnectHandlers();
-    TimeGrid->setCols(2);
-    TimeGrid->setRows(32);
+    buildFrame();
+    connectPanels();
+    buildKeyMap();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -61,8 +63,53 @@ frmMain::frmMain(ProgramState& state, QWidget* parent) : QWidget(parent, Qt::Win
     resize(1013, 700);
 }
 
-frmMain::~frmMain() {
-    qApp->removeEventFilter(this);
+frmMain::~frmMain() = default;
+
+void frmMain::buildFrame() {
+    Fraim1 = Frame(this, "Fraim1", QRect(6, 4, 202, 334));
+    Fraim5 = Frame(this, "Fraim5", QRect(214, 4, 180, 334));
+    Fraim4 = Frame(this, "Fraim4", QRect(400, 4, 552, 334));
+    for (QWidget* surface : {static_cast<QWidget*>(Fraim4), static_cast<QWidget*>(Fraim5)})
+        surface->setMouseTracking(true);
+
+    dates_ = new ListDatesPanel(state_, Fraim1, this);
+    form_ = new BookingFormPanel(state_, Fraim4, this);
+    arrival_ = new ArrivalPanel(state_, Fraim4, this, *form_);
+    lists_ = new ListsPanel(state_, Fraim1, this, *dates_, *arrival_);
+    times_ = new TimeGridPanel(state_, Fraim5, this);
+    commands_ = new BookingCommands(state_, this, {*form_, *times_, *arrival_, *lists_, *dates_},
+                                    [this](const QString& message) { ShowCaptionStatus(message); });
+
+    qxlogoIM = Named(new ClickLabel(this), "qxlogoIM");
+    qxlogoIM->setPixmap(Artwork::MakerLogo(false));
+    qxlogoIM->setToolTip(QStringLiteral(" About Kestrane "));
+    qxlogoIM->setCursor(Qt::PointingHandCursor);
+    qxlogoIM->setMouseTracking(true);
+    qxlogoIM->setGeometry(961, 8, 44, 44);
+    Label19 = Named(Caption(this, QStringLiteral("[F1] for Help"), 961, 56, 50), "Label19");
+    Label19->setWordWrap(true);
+    Label19->resize(50, 34);
+}
+
+void frmMain::connectPanels() {
+    connect(dates_, &ListDatesPanel::dayChosen, lists_, &ListsPanel::listChosenDay);
+    connect(dates_, &ListDatesPanel::monthChosen, lists_, &ListsPanel::listChosenMonth);
+    connect(arrival_, &ArrivalPanel::statusWritten, lists_, &ListsPanel::RefreshCurrentList);
+    connect(arrival_, &ArrivalPanel::stamped, lists_, &ListsPanel::focusFindBox);
+    connect(lists_, &ListsPanel::rowChosen, this, &frmMain::StatGrid_RowChosen);
+    connect(lists_, &ListsPanel::stampIn, this, &frmMain::cmdIN_Click);
+    connect(lists_, &ListsPanel::stampOut, this, &frmMain::cmdOUT_Click);
+    connect(lists_, &ListsPanel::testDataClicked, this, &frmMain::Command1_Click);
+    connect(lists_, &ListsPanel::tgaTestClicked, this, &frmMain::Command2_Click);
+    connect(form_, &BookingFormPanel::newClicked, this, &frmMain::cmdNEW_Click);
+    connect(form_, &BookingFormPanel::saveClicked, this, &frmMain::cmdSAVE_Click);
+    connect(form_, &BookingFormPanel::deleteClicked, this, &frmMain::cmdDelete_Click);
+    connect(form_, &BookingFormPanel::passClicked, this, &frmMain::cmdGetCARD_Click);
+    connect(form_, &BookingFormPanel::multiDeleteClicked, this, &frmMain::cmdMultiDELETE_Click);
+    connect(form_, &BookingFormPanel::personalClicked, this, &frmMain::CmdPersonal_Click);
+    connect(form_, &BookingFormPanel::moreClicked, this, &frmMain::cmdMore_Click);
+    connect(qxlogoIM, &ClickLabel::clicked, this, &frmMain::qxlogoIM_Click);
+    connect(qxlogoIM, &ClickLabel::mouseMoved, this, &frmMain::qxlogoIM_MouseMove);
 }
 
 bool frmMain::Timer1Enabled() const {
@@ -70,7 +117,7 @@ bool frmMain::Timer1Enabled() const {
 }
 
 void frmMain::Form_Load() {
-    if (state_.settings.StartFullScreen != "1")
+    if (!state_.options().startFullScreen())
         CentreForm();
     else
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -95,7 +142,7 @@ void frmMain::CentreForm() {
 }
 
 void frmMain::InitStatGridRows() {
-    StatGrid->setRows(100);
+    lists_->InitStatGridRows();
 }
 
 int frmMain::RunModal(QDialog& dialog) {
@@ -128,7 +175,7 @@ void frmMain::Form_Activate() {
     }
     if (state_.PassChanged || state_.PassRevokeRequest) {
         state_.PassChanged = false;
-        if (state_.settings.ReadOnlyMode == "0")
+        if (!state_.options().readOnly())
             UpdateRecord();
     }
     ShowPhotoLabel();
@@ -190,47 +237,42 @@ bool frmMain::Form_KeyDown(int keyCode, int shift) {
     return true;
 }
 
-// The window sees every key before the focused control does; the key is
-// passed on afterwards.
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
-        auto* w = static_cast<QWidget*>(watched);
-        const bool forThisWindow = w->window() == this && !QApplication::activeModalWidget();
-        const bool atTarget = w == QApplication::focusWidget() || (w == this && !QApplication::focusWidget());
-        if (forThisWindow && atTarget) {
-            auto* ke = static_cast<QKeyEvent*>(event);
-            if (!ke->isAutoRepeat() || ke->key() >= Qt::Key_F1)
-                Form_KeyDown(VbKeys::KeyCode(ke), VbKeys::ShiftBits(ke));
+// The key map acts before any control of the window sees the key, and a key
+// it acts on goes no further: it never types its letter into a box, and one
+// press runs its command once. Function keys act whatever modifiers are held;
+// the letters only with Alt (Shift and Ctrl may be held too).
+void frmMain::buildKeyMap() {
+    struct MappedKey {
+        Qt::Key key;
+        int code;
+        bool needsAlt;
+    };
+    const MappedKey keys[] = {{Qt::Key_S, 83, true},    {Qt::Key_D, 68, true},    {Qt::Key_T, 84, true},
+                              {Qt::Key_M, 77, true},    {Qt::Key_N, 78, true},    {Qt::Key_P, 80, true},
+                              {Qt::Key_F1, 112, false}, {Qt::Key_F2, 113, false}, {Qt::Key_F3, 114, false},
+                              {Qt::Key_F4, 115, false}, {Qt::Key_F5, 116, false}, {Qt::Key_F7, 118, false},
+                              {Qt::Key_F9, 120, false}};
+    for (const MappedKey& k : keys) {
+        for (int bits = 0; bits < 8; ++bits) {
+            const bool shift = bits & 1, ctrl = bits & 2, alt = bits & 4;
+            if (k.needsAlt && !alt)
+                continue;
+            QKeyCombination combo(Qt::KeyboardModifiers(), k.key);
+            Qt::KeyboardModifiers mods;
+            if (shift)
+                mods |= Qt::ShiftModifier;
+            if (ctrl)
+                mods |= Qt::ControlModifier;
+            if (alt)
+                mods |= Qt::AltModifier;
+            combo = QKeyCombination(mods, k.key);
+            auto* shortcut = new QShortcut(QKeySequence(combo), this);
+            shortcut->setContext(Qt::WindowShortcut);
+            shortcut->setAutoRepeat(!k.needsAlt);
+            const int code = k.code;
+            connect(shortcut, &QShortcut::activated, this, [this, code, bits] { Form_KeyDown(code, bits); });
         }
     }
-    if (watched == PersGendTB && event->type() == QEvent::MouseButtonRelease)
-        PersGendTB_Click();
-    if (event->type() == QEvent::KeyPress && (watched == FirstNameTB || watched == LastNameTB)) {
-        auto* ke = static_cast<QKeyEvent*>(event);
-        if (!ke->text().isEmpty() && !(ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            int k = ke->text().at(0).unicode();
-            if (watched == FirstNameTB)
-                FirstNameTB_KeyPress(k);
-            else
-                LastNameTB_KeyPress(k);
-            if (k == 0)
-                return true;
-        }
-    }
-    if (event->type() == QEvent::KeyPress && watched == MainFindTB) {
-        const int k = VbKeys::KeyAscii(static_cast<QKeyEvent*>(event));
-        if (k == 13)
-            MainFindTB_KeyPress(k);
-    }
-    if (event->type() == QEvent::FocusOut) {
-        if (watched == CBListBy || watched == CBListBy->lineEdit())
-            CBListBy_LostFocus();
-        else if (watched == PersEmailTB)
-            PersEmailTB_LostFocus();
-        else if (watched == CatEMATB)
-            CatEMATB_LostFocus();
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 // --- Layout ------------------------------------------------------------------------
@@ -252,55 +294,48 @@ void frmMain::Form_Resize(int W, int H) {
         qxlogoIM->move(px(14420), qxlogoIM->y());
     }
     if (W - 470 > 0)
-        StatGrid->resize(px(W - 470), StatGrid->height());
+        lists_->resizeGrid(px(W - 470), lists_->gridHeight());
     if (H > 7700) {
         const int h = Platform::IsThemeActive() ? H - 5950 : H - 5700;
-        StatGrid->resize(StatGrid->width(), px(h));
+        lists_->resizeGrid(lists_->gridWidth(), px(h));
     }
 }
 
 // --- Caption and timer -----------------------------------------------------------
 
-void frmMain::SetCaptionStatus(const QString& message) {
+void frmMain::setCaptionStatus(const QString& message) {
     setWindowTitle(PlainCaption + QStringLiteral("  [ ") + message + QStringLiteral(" ]"));
 }
 
 void frmMain::Timer1_Timer() {
-    if (!shDayBorder->isHidden())
-        shDayBorder->hide();
-    if (state_.settings.ClockInTimesList == "1") {
-        cbTime->setCurrentText(QString::fromStdString(Clock::Now().TimeText()));
-        laSelTime->setText(QStringLiteral("Time Now"));
-    } else if (laSelTime->text() == u"Time Now") {
-        laSelTime->setText(QStringLiteral("Select"));
-    }
+    times_->tick(state_.options().clockInTimesList());
     setWindowTitle(PlainCaption);
 }
 
 void frmMain::ShowCaptionStatus(const QString& message) {
     Timer1->stop();
     for (int i = 0; i < 5; ++i) {
-        SetCaptionStatus(message);
+        setCaptionStatus(message);
         StartUp::Pause(0.05);
         setWindowTitle(PlainCaption);
         StartUp::Pause(0.05);
     }
-    SetCaptionStatus(message);
+    setCaptionStatus(message);
     Timer1->start(); // the message stays a full interval
 }
 
 // --- Maker logo, test buttons, other windows ------------------------------------------
 
 void frmMain::qxlogoIM_MouseMove() {
-    if (!LogoHover_) {
-        LogoHover_ = true;
+    if (!logoHover_) {
+        logoHover_ = true;
         qxlogoIM->setPixmap(Artwork::MakerLogo(true));
     }
 }
 
 void frmMain::Form_MouseMove() {
-    if (LogoHover_) {
-        LogoHover_ = false;
+    if (logoHover_) {
+        logoHover_ = false;
         qxlogoIM->setPixmap(Artwork::MakerLogo(false));
     }
 }
@@ -311,7 +346,7 @@ void frmMain::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void frmMain::qxlogoIM_Click() {
-    LogoHover_ = false;
+    logoHover_ = false;
     qxlogoIM->setPixmap(Artwork::MakerLogo(false));
     frmAbout about(state_, this);
     RunModal(about);
@@ -324,9 +359,23 @@ void frmMain::Command1_Click() {
 void frmMain::Command2_Click() {}
 
 void frmMain::cmdMultiDELETE_Click() {
-    if (state_.settings.ReadOnlyMode == "1" || state_.settings.DisableMultiDelete == "1")
+    if (state_.options().readOnly() || state_.options().disableMultiDelete())
         return;
     // The bulk-deletion window arrives with the administration tools.
+}
+
+void frmMain::cmdGetCARD_Click() {
+    // The pass window arrives with the passes and photos part of the desk.
+}
+
+void frmMain::CmdPersonal_Click() {
+    frmPDetail personal(state_, this);
+    RunModal(personal);
+}
+
+void frmMain::cmdMore_Click() {
+    frmDetail location(state_, this);
+    RunModal(location);
 }
 
 // --- Closing ---------------------------------------------------------------------------
@@ -336,29 +385,8 @@ bool frmMain::Form_Unload() {
         MsgBox(QStringLiteral("This will close your current session of Kestrane"), vb::vbOKCancel | vb::vbInformation,
                QStringLiteral("Kestrane"), this) == vb::vbCancel)
         return false;
-    if (state_.settings.ReadOnlyMode == "0") {
-        modFileManagement::CheckRecordChanged(state_);
-        if (!SaveCheckFailure().isEmpty()) {
-            // Nothing on screen could be saved, so nothing is offered.
-            NewBooking_ = false;
-            state_.RecordChanged = false;
-            state_.BookingsChanged = false;
-        }
-        if (!NewBooking_) {
-            if (!SaveChangesCheck(AskedBy::Close))
-                return false;
-        } else {
-            const int a = MsgBox(QStringLiteral("New booking not saved:  Save it before you close?"),
-                                 vb::vbYesNoCancel | vb::vbQuestion, QStringLiteral("Kestrane"), this);
-            if (a == vb::vbCancel)
-                return false; // still a new booking: SAVE will store it as one
-            NewBooking_ = false;
-            if (a == vb::vbYes && !SaveNewRecord()) {
-                NewBooking_ = true;
-                return false; // not stored: the window stays so nothing is lost
-            }
-        }
-    }
+    if (!state_.options().readOnly() && !commands_->offerUnsavedWorkOnClose())
+        return false;
     return true;
 }
 
@@ -372,29 +400,25 @@ void frmMain::closeEvent(QCloseEvent* event) {
 // --- Set-up -------------------------------------------------------------------------------
 
 void frmMain::SetUpControls() {
-    const bool readOnly = state_.settings.ReadOnlyMode != "0";
-    for (QPushButton* b : {cmdGetCARD, cmdADD, cmdSUB, cmdCLEARAll, cmdIN, cmdOUT, cmdSAVE, cmdNEW})
-        b->setEnabled(!readOnly);
-    cmdDelete->setEnabled(!readOnly && state_.settings.DisableSingleDelete != "1");
-    cmdMultiDELETE->setEnabled(!readOnly && state_.settings.DisableMultiDelete != "1");
-    TimeGrid->setReadOnly(readOnly);
+    const bool readOnly = state_.options().readOnly();
+    form_->applyModes(readOnly, state_.options().disableSingleDelete(), state_.options().disableMultiDelete());
+    times_->applyReadOnly(readOnly);
+    lists_->setStampButtonsEnabled(!readOnly);
 
     const LocalDateTime today = Clock::Now();
-    const QString month = QString::fromLatin1(ListDate::MonthNames()[today.month - 1].c_str());
-    CBMonth->setEditText(month);
-    CBGetMonth->setEditText(month);
+    const QString month = QString::fromStdString(ListDate::MonthNames()[today.month - 1]);
     const QString year = QString::number(today.year);
-    CBYear->setEditText(year);
-    CBGetYear->setEditText(year);
+    times_->setBookingMonth(month, year);
+    dates_->setMonthAndYear(month, year);
 
-    if (state_.settings.ShowStatusListAtStart == "1") {
-        CBGetDay->setEditText(QString::fromStdString(ListDate::TodayDayText()));
+    if (state_.options().showStatusListAtStart()) {
+        dates_->setDayText(QString::fromStdString(ListDate::TodayDayText()));
         ListTodayStatus();
     } else {
         // Choosing the entry runs the day choice, so the window opens on today's day list.
         SelectListDay(today.day);
     }
-    Calendar1->setValue(QDate(today.year, today.month, today.day));
-    PicCal1->move(px(1720), px(1680));
-    CBListBy->setEditText(QStringLiteral("ANY TEXT"));
+    dates_->setCalendarDate(today.year, today.month, today.day);
+    dates_->placeCalendar(px(1720), px(1680));
+    lists_->setSearchKey(QStringLiteral("ANY TEXT"));
 }

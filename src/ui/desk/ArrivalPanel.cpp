@@ -1,0 +1,170 @@
+#include "ui/desk/ArrivalPanel.h"
+
+#include "core/Clock.h"
+#include "core/TextUtil.h"
+#include "core/desk/DayStatusFile.h"
+#include "core/desk/MonthBookingFile.h"
+#include "platform/ClickLabel.h"
+#include "platform/MsgBox.h"
+#include "platform/VbColor.h"
+#include "ui/desk/BookingBoxes.h"
+#include "ui/desk/BookingFormPanel.h"
+#include "ui/desk/DeskWidgets.h"
+
+using namespace DeskWidgets;
+
+ArrivalPanel::ArrivalPanel(ProgramState& state, QWidget* p, QWidget* window, BookingFormPanel& form)
+    : QObject(p), state_(state), window_(window), form_(form) {
+    const int y = 24 + 9 * 26;
+    Caption(p, QStringLiteral("ARRIVED:"), 6, y + 4, 78);
+    LaON_Site = static_cast<ClickLabel*>(
+        StatusLabel(new ClickLabel(p), "LaON_Site", QStringLiteral("  -  "), QRect(86, y + 2, 48, 22)));
+    LaON_Site->setToolTip(QStringLiteral("  Double-click to delete any time of arrival  Note: if a time of departure "
+                                         "exists this has to be deleted first "));
+    Caption(p, QStringLiteral("DEPARTED:"), 138, y + 4, 72);
+    LaOFFSite = static_cast<ClickLabel*>(
+        StatusLabel(new ClickLabel(p), "LaOFFSite", QStringLiteral("  -  "), QRect(214, y + 2, 50, 22)));
+    LaOFFSite->setToolTip(QStringLiteral(" Double-click to delete any time of departure "));
+    connect(LaON_Site, &ClickLabel::doubleClicked, this, &ArrivalPanel::LaON_Site_DblClick);
+    connect(LaOFFSite, &ClickLabel::doubleClicked, this, &ArrivalPanel::LaOFFSite_DblClick);
+}
+
+void ArrivalPanel::LaON_Site_Change() {
+    state_.CurrentRecord.ArrivalTime = BookingBoxes::ToBytes(LaON_Site->text());
+}
+
+void ArrivalPanel::LaOFFSite_Change() {
+    state_.CurrentRecord.DepartureTime = LaOFFSite->text() == QLatin1String(ArrivalDeparture::NoTime)
+                                             ? std::string(ArrivalDeparture::NoTime)
+                                             : Clock::Now().TimeText();
+}
+
+void ArrivalPanel::showLooks(const ArrivalDeparture::LabelLooks& looks) {
+    QPalette arrival = LaON_Site->palette();
+    arrival.setColor(QPalette::Window, VbColor(looks.arrivalBackColour));
+    arrival.setColor(QPalette::WindowText, VbColor(looks.arrivalTextColour));
+    LaON_Site->setPalette(arrival);
+    QFont f = LaON_Site->font();
+    f.setBold(looks.arrivalEmphasised);
+    LaON_Site->setFont(f);
+    LaON_Site->setText(BookingBoxes::FromBytes(looks.arrivalCaption));
+    LaON_Site_Change();
+
+    QPalette departure = LaOFFSite->palette();
+    departure.setColor(QPalette::Window, VbColor(looks.departureBackColour));
+    LaOFFSite->setPalette(departure);
+    LaOFFSite->setText(BookingBoxes::FromBytes(looks.departureCaption));
+    LaOFFSite_Change();
+}
+
+void ArrivalPanel::clear() {
+    showLooks(ArrivalDeparture::LooksFor(ArrivalDeparture::StatusLook::NotArrived, ArrivalDeparture::NoTime,
+                                         ArrivalDeparture::NoTime));
+}
+
+void ArrivalPanel::UpdateStatusLine() {
+    const FileError e =
+        ::UpdateStatusLine(state_.settings.DataRoot, Text::Trim(BookingBoxes::ToBytes(form_.regNoText())),
+                           state_.CurrentRecord.ArrivalTime, state_.CurrentRecord.DepartureTime);
+    if (e)
+        window_->setWindowTitle(QStringLiteral("Brantholm Solutions Kestrane  [ Error: %1%2")
+                                    .arg(e.number + StatusBuildErrorOffset)
+                                    .arg(QLatin1String(StatusBuildErrorPlace)));
+    emit statusWritten();
+}
+
+ArrivalDeparture::StampForm ArrivalPanel::stampForm() const {
+    const BookingRules::FormEntries entries = form_.entries();
+    return {state_.options().readOnly(), BookingBoxes::ToBytes(form_.regNoText()), entries.firstName, entries.lastName,
+            BookingBoxes::ToBytes(LaON_Site->text())};
+}
+
+void ArrivalPanel::apply(const ArrivalDeparture::StampResult& result) {
+    switch (result.outcome) {
+    case ArrivalDeparture::StampOutcome::NoBooking:
+        MsgBox(BookingBoxes::FromBytes(result.message), vb::vbExclamation,
+               QString::fromLatin1(ArrivalDeparture::MessageTitle), window_);
+        return;
+    case ArrivalDeparture::StampOutcome::Stamped:
+        showLooks(ArrivalDeparture::LooksFor(result.look, result.arrivalTime, result.departureTime));
+        emit stamped();
+        UpdateStatusLine();
+        return;
+    default:
+        return;
+    }
+}
+
+void ArrivalPanel::cmdIN_Click() {
+    state_.HelpTopic = ArrivalDeparture::StampHelpTopic;
+    apply(ArrivalDeparture::MarkArrived(stampForm(), Clock::Now()));
+}
+
+void ArrivalPanel::cmdOUT_Click() {
+    state_.HelpTopic = ArrivalDeparture::StampHelpTopic;
+    apply(ArrivalDeparture::MarkDeparted(stampForm(), Clock::Now()));
+}
+
+void ArrivalPanel::LaON_Site_DblClick() {
+    state_.HelpTopic = ArrivalDeparture::UndoHelpTopic;
+    const auto undo = ArrivalDeparture::UndoArrival(state_.options().readOnly(), state_.ListMode,
+                                                    BackColourOf(LaON_Site), BookingBoxes::ToBytes(LaOFFSite->text()));
+    if (undo.outcome != ArrivalDeparture::UndoOutcome::Undone)
+        return;
+    showLooks(ArrivalDeparture::LooksFor(undo.look, undo.arrivalTime, undo.departureTime));
+    UpdateStatusLine();
+}
+
+void ArrivalPanel::LaOFFSite_DblClick() {
+    state_.HelpTopic = ArrivalDeparture::UndoHelpTopic;
+    const auto undo =
+        ArrivalDeparture::UndoDeparture(state_.options().readOnly(), state_.ListMode, BackColourOf(LaOFFSite),
+                                        BookingBoxes::ToBytes(LaON_Site->text()));
+    if (undo.outcome != ArrivalDeparture::UndoOutcome::Undone)
+        return;
+    showLooks(ArrivalDeparture::LooksFor(undo.look, undo.arrivalTime, undo.departureTime));
+    UpdateStatusLine();
+}
+
+// The labels of an opened booking, from today's status file. A missing file
+// is built first, so a booking opened early in the day shows its stamps too.
+void ArrivalPanel::ShowArrivalAndDeparture() {
+    const std::string path = DayStatusFile(state_.settings.DataRoot, Clock::Now());
+    std::vector<std::string> lines;
+    FileError e = ReadMonthLines(path, lines);
+    if (e.number == ErrorNumber::FileNotFound || e.number == ErrorNumber::PathNotFound) {
+        BuildDayStatusFile();
+        e = ReadMonthLines(path, lines);
+    }
+    std::string arrival, departure;
+    const std::string regNo = Text::Trim(BookingBoxes::ToBytes(form_.regNoText()));
+    for (const std::string& line : lines)
+        if (line.size() >= 12 && line.substr(0, 12) == regNo) {
+            const std::string_view a = StatusRecord::ArrivalTime(line), d = StatusRecord::DepartureTime(line);
+            arrival = std::string(a.substr(0, 2)) + std::string(a.size() >= 5 ? a.substr(3, 2) : "");
+            departure = std::string(d.substr(0, 2)) + std::string(d.size() >= 5 ? d.substr(3, 2) : "");
+        }
+    const long a = Text::Val(arrival), d = Text::Val(departure);
+    using ArrivalDeparture::StatusLook;
+    const auto asTime = [](const std::string& digits) {
+        return Text::Trim(digits).empty() ? std::string(ArrivalDeparture::NoTime)
+                                          : digits.substr(0, 2) + ":" + digits.substr(digits.size() - 2);
+    };
+    if (a == 0)
+        showLooks(
+            ArrivalDeparture::LooksFor(StatusLook::NotArrived, ArrivalDeparture::NoTime, ArrivalDeparture::NoTime));
+    else if (d < a)
+        showLooks(ArrivalDeparture::LooksFor(StatusLook::OnSite, asTime(arrival), asTime(departure)));
+    else
+        showLooks(ArrivalDeparture::LooksFor(StatusLook::Departed, asTime(arrival), asTime(departure)));
+}
+
+void ArrivalPanel::BuildDayStatusFile() {
+    const FileError e = ::BuildDayStatusFile(state_.settings.DataRoot);
+    if (e) {
+        window_->unsetCursor();
+        window_->setWindowTitle(QStringLiteral("Brantholm Solutions Kestrane  [ Error: %1%2")
+                                    .arg(e.number + StatusBuildErrorOffset)
+                                    .arg(QLatin1String(StatusBuildErrorPlace)));
+    }
+}

@@ -1,0 +1,372 @@
+#include "ui/desk/BookingCommands.h"
+
+#include <QWidget>
+
+#include "core/Clock.h"
+#include "core/TextUtil.h"
+#include "core/desk/BookingRecord.h"
+#include "core/desk/MonthBookingFile.h"
+#include "core/desk/RecordState.h"
+#include "platform/MsgBox.h"
+#include "platform/Pause.h"
+#include "ui/desk/ArrivalPanel.h"
+#include "ui/desk/BookingBoxes.h"
+#include "ui/desk/BookingFormPanel.h"
+#include "ui/desk/ListDatesPanel.h"
+#include "ui/desk/ListsPanel.h"
+#include "ui/desk/TimeGridPanel.h"
+
+using namespace BookingRules;
+
+namespace {
+const QString Title = QStringLiteral("Kestrane");
+
+QString storageFailure(const FileError& e) {
+    switch (e.number) {
+    case ErrorNumber::PathNotFound:
+        return QStringLiteral("The Record folder of the data folder cannot be found.");
+    case ErrorNumber::FileNotFound:
+        return QStringLiteral("The booking's month file cannot be found.");
+    case ErrorNumber::BookingNotFound:
+        return QStringLiteral("The booking is no longer in its month file (it may have been deleted at another desk).");
+    default:
+        return QStringLiteral("Error %1: %2").arg(e.number).arg(BookingBoxes::FromBytes(e.description));
+    }
+}
+
+int iconOf(NoticeIcon icon) {
+    switch (icon) {
+    case NoticeIcon::Exclamation:
+        return vb::vbExclamation;
+    case NoticeIcon::Information:
+        return vb::vbInformation;
+    default:
+        return 0;
+    }
+}
+
+Answer answerOf(int button) {
+    return button == vb::vbYes ? Answer::Yes : button == vb::vbNo ? Answer::No : Answer::Cancel;
+}
+} // namespace
+
+BookingCommands::BookingCommands(ProgramState& state, QWidget* window, Panels panels,
+                                 std::function<void(const QString&)> status)
+    : QObject(static_cast<QObject*>(window)), state_(state), window_(window), p_(panels), status_(std::move(status)) {}
+
+QString BookingCommands::bookingTitle() const {
+    return QStringLiteral("Kestrane [ ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral(" ]");
+}
+
+QString BookingCommands::upperFirst() const {
+    return BookingBoxes::FromBytes(Text::Trim(state_.CurrentRecord.FirstName)).toUpper();
+}
+QString BookingCommands::upperLast() const {
+    return BookingBoxes::FromBytes(Text::Trim(state_.CurrentRecord.LastName)).toUpper();
+}
+
+int BookingCommands::ask(const std::string& text, int style, const QString& title) {
+    return MsgBox(BookingBoxes::FromBytes(text), style, title, window_);
+}
+
+Situation BookingCommands::situation() {
+    Situation s;
+    s.newBooking = newBooking_;
+    const std::string regNo = BookingBoxes::ToBytes(p_.form.regNoText());
+    s.loaded = IsBookingNumber(regNo);
+    s.recordChanged = state_.RecordChanged;
+    s.bookingsChanged = state_.BookingsChanged;
+    s.namesUnchanged = state_.CurrentRecord.FirstName == state_.RecordSnapshot.FirstName &&
+                       state_.CurrentRecord.LastName == state_.RecordSnapshot.LastName;
+    s.monthMoved = MonthMoved(regNo, BookingBoxes::ToBytes(p_.times.bookingYearText()),
+                              BookingBoxes::ToBytes(p_.times.SetMonthNoFromBookMonth()));
+    return s;
+}
+
+// --- Storage ------------------------------------------------------------------------------
+
+bool BookingCommands::SaveNewRecord() {
+    if (const auto refusal = NewBookingRefusal(p_.form.entries())) {
+        MsgBox(BookingBoxes::FromBytes(*refusal), vb::vbExclamation, Title, window_);
+        return false;
+    }
+    const QString monthNo = p_.times.SetMonthNoFromBookMonth();
+    const FileError e =
+        SaveNewBooking(state_.settings.DataRoot, state_.CurrentRecord, p_.times.timeTexts(), Clock::Now(),
+                       BookingBoxes::ToBytes(p_.times.bookingYearText()), BookingBoxes::ToBytes(monthNo));
+    if (e) {
+        MsgBox(QStringLiteral("The booking has NOT been saved. ") + storageFailure(e), vb::vbExclamation, Title,
+               window_);
+        return false;
+    }
+    p_.form.setRegNoText(BookingBoxes::FromBytes(state_.CurrentRecord.RegNo));
+    modFileManagement::SnapshotRecord(state_);
+    state_.BookingsChanged = false;
+    p_.lists.RefreshCurrentList();
+    status_(QStringLiteral("Record ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral(" SAVED"));
+    return true;
+}
+
+bool BookingCommands::UpdateRecord() {
+    if (const auto refusal = UpdateRefusal(p_.form.entries())) {
+        MsgBox(BookingBoxes::FromBytes(*refusal), vb::vbExclamation, Title, window_);
+        return false;
+    }
+    const bool revoke = state_.PassRevokeRequest;
+    if (revoke) {
+        state_.PassRevokeRequest = false;
+        p_.form.showPassRevoked();
+        StartUp::Pause(1);
+    }
+    const FileError e = UpdateBooking(state_.settings.DataRoot, state_.CurrentRecord, p_.times.timeTexts(), revoke);
+    if (e) {
+        state_.PassRevokeRequest = revoke; // still to be done
+        MsgBox(QStringLiteral("Booking ") + p_.form.regNoText().trimmed() + QStringLiteral(" has NOT been updated. ") +
+                   storageFailure(e),
+               vb::vbExclamation, Title, window_);
+        return false;
+    }
+    modFileManagement::SnapshotRecord(state_);
+    state_.BookingsChanged = false;
+    p_.lists.RefreshCurrentList();
+    status_(QStringLiteral("Record ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) +
+            QStringLiteral(" UPDATED"));
+    return true;
+}
+
+void BookingCommands::DeleteBooking() {
+    int removed = 0;
+    const FileError e = ::DeleteBooking(state_.settings.DataRoot,
+                                        Text::Trim(BookingBoxes::ToBytes(p_.form.regNoText())), &removed, true);
+    if (e || removed == 0) {
+        MsgBox(QStringLiteral("Booking ") + p_.form.regNoText().trimmed() + QStringLiteral(" has NOT been deleted. ") +
+                   storageFailure(e ? e : FileError{ErrorNumber::BookingNotFound, ""}),
+               vb::vbExclamation, Title, window_);
+        return;
+    }
+    ClearBookingForm();
+    modFileManagement::ClearRecord(state_);
+    modFileManagement::SnapshotRecord(state_);
+    state_.BookingsChanged = false;
+    p_.lists.RefreshCurrentList();
+    status_(QStringLiteral("One Booking DELETED"));
+}
+
+void BookingCommands::ClearBookingForm() {
+    p_.form.clear();
+    p_.arrival.clear();
+    p_.times.clearTimes();
+}
+
+// Stores the booking as an answer or a rule says; false when it was not stored.
+bool BookingCommands::store(Action action, AskedBy who) {
+    switch (action) {
+    case Action::Update:
+        return UpdateRecord();
+    case Action::SaveNew:
+        return SaveNewRecord();
+    case Action::SaveNewWithNotice: {
+        if (!SaveNewRecord())
+            return false;
+        if (const int icon = iconOf(NewRecordNoticeIcon(who)))
+            MsgBox(
+                BookingBoxes::FromBytes(NewRecordNotice(state_.CurrentRecord.FirstName, state_.CurrentRecord.LastName)),
+                icon, Title, window_);
+        return true;
+    }
+    default:
+        return true;
+    }
+}
+
+// --- The questions about unsaved work ------------------------------------------------------------
+
+bool BookingCommands::SaveChangesCheck(AskedBy who) {
+    modFileManagement::CheckRecordChanged(state_);
+    const Situation s = situation();
+    const std::optional<Question> q = FirstQuestion(s);
+    if (!q)
+        return true;
+    if (*q == Question::Details)
+        state_.BookingsChanged = false;
+    const Answer a =
+        answerOf(ask(QuestionText(*q, who, BookingBoxes::ToBytes(upperFirst()), BookingBoxes::ToBytes(upperLast())),
+                     vb::vbYesNoCancel | vb::vbQuestion, bookingTitle()));
+    const Action action = ActionFor(*q, a, who, s);
+    if (action == Action::Stop)
+        return false;
+    store(action, who);
+    return true;
+}
+
+// --- Commands ---------------------------------------------------------------------------------
+
+void BookingCommands::cmdSAVE_Click() {
+    if (state_.options().readOnly())
+        return;
+    if (const auto refusal = SaveRefusal(p_.form.entries())) {
+        MsgBox(BookingBoxes::FromBytes(*refusal), vb::vbExclamation, Title, window_);
+        return;
+    }
+    modFileManagement::CheckRecordChanged(state_);
+    const Situation s = situation();
+    const SaveDecision d = DecideSave(s);
+    switch (d.kind) {
+    case SaveDecision::SaveNewBooking:
+        newBooking_ = false;
+        if (SaveNewRecord()) {
+            ask(NewBookingMadeText(BookingBoxes::ToBytes(upperFirst()), BookingBoxes::ToBytes(upperLast()),
+                                   BookingBoxes::ToBytes(p_.times.bookingMonthText()),
+                                   BookingBoxes::ToBytes(p_.times.bookingYearText())),
+                vb::vbInformation, Title);
+            p_.lists.RefreshCurrentList();
+        } else {
+            newBooking_ = true; // not stored: it is still a new booking
+        }
+        return;
+    case SaveDecision::Nothing:
+        return;
+    case SaveDecision::Store:
+        state_.BookingsChanged = false;
+        store(d.action, AskedBy::Save);
+        return;
+    case SaveDecision::Ask: {
+        const Answer a = answerOf(ask(QuestionText(d.question, AskedBy::Save, BookingBoxes::ToBytes(upperFirst()),
+                                                   BookingBoxes::ToBytes(upperLast())),
+                                      vb::vbYesNoCancel | vb::vbQuestion, bookingTitle()));
+        store(ActionFor(d.question, a, AskedBy::Save, s), AskedBy::Save);
+        return;
+    }
+    }
+}
+
+void BookingCommands::cmdNEW_Click() {
+    state_.HelpTopic = 25;
+    if (state_.options().readOnly())
+        return;
+    if (!SaveChangesCheck(AskedBy::New))
+        return;
+    ClearBookingForm();
+    modFileManagement::ClearRecord(state_);
+    for (int i = 0; i < 5; ++i) {
+        p_.form.setRegNoText(QStringLiteral("NEW Booking"));
+        StartUp::Pause(0.05);
+        p_.form.setRegNoText(QString());
+        StartUp::Pause(0.05);
+    }
+    p_.form.setRegNoText(QStringLiteral("NEW Booking"));
+    newBooking_ = true;
+    p_.form.focusFirstName();
+}
+
+void BookingCommands::cmdDelete_Click() {
+    if (state_.options().readOnly() || state_.options().disableSingleDelete())
+        return;
+    if (!p_.form.regNoText().trimmed().isEmpty()) {
+        if (ask(DeleteQuestion(BookingBoxes::ToBytes(upperFirst()), BookingBoxes::ToBytes(upperLast())),
+                vb::vbYesNoCancel | vb::vbQuestion, bookingTitle()) == vb::vbYes)
+            DeleteBooking();
+    } else if (ask(std::string(ClearEntriesQuestion), vb::vbYesNoCancel | vb::vbExclamation, Title) == vb::vbYes) {
+        ClearBookingForm();
+        modFileManagement::ClearRecord(state_);
+    }
+}
+
+// --- Opening a booking from the list ---------------------------------------------------------------
+
+void BookingCommands::StatGrid_RowChosen() {
+    const bool readOnly = state_.options().readOnly();
+    if (p_.lists.currentRow() == 0) {
+        if (state_.ListMode == 4 && !readOnly) {
+            MsgBox(QStringLiteral("You can't sort this list in the IN/OUT Day-Status view    "), vb::vbInformation,
+                   Title, window_);
+            p_.lists.ListTodayStatus();
+        }
+        return;
+    }
+    if (!readOnly) {
+        if (!newBooking_) {
+            if (!SaveChangesCheck(AskedBy::OpenFromList))
+                return;
+        } else {
+            modFileManagement::CheckRecordChanged(state_);
+            if (state_.RecordChanged) {
+                state_.BookingsChanged = false;
+                const std::string f = BookingBoxes::ToBytes(upperFirst()), l = BookingBoxes::ToBytes(upperLast());
+                if (PromptForUnsavedNewBooking(f, l) == NewBookingPrompt::SaveQuestion) {
+                    const int a =
+                        ask(UnsavedNewBookingQuestion(f, l), vb::vbYesNoCancel | vb::vbQuestion, bookingTitle());
+                    if (a == vb::vbCancel)
+                        return;
+                    if (a == vb::vbNo) {
+                        newBooking_ = false;
+                        return;
+                    }
+                    if (!SaveNewRecord())
+                        return; // kept on screen, still new
+                    newBooking_ = false;
+                } else {
+                    if (ask(std::string(NameRequiredText), vb::vbOKCancel | vb::vbInformation, Title) == vb::vbOK)
+                        return;
+                    newBooking_ = false;
+                }
+            }
+        }
+    }
+    if (p_.dates.ValidateSelectedDate())
+        return;
+    const std::string regNo = p_.lists.regNoOfActiveRow();
+    const FileError e = ReadBooking(state_.settings.DataRoot, regNo, state_.CurrentRecord);
+    if (e.number == ErrorNumber::FileNotFound || e.number == ErrorNumber::PathNotFound)
+        return;
+    if (e && e.number != ErrorNumber::BookingNotFound) {
+        MsgBox(QStringLiteral("No Visitor Bookings for this DATE have been found"), vb::vbExclamation,
+               QStringLiteral("Kestrane [ DCE-6267] "), window_);
+        return;
+    }
+    ShowRecord(true);
+    modFileManagement::SnapshotRecord(state_);
+    state_.BookingsChanged = false;
+    state_.RecordChanged = false;
+    if (state_.ListMode == 4) {
+        if (p_.lists.currentCol() == 6)
+            p_.arrival.cmdIN_Click();
+        else if (p_.lists.currentCol() == 7)
+            p_.arrival.cmdOUT_Click();
+    }
+}
+
+void BookingCommands::ShowRecord(bool setBookingMonth) {
+    const BookingFields r = state_.CurrentRecord; // the change handlers write back as they go
+    p_.form.showFields(r);
+    p_.form.ShowPassLabel();
+    p_.form.ShowPhotoLabel();
+    p_.arrival.ShowArrivalAndDeparture();
+    if (setBookingMonth && !p_.times.showBookingMonth(r.RegNo))
+        return;
+    p_.times.showTimes(r.DayTimes);
+    modFileManagement::SnapshotRecord(state_);
+}
+
+// --- Closing -----------------------------------------------------------------------------------------
+
+bool BookingCommands::offerUnsavedWorkOnClose() {
+    modFileManagement::CheckRecordChanged(state_);
+    if (SaveRefusal(p_.form.entries())) {
+        // Nothing on screen could be saved, so nothing is offered.
+        newBooking_ = false;
+        state_.RecordChanged = false;
+        state_.BookingsChanged = false;
+    }
+    if (!newBooking_)
+        return SaveChangesCheck(AskedBy::Close);
+    const int a = ask(std::string(CloseWithNewBookingText), vb::vbYesNoCancel | vb::vbQuestion, Title);
+    if (a == vb::vbCancel)
+        return false; // still a new booking: SAVE will store it as one
+    newBooking_ = false;
+    if (a == vb::vbYes && !SaveNewRecord()) {
+        newBooking_ = true;
+        return false; // not stored: the window stays so nothing is lost
+    }
+    return true;
+}

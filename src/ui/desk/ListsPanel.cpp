@@ -1,0 +1,512 @@
+#include "ui/desk/ListsPanel.h"
+
+#include "core/Clock.h"
+#include "core/TextUtil.h"
+#include "core/desk/DayList.h"
+#include "core/desk/DayStatusFile.h"
+#include "core/desk/ListDate.h"
+#include "core/desk/MonthBookingFile.h"
+#include "core/desk/MonthList.h"
+#include "core/desk/OnSiteList.h"
+#include "core/desk/SearchFields.h"
+#include "platform/Grid.h"
+#include "platform/MsgBox.h"
+#include "ui/desk/ArrivalPanel.h"
+#include "ui/desk/BookingBoxes.h"
+#include "ui/desk/DeskWidgets.h"
+#include "ui/desk/ListDatesPanel.h"
+#include "ui/desk/WatchedBox.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace DeskWidgets;
+
+ListsPanel::ListsPanel(ProgramState& state, QWidget* p, QWidget* window, ListDatesPanel& dates, ArrivalPanel& arrival)
+    : QObject(p), state_(state), window_(window), dates_(dates), arrival_(arrival) {
+    cmdGetAny = Button(p, "cmdGetAny", QStringLiteral("&Day"),
+                       QStringLiteral(" Shows a list of bookings and passes that are valid for the selected Day "),
+                       QRect(6, 86, 92, 26));
+    cmdGetTom = Button(p, "cmdGetTom", QStringLiteral("&Month"),
+                       QStringLiteral(" Shows a list of bookings for the month (A record with a valid pass, but no "
+                                      "booking, will not be shown) Press [F3]"),
+                       QRect(104, 86, 92, 26));
+    cmdGetToday = Button(p, "cmdGetToday", QStringLiteral("&Today"),
+                         QStringLiteral(" Shows a list of bookings and passes that are valid for Today - Press [F2]"),
+                         QRect(6, 116, 92, 26));
+    cmdDayList = Button(p, "cmdDayList", QStringLiteral("Show [F5]"),
+                        QStringLiteral(" Controls and shows the arrival and departure times of bookings and passes "
+                                       "that are valid for Today "),
+                        QRect(104, 116, 92, 26));
+    cmdIN = Button(p, "cmdIN", QStringLiteral("On-Site"),
+                   QStringLiteral(" Marks an individual as having arrived on-site "), QRect(6, 146, 92, 26));
+    cmdOUT = Button(p, "cmdOUT", QStringLiteral("Off-Site"),
+                    QStringLiteral(" Marks an individual as having departed the site  Note: you cannot mark as "
+                                   "departed if there is no arrival time  "),
+                    QRect(104, 146, 92, 26));
+
+    CBListBy = Named(new QComboBox(p), "CBListBy");
+    listByEdit_ = new WatchedBox(CBListBy);
+    CBListBy->setLineEdit(listByEdit_);
+    CBListBy->setInsertPolicy(QComboBox::NoInsert);
+    CBListBy->setGeometry(6, 182, 190, 24);
+    for (std::string_view key : SearchFields::ListByKeys())
+        CBListBy->addItem(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
+    CBListBy->setToolTip(QStringLiteral(" Narrows the search for any text typed into the find box "));
+    SearchLa = Named(new QLabel(p), "SearchLa");
+    SearchLa->setGeometry(6, 208, 190, 18);
+    SearchLa->setText(QStringLiteral("SEARCH FOR"));
+    MainFindTB = Box(p, "MainFindTB", QRect(6, 228, 190, 24));
+    MainFindTB->setToolTip(QStringLiteral(" Find anything within a record, including registration number(s) "));
+    cmdMFind =
+        Button(p, "cmdMFind", QStringLiteral("Find [F4]"),
+               QStringLiteral(" Starts a search - or you can just press the [ Enter ] key "), QRect(6, 258, 92, 26));
+    cmdPRINT = Button(p, "cmdPRINT", QStringLiteral("&Print..."),
+                      QStringLiteral(" Generates a print preview and enables you to print the current list "),
+                      QRect(104, 258, 92, 26));
+    Command1 = Button(p, "Command1", QStringLiteral("Test Data"), QString(), QRect(6, 300, 92, 26));
+    Command2 = Button(p, "Command2", QStringLiteral("TGA Test"), QString(), QRect(104, 300, 92, 26));
+
+    StatGrid = Named(new Grid(window), "StatGrid");
+    StatGrid->setGeometry(8, 344, 982, 320);
+
+    connect(cmdGetAny, &QPushButton::clicked, this, &ListsPanel::cmdGetAny_Click);
+    connect(cmdGetTom, &QPushButton::clicked, this, &ListsPanel::cmdGetTom_Click);
+    connect(cmdGetToday, &QPushButton::clicked, this, &ListsPanel::cmdGetToday_Click);
+    connect(cmdDayList, &QPushButton::clicked, this, &ListsPanel::cmdDayList_Click);
+    connect(cmdIN, &QPushButton::clicked, this, &ListsPanel::stampIn);
+    connect(cmdOUT, &QPushButton::clicked, this, &ListsPanel::stampOut);
+    connect(CBListBy, &QComboBox::activated, this, &ListsPanel::CBListBy_Click);
+    connect(listByEdit_, &WatchedBox::focusLeft, this, &ListsPanel::CBListBy_LostFocus);
+    connect(MainFindTB, &QLineEdit::returnPressed, this, [this] { MainFindTB_KeyPress(13); });
+    connect(cmdMFind, &QPushButton::clicked, this, &ListsPanel::cmdMFind_Click);
+    connect(cmdPRINT, &QPushButton::clicked, this, &ListsPanel::cmdPRINT_Click);
+    connect(Command1, &QPushButton::clicked, this, &ListsPanel::testDataClicked);
+    connect(Command2, &QPushButton::clicked, this, &ListsPanel::tgaTestClicked);
+    connect(StatGrid, &Grid::RowChosen, this, [this](int, int) { emit rowChosen(); });
+    connect(StatGrid, &Grid::KeyDownInGrid, this, [this](int keyCode, int) {
+        if (keyCode == 13)
+            emit rowChosen();
+    });
+}
+
+void ListsPanel::InitStatGridRows() {
+    StatGrid->setRows(100);
+}
+
+int ListsPanel::currentRow() const {
+    return StatGrid->CurrentRow();
+}
+
+int ListsPanel::currentCol() const {
+    return StatGrid->CurrentCol();
+}
+
+std::string ListsPanel::regNoOfActiveRow() const {
+    const int row = StatGrid->ActiveCell().Row();
+    return Text::Trim(BookingBoxes::ToBytes(StatGrid->Cell(row, 0).Text()));
+}
+
+void ListsPanel::focusFindBox() {
+    MainFindTB->setFocus();
+}
+
+void ListsPanel::setSearchKey(const QString& key) {
+    CBListBy->setEditText(key);
+}
+
+void ListsPanel::setStampButtonsEnabled(bool on) {
+    cmdIN->setEnabled(on);
+    cmdOUT->setEnabled(on);
+}
+
+void ListsPanel::resizeGrid(int width, int height) {
+    StatGrid->resize(width, height);
+}
+
+int ListsPanel::gridWidth() const {
+    return StatGrid->width();
+}
+
+int ListsPanel::gridHeight() const {
+    return StatGrid->height();
+}
+
+void ListsPanel::setCaption(const QString& text) {
+    window_->setWindowTitle(text);
+}
+
+// --- Filling the grid ---------------------------------------------------------------------
+
+void ListsPanel::prepareGrid(const ListColumn* columns, int count, long backColour2) {
+    Grid* g = StatGrid;
+    g->setRedraw(false);
+    g->setRows(50);
+    g->setCols(count + 1);
+    g->setBackColor1(0xFFFFFF);
+    g->setBackColor2(backColour2);
+    for (int c = 0; c < count; ++c) {
+        g->Column(c).setWidth(columns[c].width);
+        g->Cell(0, c).setText(std::string_view(columns[c].heading));
+        g->Column(c).setAlignment(columns[c].alignment);
+    }
+    g->Cell(0, count).setText(std::string_view());
+    for (int r = 1; r < g->Rows(); ++r)
+        for (int c = 0; c <= count; ++c)
+            g->Cell(r, c).setText(std::string_view());
+    g->Range(1, 0, g->Rows() - 1, count).setForeColor(0);
+}
+
+void ListsPanel::fillRow(int row, const std::string* const* cells, int count) {
+    StatGrid->setRows(row + 50);
+    for (int c = 0; c < count; ++c)
+        StatGrid->Cell(row, c).setText(std::string_view(*cells[c]));
+}
+
+void ListsPanel::fillRow(int row, const std::string_view* cells, int count) {
+    StatGrid->setRows(row + 50);
+    for (int c = 0; c < count; ++c)
+        StatGrid->Cell(row, c).setText(cells[c]);
+}
+
+void ListsPanel::finishGrid() {
+    StatGrid->setRedraw(true);
+    StatGrid->Refresh();
+    window_->unsetCursor();
+}
+
+void ListsPanel::RefreshCurrentList() {
+    switch (state_.ListMode) {
+    case 0:
+    case 2:
+        StatGrid->setReadOnly(true);
+        ListMonthBookings();
+        break;
+    case 1:
+        StatGrid->setReadOnly(true);
+        ListDayBookings();
+        break;
+    case 3:
+        StatGrid->setReadOnly(true);
+        ListSearchResults();
+        break;
+    case 4:
+        StatGrid->setReadOnly(state_.options().readOnly());
+        ListTodayStatus();
+        break;
+    default:
+        break;
+    }
+}
+
+void ListsPanel::listChosenDay() {
+    StatGrid->setReadOnly(true);
+    ListDayBookings();
+}
+
+void ListsPanel::listChosenMonth() {
+    StatGrid->setReadOnly(true);
+    ListMonthBookings();
+}
+
+// --- Day list -------------------------------------------------------------------------------
+
+void ListsPanel::cmdGetAny_Click() {
+    state_.HelpTopic = 20;
+    ListDayBookings();
+}
+
+void ListsPanel::ListDayBookings() {
+    dates_.setDayColour(0);
+    if (dates_.dayText() == u"--") {
+        MsgBox(QStringLiteral("Can't list Day Bookings:  No Day has been selected "), vb::vbExclamation,
+               QStringLiteral("Kestrane"), window_);
+        return;
+    }
+    window_->setCursor(Qt::WaitCursor);
+    setStampButtonsEnabled(false);
+    if (dates_.ValidateSelectedDate()) {
+        window_->unsetCursor();
+        return;
+    }
+    StatGrid->setReadOnly(true);
+    state_.ListMode = 1;
+
+    static const ListColumn columns[17] = {{"Registration", 100, 10}, {"First Name", 100, 6}, {"Last Name", 100, 6},
+                                           {"Organisation", 180, 6},  {"Category", 140, 6},   {"Party", 45, 10},
+                                           {"Telephone", 110, 6},     {"Expected", 60, 10},   {"Pass Valid", 75, 10},
+                                           {"Pass Issued", 120, 10},  {"Length", 50, 10},     {"Pass Type", 65, 10},
+                                           {"Pass Ends", 75, 10},     {"Car Reg", 75, 10},    {"Reports to:", 140, 6},
+                                           {"Department", 150, 6},    {"Contact", 110, 6}};
+    prepareGrid(columns, 17, 0xE0E0E0);
+
+    const int day = static_cast<int>(Text::Val(BookingBoxes::ToBytes(dates_.dayText())));
+    const QString monthNo = dates_.SetMonthNoFromListMonth();
+    const QString year = dates_.yearText();
+    const std::string listDate = (QStringLiteral("%1-").arg(day, 2, 10, QLatin1Char('0')) + monthNo + u'-' +
+                                  year.right(4).rightJustified(4, u'0'))
+                                     .toStdString();
+    dayListFile_ = MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(year.right(2) + monthNo));
+
+    std::vector<DayListRow> rows;
+    const FileError e = ReadDayListRows(dayListFile_, day, listDate, rows);
+    int n = 0;
+    for (const DayListRow& row : rows) {
+        const std::string* cells[17] = {&row.RegNo,     &row.FirstName,       &row.LastName,        &row.Organisation,
+                                        &row.Category,  &row.PartySize,       &row.DirectDialPhone, &row.Expected,
+                                        &row.PassStart, &row.PassIssued,      &row.PassLength,      &row.PassType,
+                                        &row.PassEnd,   &row.CarRegistration, &row.ReportingTo,     &row.Department,
+                                        &row.HostPhone};
+        fillRow(++n, cells, 17);
+    }
+    finishGrid();
+    if (e) {
+        if (e.number == ErrorNumber::FileNotFound)
+            MsgBox(QStringLiteral("No Visitor Bookings for this DATE have been found"), vb::vbExclamation,
+                   QStringLiteral("Kestrane"), window_);
+        else
+            setCaption(QStringLiteral("Brantholm Solutions Kestrane  [ Error: %1 in Select Day Record ]")
+                           .arg(e.number + 2110));
+        return;
+    }
+    StatGrid->Cell(1, 1).Select();
+    listedRows_ = n;
+}
+
+// --- Month list ------------------------------------------------------------------------------
+
+void ListsPanel::cmdGetTom_Click() {
+    state_.HelpTopic = 21;
+    ListMonthBookings();
+}
+
+void ListsPanel::cmdGetToday_Click() {
+    state_.HelpTopic = 20;
+    const LocalDateTime today = Clock::Now();
+    dates_.setDate(today.day, QString::fromStdString(ListDate::MonthNames()[today.month - 1]),
+                   QString::number(today.year));
+    ListDayBookings();
+}
+
+void ListsPanel::ListMonthBookings() {
+    dates_.setDayColour(0xA0A0A0);
+    if (dates_.ValidateSelectedDate())
+        return;
+    window_->setCursor(Qt::WaitCursor);
+    setStampButtonsEnabled(false);
+    StatGrid->setReadOnly(true);
+    state_.ListMode = 2;
+    static const ListColumn columns[18] = {{"Registration", 100, 10}, {"First Name", 100, 6},   {"Last Name", 100, 6},
+                                           {"Organisation", 180, 6},  {"Day", 45, 10},          {"Expected", 60, 10},
+                                           {"Category", 140, 6},      {"Party", 45, 10},        {"Telephone", 110, 6},
+                                           {"Pass Valid", 75, 10},    {"Pass Issued", 120, 10}, {"Length", 50, 10},
+                                           {"Pass Type", 65, 10},     {"Pass Ends", 75, 10},    {"Car Reg", 75, 10},
+                                           {"Reports to:", 140, 6},   {"Department", 150, 6},   {"Contact", 110, 6}};
+    prepareGrid(columns, 18, 0xE0E0E0);
+
+    const QString yymm = dates_.yearText().right(2) + dates_.SetMonthNoFromListMonth();
+    dayListFile_ = MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(yymm));
+    int n = 0;
+    const FileError e = ForEachMonthListRow(
+        dayListFile_, BookingBoxes::ToBytes(yymm), Clock::Now(), [this, &n](const MonthListRowView& row) {
+            const ListCells::BookingCellViews& c = row.cells;
+            const std::string_view cells[18] = {
+                c.RegNo,    c.FirstName, c.LastName,        c.Organisation, row.Day,      row.Expected,
+                c.Category, c.PartySize, c.DirectDialPhone, c.PassStart,    c.PassIssued, c.PassLength,
+                c.PassType, c.PassEnd,   c.CarRegistration, c.ReportingTo,  c.Department, c.HostPhone};
+            fillRow(++n, cells, 18);
+            if (row.Colour != 0) // new rows are black already
+                StatGrid->Range(n, 1, n, 17).setForeColor(row.Colour);
+        });
+    finishGrid();
+    if (e) {
+        if (e.number == ErrorNumber::FileNotFound)
+            MsgBox(QStringLiteral("No Visitor Bookings for this DATE have been found"), vb::vbExclamation,
+                   QStringLiteral("Kestrane"), window_);
+        else
+            setCaption(QStringLiteral("Brantholm Solutions Kestrane  [ Error: %1%2")
+                           .arg(e.number + MonthListErrorOffset)
+                           .arg(QLatin1String(MonthListErrorPlace)));
+        return;
+    }
+    StatGrid->Cell(1, 1).Select();
+    listedRows_ = n;
+}
+
+// --- Search ----------------------------------------------------------------------------------
+
+void ListsPanel::CBListBy_Click() {
+    if (const auto prompt = SearchFields::PromptFor(BookingBoxes::ToBytes(CBListBy->currentText())))
+        SearchLa->setText(BookingBoxes::FromBytes(*prompt));
+    MainFindTB->setFocus();
+}
+
+void ListsPanel::CBListBy_LostFocus() {
+    CBListBy->setEditText(
+        BookingBoxes::FromBytes(SearchFields::ListByKeyOrAnyText(BookingBoxes::ToBytes(CBListBy->currentText()))));
+}
+
+void ListsPanel::MainFindTB_KeyPress(int keyAscii) {
+    if (keyAscii == 13)
+        cmdMFind_Click();
+}
+
+void ListsPanel::cmdMFind_Click() {
+    state_.HelpTopic = 23;
+    if (MainFindTB->text().trimmed().isEmpty()) {
+        MsgBox(QString::fromLatin1(SearchMessages::NothingEnteredText), vb::vbExclamation,
+               QString::fromLatin1(SearchMessages::NothingEnteredTitle), window_);
+        return;
+    }
+    ListSearchResults();
+}
+
+void ListsPanel::ListSearchResults() {
+    window_->setCursor(Qt::WaitCursor);
+    setStampButtonsEnabled(false);
+    StatGrid->setReadOnly(true);
+    state_.ListMode = 3;
+    static const ListColumn columns[17] = {{"Registration", 100, 10}, {"First Name", 100, 6}, {"Last Name", 100, 6},
+                                           {"Organisation", 180, 6},  {"Category", 140, 6},   {"Party", 45, 10},
+                                           {"Telephone", 110, 6},     {"Pass Valid", 75, 10}, {"Pass Issued", 120, 10},
+                                           {"Length", 50, 10},        {"Pass Type", 65, 10},  {"Pass Ends", 75, 10},
+                                           {"Arrival", 60, 10},       {"Car Reg", 75, 10},    {"Reports to:", 140, 6},
+                                           {"Department", 150, 6},    {"Contact", 110, 6}};
+    prepareGrid(columns, 17, 0xFFFFE0);
+
+    const std::string key = Text::Trim(BookingBoxes::ToBytes(CBListBy->currentText()));
+    const std::string find = Text::Trim(BookingBoxes::ToBytes(MainFindTB->text()));
+    const QString monthNo = dates_.SetMonthNoFromListMonth();
+    dayListFile_ = MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(dates_.yearText().right(2) + monthNo));
+    std::vector<SearchRow> rows;
+    const FileError e = SearchMonthFile(dayListFile_, key, find, rows);
+    int n = 0;
+    for (const SearchRow& row : rows) {
+        const std::string* cells[17] = {&row.RegNo,      &row.FirstName,       &row.LastName,        &row.Organisation,
+                                        &row.Category,   &row.PartySize,       &row.DirectDialPhone, &row.PassStart,
+                                        &row.PassIssued, &row.PassLength,      &row.PassType,        &row.PassEnd,
+                                        &row.Arrival,    &row.CarRegistration, &row.ReportingTo,     &row.Department,
+                                        &row.HostPhone};
+        fillRow(++n, cells, 17);
+    }
+    if (e.number == ErrorNumber::NothingFound) {
+        window_->unsetCursor();
+        MsgBox(QString::fromStdString(SearchMessages::NothingFoundText(BookingBoxes::ToBytes(dates_.monthText()),
+                                                                       BookingBoxes::ToBytes(dates_.yearText()))),
+               vb::vbExclamation, QString::fromLatin1(SearchMessages::NothingFoundTitle), window_);
+    } else if (e.number == ErrorNumber::FileNotFound || e.number == ErrorNumber::PathNotFound) {
+        finishGrid();
+        MsgBox(QString::fromLatin1(SearchMessages::NoMonthFileText), vb::vbExclamation,
+               QString::fromLatin1(SearchMessages::NoMonthFileTitle), window_);
+        return;
+    } else if (e) {
+        finishGrid();
+        MsgBox(QString::fromLatin1(SearchMessages::OtherErrorText), vb::vbExclamation,
+               QString::fromLatin1(SearchMessages::OtherErrorTitle), window_);
+        return;
+    }
+    if (n > 0)
+        StatGrid->Cell(1, 1).Select();
+    finishGrid();
+    listedRows_ = n;
+}
+
+// --- On-site list ----------------------------------------------------------------------------
+
+void ListsPanel::cmdDayList_Click() {
+    state_.HelpTopic = 22;
+    ListTodayStatus();
+}
+
+void ListsPanel::ListTodayStatus() {
+    window_->setCursor(Qt::WaitCursor);
+    setStampButtonsEnabled(true);
+    StatGrid->setReadOnly(state_.options().readOnly());
+    arrival_.BuildDayStatusFile();
+    state_.ListMode = 4;
+    dates_.setDayColour(0);
+
+    static const ListColumn columns[19] = {
+        {"Registration", 100, 10}, {"First Name", 100, 6},   {"Last Name", 100, 6}, {"Organisation", 180, 6},
+        {"Category", 140, 6},      {"Expected", 60, 10},     {"Arrived", 60, 10},   {"Departed", 60, 10},
+        {"Pass Valid", 75, 10},    {"Pass Issued", 120, 10}, {"Length", 50, 10},    {"Pass Type", 65, 10},
+        {"Pass Ends", 75, 10},     {"Party", 45, 10},        {"Telephone", 110, 6}, {"Car Reg", 75, 10},
+        {"Reports to:", 140, 6},   {"Department", 150, 6},   {"Contact", 110, 6}};
+    prepareGrid(columns, 19, 0xF9E7DF);
+    StatGrid->Column(19).setAlignment(10);
+
+    std::vector<OnSiteRow> rows;
+    const FileError e = ReadOnSiteRows(DayStatusFile(state_.settings.DataRoot, Clock::Now()), Clock::Now(), rows);
+    int n = 0;
+    for (const OnSiteRow& row : rows) {
+        const std::string* cells[19] = {&row.RegNo,       &row.FirstName,  &row.LastName,        &row.Organisation,
+                                        &row.Category,    &row.Expected,   &row.Arrived,         &row.Departed,
+                                        &row.PassStart,   &row.PassIssued, &row.PassLength,      &row.PassType,
+                                        &row.PassEnd,     &row.PartySize,  &row.DirectDialPhone, &row.CarRegistration,
+                                        &row.ReportingTo, &row.Department, &row.HostPhone};
+        fillRow(++n, cells, 19);
+        StatGrid->Cell(n, 6).setForeColor(row.ArrivedColour);
+        StatGrid->Cell(n, 7).setForeColor(row.DepartedColour);
+    }
+    finishGrid();
+    if (e) {
+        if (e.number == ErrorNumber::FileNotFound)
+            MsgBox(QString::fromLatin1(NoBookingsForDateText), vb::vbExclamation, QStringLiteral("Kestrane"), window_);
+        else
+            setCaption(QStringLiteral("Brantholm Solutions Kestrane  [ Error: %1%2")
+                           .arg(e.number + OnSiteListErrorOffset)
+                           .arg(QLatin1String(OnSiteListErrorPlace)));
+        return;
+    }
+    StatGrid->Cell(1, 1).Select();
+    listedRows_ = n;
+}
+
+// --- Printing ----------------------------------------------------------------------------------
+
+QString ListsPanel::PrintTitle() const {
+    const QString site = BookingBoxes::FromBytes(state_.SiteName);
+    const QString m = dates_.monthText();
+    const QString month = m.left(1) + m.mid(1).toLower();
+    const QString day = dates_.dayText();
+    const QString year = dates_.yearText();
+    switch (state_.ListMode) {
+    case 0:
+        return site + QStringLiteral("    Visitors List  -  ") + month + u' ' + year;
+    case 1:
+        return site + QStringLiteral("    Visitors Expected:  ") + day + u' ' + month + u' ' + year;
+    case 2:
+        return site + QStringLiteral("    Visitor List  -  ") + month + u' ' + year;
+    case 3:
+        return site + QStringLiteral("    Visitor List [ Part ]   ") + month + u' ' + year;
+    case 4:
+        return site + QStringLiteral("    Visitor On-Site Status:  ") + day + u' ' + month + u' ' + year +
+               QStringLiteral("  as at  ") + QString::fromStdString(Clock::Now().TimeText());
+    default:
+        return site;
+    }
+}
+
+void ListsPanel::cmdPRINT_Click() {
+    GridPageSetup& page = StatGrid->PageSetup();
+    page.HeaderText = PrintTitle();
+    page.HeaderAlignment = 0;
+    page.HeaderFont = QFont(QStringLiteral("Verdana"), 10);
+    page.HeaderFont.setBold(false);
+    page.FooterText = QStringLiteral("Kestrane     Page &P of &N    Printed: &D");
+    page.FooterAlignment = 2;
+    page.FooterFont = QFont(QStringLiteral("Arial"), 8);
+    page.LeftMargin = page.RightMargin = 1;
+    page.TopMargin = page.BottomMargin = 2;
+    page.HeaderMargin = page.FooterMargin = 1;
+    page.PaperSize = 9;
+    page.Orientation = 2;
+    page.CentreAcrossPage = true;
+    page.PrintRows = listedRows_;
+    page.Zoom = 90;
+    if (!StatGrid->PrintPreview(100))
+        MsgBox(QStringLiteral("A Print Error has occured:  This page may not print correctly   "), vb::vbExclamation,
+               QStringLiteral("Kestrane [ES-%1]").arg(1200 + 482), window_);
+}

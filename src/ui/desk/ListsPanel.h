@@ -1,0 +1,102 @@
+#pragma once
+
+#include "core/ProgramState.h"
+
+#include <QObject>
+#include <QString>
+
+#include <string>
+
+class ArrivalPanel;
+class Grid;
+class ListDatesPanel;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+class WatchedBox;
+
+// The list grid and what fills it: the day, month, search and on-site lists,
+// their buttons, the search box, printing, and rebuilding the list on screen.
+class ListsPanel : public QObject {
+    Q_OBJECT
+  public:
+    ListsPanel(ProgramState& state, QWidget* area, QWidget* window, ListDatesPanel& dates, ArrivalPanel& arrival);
+
+    void RefreshCurrentList();
+    // A day or a month chosen in the list date boxes.
+    void listChosenDay();
+    void listChosenMonth();
+    void cmdGetAny_Click();
+    void cmdGetTom_Click();
+    void cmdGetToday_Click();
+    void cmdDayList_Click();
+    void ListDayBookings();
+    void ListMonthBookings();
+    void ListSearchResults();
+    void ListTodayStatus();
+    void CBListBy_Click();
+    void CBListBy_LostFocus();
+    void MainFindTB_KeyPress(int keyAscii);
+    void cmdMFind_Click();
+    void cmdPRINT_Click();
+    QString PrintTitle() const;
+    void InitStatGridRows();
+
+    int ListedRows() const { return listedRows_; }
+    const std::string& DayListFile() const { return dayListFile_; }
+    // The list grid's choice: its row and column, and the booking number in that row.
+    int currentRow() const;
+    int currentCol() const;
+    std::string regNoOfActiveRow() const;
+    void focusFindBox();
+    void setSearchKey(const QString& key);
+    // The On-Site and Off-Site buttons; only the on-site list enables them.
+    void setStampButtonsEnabled(bool on);
+    // The list grid's bottom edge follows the window; its width and height in pixels.
+    void resizeGrid(int width, int height);
+    int gridWidth() const;
+    int gridHeight() const;
+
+  signals:
+    void rowChosen();
+    void stampIn();
+    void stampOut();
+    void testDataClicked();
+    void tgaTestClicked();
+
+  private:
+    struct ListColumn {
+        const char* heading;
+        int width;
+        int alignment;
+    };
+    void prepareGrid(const ListColumn* columns, int count, long backColour2);
+    void fillRow(int row, const std::string* const* cells, int count);
+    void fillRow(int row, const std::string_view* cells, int count);
+    void finishGrid();
+    void setCaption(const QString& text);
+
+    ProgramState& state_;
+    QWidget* window_;
+    ListDatesPanel& dates_;
+    ArrivalPanel& arrival_;
+    Grid* StatGrid;
+    QPushButton* cmdGetAny;
+    QPushButton* cmdGetTom;
+    QPushButton* cmdGetToday;
+    QPushButton* cmdDayList;
+    QPushButton* cmdIN;
+    QPushButton* cmdOUT;
+    QComboBox* CBListBy;
+    WatchedBox* listByEdit_;
+    QLabel* SearchLa;
+    QLineEdit* MainFindTB;
+    QPushButton* cmdMFind;
+    QPushButton* cmdPRINT;
+    QPushButton* Command1;
+    QPushButton* Command2;
+    std::string dayListFile_;
+    int listedRows_ = 0;
+};

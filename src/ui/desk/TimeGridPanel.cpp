@@ -1,0 +1,352 @@
+#include "ui/desk/TimeGridPanel.h"
+
+#include "core/Clock.h"
+#include "core/TextUtil.h"
+#include "core/desk/ListDate.h"
+#include "core/desk/TimeGridRules.h"
+#include "platform/Grid.h"
+#include "platform/MsgBox.h"
+#include "ui/desk/BookingBoxes.h"
+#include "ui/desk/DeskWidgets.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace DeskWidgets;
+
+namespace {
+constexpr long White = 0xFFFFFF;
+constexpr long Grey = 0xE0E0E0;
+constexpr long Red = 0xFF;
+constexpr long Black = 0;
+
+void openDays(Grid* g) {
+    g->setRows(32);
+    for (int r = 1; r < g->Rows(); ++r) {
+        GridCell c = g->Cell(r, 1);
+        c.setLocked(false);
+        c.setBackColor(White);
+        c.setText(QString());
+    }
+}
+
+void closeDay(Grid* g, int row) {
+    GridCell c = g->Cell(row, 1);
+    c.setLocked(true);
+    c.setBackColor(Grey);
+}
+} // namespace
+
+TimeGridPanel::TimeGridPanel(ProgramState& state, QWidget* p, QWidget* window)
+    : QObject(p), state_(state), window_(window) {
+    Caption(p, QStringLiteral("BOOKING"), 6, 2, 100, true);
+    Caption(p, QStringLiteral("SELECT  MONTH"), 6, 20, 160);
+    CBMonth = Named(new QComboBox(p), "CBMonth");
+    for (const std::string& m : ListDate::MonthNames())
+        CBMonth->addItem(QString::fromStdString(m));
+    CBMonth->setEditable(true);
+    CBMonth->setGeometry(6, 40, 100, 24);
+    CBYear = Named(new QComboBox(p), "CBYear");
+    for (int y = 2010; y <= 2100; ++y)
+        CBYear->addItem(QString::number(y));
+    CBYear->setEditable(true);
+    CBYear->setGeometry(110, 40, 64, 24);
+    Caption(p, QStringLiteral("SELECT DAY    ** TODAY"), 6, 68, 168);
+
+    shDayBorder = Named(new QFrame(p), "shDayBorder");
+    shDayBorder->setGeometry(3, 86, 174, 168);
+    shDayBorder->setStyleSheet(QStringLiteral("QFrame#shDayBorder { border: 2px solid red; }"));
+    shDayBorder->hide();
+    TimeGrid = Named(new Grid(p), "TimeGrid");
+    TimeGrid->setGeometry(6, 89, 168, 162);
+    TimeGrid->setCols(2);
+    TimeGrid->setRows(32);
+
+    Caption(p, QStringLiteral("ASSIGN TIME"), 6, 258, 90);
+    laSelTime = Named(Caption(p, QStringLiteral("Select"), 100, 258, 74), "laSelTime");
+    cbTime = Named(new QComboBox(p), "cbTime");
+    for (const std::string& t : TimeGridRules::TimeChoices())
+        cbTime->addItem(QString::fromStdString(t));
+    cbTime->setEditable(true);
+    cbTime->setCurrentText(QString::fromLatin1(TimeGridRules::InitialTimeChoice));
+    cbTime->setGeometry(6, 278, 76, 24);
+    cmdADD = Button(p, "cmdADD", QStringLiteral("+"), QString(), QRect(88, 278, 40, 24));
+    cmdSUB = Button(p, "cmdSUB", QStringLiteral("-"), QString(), QRect(134, 278, 40, 24));
+    cmdCLEARAll = Button(p, "cmdCLEARAll", QStringLiteral("Clear All"), QString(), QRect(6, 306, 168, 24));
+
+    for (QComboBox* c : {CBMonth, CBYear, cbTime})
+        c->setInsertPolicy(QComboBox::NoInsert);
+    connect(CBMonth, &QComboBox::activated, this, &TimeGridPanel::CBMonth_Click);
+    connect(CBYear, &QComboBox::activated, this, &TimeGridPanel::CBYear_Click);
+    connect(cbTime, &QComboBox::activated, this, &TimeGridPanel::cbTime_Click);
+    connect(cmdADD, &QPushButton::clicked, this, &TimeGridPanel::cmdADD_Click);
+    connect(cmdSUB, &QPushButton::clicked, this, &TimeGridPanel::cmdSUB_Click);
+    connect(cmdCLEARAll, &QPushButton::clicked, this, &TimeGridPanel::cmdCLEARAll_Click);
+    connect(TimeGrid, &Grid::CellClicked, this, [this](int, int) { TimeGrid_CellClicked(); });
+    connect(TimeGrid, &Grid::KeyDownInGrid, this, &TimeGridPanel::TimeGrid_DeleteKey);
+    connect(TimeGrid, &Grid::CharTyped, this, &TimeGridPanel::TimeGrid_TimeCharTyped);
+    connect(TimeGrid, &Grid::ValidateEdit, this, &TimeGridPanel::TimeGrid_ValidateEdit);
+    connect(TimeGrid, &Grid::EditFocusLost, this, &TimeGridPanel::TimeGrid_FocusLost);
+}
+
+QString TimeGridPanel::bookingYearText() const {
+    return CBYear->currentText();
+}
+QString TimeGridPanel::bookingMonthText() const {
+    return CBMonth->currentText();
+}
+
+void TimeGridPanel::setBookingMonth(const QString& monthText, const QString& yearText) {
+    CBMonth->setEditText(monthText);
+    CBYear->setEditText(yearText);
+}
+
+const QString& TimeGridPanel::SetMonthNoFromBookMonth() {
+    if (auto no = ListDate::MonthNoFromName(BookingBoxes::ToBytes(CBMonth->currentText())))
+        monthNo_ = QString::fromStdString(*no);
+    return monthNo_;
+}
+
+void TimeGridPanel::applyReadOnly(bool readOnly) {
+    for (QPushButton* b : {cmdADD, cmdSUB, cmdCLEARAll})
+        b->setEnabled(!readOnly);
+    TimeGrid->setReadOnly(readOnly);
+}
+
+void TimeGridPanel::tick(bool clockInTimesList) {
+    if (!shDayBorder->isHidden())
+        shDayBorder->hide();
+    if (clockInTimesList) {
+        cbTime->setCurrentText(QString::fromStdString(Clock::Now().TimeText()));
+        laSelTime->setText(QStringLiteral("Time Now"));
+    } else if (laSelTime->text() == u"Time Now") {
+        laSelTime->setText(QStringLiteral("Select"));
+    }
+}
+
+void TimeGridPanel::DayNameOf(long day) {
+    dayNameText_ = QString::fromStdString(TimeGridRules::DayNameOf(static_cast<int>(day),
+                                                                   BookingBoxes::ToBytes(CBMonth->currentText()),
+                                                                   BookingBoxes::ToBytes(CBYear->currentText())));
+}
+
+void TimeGridPanel::CBMonth_Click() {
+    const LocalDateTime today = Clock::Now();
+    const std::string month = BookingBoxes::ToBytes(CBMonth->currentText()).substr(0, 3);
+    const std::string thisMonth = ListDate::MonthNames()[today.month - 1].substr(0, 3);
+    if (month == thisMonth && CBYear->currentText() == QString::number(today.year))
+        BuildTimeGridMonth();
+    else
+        BuildTimeGridMonthFromRecord();
+}
+
+void TimeGridPanel::CBYear_Click() {
+    CBMonth_Click();
+}
+
+void TimeGridPanel::BuildTimeGridMonth() {
+    Grid* g = TimeGrid;
+    g->setRedraw(false);
+    g->setCols(2);
+    g->Column(0).setWidth(100);
+    g->Column(1).setWidth(40);
+    g->Column(0).setAlignment(6);
+    g->Column(1).setAlignment(10);
+    g->Cell(0, 0).setText(CBMonth->currentText());
+    g->Cell(0, 1).setText(QStringLiteral("Due In"));
+    openDays(g);
+
+    const std::string month = BookingBoxes::ToBytes(CBMonth->currentText());
+    const std::string year = BookingBoxes::ToBytes(CBYear->currentText());
+    g->setRows(TimeGridRules::RowsForMonth(month, year));
+    const int today = Clock::Now().day;
+    const std::vector<std::string> texts = TimeGridRules::CurrentMonthDayTexts(month, year, today);
+    for (std::size_t i = 0; i < texts.size() && static_cast<int>(i) + 1 < g->Rows(); ++i)
+        g->Cell(static_cast<int>(i) + 1, 0).setText(QString::fromLatin1(texts[i].c_str()));
+    if (today < g->Rows())
+        g->Cell(today, 0).Select();
+
+    const int closed = TimeGridRules::ClosedRowCount(texts);
+    for (int r = 1; r <= closed && r < g->Rows(); ++r)
+        closeDay(g, r);
+    g->setRedraw(true);
+    g->Refresh();
+}
+
+void TimeGridPanel::BuildTimeGridMonthFromRecord() {
+    Grid* g = TimeGrid;
+    g->setRedraw(false);
+    g->Cell(0, 0).setText(CBMonth->currentText());
+    openDays(g);
+    const std::string month = BookingBoxes::ToBytes(CBMonth->currentText());
+    const std::string year = BookingBoxes::ToBytes(CBYear->currentText());
+    const std::vector<std::string> texts = TimeGridRules::OtherMonthDayTexts(month, year);
+    if (texts.empty()) {
+        g->setRows(32);
+        MsgBox(QString::fromLatin1(TimeGridRules::ArrayBoundaryText), vb::vbExclamation,
+               QString::fromLatin1(TimeGridRules::ArrayBoundaryTitle), window_);
+    } else {
+        g->setRows(TimeGridRules::RowsForMonth(month, year));
+        for (std::size_t i = 0; i < texts.size() && static_cast<int>(i) + 1 < g->Rows(); ++i)
+            g->Cell(static_cast<int>(i) + 1, 0).setText(QString::fromLatin1(texts[i].c_str()));
+    }
+    SetMonthNoFromBookMonth();
+    const LocalDateTime today = Clock::Now();
+    if (TimeGridRules::IsMonthPast(BookingBoxes::ToBytes(monthNo_), year, today.year, today.month))
+        for (int r = 1; r < g->Rows(); ++r)
+            closeDay(g, r);
+    g->setRedraw(true);
+    g->Refresh();
+}
+
+bool TimeGridPanel::showBookingMonth(const std::string& regNo) {
+    const long year = Text::Val(regNo.substr(0, std::min<std::size_t>(2, regNo.size())));
+    const long month = regNo.size() >= 4 ? Text::Val(regNo.substr(2, 2)) : 0;
+    if (year < 10 || year > 99 || month < 1 || month > 12)
+        return false;
+    CBYear->setCurrentIndex(static_cast<int>(year - 10));
+    CBYear_Click();
+    CBMonth->setCurrentIndex(static_cast<int>(month - 1));
+    CBMonth_Click();
+    return true;
+}
+
+void TimeGridPanel::showTimes(const std::array<std::string, BookingFields::DayCount>& dayTimes) {
+    int lastBooked = 1;
+    for (int row = 1; row < TimeGrid->Rows() && row <= BookingFields::DayCount; ++row) {
+        const std::string& slot = dayTimes[static_cast<std::size_t>(row - 1)];
+        GridCell cell = TimeGrid->Cell(row, 1);
+        if (!Text::Trim(slot).empty()) {
+            cell.setText(
+                BookingBoxes::FromBytes(slot.substr(0, 2) + ":" + slot.substr(slot.size() >= 2 ? slot.size() - 2 : 0)));
+            lastBooked = row;
+        }
+        cell.setForeColor(0);
+    }
+    TimeGrid->Cell(lastBooked, 1).Select();
+}
+
+TimeCellTexts TimeGridPanel::timeTexts() const {
+    TimeCellTexts cells;
+    for (int r = 1; r < TimeGrid->Rows() && r <= BookingFields::DayCount; ++r)
+        cells[static_cast<std::size_t>(r - 1)] = BookingBoxes::ToBytes(TimeGrid->Cell(r, 1).Text());
+    return cells;
+}
+
+void TimeGridPanel::clearTimes() {
+    for (int r = 1; r < TimeGrid->Rows(); ++r)
+        TimeGrid->Cell(r, 1).setText(QString());
+}
+
+void TimeGridPanel::cbTime_Click() {
+    laSelTime->setText(QStringLiteral("Select"));
+}
+
+void TimeGridPanel::TimeGrid_CellClicked() {
+    state_.HelpTopic = 26;
+    if (state_.options().readOnly())
+        return;
+    shDayBorder->hide();
+    if (TimeGrid->ActiveCell().BackColor() == White)
+        TimeGrid->Selection().setForeColor(Red);
+}
+
+void TimeGridPanel::cmdADD_Click() {
+    state_.HelpTopic = 26;
+    if (state_.options().readOnly())
+        return;
+    GridCell cell = TimeGrid->ActiveCell();
+    if (cell.Row() == 0) {
+        MsgBox(QString::fromLatin1(TimeGridRules::NoDaySelectedText), vb::vbExclamation, QStringLiteral("Kestrane"),
+               window_);
+        shDayBorder->show();
+        shDayBorder->raise();
+        return;
+    }
+    if (cell.BackColor() == Grey)
+        return;
+    if (cell.Col() != 0)
+        cell.setText(cbTime->currentText());
+    TimeGrid->Selection().setForeColor(Black);
+    state_.BookingsChanged = true;
+    TimeGrid->setFocus();
+}
+
+void TimeGridPanel::cmdSUB_Click() {
+    state_.HelpTopic = 26;
+    if (state_.options().readOnly())
+        return;
+    GridCell cell = TimeGrid->ActiveCell();
+    if (cell.Col() != 0) {
+        cell.setText(QString());
+        state_.BookingsChanged = true;
+    }
+}
+
+void TimeGridPanel::cmdCLEARAll_Click() {
+    if (state_.options().readOnly())
+        return;
+    for (int r = 1; r < TimeGrid->Rows(); ++r) {
+        TimeGrid->Cell(r, 1).setText(QString());
+        state_.BookingsChanged = true;
+    }
+}
+
+void TimeGridPanel::TimeGrid_DeleteKey(int keyCode, int /*shift*/) {
+    if (keyCode == 46)
+        state_.BookingsChanged = true;
+}
+
+void TimeGridPanel::TimeGrid_TimeCharTyped(int& keyAscii) {
+    switch (TimeGridRules::ClassifyTypedKey(keyAscii)) {
+    case TimeGridRules::TypedKey::Pass:
+        state_.BookingsChanged = true;
+        break;
+    case TimeGridRules::TypedKey::Drop:
+        keyAscii = 0;
+        break;
+    case TimeGridRules::TypedKey::Book:
+        keyAscii = 0;
+        cmdADD_Click();
+        break;
+    case TimeGridRules::TypedKey::Remove:
+        keyAscii = 0;
+        cmdSUB_Click();
+        break;
+    }
+}
+
+void TimeGridPanel::TimeGrid_ValidateEdit(int row, int col, bool& cancel) {
+    GridCell cell = TimeGrid->Cell(row, col);
+    cell.setForeColor(Black);
+    cancel = false;
+    const TimeGridRules::TimeEntryCheck check = TimeGridRules::CheckTimeEntry(BookingBoxes::ToBytes(cell.Text()));
+    cell.setText(QString::fromLatin1(check.text.c_str()));
+    if (check.message)
+        MsgBox(QString::fromLatin1(check.message), vb::vbExclamation, QStringLiteral("Kestrane"), window_);
+    if (check.emptied) {
+        cell.setForeColor(Red);
+        cancel = true;
+    }
+}
+
+void TimeGridPanel::TimeGrid_FocusLost() {
+    CheckTimeGridEntry();
+}
+
+void TimeGridPanel::CheckTimeGridEntry() {
+    GridCell cell = TimeGrid->ActiveCell();
+    cell.setForeColor(Black);
+    if (cell.Row() == 0 || cell.Col() != 1)
+        return;
+    const TimeGridRules::TimeEntryCheck check = TimeGridRules::CheckTimeEntry(BookingBoxes::ToBytes(cell.Text()));
+    if (check.text != BookingBoxes::ToBytes(cell.Text()))
+        cell.setText(QString::fromLatin1(check.text.c_str()));
+    if (check.message) {
+        MsgBox(QString::fromLatin1(check.message), vb::vbExclamation, QStringLiteral("Kestrane"), window_);
+        if (check.emptied)
+            TimeGrid->setFocus();
+    }
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/ProgramState.h"
+#include "core/desk/BookingRecord.h"
+
+#include <QObject>
+#include <QString>
+
+class Grid;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// The booking month and its time grid: one row per day, the expected time
+// beside it, the time box and the "+", "-" and "Clear All" buttons.
+class TimeGridPanel : public QObject {
+    Q_OBJECT
+  public:
+    TimeGridPanel(ProgramState& state, QWidget* area, QWidget* window);
+
+    void CBMonth_Click();
+    void CBYear_Click();
+    void BuildTimeGridMonth();
+    void BuildTimeGridMonthFromRecord();
+    void DayNameOf(long day);
+    const QString& DayNameText() const { return dayNameText_; }
+    void cbTime_Click();
+    void cmdADD_Click();
+    void cmdSUB_Click();
+    void cmdCLEARAll_Click();
+    void TimeGrid_CellClicked();
+    void TimeGrid_DeleteKey(int keyCode, int shift);
+    void TimeGrid_TimeCharTyped(int& keyAscii);
+    void TimeGrid_ValidateEdit(int row, int col, bool& cancel);
+    void TimeGrid_FocusLost();
+    void CheckTimeGridEntry();
+
+    // The booking month boxes' number "01".."12"; a text that is no month name keeps the last one.
+    const QString& SetMonthNoFromBookMonth();
+    QString bookingYearText() const;
+    QString bookingMonthText() const;
+    // The booking month boxes set to the month of a booking number, the grid built for it.
+    // False when the number names no month of the boxes.
+    bool showBookingMonth(const std::string& regNo);
+    void setBookingMonth(const QString& monthText, const QString& yearText);
+    // Shows the booked times "hhmm" of a booking; the last booked day's cell is chosen.
+    void showTimes(const std::array<std::string, BookingFields::DayCount>& dayTimes);
+    TimeCellTexts timeTexts() const;
+    void clearTimes();
+    void applyReadOnly(bool readOnly);
+    // The window's clock tick: the red day border goes, the clock fills the time box.
+    void tick(bool clockInTimesList);
+
+  private:
+    ProgramState& state_;
+    QWidget* window_;
+    QComboBox* CBMonth;
+    QComboBox* CBYear;
+    Grid* TimeGrid;
+    QComboBox* cbTime;
+    QLabel* laSelTime;
+    QFrame* shDayBorder;
+    QPushButton* cmdADD;
+    QPushButton* cmdSUB;
+    QPushButton* cmdCLEARAll;
+    QString monthNo_;
+    QString dayNameText_;
+};
