@@ -13,7 +13,9 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent* e) {
     QLabel::mouseDoubleClickEvent(e);
 }
 
+// A move over the label is the label's own: passed on, it would reach the
+// window under it as a move off the label.
 void ClickLabel::mouseMoveEvent(QMouseEvent* e) {
     emit mouseMoved(e->position().toPoint());
-    QLabel::mouseMoveEvent(e);
+    e->accept();
 }

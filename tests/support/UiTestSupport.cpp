@@ -81,3 +81,17 @@ std::unique_ptr<QTimer> OnNextModal(std::function<void(QWidget*)> action) {
     t->start();
     return timer;
 }
+
+#include <QKeyEvent>
+
+void TypeText(QWidget* target, const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QString one(text.at(i));
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size())
+            one += text.at(++i);
+        const bool newLine = one == u"\n";
+        QKeyEvent press(QEvent::KeyPress, newLine ? int(Qt::Key_Return) : 0, Qt::NoModifier,
+                        newLine ? QStringLiteral("\r") : one);
+        QApplication::sendEvent(target, &press);
+    }
+}

@@ -66,3 +66,7 @@ template <typename T> T* Control(QWidget* window, const char* name) {
         ADD_FAILURE() << "no control named " << name;
     return found;
 }
+
+// Types text into a widget key by key, as QTest::keyClicks does, for any
+// characters (keyClicks takes ASCII only); "\n" is the Return key.
+void TypeText(QWidget* target, const QString& text);

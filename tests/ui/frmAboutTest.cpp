@@ -1,5 +1,6 @@
 #include "ui/startup/frmAbout.h"
 #include "UiTestSupport.h"
+#include "platform/ClickLabel.h"
 #include "platform/Shell.h"
 #include "ui/admin/frmMPass.h"
 #include "ui/desk/frmMain.h"
@@ -8,7 +9,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -113,9 +117,14 @@ TEST_F(AboutTest, NoPasswordYetAsksToSetOne) {
 TEST_F(AboutTest, MainWindowLogoOpensAbout) {
     frmMain main(state);
     main.show();
-    main.qxlogoIM_MouseMove();
+    auto* logo = Control<ClickLabel>(&main, "qxlogoIM");
+    const auto moveOver = [](QWidget* w, QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+    };
+    moveOver(logo, QPoint(20, 20));
     EXPECT_TRUE(main.LogoHover());
-    main.Form_MouseMove();
+    moveOver(&main, QPoint(700, 500));
     EXPECT_FALSE(main.LogoHover());
 
     QString opened;
@@ -123,8 +132,8 @@ TEST_F(AboutTest, MainWindowLogoOpensAbout) {
         opened = w->objectName();
         w->close();
     });
-    main.qxlogoIM_MouseMove();
-    main.qxlogoIM_Click();
+    moveOver(logo, QPoint(20, 20));
+    QTest::mouseClick(logo, Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(opened, "frmAbout");
     EXPECT_FALSE(main.LogoHover());
 }

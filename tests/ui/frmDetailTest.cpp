@@ -77,14 +77,7 @@ QLineEdit* box(QWidget* w, const char* name) {
 }
 
 void type(QWidget* target, const QString& text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        QString one(text.at(i));
-        if (text.at(i).isHighSurrogate())
-            one += text.at(++i);
-        const int key = one == "\n" ? int(Qt::Key_Return) : 0;
-        QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier, one == "\n" ? QStringLiteral("\r") : one);
-        QApplication::sendEvent(target, &e);
-    }
+    TypeText(target, text);
 }
 
 void click(QWidget* target) {

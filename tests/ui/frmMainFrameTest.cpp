@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <filesystem>
@@ -43,6 +44,17 @@ class MainWindowTest : public ::testing::Test {
         main->Form_Load();
         return *main;
     }
+    // Loaded, shown and the active window, so keys reach it as they reach a user's.
+    frmMain& shown() {
+        frmMain& w = load();
+        w.show();
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        QApplication::processEvents();
+        return w;
+    }
+    template <typename T> T* control(const char* name) { return Control<T>(main, name); }
+    QLineEdit* box(const char* name) { return control<QLineEdit>(name); }
     QString messages() const {
         QStringList all;
         for (const auto& c : boxes.calls())
@@ -58,33 +70,95 @@ class MainWindowTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(MainWindowTest, KeyMapActsOnAltLettersAndFunctionKeys) {
-    EXPECT_STREQ(frmMain::KeyMapCommand(83, 4 | 2), "cmdSAVE"); // Alt+Ctrl+S
-    EXPECT_EQ(frmMain::KeyMapCommand(83, 0), nullptr);          // S alone
-    EXPECT_EQ(frmMain::KeyMapCommand(83, 2), nullptr);          // Ctrl+S
-    EXPECT_STREQ(frmMain::KeyMapCommand(120, 1), "cmdGetCARD"); // Shift+F9
-    EXPECT_STREQ(frmMain::KeyMapCommand(113, 0), "cmdGetToday");
-    EXPECT_STREQ(frmMain::KeyMapCommand(84, 4), "cmdGetToday");
-    EXPECT_STREQ(frmMain::KeyMapCommand(118, 0), "cmdNEW");
-    EXPECT_STREQ(frmMain::KeyMapCommand(80, 4), "cmdPRINT");
-    EXPECT_STREQ(frmMain::KeyMapCommand(68, 4), "cmdGetAny");
-}
+// Keys of the window's key map run their command once, wherever the focus is,
+// and never reach a box as text.
+TEST_F(MainWindowTest, KeysActOnceAndNeverTypeTheirLetter) {
+    std::filesystem::remove(folder.path() + "Kestranedata/Record/1403.vrf");
+    frmMain& w = shown();
+    boxes.clear();
+    if (QWidget* focus = QApplication::focusWidget())
+        focus->clearFocus();
+    QTest::keyClick(&w, Qt::Key_F2);
+    ASSERT_EQ(boxes.calls().size(), 1u) << messages().toStdString();
+    EXPECT_EQ(boxes.calls()[0].text, "No Visitor Bookings for this DATE have been found");
 
-TEST_F(MainWindowTest, KeysReachTheWindowBeforeTheFocusedBox) {
-    frmMain& w = load();
-    w.show();
-    QApplication::processEvents();
+    QTest::mouseClick(control<QPushButton>("cmdNEW"), Qt::LeftButton);
+    EXPECT_EQ(box("RegNoTB")->text(), "NEW Booking");
+    QTest::keyClicks(box("FirstNameTB"), "Jo");
+    boxes.clear();
+    QTest::keyClick(box("FirstNameTB"), Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(box("FirstNameTB")->text(), "Jo");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "Can't SAVE without First Name [ Or Initial ] AND Last Name");
+    QTest::keyClick(box("FirstNameTB"), Qt::Key_S, Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_EQ(boxes.calls().size(), 2u) << "Alt+Ctrl+S saves too";
+    QTest::keyClick(box("FirstNameTB"), Qt::Key_S);
+    EXPECT_EQ(box("FirstNameTB")->text(), "Jos") << "S alone is a letter";
+
+    auto* year = control<QComboBox>("CBGetYear");
+    QTest::keyClick(year->lineEdit(), Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(year->currentText(), "2014");
+    EXPECT_EQ(state.ListMode, 1);
+
+    std::ofstream(folder.path() + "Kestranedata/Record/1403.vrf");
+    auto* grid = control<Grid>("TimeGrid");
+    grid->setFocus();
+    grid->Cell(20, 1).Select();
+    boxes.clear();
+    QTest::keyClick(grid, Qt::Key_F2);
+    EXPECT_EQ(QApplication::focusWidget(), grid) << "F2 runs Today and opens no cell editor";
+    EXPECT_TRUE(boxes.calls().empty()) << messages().toStdString();
+
     QString opened;
     StartUp::SetShellOpener([&](const QString& path, const QString&) {
         opened = path;
         return true;
     });
     state.HelpTopic = 25;
-    Control<QLineEdit>(&w, "CatOrganTB")->setFocus();
-    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(Control<QLineEdit>(&w, "CatOrganTB"), &f1);
+    QTest::keyClick(box("CatOrganTB"), Qt::Key_F1, Qt::ShiftModifier);
     StartUp::SetShellOpener(nullptr);
     EXPECT_TRUE(opened.endsWith("KestraneDocs/makebooking.html")) << opened.toStdString();
+}
+
+// The input aids of the booking form, as a receptionist uses them.
+TEST_F(MainWindowTest, FormBoxesTakeWhatTheyShouldFromKeysAndClicks) {
+    frmMain& w = shown();
+    QTest::keyClicks(box("FirstNameTB"), "Mary");
+    EXPECT_EQ(box("FirstNameTB")->text(), "") << "no booking started";
+    QTest::mouseClick(control<QPushButton>("cmdNEW"), Qt::LeftButton);
+    QTest::keyClicks(box("FirstNameTB"), "A BC D");
+    EXPECT_EQ(box("FirstNameTB")->text(), "A BC");
+    EXPECT_EQ(box("LastNameTB")->text(), "D");
+    EXPECT_EQ(QApplication::focusWidget(), box("LastNameTB"));
+    QTest::keyClicks(box("LastNameTB"), "'7-r");
+    EXPECT_EQ(box("LastNameTB")->text(), "D-r");
+    box("LastNameTB")->insert("O'Brien 2"); // as a paste arrives
+    EXPECT_EQ(box("LastNameTB")->text(), "D-rOBrien ");
+    EXPECT_EQ(state.CurrentRecord.FirstName, "A BC");
+    EXPECT_EQ(state.CurrentRecord.LastName, "D-rOBrien ");
+
+    QTest::mouseClick(box("PersGendTB"), Qt::LeftButton);
+    EXPECT_EQ(box("PersGendTB")->text(), "M");
+    QTest::mouseClick(box("PersGendTB"), Qt::LeftButton);
+    EXPECT_EQ(box("PersGendTB")->text(), "F");
+    EXPECT_EQ(state.CurrentRecord.Gender, "F");
+
+    TypeText(box("CatOrganTB"), QString::fromUtf8("Z\u00fcrich \u20ac"));
+    EXPECT_EQ(state.CurrentRecord.Organisation, "Z\xfcrich ") << "refused from the first key on";
+    TypeText(box("MainFindTB"), QString::fromUtf8("\u0141"));
+    EXPECT_EQ(box("MainFindTB")->text(), "") << "the find box compares with stored bytes";
+
+    boxes.clear();
+    box("PersEmailTB")->setFocus();
+    QTest::keyClicks(box("PersEmailTB"), "JOE@EXAMPLECOM");
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason); // a context menu opens over the box
+    QApplication::sendEvent(box("PersEmailTB"), &popup);
+    EXPECT_TRUE(boxes.calls().empty());
+    QTest::mouseClick(box("CatOrganTB"), Qt::LeftButton);
+    EXPECT_EQ(box("PersEmailTB")->text(), "joe@examplecom");
+    ASSERT_EQ(boxes.calls().size(), 1u) << messages().toStdString();
+    EXPECT_EQ(boxes.calls()[0].title, "Kestrane [Bad Domain Identity]");
+    (void)w;
 }
 
 TEST_F(MainWindowTest, LayoutFollowsTheWindowSize) {
@@ -166,61 +240,6 @@ TEST_F(MainWindowTest, StatusListAtStartWritesTheDayWithTwoDigits) {
     state.settings.ShowStatusListAtStart = "1";
     Clock::Pin({2014, 3, 3, 9, 0, 0});
     EXPECT_EQ(Control<QComboBox>(&load(), "CBGetDay")->currentText(), "03rd");
-}
-
-TEST_F(MainWindowTest, FirstNameSplitsIntoInitialAndNeedsABooking) {
-    frmMain& w = load();
-    Control<QLineEdit>(&w, "FirstNameTB")->setText("Mary");
-    EXPECT_EQ(Control<QLineEdit>(&w, "FirstNameTB")->text(), "") << "no booking started";
-    Control<QLineEdit>(&w, "RegNoTB")->setText("NEW Booking");
-    Control<QLineEdit>(&w, "FirstNameTB")->setText("Mary Ann");
-    EXPECT_EQ(Control<QLineEdit>(&w, "FirstNameTB")->text(), "Mary");
-    EXPECT_EQ(Control<QLineEdit>(&w, "LastNameTB")->text(), "A");
-    EXPECT_EQ(state.CurrentRecord.FirstName, "Mary");
-    EXPECT_EQ(state.CurrentRecord.LastName, "A");
-}
-
-TEST_F(MainWindowTest, NameBoxesKeepOnlyNameCharactersHoweverTheyArrive) {
-    frmMain& w = load();
-    w.show();
-    Control<QLineEdit>(&w, "RegNoTB")->setText("NEW Booking");
-    Control<QLineEdit>(&w, "LastNameTB")->setFocus();
-    for (const char* t : {"O", "'", "B", "7", "-", "r"}) {
-        QKeyEvent k(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromLatin1(t));
-        QApplication::sendEvent(Control<QLineEdit>(&w, "LastNameTB"), &k);
-    }
-    EXPECT_EQ(Control<QLineEdit>(&w, "LastNameTB")->text(), "OB-r");
-    Control<QLineEdit>(&w, "LastNameTB")->clear();
-    Control<QLineEdit>(&w, "LastNameTB")->insert("D'Arcy 2nd"); // as a paste arrives
-    emit Control<QLineEdit>(&w, "LastNameTB")->textEdited(Control<QLineEdit>(&w, "LastNameTB")->text());
-    EXPECT_EQ(Control<QLineEdit>(&w, "LastNameTB")->text(), "DArcy nd");
-    Control<QLineEdit>(&w, "CatOrganTB")->insert(QString::fromUtf8("Z\u00fcrich \u20ac"));
-    emit Control<QLineEdit>(&w, "CatOrganTB")->textEdited(Control<QLineEdit>(&w, "CatOrganTB")->text());
-    EXPECT_EQ(state.CurrentRecord.Organisation, "Z\xfcrich ") << "what the file cannot hold is refused";
-    EXPECT_EQ(Control<QLineEdit>(&w, "CatOrganTB")->text(), QString::fromUtf8("Z\u00fcrich "));
-}
-
-TEST_F(MainWindowTest, EmailIsLoweredAndCheckedWhenLeft) {
-    frmMain& w = load();
-    Control<QLineEdit>(&w, "PersEmailTB")->setText("JOE@EXAMPLECOM");
-    w.PersEmailTB_LostFocus();
-    EXPECT_EQ(Control<QLineEdit>(&w, "PersEmailTB")->text(), "joe@examplecom");
-    ASSERT_EQ(boxes.calls().size(), 1u);
-    EXPECT_EQ(boxes.calls()[0].title, "Kestrane [Bad Domain Identity]");
-    boxes.clear();
-    Control<QLineEdit>(&w, "CatEMATB")->setText("   ");
-    w.CatEMATB_LostFocus();
-    EXPECT_TRUE(boxes.calls().empty());
-}
-
-TEST_F(MainWindowTest, GenderToggles) {
-    frmMain& w = load();
-    Control<QLineEdit>(&w, "PersGendTB")->setText(" F ");
-    w.PersGendTB_Click();
-    EXPECT_EQ(Control<QLineEdit>(&w, "PersGendTB")->text(), "M");
-    w.PersGendTB_Click();
-    EXPECT_EQ(Control<QLineEdit>(&w, "PersGendTB")->text(), "F");
-    EXPECT_EQ(state.CurrentRecord.Gender, "F");
 }
 
 TEST_F(MainWindowTest, PassAndPhotoLabelsOnActivation) {

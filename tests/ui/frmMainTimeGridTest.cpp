@@ -8,6 +8,9 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -37,6 +40,27 @@ class TimeGridTest : public ::testing::Test {
         main->CBMonth_Click();
     }
     bool closed(int row) { return Control<Grid>(main, "TimeGrid")->Cell(row, 1).Locked(); }
+    frmMain& shownOn(int y, int m, int d) {
+        frmMain& w = loadOn(y, m, d);
+        w.show();
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        return w;
+    }
+    Grid* grid() { return Control<Grid>(main, "TimeGrid"); }
+    void click(const char* button) { QTest::mouseClick(Control<QPushButton>(main, button), Qt::LeftButton); }
+    QPoint cellCentre(Grid* g, int row, int col) {
+        const QModelIndex at = g->model()->index(row, col);
+        g->scrollTo(at);
+        return g->visualRect(at).center();
+    }
+    // A click where the cell shows, delivered to whatever is on top there.
+    void clickCell(Grid* g, int row, int col) {
+        const QPoint at = g->viewport()->mapTo(main, cellCentre(g, row, col));
+        QWidget* target = main->childAt(at);
+        ASSERT_TRUE(target);
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(main, at));
+    }
 
     TestProgramFolder folder;
     ProgramState state = (folder.addEmptyMonthFiles(), folder.makeState());
@@ -90,41 +114,49 @@ TEST_F(TimeGridTest, OtherMonthsArePastOrOpenWhole) {
     EXPECT_EQ(boxes.calls()[0].title, "Kestrane [ Err: 6169 Array Boundary ]");
 }
 
-TEST_F(TimeGridTest, PlusBooksTheChosenTimeOnAnOpenDay) {
-    frmMain& w = loadOn(2014, 3, 15);
-    Control<Grid>(&w, "TimeGrid")->Cell(0, 1).Select();
-    w.cmdADD_Click();
+TEST_F(TimeGridTest, PlusMinusAndKeysBookTimesOnOpenDays) {
+    frmMain& w = shownOn(2014, 3, 15);
+    grid()->Cell(0, 1).Select();
+    click("cmdADD");
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "Can't Book Time  - No DAY has been Selected! ");
     EXPECT_FALSE(Control<QFrame>(&w, "shDayBorder")->isHidden());
     EXPECT_FALSE(state.BookingsChanged);
+    clickCell(grid(), 20, 1); // through the red border
+    EXPECT_TRUE(Control<QFrame>(&w, "shDayBorder")->isHidden());
+    EXPECT_EQ(grid()->ActiveCell().Row(), 20);
 
     boxes.clear();
-    Control<Grid>(&w, "TimeGrid")->Cell(10, 1).Select(); // a closed day
-    w.cmdADD_Click();
+    clickCell(grid(), 10, 1); // a closed day
+    click("cmdADD");
     EXPECT_TRUE(boxes.calls().empty());
-    EXPECT_EQ(Control<Grid>(&w, "TimeGrid")->Cell(10, 1).Text(), "");
+    EXPECT_EQ(grid()->Cell(10, 1).Text(), "");
 
     Control<QComboBox>(&w, "cbTime")->setEditText("11:45");
-    Control<Grid>(&w, "TimeGrid")->Cell(20, 1).Select();
-    w.cmdADD_Click();
-    EXPECT_EQ(Control<Grid>(&w, "TimeGrid")->Cell(20, 1).Text(), "11:45");
+    clickCell(grid(), 20, 1);
+    click("cmdADD");
+    EXPECT_EQ(grid()->Cell(20, 1).Text(), "11:45");
     EXPECT_TRUE(state.BookingsChanged);
 
-    int plus = '+';
-    Control<Grid>(&w, "TimeGrid")->Cell(21, 1).Select();
-    w.TimeGrid_TimeCharTyped(plus);
-    EXPECT_EQ(plus, 0);
-    EXPECT_EQ(Control<Grid>(&w, "TimeGrid")->Cell(21, 1).Text(), "11:45");
-    int letter = 'a';
-    w.TimeGrid_TimeCharTyped(letter);
-    EXPECT_EQ(letter, 0);
+    clickCell(grid(), 21, 1);
+    QTest::keyClick(grid(), Qt::Key_Plus, Qt::NoModifier);
+    EXPECT_EQ(grid()->Cell(21, 1).Text(), "11:45");
+    QTest::keyClick(grid(), Qt::Key_A);
+    EXPECT_EQ(grid()->Cell(21, 1).Text(), "11:45") << "a letter is no time";
 
-    Control<Grid>(&w, "TimeGrid")->Cell(20, 1).Select();
-    w.cmdSUB_Click();
-    EXPECT_EQ(Control<Grid>(&w, "TimeGrid")->Cell(20, 1).Text(), "");
-    w.cmdCLEARAll_Click();
-    EXPECT_EQ(Control<Grid>(&w, "TimeGrid")->Cell(21, 1).Text(), "");
+    clickCell(grid(), 22, 0); // the day's name is shown, not edited
+    boxes.clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+    EXPECT_EQ(QApplication::focusWidget(), grid()) << "no cell editor opens";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(grid()->Cell(22, 0).Text(), "22  Saturday");
+    EXPECT_TRUE(boxes.calls().empty());
+
+    clickCell(grid(), 20, 1);
+    click("cmdSUB");
+    EXPECT_EQ(grid()->Cell(20, 1).Text(), "");
+    click("cmdCLEARAll");
+    EXPECT_EQ(grid()->Cell(21, 1).Text(), "");
 }
 
 TEST_F(TimeGridTest, TypedTimesAreCheckedWhenTheEditEnds) {
@@ -192,34 +224,41 @@ TEST_F(TimeGridTest, ListDateIsCheckedAndCorrected) {
 }
 
 TEST_F(TimeGridTest, CalendarStepsAndPicks) {
-    frmMain& w = loadOn(2014, 3, 15);
-    Control<MonthCalendar>(&w, "Calendar1")->setValue(QDate(2010, 1, 12));
-    w.cmdCalDECR_Click();
-    EXPECT_EQ(Control<MonthCalendar>(&w, "Calendar1")->Value(), QDate(2010, 12, 12));
-    Control<MonthCalendar>(&w, "Calendar1")->setValue(QDate(2024, 12, 5));
-    w.cmdCalINCR_Click();
-    EXPECT_EQ(Control<MonthCalendar>(&w, "Calendar1")->Value(), QDate(2010, 1, 5));
-    Control<MonthCalendar>(&w, "Calendar1")->setValue(QDate(2015, 1, 31));
-    w.cmdCalDECR_Click();
-    EXPECT_EQ(Control<MonthCalendar>(&w, "Calendar1")->Value(), QDate(2014, 12, 31));
-    Control<MonthCalendar>(&w, "Calendar1")->setValue(QDate(2014, 3, 31));
-    w.cmdCalINCR_Click();
-    EXPECT_EQ(Control<MonthCalendar>(&w, "Calendar1")->Value(), QDate(2014, 4, 30))
-        << "a day the month lacks keeps a valid date";
-
-    w.cmdListCal_Click();
+    frmMain& w = shownOn(2014, 3, 15);
+    auto* calendar = Control<MonthCalendar>(&w, "Calendar1");
+    click("cmdListCal");
     EXPECT_FALSE(Control<QFrame>(&w, "PicCal1")->isHidden());
     EXPECT_EQ(state.HelpTopic, 24);
-    Control<MonthCalendar>(&w, "Calendar1")->setValue(QDate(2013, 3, 5));
-    w.Calendar1_DblClick();
-    EXPECT_EQ(Control<QComboBox>(&w, "CBGetDay")->currentText(), "5th");
-    EXPECT_EQ(Control<QComboBox>(&w, "CBGetMonth")->currentText(), "MARCH");
+    const auto step = [&](QDate from, const char* button) {
+        calendar->setValue(from);
+        click(button);
+        return calendar->Value();
+    };
+    EXPECT_EQ(step(QDate(2010, 1, 12), "cmdCalDECR"), QDate(2010, 12, 12));
+    EXPECT_EQ(step(QDate(2024, 12, 5), "cmdCalINCR"), QDate(2010, 1, 5));
+    EXPECT_EQ(step(QDate(2015, 1, 31), "cmdCalDECR"), QDate(2014, 12, 31));
+    EXPECT_EQ(step(QDate(2014, 3, 31), "cmdCalINCR"), QDate(2014, 4, 30)) << "a day the month lacks keeps a valid date";
+
+    // A double-click takes the date whole: 31 October over SEPTEMBER is no 31st of September.
+    Control<QComboBox>(&w, "CBGetMonth")->setEditText("SEPTEMBER");
+    calendar->setValue(QDate(2013, 10, 31));
+    auto* days = calendar->findChild<QTableView*>();
+    ASSERT_TRUE(days);
+    const QPoint at = days->visualRect(days->currentIndex()).center();
+    boxes.clear();
+    QTest::mouseDClick(days->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(Control<QComboBox>(&w, "CBGetDay")->currentText(), "31st");
+    EXPECT_EQ(Control<QComboBox>(&w, "CBGetMonth")->currentText(), "OCTOBER");
     EXPECT_EQ(Control<QComboBox>(&w, "CBGetYear")->currentText(), "2013");
     EXPECT_TRUE(Control<QFrame>(&w, "PicCal1")->isHidden());
+    EXPECT_EQ(state.ListMode, 1);
+    EXPECT_EQ(w.DayListFile(), folder.path() + "Kestranedata/Record/1310.vrf");
+    for (const auto& c : boxes.calls())
+        ADD_FAILURE() << c.text.toStdString();
 
     state.settings.CalendarOpensAtToday = "1";
-    w.cmdListCal_Click();
-    EXPECT_EQ(Control<MonthCalendar>(&w, "Calendar1")->Value(), QDate(2014, 3, 15));
-    w.cmdListCal_Click();
+    click("cmdListCal");
+    EXPECT_EQ(calendar->Value(), QDate(2014, 3, 15));
+    click("cmdListCal");
     EXPECT_TRUE(Control<QFrame>(&w, "PicCal1")->isHidden());
 }

@@ -20,27 +20,29 @@ using namespace DeskWidgets;
 
 ListDatesPanel::ListDatesPanel(ProgramState& state, QWidget* area, QWidget* window)
     : QObject(area), state_(state), window_(window), area_(area) {
-    Caption(area, QStringLiteral("Show BOOKINGS for"), 6, 4, 190, true);
+    Caption(area, QStringLiteral("Show BOOKINGS for"), 6, 0, 190, true);
+    Caption(area, QStringLiteral("Bookings for"), 6, 18, 62);
+    Caption(area, QStringLiteral("Month"), 70, 18, 60);
     CBGetDay = Named(new QComboBox(area), "CBGetDay");
     for (const std::string& d : ListDate::DayEntries())
         CBGetDay->addItem(QString::fromStdString(d));
     CBGetDay->setEditable(true);
-    CBGetDay->setGeometry(6, 26, 58, 24);
+    CBGetDay->setGeometry(6, 36, 60, 24);
     CBGetMonth = Named(new QComboBox(area), "CBGetMonth");
     for (const std::string& m : ListDate::MonthNames())
         CBGetMonth->addItem(QString::fromStdString(m));
     CBGetMonth->setEditable(true);
-    CBGetMonth->setGeometry(68, 26, 96, 24);
+    CBGetMonth->setGeometry(70, 36, 104, 24);
     cmdListCal = Button(area, "cmdListCal", QStringLiteral("..."),
-                        QStringLiteral(" Opens and closes a clickable calendar "), QRect(168, 26, 28, 24));
+                        QStringLiteral(" Opens and closes a clickable calendar "), QRect(176, 36, 22, 24));
     cmdListCal->setIcon(area->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     cmdListCal->setText(QString());
-    Caption(area, QStringLiteral("Year"), 6, 56, 40);
+    Caption(area, QStringLiteral("Year"), 6, 63, 40);
     CBGetYear = Named(new QComboBox(area), "CBGetYear");
     for (int y = ListDate::FirstYear; y <= ListDate::LastYear(); ++y)
         CBGetYear->addItem(QString::number(y));
     CBGetYear->setEditable(true);
-    CBGetYear->setGeometry(68, 54, 96, 24);
+    CBGetYear->setGeometry(70, 61, 72, 23);
 
     // The calendar panel opens over the list area and the time grid.
     PicCal1 = Frame(window, "PicCal1", QRect(115, 112, 262, 214));
@@ -183,14 +185,15 @@ void ListDatesPanel::cmdListCal_Click() {
     area_->update();
 }
 
-// The calendar's date goes into the boxes. The year is taken first so that
-// the lists the day and month choices run are those of the date picked.
+// The calendar's date goes into the boxes whole before it is checked, so the
+// check and the list are those of the date picked, not of a mix of the old
+// month and the new day.
 void ListDatesPanel::Calendar1_DblClick() {
     const int day = Calendar1->Day(), month = Calendar1->Month(), year = Calendar1->Year();
     CBGetYear->setEditText(QString::number(year));
-    SelectListDay(day);
-    SelectListMonth(month - 1);
+    CBGetMonth->setCurrentIndex(month - 1);
     PicCal1->hide();
+    SelectListDay(day);
 }
 
 namespace {

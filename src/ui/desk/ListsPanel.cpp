@@ -60,6 +60,7 @@ ListsPanel::ListsPanel(ProgramState& state, QWidget* p, QWidget* window, ListDat
     SearchLa->setText(QStringLiteral("SEARCH FOR"));
     MainFindTB = Box(p, "MainFindTB", QRect(6, 228, 190, 24));
     MainFindTB->setToolTip(QStringLiteral(" Find anything within a record, including registration number(s) "));
+    BookingBoxes::KeepLatin1(MainFindTB); // what it finds is compared with the file's bytes
     cmdMFind =
         Button(p, "cmdMFind", QStringLiteral("Find [F4]"),
                QStringLiteral(" Starts a search - or you can just press the [ Enter ] key "), QRect(6, 258, 92, 26));

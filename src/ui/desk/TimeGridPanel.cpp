@@ -25,6 +25,7 @@ constexpr long Black = 0;
 void openDays(Grid* g) {
     g->setRows(32);
     for (int r = 1; r < g->Rows(); ++r) {
+        g->Cell(r, 0).setLocked(true); // the day and its name are shown, never edited
         GridCell c = g->Cell(r, 1);
         c.setLocked(false);
         c.setBackColor(White);
@@ -58,6 +59,7 @@ TimeGridPanel::TimeGridPanel(ProgramState& state, QWidget* p, QWidget* window)
     shDayBorder = Named(new QFrame(p), "shDayBorder");
     shDayBorder->setGeometry(3, 86, 174, 168);
     shDayBorder->setStyleSheet(QStringLiteral("QFrame#shDayBorder { border: 2px solid red; }"));
+    shDayBorder->setAttribute(Qt::WA_TransparentForMouseEvents); // a click reaches the grid under it
     shDayBorder->hide();
     TimeGrid = Named(new Grid(p), "TimeGrid");
     TimeGrid->setGeometry(6, 89, 168, 162);
