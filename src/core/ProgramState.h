@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/desk/CurrentRecord.h"
+#include "core/startup/SettingsView.h"
 #include "core/startup/UserSettings.h"
 
 #include <string>
@@ -17,8 +18,11 @@ struct ProgramState {
     bool SettingsPasswordGiven = false;
     bool SettingsReset = false;
 
-    UserSettings settings;
+    UserSettings settings; // the texts kept in the settings file
     std::string ScramblerKey;
+
+    // The options as the windows read them.
+    SettingsView options() const { return SettingsView(settings); }
 
     int HelpTopic = 0;
 

@@ -108,6 +108,48 @@ TEST(SettingsRecordTest, FieldsOverFillerAndBack) {
     EXPECT_EQ(back.SystemPathSetting, "/opt/k/");
 }
 
+TEST(SettingsViewTest, EachOptionHasItsOneReading) {
+    using Getter = bool (SettingsView::*)() const;
+    struct Option {
+        Getter getter;
+        std::string UserSettings::*member;
+        bool onUnlessZero; // otherwise on only for "1"
+    };
+    const Option options[] = {
+        {&SettingsView::readOnly, &UserSettings::ReadOnlyMode, true},
+        {&SettingsView::preservePassword, &UserSettings::PreservePassword, true},
+        {&SettingsView::startFullScreen, &UserSettings::StartFullScreen, false},
+        {&SettingsView::showStatusListAtStart, &UserSettings::ShowStatusListAtStart, false},
+        {&SettingsView::calendarOpensAtToday, &UserSettings::CalendarOpensAtToday, false},
+        {&SettingsView::showSplash, &UserSettings::ShowSplash, false},
+        {&SettingsView::clockInTimesList, &UserSettings::ClockInTimesList, false},
+        {&SettingsView::disableSingleDelete, &UserSettings::DisableSingleDelete, false},
+        {&SettingsView::disableMultiDelete, &UserSettings::DisableMultiDelete, false},
+        {&SettingsView::enableVideoConfig, &UserSettings::EnableVideoConfig, false},
+        {&SettingsView::disablePassPrinting, &UserSettings::DisablePassPrinting, false},
+        {&SettingsView::showPassBarcode, &UserSettings::ShowPassBarcode, false},
+        {&SettingsView::forceMonochromePass, &UserSettings::ForceMonochromePass, false},
+        {&SettingsView::printPassReverse, &UserSettings::PrintPassReverse, false},
+        {&SettingsView::showPassLogo, &UserSettings::ShowPassLogo, false},
+        {&SettingsView::enableNetworkPaths, &UserSettings::EnableNetworkPaths, false},
+        {&SettingsView::allowExtPasswordChars, &UserSettings::AllowExtPasswordChars, false},
+    };
+    ProgramState state;
+    for (const Option& option : options)
+        state.settings.*option.member = "0";
+    for (const Option& option : options) {
+        for (const char* value : {"1", "0", " ", "", "Y"}) {
+            state.settings.*option.member = value;
+            const bool expected = option.onUnlessZero ? std::string(value) != "0" : std::string(value) == "1";
+            for (const Option& other : options) {
+                const bool got = (state.options().*other.getter)();
+                EXPECT_EQ(got, &other == &option && expected) << "\"" << value << "\"";
+            }
+        }
+        state.settings.*option.member = "0";
+    }
+}
+
 TEST_F(Settings, ResetWritesAFileThatLoadsAsTheDefaults) {
     state.settings.SettingsPassword = "other";
     ASSERT_FALSE(modUsrSettings::ResetSettings(state));

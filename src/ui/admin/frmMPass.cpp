@@ -442,7 +442,7 @@ void frmMPass::MPassWordTb_KeyPress(int& keyAscii) {
     }
     if (keyAscii == 8)
         return;
-    if (state_.settings.AllowExtPasswordChars == "1" || keyAscii < 128) {
+    if (state_.options().allowExtPasswordChars() || keyAscii < 128) {
         if (keyAscii == 27) {
             keyAscii = 0;
             MPassWordTb->clear();
@@ -460,7 +460,7 @@ void frmMPass::MPassWordTb_KeyPress(int& keyAscii) {
 }
 
 void frmMPass::checkEditedText(const QString& text) {
-    const bool extAllowed = state_.settings.AllowExtPasswordChars == "1";
+    const bool extAllowed = state_.options().allowExtPasswordChars();
     for (const QChar c : text) {
         const int k = c.unicode();
         if (k >= 128 && !extAllowed) {
