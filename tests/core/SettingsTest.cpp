@@ -47,7 +47,7 @@ class Settings : public ::testing::Test {
     UserSettings LoadedFresh() const {
         ProgramState fresh;
         fresh.ProgramFolder = state.ProgramFolder;
-        EXPECT_FALSE(modUsrSettings::LoadSettings(fresh));
+        EXPECT_EQ(modUsrSettings::LoadSettings(fresh).source, modUsrSettings::SettingsSource::Stored);
         return fresh.settings;
     }
 
@@ -106,6 +106,25 @@ TEST(SettingsRecordTest, FieldsOverFillerAndBack) {
     EXPECT_EQ(back.ReadOnlyMode, " ");
     EXPECT_EQ(back.DataRoot, std::string(255, 'd'));
     EXPECT_EQ(back.SystemPathSetting, "/opt/k/");
+}
+
+TEST(SettingsRecordTest, OnlyRecordsWithoutControlBytesAreSound) {
+    const auto withField = [](std::size_t position, const std::string& bytes) {
+        std::string record = ComposeSettingsRecord(DefaultSettings("/opt/k/"), std::string(3839, '\0'));
+        record.replace(position - 1, bytes.size(), bytes);
+        return record;
+    };
+    EXPECT_TRUE(IsSoundSettingsRecord(withField(100, "p\xe9\xff ~"))) << "bytes from 0x80 up in a password";
+    EXPECT_TRUE(IsSoundSettingsRecord(withField(625, "/home/caf\xc3\xa9/data")));
+    EXPECT_TRUE(IsSoundSettingsRecord(withField(405, " ")));
+    EXPECT_TRUE(IsSoundSettingsRecord(withField(405, "~")));
+    EXPECT_FALSE(IsSoundSettingsRecord(withField(100, "p\x1f")));
+    EXPECT_FALSE(IsSoundSettingsRecord(withField(1179, "\x7f")));
+    EXPECT_FALSE(IsSoundSettingsRecord(withField(925, "\t")));
+    EXPECT_FALSE(IsSoundSettingsRecord(withField(405, "\x7f")));
+    EXPECT_FALSE(IsSoundSettingsRecord(withField(600, "\x80")));
+    EXPECT_FALSE(IsSoundSettingsRecord(withField(165, "\xe9")));
+    EXPECT_FALSE(IsSoundSettingsRecord(withField(625, "x").substr(1)));
 }
 
 TEST(SettingsViewTest, EachOptionHasItsOneReading) {
@@ -184,8 +203,10 @@ TEST_F(Settings, TextsAreCutToWidthAndTrimmedOnLoad) {
 
 TEST_F(Settings, FileShowsNothingInClearAndDiffersFromSaveToSave) {
     WriteBytes(modUsrSettings::FillerFilePath(state), RandomBytes(614400, 3));
-    state.settings = DefaultSettings(state.ProgramFolder);
-    state.settings.SettingsPassword = "SecretWord";
+    state.settings = DefaultSettings(state.ProgramFolder + "caf\xc3\xa9/");
+    state.settings.SettingsPassword = "SecretWord\xe9";
+    state.settings.ReadOnlyMode = "1";
+    state.settings.PreservePassword = "0";
     ASSERT_FALSE(modUsrSettings::SaveSettings(state));
     const std::string first = Contents(File());
     ASSERT_FALSE(modUsrSettings::SaveSettings(state));
@@ -226,23 +247,29 @@ TEST_F(Settings, SaveKeepsBytesAroundTheRecord) {
     EXPECT_EQ(LoadedFresh(), state.settings);
 }
 
-TEST_F(Settings, MissingShortOrCorruptFilesLoadWithoutDataFolder) {
+TEST_F(Settings, FilesWithoutUsableSettingsLoadWithoutDataFolder) {
+    using modUsrSettings::SettingsSource;
     state.settings = DefaultSettings(state.ProgramFolder);
-    EXPECT_EQ(modUsrSettings::LoadSettings(state).number, 53);
+    const auto loaded = modUsrSettings::LoadSettings(state);
+    EXPECT_EQ(loaded.source, SettingsSource::Missing);
+    EXPECT_EQ(loaded.error.number, 53);
     EXPECT_EQ(state.settings.DataRoot, "");
     EXPECT_FALSE(fs::exists(File()));
 
-    state.settings = DefaultSettings(state.ProgramFolder);
-    WriteBytes(File(), std::string(4094, 'x'));
-    EXPECT_TRUE(modUsrSettings::LoadSettings(state));
-    EXPECT_EQ(state.settings.DataRoot, "");
-    EXPECT_EQ(Contents(File()), std::string(4094, 'x'));
+    WriteBytes(File(), "");
+    EXPECT_EQ(modUsrSettings::LoadSettings(state).source, SettingsSource::Missing);
 
-    WriteBytes(File(), RandomBytes(4095, 11));
-    EXPECT_FALSE(modUsrSettings::LoadSettings(state));
-    EXPECT_LE(state.settings.SettingsPassword.size(), 64u);
-    EXPECT_EQ(state.settings.ShowPassLogo.size(), 1u);
-    EXPECT_LE(state.settings.DataRoot.size(), 255u);
+    for (const std::string& bytes : {std::string(4094, 'x'), RandomBytes(4095, 11)}) {
+        state.settings = DefaultSettings(state.ProgramFolder);
+        WriteBytes(File(), bytes);
+        EXPECT_EQ(modUsrSettings::LoadSettings(state).source, SettingsSource::Unusable);
+        EXPECT_EQ(state.settings.DataRoot, "");
+        EXPECT_EQ(state.settings.SettingsPassword, "KJW");
+
+        EXPECT_FALSE(modUsrSettings::KeepUnusableFileAside(state));
+        EXPECT_FALSE(fs::exists(File()));
+        EXPECT_EQ(Contents(modUsrSettings::SetAsideFilePath(state)), bytes);
+    }
 }
 
 TEST_F(Settings, FailedSaveReportsAndKeepsTheOldFile) {

@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "core/startup/SettingsRecord.h"
 #include "core/startup/UsrSettings.h"
 #include "platform/Platform.h"
 #include "ui/desk/frmMain.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -178,6 +180,54 @@ TEST_F(StartUpTest, LaterStartLoadsTheSavedSettings) {
     EXPECT_FALSE(defaultsNoticeShown);
     EXPECT_EQ(state.settings.SettingsPassword, "open sesame");
     EXPECT_TRUE(std::find(steps.begin(), steps.end(), "reset settings") == steps.end());
+}
+
+TEST_F(StartUpTest, UnusableSettingsFileIsKeptAsideAndTheDefaultsRestored) {
+    Platform::SetAnswers(desktop(1024));
+    std::string garbage(4095, '\0');
+    std::mt19937 random(17);
+    for (char& c : garbage)
+        c = static_cast<char>(random() >> 24);
+    const std::string file = folder.path() + "_KSF/KSystem/qxsabusr.dat";
+    std::ofstream(file, std::ios::binary).write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
+
+    ASSERT_EQ(start().exitCode, 0);
+    EXPECT_TRUE(state.SettingsReset);
+    EXPECT_EQ(state.settings, DefaultSettings(folder.path()));
+    std::ifstream kept(file + ".bad", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), garbage);
+    ProgramState reloaded;
+    reloaded.ProgramFolder = folder.path();
+    EXPECT_EQ(modUsrSettings::LoadSettings(reloaded).source, modUsrSettings::SettingsSource::Stored);
+    EXPECT_EQ(reloaded.settings, state.settings);
+
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].title, "Kestrane");
+    EXPECT_EQ(boxes.calls()[0].style, 48);
+    EXPECT_EQ(boxes.calls()[0].text.toStdString(),
+              "The settings in " + file + " could not be used (the file holds no settings Kestrane wrote); " +
+                  "the file was kept as " + file + ".bad.\n\nThe default settings have been restored. " +
+                  "The data folder is now " + folder.path() + "Kestranedata.");
+}
+
+TEST_F(StartUpTest, SettingsThatCannotBeStoredAreToldOnce) {
+    Platform::SetAnswers(desktop(1024));
+    // A folder even root cannot write into: its place is taken by a file.
+    fs::remove_all(folder.path() + "_KSF/KSystem");
+    std::ofstream(folder.path() + "_KSF/KSystem") << "not a folder";
+
+    ASSERT_EQ(start().exitCode, 0);
+    EXPECT_TRUE(state.SettingsReset);
+    EXPECT_EQ(state.settings, DefaultSettings(folder.path()));
+    std::vector<std::string> told; // the desk also says it cannot read its pick-lists there
+    for (const MsgBoxCall& call : boxes.calls())
+        if (call.title == "Kestrane")
+            told.push_back(call.text.toStdString());
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], "The settings could not be stored in " + folder.path() +
+                           "_KSF/KSystem/qxsabusr.dat: Path not found.\n\nKestrane runs on its default settings and "
+                           "tries to store them again at the next start.");
+    EXPECT_TRUE(started.mainWindow->isVisible());
 }
 
 TEST_F(StartUpTest, ProgramFolderGetsOneTrailingSeparator) {

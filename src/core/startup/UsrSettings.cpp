@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <fcntl.h>
 #include <fstream>
 #include <random>
@@ -80,28 +81,47 @@ std::string FillerFilePath(const ProgramState& state) {
     return state.ProgramFolder + "_KSF/KSystem/mqxrvdrv.dll";
 }
 
-FileError ResetSettings(ProgramState& state) {
-    state.settings = DefaultSettings(state.ProgramFolder);
-    if (FileError error = SaveSettings(state))
-        return error;
-    return LoadSettings(state);
+std::string SetAsideFilePath(const ProgramState& state) {
+    return SettingsFilePath(state) + ".bad";
 }
 
-FileError LoadSettings(ProgramState& state) {
-    std::string bytes;
-    FileError error = ReadWholeFile(SettingsFilePath(state), bytes);
-    if (!error && bytes.size() < FileLength)
-        error = {ErrorNumber::InputPastEnd, "Input past end of file"};
-    if (error) {
-        // No stored settings: an empty data folder makes start-up restore the defaults.
-        state.settings.DataRoot.clear();
+FileError ResetSettings(ProgramState& state) {
+    const UserSettings defaults = DefaultSettings(state.ProgramFolder);
+    state.settings = defaults;
+    if (FileError error = SaveSettings(state))
         return error;
+    const LoadResult loaded = LoadSettings(state);
+    if (loaded.source == SettingsSource::Stored)
+        return FileError::None();
+    state.settings = defaults;
+    return loaded.error;
+}
+
+LoadResult LoadSettings(ProgramState& state) {
+    std::string bytes;
+    const FileError readError = ReadWholeFile(SettingsFilePath(state), bytes);
+    LoadResult result;
+    if (readError.number == ErrorNumber::FileNotFound || readError.number == ErrorNumber::PathNotFound) {
+        result = {SettingsSource::Missing, readError};
+    } else if (readError) {
+        result = {SettingsSource::Unusable, readError};
+    } else if (bytes.empty()) {
+        result = {SettingsSource::Missing, {ErrorNumber::FileNotFound, "File not found"}};
+    } else if (bytes.size() < FileLength) {
+        result = {SettingsSource::Unusable, {ErrorNumber::InputPastEnd, "the file is too short"}};
+    } else {
+        state.ScramblerKey = SettingsKey;
+        const std::string record = SettingsScrambler().Unscramble(bytes.substr(HeaderLength, SettingsRecordLength),
+                                                                  state.ScramblerKey, UnscrambleMode);
+        if (IsSoundSettingsRecord(record)) {
+            state.settings = ParseSettingsRecord(record);
+            return result;
+        }
+        result = {SettingsSource::Unusable, {ErrorNumber::PathFileAccess, "the file holds no settings Kestrane wrote"}};
     }
-    state.ScramblerKey = SettingsKey;
-    const std::string record = SettingsScrambler().Unscramble(bytes.substr(HeaderLength, SettingsRecordLength),
-                                                              state.ScramblerKey, UnscrambleMode);
-    state.settings = ParseSettingsRecord(record);
-    return FileError::None();
+    // No stored settings: an empty data folder makes start-up restore the defaults.
+    state.settings.DataRoot.clear();
+    return result;
 }
 
 FileError SaveSettings(ProgramState& state) {
@@ -122,6 +142,15 @@ FileError SaveSettings(ProgramState& state) {
     if (old.size() > FileLength)
         bytes.append(old, FileLength);
     return WriteFileAtomically(path, bytes);
+}
+
+FileError KeepUnusableFileAside(const ProgramState& state) {
+    const std::string path = SettingsFilePath(state);
+    SaveLock lock(LockFilePath(state));
+    if (::rename(path.c_str(), SetAsideFilePath(state).c_str()) != 0)
+        return FileErrorFromErrno(errno);
+    SyncFolder(FolderOf(path));
+    return FileError::None();
 }
 
 } // namespace modUsrSettings

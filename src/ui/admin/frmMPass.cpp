@@ -33,6 +33,11 @@ const char* const ExtendedCharsText = "Options Currently set Prohibit EXTENDED C
 // be cut on saving and never match its own entry again.
 constexpr int MaxPasswordLength = 64;
 
+// DEL counts too: the settings file refuses a password holding it.
+bool IsControlCharacter(int k) {
+    return k < 32 || k == 127;
+}
+
 constexpr int TwipsPerPixel = 15;
 constexpr int FaceWidth = 94;
 constexpr int FaceHeight = 25;
@@ -285,6 +290,7 @@ bool frmMPass::eventFilter(QObject* watched, QEvent* e) {
         break;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+    case Qt::Key_Delete: // an editing key, whatever text it carries
         return false;
     default:
         if (ke->text().isEmpty())
@@ -447,7 +453,7 @@ void frmMPass::MPassWordTb_KeyPress(int& keyAscii) {
             keyAscii = 0;
             MPassWordTb->clear();
             reject();
-        } else if (keyAscii < 32) {
+        } else if (IsControlCharacter(keyAscii)) {
             keyAscii = 0;
             tell(QString::fromLatin1(ControlCharsText));
             MPassWordTb->clear();
@@ -468,7 +474,7 @@ void frmMPass::checkEditedText(const QString& text) {
             MPassWordTb->clear();
             return;
         }
-        if (k < 32) {
+        if (IsControlCharacter(k)) {
             tell(QString::fromLatin1(ControlCharsText));
             MPassWordTb->clear();
             return;
