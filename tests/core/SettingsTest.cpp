@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -235,9 +236,17 @@ TEST_F(Settings, UnusedPositionsHoldBytesOfTheFillerLibrary) {
     EXPECT_EQ(record.substr(1179), filler.substr(at + 1179, 3839 - 1179));
 }
 
-TEST_F(Settings, SaveKeepsBytesAroundTheRecord) {
+TEST_F(Settings, SaveKeepsBytesAroundTheRecordAndClearsItsLeftovers) {
     const std::string head = RandomBytes(256, 9);
     WriteBytes(File(), head + std::string(3839, 'r') + "tail");
+    const fs::path system = folder.path() / "_KSF" / "KSystem";
+    const std::string leftover = ".qxsabusr.dat.0123456789abcdef.tmp";
+    const std::vector<std::string> others{".KACustom.ini.0123456789abcdef.tmp", ".qxsabusr.dat.0123456789ABCDEF.tmp",
+                                          ".qxsabusr.dat.0123.tmp", "qxsabusr.dat.0123456789abcdef.tmp"};
+    for (const std::string& name : others)
+        WriteBytes((system / name).string(), "other");
+    WriteBytes((system / leftover).string(), "half");
+
     state.settings = DefaultSettings(state.ProgramFolder);
     ASSERT_FALSE(modUsrSettings::SaveSettings(state));
     const std::string bytes = Contents(File());
@@ -245,6 +254,10 @@ TEST_F(Settings, SaveKeepsBytesAroundTheRecord) {
     EXPECT_EQ(bytes.substr(0, 256), head);
     EXPECT_EQ(bytes.substr(4095), "tail");
     EXPECT_EQ(LoadedFresh(), state.settings);
+
+    EXPECT_FALSE(fs::exists(system / leftover));
+    for (const std::string& name : others)
+        EXPECT_TRUE(fs::exists(system / name)) << name;
 }
 
 TEST_F(Settings, FilesWithoutUsableSettingsLoadWithoutDataFolder) {

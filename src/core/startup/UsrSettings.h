@@ -34,7 +34,8 @@ LoadResult LoadSettings(ProgramState& state);
 // fails the defaults stay in state.settings and the error comes back.
 FileError ResetSettings(ProgramState& state);
 
-// Writes state.settings to the file atomically.
+// Writes state.settings to the file atomically, and clears the temporary
+// files an interrupted save of it left behind.
 FileError SaveSettings(ProgramState& state);
 
 // Renames an unusable settings file to SetAsideFilePath (replacing an older
