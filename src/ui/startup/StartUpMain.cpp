@@ -87,7 +87,7 @@ StartUp::StartResult StartUp::Main(ProgramState& state, const StartOptions& opti
     }
 
     step("single instance");
-    const bool claimed = options.claimInstance ? options.claimInstance() : SingleInstance::Claim();
+    const bool claimed = options.claimInstance ? options.claimInstance() : SingleInstance::Claim(state.ProgramFolder);
     if (!claimed) {
         MsgBox(QStringLiteral("Kestrane Software is ALREADY RUNNING on this Machine    "), vb::vbExclamation,
                StartUpTitle);

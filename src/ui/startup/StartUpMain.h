@@ -11,7 +11,7 @@ namespace StartUp {
 
 struct StartOptions {
     std::string programFolder;             // empty: the executable's folder
-    std::function<bool()> claimInstance;   // empty: one instance per machine and user
+    std::function<bool()> claimInstance;   // empty: one instance per program folder on the machine
     std::function<void(const char*)> step; // told each step as it begins (tests follow the order)
 };
 
