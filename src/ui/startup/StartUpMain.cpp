@@ -13,11 +13,11 @@
 #include "ui/startup/frmSplash.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QStringList>
 
 #include <cmath>
+#include <filesystem>
 
 namespace {
 const QString StartUpTitle = QStringLiteral("Kestrane Start up");
@@ -70,12 +70,15 @@ StartUp::StartResult StartUp::Main(ProgramState& state, const StartOptions& opti
     };
 
     step("program folder");
-    QString folder = options.programFolder.empty() ? QCoreApplication::applicationDirPath()
-                                                   : QString::fromStdString(options.programFolder);
-    QDir::setCurrent(folder);
-    if (!folder.endsWith(u'/'))
-        folder += u'/';
-    state.ProgramFolder = folder.toStdString();
+    // The folder stays bytes from here to every file call.
+    std::string folder = options.programFolder.empty()
+                             ? QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()
+                             : options.programFolder;
+    std::error_code ignored;
+    std::filesystem::current_path(folder, ignored);
+    if (!folder.ends_with('/'))
+        folder += '/';
+    state.ProgramFolder = folder;
 
     step("windows version");
     const PlatformAnswers platform = Platform::Probe();

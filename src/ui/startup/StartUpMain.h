@@ -10,7 +10,7 @@ class frmMain;
 namespace StartUp {
 
 struct StartOptions {
-    std::string programFolder;             // empty: the executable's folder
+    std::string programFolder;             // bytes; empty: the executable's folder
     std::function<bool()> claimInstance;   // empty: one instance per program folder on the machine
     std::function<void(const char*)> step; // told each step as it begins (tests follow the order)
 };
