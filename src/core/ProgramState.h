@@ -18,9 +18,11 @@ struct ProgramState {
     bool SettingsPasswordGiven = false;
     bool SettingsReset = false;
 
-    UserSettings settings;
-    SettingsView options() const { return SettingsView(settings); }
+    UserSettings settings; // the texts kept in the settings file
     std::string ScramblerKey;
+
+    // The options as the windows read them.
+    SettingsView options() const { return SettingsView(settings); }
 
     int HelpTopic = 0;
 

@@ -1,10 +1,15 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
-// One running copy per machine and user: the first start claims a lock file
-// in the temporary folder and holds it until the process ends (a crashed
-// copy's lock is recognised as stale and taken over).
+// One running copy per program folder on this machine, whoever starts it.
+// The first start binds an abstract local socket named from a hash of the
+// program folder's full path and holds it until the process ends; the system
+// frees the name the moment the process dies, crashed or killed, so no stale
+// claim is ever left behind. Copies in two program folders run side by side.
 namespace SingleInstance {
-bool Claim(const QString& name = QStringLiteral("Kestrane"));
+
+// False when another process holds the claim on programFolder (bytes).
+bool Claim(const std::string& programFolder);
+
 } // namespace SingleInstance

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -47,7 +48,7 @@ class Settings : public ::testing::Test {
     UserSettings LoadedFresh() const {
         ProgramState fresh;
         fresh.ProgramFolder = state.ProgramFolder;
-        EXPECT_FALSE(modUsrSettings::LoadSettings(fresh));
+        EXPECT_EQ(modUsrSettings::LoadSettings(fresh).source, modUsrSettings::SettingsSource::Stored);
         return fresh.settings;
     }
 
@@ -108,6 +109,67 @@ TEST(SettingsRecordTest, FieldsOverFillerAndBack) {
     EXPECT_EQ(back.SystemPathSetting, "/opt/k/");
 }
 
+TEST(SettingsRecordTest, OnlyRecordsWithoutControlBytesAreSound) {
+    const auto withField = [](std::size_t position, const std::string& bytes) {
+        std::string record = ComposeSettingsRecord(DefaultSettings("/opt/k/"), std::string(3839, '\0'));
+        record.replace(position - 1, bytes.size(), bytes);
+        return record;
+    };
+    EXPECT_TRUE(IsSoundSettingsRecord(withField(100, "p\xe9\xff ~"))) << "bytes from 0x80 up in a password";
+    EXPECT_TRUE(IsSoundSettingsRecord(withField(625, "/home/caf\xc3\xa9/data")));
+    EXPECT_TRUE(IsSoundSettingsRecord(withField(405, " ")));
+    EXPECT_TRUE(IsSoundSettingsRecord(withField(405, "~")));
+    EXPECT_FALSE(IsSoundSettingsRecord(withField(100, "p\x1f")));
+    EXPECT_FALSE(IsSoundSettingsRecord(withField(1179, "\x7f")));
+    EXPECT_FALSE(IsSoundSettingsRecord(withField(925, "\t")));
+    EXPECT_FALSE(IsSoundSettingsRecord(withField(405, "\x7f")));
+    EXPECT_FALSE(IsSoundSettingsRecord(withField(600, "\x80")));
+    EXPECT_FALSE(IsSoundSettingsRecord(withField(165, "\xe9")));
+    EXPECT_FALSE(IsSoundSettingsRecord(withField(625, "x").substr(1)));
+}
+
+TEST(SettingsViewTest, EachOptionHasItsOneReading) {
+    using Getter = bool (SettingsView::*)() const;
+    struct Option {
+        Getter getter;
+        std::string UserSettings::*member;
+        bool onUnlessZero; // otherwise on only for "1"
+    };
+    const Option options[] = {
+        {&SettingsView::readOnly, &UserSettings::ReadOnlyMode, true},
+        {&SettingsView::preservePassword, &UserSettings::PreservePassword, true},
+        {&SettingsView::startFullScreen, &UserSettings::StartFullScreen, false},
+        {&SettingsView::showStatusListAtStart, &UserSettings::ShowStatusListAtStart, false},
+        {&SettingsView::calendarOpensAtToday, &UserSettings::CalendarOpensAtToday, false},
+        {&SettingsView::showSplash, &UserSettings::ShowSplash, false},
+        {&SettingsView::clockInTimesList, &UserSettings::ClockInTimesList, false},
+        {&SettingsView::disableSingleDelete, &UserSettings::DisableSingleDelete, false},
+        {&SettingsView::disableMultiDelete, &UserSettings::DisableMultiDelete, false},
+        {&SettingsView::enableVideoConfig, &UserSettings::EnableVideoConfig, false},
+        {&SettingsView::disablePassPrinting, &UserSettings::DisablePassPrinting, false},
+        {&SettingsView::showPassBarcode, &UserSettings::ShowPassBarcode, false},
+        {&SettingsView::forceMonochromePass, &UserSettings::ForceMonochromePass, false},
+        {&SettingsView::printPassReverse, &UserSettings::PrintPassReverse, false},
+        {&SettingsView::showPassLogo, &UserSettings::ShowPassLogo, false},
+        {&SettingsView::enableNetworkPaths, &UserSettings::EnableNetworkPaths, false},
+        {&SettingsView::allowExtPasswordChars, &UserSettings::AllowExtPasswordChars, false},
+    };
+    ProgramState state;
+    for (const Option& option : options)
+        state.settings.*option.member = "0";
+    for (const Option& option : options) {
+        for (const char* value : {"1", "0", " ", "", "Y"}) {
+            state.settings.*option.member = value;
+            const bool expected = option.onUnlessZero ? std::string(value) != "0" : std::string(value) == "1";
+            for (const Option& other : options) {
+                const bool got = (state.options().*other.getter)();
+                EXPECT_EQ(got, &other == &option && expected) << "\"" << value << "\"";
+            }
+        }
+        state.settings.*option.member = "0";
+    }
+}
+
 TEST_F(Settings, ResetWritesAFileThatLoadsAsTheDefaults) {
     state.settings.SettingsPassword = "other";
     ASSERT_FALSE(modUsrSettings::ResetSettings(state));
@@ -142,8 +204,10 @@ TEST_F(Settings, TextsAreCutToWidthAndTrimmedOnLoad) {
 
 TEST_F(Settings, FileShowsNothingInClearAndDiffersFromSaveToSave) {
     WriteBytes(modUsrSettings::FillerFilePath(state), RandomBytes(614400, 3));
-    state.settings = DefaultSettings(state.ProgramFolder);
-    state.settings.SettingsPassword = "SecretWord";
+    state.settings = DefaultSettings(state.ProgramFolder + "caf\xc3\xa9/");
+    state.settings.SettingsPassword = "SecretWord\xe9";
+    state.settings.ReadOnlyMode = "1";
+    state.settings.PreservePassword = "0";
     ASSERT_FALSE(modUsrSettings::SaveSettings(state));
     const std::string first = Contents(File());
     ASSERT_FALSE(modUsrSettings::SaveSettings(state));
@@ -172,9 +236,17 @@ TEST_F(Settings, UnusedPositionsHoldBytesOfTheFillerLibrary) {
     EXPECT_EQ(record.substr(1179), filler.substr(at + 1179, 3839 - 1179));
 }
 
-TEST_F(Settings, SaveKeepsBytesAroundTheRecord) {
+TEST_F(Settings, SaveKeepsBytesAroundTheRecordAndClearsItsLeftovers) {
     const std::string head = RandomBytes(256, 9);
     WriteBytes(File(), head + std::string(3839, 'r') + "tail");
+    const fs::path system = folder.path() / "_KSF" / "KSystem";
+    const std::string leftover = ".qxsabusr.dat.0123456789abcdef.tmp";
+    const std::vector<std::string> others{".KACustom.ini.0123456789abcdef.tmp", ".qxsabusr.dat.0123456789ABCDEF.tmp",
+                                          ".qxsabusr.dat.0123.tmp", "qxsabusr.dat.0123456789abcdef.tmp"};
+    for (const std::string& name : others)
+        WriteBytes((system / name).string(), "other");
+    WriteBytes((system / leftover).string(), "half");
+
     state.settings = DefaultSettings(state.ProgramFolder);
     ASSERT_FALSE(modUsrSettings::SaveSettings(state));
     const std::string bytes = Contents(File());
@@ -182,25 +254,35 @@ TEST_F(Settings, SaveKeepsBytesAroundTheRecord) {
     EXPECT_EQ(bytes.substr(0, 256), head);
     EXPECT_EQ(bytes.substr(4095), "tail");
     EXPECT_EQ(LoadedFresh(), state.settings);
+
+    EXPECT_FALSE(fs::exists(system / leftover));
+    for (const std::string& name : others)
+        EXPECT_TRUE(fs::exists(system / name)) << name;
 }
 
-TEST_F(Settings, MissingShortOrCorruptFilesLoadWithoutDataFolder) {
+TEST_F(Settings, FilesWithoutUsableSettingsLoadWithoutDataFolder) {
+    using modUsrSettings::SettingsSource;
     state.settings = DefaultSettings(state.ProgramFolder);
-    EXPECT_EQ(modUsrSettings::LoadSettings(state).number, 53);
+    const auto loaded = modUsrSettings::LoadSettings(state);
+    EXPECT_EQ(loaded.source, SettingsSource::Missing);
+    EXPECT_EQ(loaded.error.number, 53);
     EXPECT_EQ(state.settings.DataRoot, "");
     EXPECT_FALSE(fs::exists(File()));
 
-    state.settings = DefaultSettings(state.ProgramFolder);
-    WriteBytes(File(), std::string(4094, 'x'));
-    EXPECT_TRUE(modUsrSettings::LoadSettings(state));
-    EXPECT_EQ(state.settings.DataRoot, "");
-    EXPECT_EQ(Contents(File()), std::string(4094, 'x'));
+    WriteBytes(File(), "");
+    EXPECT_EQ(modUsrSettings::LoadSettings(state).source, SettingsSource::Missing);
 
-    WriteBytes(File(), RandomBytes(4095, 11));
-    EXPECT_FALSE(modUsrSettings::LoadSettings(state));
-    EXPECT_LE(state.settings.SettingsPassword.size(), 64u);
-    EXPECT_EQ(state.settings.ShowPassLogo.size(), 1u);
-    EXPECT_LE(state.settings.DataRoot.size(), 255u);
+    for (const std::string& bytes : {std::string(4094, 'x'), RandomBytes(4095, 11)}) {
+        state.settings = DefaultSettings(state.ProgramFolder);
+        WriteBytes(File(), bytes);
+        EXPECT_EQ(modUsrSettings::LoadSettings(state).source, SettingsSource::Unusable);
+        EXPECT_EQ(state.settings.DataRoot, "");
+        EXPECT_EQ(state.settings.SettingsPassword, "KJW");
+
+        EXPECT_FALSE(modUsrSettings::KeepUnusableFileAside(state));
+        EXPECT_FALSE(fs::exists(File()));
+        EXPECT_EQ(Contents(modUsrSettings::SetAsideFilePath(state)), bytes);
+    }
 }
 
 TEST_F(Settings, FailedSaveReportsAndKeepsTheOldFile) {

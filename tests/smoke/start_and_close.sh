@@ -11,11 +11,11 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-cp -r "$1" "$work/Kestrane"
-rm -f "$work/Kestrane/_KSF/KSystem/qxsabusr.dat"
-exe="$work/Kestrane/Kestrane"
-# Each run is its own user session, so a copy left by another test run elsewhere does not count.
-export TMPDIR="$work"
+# A folder of its own, so a copy started from the build tree does not count.
+folder="$work/Kestrane"
+cp -r "$1" "$folder"
+rm -f "$folder/_KSF/KSystem/qxsabusr.dat"
+exe="$folder/Kestrane"
 
 wait_window() { # name, seconds -> prints the window id
   local deadline=$((SECONDS + $2)) id
@@ -46,7 +46,7 @@ press_return "$box"
 main=$(wait_window "Brantholm Solutions Kestrane" 20)
 echo "main window: $main"
 
-size=$(stat -c %s "$work/Kestrane/_KSF/KSystem/qxsabusr.dat")
+size=$(stat -c %s "$folder/_KSF/KSystem/qxsabusr.dat")
 [ "$size" -eq 4095 ] || { echo "settings file is $size bytes, not 4095"; exit 1; }
 
 # A second start is refused with its message box and ends.

@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "core/startup/SettingsRecord.h"
 #include "core/startup/UsrSettings.h"
 #include "platform/Platform.h"
 #include "ui/desk/frmMain.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -37,16 +39,22 @@ class StartUpTest : public ::testing::Test {
   protected:
     void TearDown() override {
         Platform::ClearAnswers();
+        closeMainWindow();
+    }
+
+    void closeMainWindow() {
+        QApplication::processEvents(); // the window's activation, before a restart is made pending
         if (started.mainWindow) {
             state.RestartPending = true; // close without the question
             started.mainWindow->close();
+            started.mainWindow = nullptr;
         }
         QApplication::processEvents();
     }
 
-    StartUp::StartResult start(bool otherCopyRuns = false) {
+    StartUp::StartResult start(bool otherCopyRuns = false, const std::string& programFolder = {}) {
         StartUp::StartOptions o;
-        o.programFolder = folder.path();
+        o.programFolder = programFolder.empty() ? folder.path() : programFolder;
         o.claimInstance = [otherCopyRuns] { return !otherCopyRuns; };
         o.step = [this](const char* s) {
             steps.emplace_back(s);
@@ -161,23 +169,71 @@ TEST_F(StartUpTest, FirstStartRestoresDefaultsAndShowsItOnTheSplash) {
     EXPECT_EQ(steps, expected);
 }
 
-TEST_F(StartUpTest, LaterStartLoadsTheSavedSettings) {
+TEST_F(StartUpTest, ProgramFolderIsKeptAsBytes) {
     Platform::SetAnswers(desktop(1024));
-    {
-        ProgramState first = folder.makeState();
-        first.settings.SettingsPassword = "open sesame";
-        ASSERT_FALSE(modUsrSettings::SaveSettings(first));
+    for (const std::string name : {"caf\xc3\xa9", "caf\xe9"}) { // UTF-8, and Latin-1 that is no UTF-8
+        const std::string programFolder = folder.path() + name + "/Kestrane/";
+        fs::create_directories(programFolder);
+        for (const char* d : {"_KSF", "KestraneDocs", "Kestranedata"})
+            fs::copy(folder.path() + d, programFolder + d, fs::copy_options::recursive);
+        for (const bool firstStart : {true, false}) {
+            ASSERT_EQ(start(false, programFolder.substr(0, programFolder.size() - 1)).exitCode, 0);
+            EXPECT_EQ(state.ProgramFolder, programFolder);
+            EXPECT_EQ(fs::current_path().string() + "/", programFolder);
+            EXPECT_EQ(state.SettingsReset, firstStart) << "saved at the first start, loaded at the next";
+            EXPECT_EQ(state.settings.DataRoot, programFolder + "Kestranedata");
+            closeMainWindow();
+        }
     }
-    bool defaultsNoticeShown = true;
-    onPause = [&] {
-        if (QWidget* splash = visibleTopLevel("frmSplash"))
-            defaultsNoticeShown = !splash->findChild<QLabel*>("laDefsa")->isHidden();
-    };
+    EXPECT_TRUE(boxes.calls().empty()) << boxes.calls()[0].text.toStdString();
+}
+
+TEST_F(StartUpTest, UnusableSettingsFileIsKeptAsideAndTheDefaultsRestored) {
+    Platform::SetAnswers(desktop(1024));
+    std::string garbage(4095, '\0');
+    std::mt19937 random(17);
+    for (char& c : garbage)
+        c = static_cast<char>(random() >> 24);
+    const std::string file = folder.path() + "_KSF/KSystem/qxsabusr.dat";
+    std::ofstream(file, std::ios::binary).write(garbage.data(), static_cast<std::streamsize>(garbage.size()));
+
     ASSERT_EQ(start().exitCode, 0);
-    EXPECT_FALSE(state.SettingsReset);
-    EXPECT_FALSE(defaultsNoticeShown);
-    EXPECT_EQ(state.settings.SettingsPassword, "open sesame");
-    EXPECT_TRUE(std::find(steps.begin(), steps.end(), "reset settings") == steps.end());
+    EXPECT_TRUE(state.SettingsReset);
+    EXPECT_EQ(state.settings, DefaultSettings(folder.path()));
+    std::ifstream kept(file + ".bad", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), garbage);
+    ProgramState reloaded;
+    reloaded.ProgramFolder = folder.path();
+    EXPECT_EQ(modUsrSettings::LoadSettings(reloaded).source, modUsrSettings::SettingsSource::Stored);
+    EXPECT_EQ(reloaded.settings, state.settings);
+
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].title, "Kestrane");
+    EXPECT_EQ(boxes.calls()[0].style, 48);
+    EXPECT_EQ(boxes.calls()[0].text.toStdString(),
+              "The settings in " + file + " could not be used (the file holds no settings Kestrane wrote); " +
+                  "the file was kept as " + file + ".bad.\n\nThe default settings have been restored. " +
+                  "The data folder is now " + folder.path() + "Kestranedata.");
+}
+
+TEST_F(StartUpTest, SettingsThatCannotBeStoredAreToldOnce) {
+    Platform::SetAnswers(desktop(1024));
+    // A folder even root cannot write into: its place is taken by a file.
+    fs::remove_all(folder.path() + "_KSF/KSystem");
+    std::ofstream(folder.path() + "_KSF/KSystem") << "not a folder";
+
+    ASSERT_EQ(start().exitCode, 0);
+    EXPECT_TRUE(state.SettingsReset);
+    EXPECT_EQ(state.settings, DefaultSettings(folder.path()));
+    std::vector<std::string> told; // the desk also says it cannot read its pick-lists there
+    for (const MsgBoxCall& call : boxes.calls())
+        if (call.title == "Kestrane")
+            told.push_back(call.text.toStdString());
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0], "The settings could not be stored in " + folder.path() +
+                           "_KSF/KSystem/qxsabusr.dat: Path not found.\n\nKestrane runs on its default settings and "
+                           "tries to store them again at the next start.");
+    EXPECT_TRUE(started.mainWindow->isVisible());
 }
 
 TEST_F(StartUpTest, ProgramFolderGetsOneTrailingSeparator) {

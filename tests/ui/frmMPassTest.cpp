@@ -67,7 +67,7 @@ class MPassTest : public ::testing::Test {
     }
     std::string savedPassword() {
         ProgramState loaded = folder.makeState();
-        EXPECT_FALSE(modUsrSettings::LoadSettings(loaded));
+        EXPECT_EQ(modUsrSettings::LoadSettings(loaded).source, modUsrSettings::SettingsSource::Stored);
         return loaded.settings.SettingsPassword;
     }
 };
@@ -243,6 +243,16 @@ TEST_F(MPassTest, CharacterRules) {
     key(Qt::Key_A, "\x01");
     ASSERT_EQ(boxes.calls().size(), 5u);
     EXPECT_EQ(boxes.calls()[4].text, ControlChars);
+
+    type("ab");
+    key(Qt::Key_unknown, "\x7f"); // DEL as a character
+    ASSERT_EQ(boxes.calls().size(), 6u);
+    EXPECT_EQ(boxes.calls()[5].text, ControlChars);
+    type("ab");
+    key(Qt::Key_Home, "");
+    key(Qt::Key_Delete, "\x7f"); // the Delete key edits
+    EXPECT_EQ(entry()->text(), "b");
+    EXPECT_EQ(boxes.calls().size(), 6u);
 }
 
 TEST_F(MPassTest, LeavingWithoutSuccessKeepsTheGateShut) {

@@ -37,6 +37,20 @@ UserSettings ParseSettingsRecord(const std::string& record) {
     return settings;
 }
 
+bool IsSoundSettingsRecord(const std::string& record) {
+    if (record.size() != SettingsRecordLength)
+        return false;
+    for (const SettingsField& field : SettingsFields) {
+        for (std::size_t i = 0; i < field.width; ++i) {
+            const auto byte = static_cast<unsigned char>(record[field.position - 1 + i]);
+            const bool control = byte < 0x20 || byte == 0x7F;
+            if (control || (field.width == 1 && byte > 0x7E))
+                return false;
+        }
+    }
+    return true;
+}
+
 UserSettings DefaultSettings(const std::string& programFolder) {
     UserSettings settings;
     settings.DataRoot = programFolder + "Kestranedata";

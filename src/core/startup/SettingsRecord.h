@@ -50,5 +50,11 @@ std::string ComposeSettingsRecord(const UserSettings& settings, std::string fill
 // blanks): texts trimmed of blanks, options taken as they stand.
 UserSettings ParseSettingsRecord(const std::string& record);
 
+// Whether a plain record could have been written by the program: its texts
+// hold no control bytes (below 0x20, or 0x7F; bytes from 0x80 up are valid in
+// paths and passwords) and every option is a printable ASCII character.
+// Unscrambling anything else (a damaged file, random bytes) fails this.
+bool IsSoundSettingsRecord(const std::string& record);
+
 // The settings of a fresh installation in programFolder (ending in "/").
 UserSettings DefaultSettings(const std::string& programFolder);

@@ -2,19 +2,39 @@
 
 #include "core/startup/UserSettings.h"
 
-// The options read as the program obeys them.
+#include <string>
+
+// The options as the windows read them, one reading per option, so no window
+// compares a setting's text. A view: it follows the settings it was made from,
+// and must not outlive them.
 class SettingsView {
   public:
-    explicit SettingsView(const UserSettings& s) : s_(s) {}
-    // A desk writes only while the option is exactly "0".
-    bool readOnly() const { return s_.ReadOnlyMode != "0"; }
-    bool startFullScreen() const { return s_.StartFullScreen == "1"; }
-    bool showStatusListAtStart() const { return s_.ShowStatusListAtStart == "1"; }
-    bool calendarOpensAtToday() const { return s_.CalendarOpensAtToday == "1"; }
-    bool clockInTimesList() const { return s_.ClockInTimesList == "1"; }
-    bool disableSingleDelete() const { return s_.DisableSingleDelete == "1"; }
-    bool disableMultiDelete() const { return s_.DisableMultiDelete == "1"; }
+    explicit SettingsView(const UserSettings& settings) : settings_(settings) {}
+
+    // A desk may write only when the setting is "0"; any other byte, a blank
+    // included, keeps it read-only.
+    bool readOnly() const { return settings_.ReadOnlyMode != "0"; }
+    // Kept unless switched off with "0".
+    bool preservePassword() const { return settings_.PreservePassword != "0"; }
+
+    bool startFullScreen() const { return on(settings_.StartFullScreen); }
+    bool showStatusListAtStart() const { return on(settings_.ShowStatusListAtStart); }
+    bool calendarOpensAtToday() const { return on(settings_.CalendarOpensAtToday); }
+    bool showSplash() const { return on(settings_.ShowSplash); }
+    bool clockInTimesList() const { return on(settings_.ClockInTimesList); }
+    bool disableSingleDelete() const { return on(settings_.DisableSingleDelete); }
+    bool disableMultiDelete() const { return on(settings_.DisableMultiDelete); }
+    bool enableVideoConfig() const { return on(settings_.EnableVideoConfig); }
+    bool disablePassPrinting() const { return on(settings_.DisablePassPrinting); }
+    bool showPassBarcode() const { return on(settings_.ShowPassBarcode); }
+    bool forceMonochromePass() const { return on(settings_.ForceMonochromePass); }
+    bool printPassReverse() const { return on(settings_.PrintPassReverse); }
+    bool showPassLogo() const { return on(settings_.ShowPassLogo); }
+    bool enableNetworkPaths() const { return on(settings_.EnableNetworkPaths); }
+    bool allowExtPasswordChars() const { return on(settings_.AllowExtPasswordChars); }
 
   private:
-    const UserSettings& s_;
+    static bool on(const std::string& option) { return option == "1"; }
+
+    const UserSettings& settings_;
 };

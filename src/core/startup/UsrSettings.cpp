@@ -6,7 +6,9 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sys/file.h>
@@ -45,12 +47,14 @@ std::string ReadFiller(const std::string& fillerPath) {
     return filler;
 }
 
-// Keeps two desks saving at once from interleaving their read of the old file
-// with their write of the new one. Without a lock file (say, the folder is
-// missing) the save goes ahead and reports its own error.
+// Keeps two saves at once from interleaving their read of the old file with
+// their write of the new one. Without a lock file (say, the folder is missing
+// or cannot be written) the save goes ahead and reports its own error.
 class SaveLock {
   public:
     explicit SaveLock(const std::string& path) : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {
+        if (fd_ < 0) // a lock file made by another user may still be opened for reading
+            fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd_ >= 0)
             while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
             }
@@ -62,12 +66,41 @@ class SaveLock {
     SaveLock(const SaveLock&) = delete;
     SaveLock& operator=(const SaveLock&) = delete;
 
+    bool held() const { return fd_ >= 0; }
+
   private:
     int fd_;
 };
 
 std::string LockFilePath(const ProgramState& state) {
     return state.ProgramFolder + "_KSF/KSystem/qxsabusr.lck";
+}
+
+// ".name.<16 hex digits>.tmp": the temporary file of an atomic rewrite of name.
+bool IsTemporaryOf(const std::string& entry, const std::string& name) {
+    const std::string prefix = "." + name + ".", suffix = ".tmp";
+    constexpr std::size_t HexDigits = 16;
+    if (entry.size() != prefix.size() + HexDigits + suffix.size() || !entry.starts_with(prefix) ||
+        !entry.ends_with(suffix))
+        return false;
+    for (std::size_t i = prefix.size(); i < prefix.size() + HexDigits; ++i) {
+        const char c = entry[i];
+        if (!(c >= '0' && c <= '9') && !(c >= 'a' && c <= 'f'))
+            return false;
+    }
+    return true;
+}
+
+// A save killed between writing its temporary file and renaming it leaves
+// the temporary behind. Only called under the save lock, when no save of
+// this file is under way.
+void RemoveLeftoverTemporaries(const std::string& path) {
+    const std::string name = std::filesystem::path(path).filename().string();
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(FolderOf(path), ec)) {
+        if (IsTemporaryOf(entry.path().filename().string(), name))
+            std::filesystem::remove(entry.path(), ec);
+    }
 }
 
 } // namespace
@@ -80,28 +113,47 @@ std::string FillerFilePath(const ProgramState& state) {
     return state.ProgramFolder + "_KSF/KSystem/mqxrvdrv.dll";
 }
 
-FileError ResetSettings(ProgramState& state) {
-    state.settings = DefaultSettings(state.ProgramFolder);
-    if (FileError error = SaveSettings(state))
-        return error;
-    return LoadSettings(state);
+std::string SetAsideFilePath(const ProgramState& state) {
+    return SettingsFilePath(state) + ".bad";
 }
 
-FileError LoadSettings(ProgramState& state) {
-    std::string bytes;
-    FileError error = ReadWholeFile(SettingsFilePath(state), bytes);
-    if (!error && bytes.size() < FileLength)
-        error = {ErrorNumber::InputPastEnd, "Input past end of file"};
-    if (error) {
-        // No stored settings: an empty data folder makes start-up restore the defaults.
-        state.settings.DataRoot.clear();
+FileError ResetSettings(ProgramState& state) {
+    const UserSettings defaults = DefaultSettings(state.ProgramFolder);
+    state.settings = defaults;
+    if (FileError error = SaveSettings(state))
         return error;
+    const LoadResult loaded = LoadSettings(state);
+    if (loaded.source == SettingsSource::Stored)
+        return FileError::None();
+    state.settings = defaults;
+    return loaded.error;
+}
+
+LoadResult LoadSettings(ProgramState& state) {
+    std::string bytes;
+    const FileError readError = ReadWholeFile(SettingsFilePath(state), bytes);
+    LoadResult result;
+    if (readError.number == ErrorNumber::FileNotFound || readError.number == ErrorNumber::PathNotFound) {
+        result = {SettingsSource::Missing, readError};
+    } else if (readError) {
+        result = {SettingsSource::Unusable, readError};
+    } else if (bytes.empty()) {
+        result = {SettingsSource::Missing, {ErrorNumber::FileNotFound, "File not found"}};
+    } else if (bytes.size() < FileLength) {
+        result = {SettingsSource::Unusable, {ErrorNumber::InputPastEnd, "the file is too short"}};
+    } else {
+        state.ScramblerKey = SettingsKey;
+        const std::string record = SettingsScrambler().Unscramble(bytes.substr(HeaderLength, SettingsRecordLength),
+                                                                  state.ScramblerKey, UnscrambleMode);
+        if (IsSoundSettingsRecord(record)) {
+            state.settings = ParseSettingsRecord(record);
+            return result;
+        }
+        result = {SettingsSource::Unusable, {ErrorNumber::PathFileAccess, "the file holds no settings Kestrane wrote"}};
     }
-    state.ScramblerKey = SettingsKey;
-    const std::string record = SettingsScrambler().Unscramble(bytes.substr(HeaderLength, SettingsRecordLength),
-                                                              state.ScramblerKey, UnscrambleMode);
-    state.settings = ParseSettingsRecord(record);
-    return FileError::None();
+    // No stored settings: an empty data folder makes start-up restore the defaults.
+    state.settings.DataRoot.clear();
+    return result;
 }
 
 FileError SaveSettings(ProgramState& state) {
@@ -111,6 +163,8 @@ FileError SaveSettings(ProgramState& state) {
 
     const std::string path = SettingsFilePath(state);
     SaveLock lock(LockFilePath(state));
+    if (lock.held())
+        RemoveLeftoverTemporaries(path);
     std::string old;
     if (FileError error = ReadWholeFile(path, old); error && error.number != ErrorNumber::FileNotFound)
         return error;
@@ -122,6 +176,15 @@ FileError SaveSettings(ProgramState& state) {
     if (old.size() > FileLength)
         bytes.append(old, FileLength);
     return WriteFileAtomically(path, bytes);
+}
+
+FileError KeepUnusableFileAside(const ProgramState& state) {
+    const std::string path = SettingsFilePath(state);
+    SaveLock lock(LockFilePath(state));
+    if (::rename(path.c_str(), SetAsideFilePath(state).c_str()) != 0)
+        return FileErrorFromErrno(errno);
+    SyncFolder(FolderOf(path));
+    return FileError::None();
 }
 
 } // namespace modUsrSettings

@@ -33,6 +33,11 @@ const char* const ExtendedCharsText = "Options Currently set Prohibit EXTENDED C
 // be cut on saving and never match its own entry again.
 constexpr int MaxPasswordLength = 64;
 
+// DEL counts too: the settings file refuses a password holding it.
+bool IsControlCharacter(int k) {
+    return k < 32 || k == 127;
+}
+
 constexpr int TwipsPerPixel = 15;
 constexpr int FaceWidth = 94;
 constexpr int FaceHeight = 25;
@@ -285,6 +290,7 @@ bool frmMPass::eventFilter(QObject* watched, QEvent* e) {
         break;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+    case Qt::Key_Delete: // an editing key, whatever text it carries
         return false;
     default:
         if (ke->text().isEmpty())
@@ -442,12 +448,12 @@ void frmMPass::MPassWordTb_KeyPress(int& keyAscii) {
     }
     if (keyAscii == 8)
         return;
-    if (state_.settings.AllowExtPasswordChars == "1" || keyAscii < 128) {
+    if (state_.options().allowExtPasswordChars() || keyAscii < 128) {
         if (keyAscii == 27) {
             keyAscii = 0;
             MPassWordTb->clear();
             reject();
-        } else if (keyAscii < 32) {
+        } else if (IsControlCharacter(keyAscii)) {
             keyAscii = 0;
             tell(QString::fromLatin1(ControlCharsText));
             MPassWordTb->clear();
@@ -460,7 +466,7 @@ void frmMPass::MPassWordTb_KeyPress(int& keyAscii) {
 }
 
 void frmMPass::checkEditedText(const QString& text) {
-    const bool extAllowed = state_.settings.AllowExtPasswordChars == "1";
+    const bool extAllowed = state_.options().allowExtPasswordChars();
     for (const QChar c : text) {
         const int k = c.unicode();
         if (k >= 128 && !extAllowed) {
@@ -468,7 +474,7 @@ void frmMPass::checkEditedText(const QString& text) {
             MPassWordTb->clear();
             return;
         }
-        if (k < 32) {
+        if (IsControlCharacter(k)) {
             tell(QString::fromLatin1(ControlCharsText));
             MPassWordTb->clear();
             return;

@@ -13,14 +13,50 @@
 #include "ui/startup/frmSplash.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QFile>
+#include <QStringList>
 
 #include <cmath>
+#include <filesystem>
 
 namespace {
 const QString StartUpTitle = QStringLiteral("Kestrane Start up");
 constexpr int AlreadyRunningExit = 1;
 constexpr int ScreenTooSmallExit = 2;
+
+QString PathText(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+QString Reason(const FileError& error) {
+    return QString::fromLocal8Bit(error.description.c_str());
+}
+
+// What the user must know about the settings this start runs on: stored ones
+// that could not be used, and defaults that could not be stored. Empty when
+// all went well.
+QString SettingsNotice(const ProgramState& state, const modUsrSettings::LoadResult& loaded,
+                       const FileError& setAsideError, const FileError& saveError) {
+    const QString file = PathText(modUsrSettings::SettingsFilePath(state));
+    QStringList parts;
+    if (loaded.source == modUsrSettings::SettingsSource::Unusable) {
+        QString unusable = QStringLiteral("The settings in %1 could not be used (%2)").arg(file, Reason(loaded.error));
+        if (setAsideError)
+            unusable += QStringLiteral("; the file was left as it is (%1).").arg(Reason(setAsideError));
+        else
+            unusable +=
+                QStringLiteral("; the file was kept as %1.").arg(PathText(modUsrSettings::SetAsideFilePath(state)));
+        parts << unusable
+              << QStringLiteral("The default settings have been restored. The data folder is now %1.")
+                     .arg(PathText(state.settings.DataRoot));
+    }
+    if (saveError)
+        parts << QStringLiteral("The settings could not be stored in %1: %2.").arg(file, Reason(saveError))
+              << QStringLiteral(
+                     "Kestrane runs on its default settings and tries to store them again at the next start.");
+    return parts.join(QStringLiteral("\n\n"));
+}
+
 } // namespace
 
 int StartUp::ScreenHeightForCheck(int heightPx, double twipsPerPixelY) {
@@ -34,12 +70,15 @@ StartUp::StartResult StartUp::Main(ProgramState& state, const StartOptions& opti
     };
 
     step("program folder");
-    QString folder = options.programFolder.empty() ? QCoreApplication::applicationDirPath()
-                                                   : QString::fromStdString(options.programFolder);
-    QDir::setCurrent(folder);
-    if (!folder.endsWith(u'/'))
-        folder += u'/';
-    state.ProgramFolder = folder.toStdString();
+    // The folder stays bytes from here to every file call.
+    std::string folder = options.programFolder.empty()
+                             ? QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()
+                             : options.programFolder;
+    std::error_code ignored;
+    std::filesystem::current_path(folder, ignored);
+    if (!folder.ends_with('/'))
+        folder += '/';
+    state.ProgramFolder = folder;
 
     step("windows version");
     const PlatformAnswers platform = Platform::Probe();
@@ -51,7 +90,7 @@ StartUp::StartResult StartUp::Main(ProgramState& state, const StartOptions& opti
     }
 
     step("single instance");
-    const bool claimed = options.claimInstance ? options.claimInstance() : SingleInstance::Claim();
+    const bool claimed = options.claimInstance ? options.claimInstance() : SingleInstance::Claim(state.ProgramFolder);
     if (!claimed) {
         MsgBox(QStringLiteral("Kestrane Software is ALREADY RUNNING on this Machine    "), vb::vbExclamation,
                StartUpTitle);
@@ -74,13 +113,20 @@ StartUp::StartResult StartUp::Main(ProgramState& state, const StartOptions& opti
     state.SettingsPasswordGiven = false;
 
     step("load settings");
-    modUsrSettings::LoadSettings(state);
+    const modUsrSettings::LoadResult loaded = modUsrSettings::LoadSettings(state);
+    FileError setAsideError;
+    if (loaded.source == modUsrSettings::SettingsSource::Unusable)
+        setAsideError = modUsrSettings::KeepUnusableFileAside(state);
     state.SettingsReset = false;
+    FileError saveError;
     if (Text::Trim(state.settings.DataRoot).empty()) {
         step("reset settings");
-        modUsrSettings::ResetSettings(state);
+        saveError = modUsrSettings::ResetSettings(state);
         state.SettingsReset = true;
     }
+    const QString notice = SettingsNotice(state, loaded, setAsideError, saveError);
+    if (!notice.isEmpty())
+        MsgBox(notice, vb::vbExclamation, QStringLiteral("Kestrane"));
 
     step("splash");
     auto* splash = new frmSplash(state);

@@ -10,8 +10,8 @@ class frmMain;
 namespace StartUp {
 
 struct StartOptions {
-    std::string programFolder;             // empty: the executable's folder
-    std::function<bool()> claimInstance;   // empty: one instance per machine and user
+    std::string programFolder;             // bytes; empty: the executable's folder
+    std::function<bool()> claimInstance;   // empty: one instance per program folder on the machine
     std::function<void(const char*)> step; // told each step as it begins (tests follow the order)
 };
 
@@ -22,7 +22,9 @@ struct StartResult {
 
 // Prepares the program state, shows the splash, loads and shows the main
 // window. A refusal (another copy running, a screen too small) is shown in a
-// message box and comes back as a non-zero exit code.
+// message box and comes back as a non-zero exit code. Stored settings that
+// cannot be used, and defaults that cannot be stored, are told in a message
+// box before the splash; the program then runs on the defaults.
 StartResult Main(ProgramState& state, const StartOptions& options = {});
 
 // The screen height in pixels as the program measures it (twips / 15).

@@ -88,7 +88,7 @@ void frmAbout::keyPressEvent(QKeyEvent* event) {
 // The settings gate: the password is asked unless it was already given in
 // this run and the options say to keep it.
 void frmAbout::cmdConfig_Click() {
-    if (state_.settings.PreservePassword == "0")
+    if (!state_.options().preservePassword())
         state_.SettingsPasswordGiven = false;
 
     if (!state_.SettingsPasswordGiven) {
