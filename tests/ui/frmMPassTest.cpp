@@ -253,6 +253,15 @@ TEST_F(MPassTest, CharacterRules) {
     key(Qt::Key_Delete, "\x7f"); // the Delete key edits
     EXPECT_EQ(entry()->text(), "b");
     EXPECT_EQ(boxes.calls().size(), 6u);
+
+    // A stored password holds one byte per character: what it cannot hold is
+    // refused, never compared as "?".
+    entry()->clear();
+    key(Qt::Key_unknown, QString(QChar(0x436)));
+    QApplication::clipboard()->setText(QString(QChar(0x436)) + "z" + QChar(0x20AC));
+    entry()->paste();
+    EXPECT_EQ(entry()->text(), "z");
+    EXPECT_EQ(boxes.calls().size(), 6u);
 }
 
 TEST_F(MPassTest, LeavingWithoutSuccessKeepsTheGateShut) {

@@ -448,6 +448,10 @@ void frmMPass::MPassWordTb_KeyPress(int& keyAscii) {
     }
     if (keyAscii == 8)
         return;
+    if (keyAscii > 0xFF && state_.options().allowExtPasswordChars()) {
+        keyAscii = 0; // the settings file holds one byte per character
+        return;
+    }
     if (state_.options().allowExtPasswordChars() || keyAscii < 128) {
         if (keyAscii == 27) {
             keyAscii = 0;
@@ -467,6 +471,17 @@ void frmMPass::MPassWordTb_KeyPress(int& keyAscii) {
 
 void frmMPass::checkEditedText(const QString& text) {
     const bool extAllowed = state_.options().allowExtPasswordChars();
+    if (extAllowed) {
+        // What a byte cannot hold is refused quietly, as the typed key is.
+        QString kept;
+        for (const QChar c : text)
+            if (c.unicode() <= 0xFF)
+                kept += c;
+        if (kept != text) {
+            MPassWordTb->setText(kept);
+            return checkEditedText(kept);
+        }
+    }
     for (const QChar c : text) {
         const int k = c.unicode();
         if (k >= 128 && !extAllowed) {
