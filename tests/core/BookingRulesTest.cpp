@@ -130,6 +130,9 @@ TEST(BookingRules, QuestionsAndWhatTheAnswersDo) {
     glance.loaded = glance.recordChanged = glance.bookingsChanged = glance.monthMoved = true;
     EXPECT_EQ(FollowUp(Question::Details, Answer::Yes, glance), Question::Moved);
     EXPECT_FALSE(FollowUp(Question::Details, Answer::No, glance));
+    glance.namesUnchanged = false; // stored anew, in the month shown, with its times
+    EXPECT_FALSE(FollowUp(Question::Details, Answer::Yes, glance));
+    glance.namesUnchanged = true;
     glance.monthMoved = false;
     EXPECT_FALSE(FollowUp(Question::Details, Answer::Yes, glance));
 

@@ -116,7 +116,7 @@ Action ActionFor(Question q, Answer a, AskedBy who, const Situation& s) {
 }
 
 std::optional<Question> FollowUp(Question asked, Answer a, const Situation& s) {
-    if (asked == Question::Details && a == Answer::Yes && s.bookingsChanged && s.monthMoved)
+    if (asked == Question::Details && a == Answer::Yes && s.namesUnchanged && s.bookingsChanged && s.monthMoved)
         return Question::Moved;
     return std::nullopt;
 }

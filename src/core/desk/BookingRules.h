@@ -75,9 +75,9 @@ std::optional<Question> FirstQuestion(const Situation& s);
 // What an answer to a question leads to.
 Action ActionFor(Question q, Answer a, AskedBy who, const Situation& s);
 
-// The question to ask after a changed booking's details were stored, when
-// times were also booked in another month: those reach the files only as a
-// new booking in that month.
+// The question to ask after a changed booking's details were updated in
+// place, when times were also booked in another month: those reach the files
+// only as a new booking in that month.
 std::optional<Question> FollowUp(Question asked, Answer a, const Situation& s);
 
 // The text of a question about the booking of (upper-cased, trimmed) first

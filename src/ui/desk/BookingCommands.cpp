@@ -48,6 +48,17 @@ int iconOf(NoticeIcon icon) {
 Answer answerOf(int button) {
     return button == vb::vbYes ? Answer::Yes : button == vb::vbNo ? Answer::No : Answer::Cancel;
 }
+
+// The stored slots "hhmm" of time texts "hh:mm".
+std::array<std::string, BookingFields::DayCount> slotsOf(const TimeCellTexts& times) {
+    std::array<std::string, BookingFields::DayCount> stored;
+    for (std::size_t d = 0; d < times.size(); ++d) {
+        const std::string t = Text::Trim(times[d]);
+        if (!t.empty())
+            stored[d] = t.substr(0, 2) + t.substr(t.size() - std::min<std::size_t>(2, t.size()));
+    }
+    return stored;
+}
 } // namespace
 
 BookingCommands::BookingCommands(ProgramState& state, QWidget* window, Panels panels,
@@ -100,6 +111,7 @@ bool BookingCommands::SaveNewRecord() {
         return false;
     }
     p_.form.setRegNoText(BookingBoxes::FromBytes(state_.CurrentRecord.RegNo));
+    p_.times.takeBooking(state_.CurrentRecord.RegNo, slotsOf(p_.times.timeTexts()));
     modFileManagement::SnapshotRecord(state_);
     state_.BookingsChanged = false;
     p_.lists.RefreshCurrentList();
@@ -118,7 +130,9 @@ bool BookingCommands::UpdateRecord() {
         p_.form.showPassRevoked();
         StartUp::Pause(1);
     }
-    const FileError e = UpdateBooking(state_.settings.DataRoot, state_.CurrentRecord, p_.times.timeTexts(), revoke);
+    // A grid that shows another month holds none of this booking's times.
+    const TimeCellTexts times = p_.times.bookingTimes();
+    const FileError e = UpdateBooking(state_.settings.DataRoot, state_.CurrentRecord, times, revoke);
     if (e) {
         state_.PassRevokeRequest = revoke; // still to be done
         MsgBox(QStringLiteral("Booking ") + p_.form.regNoText().trimmed() + QStringLiteral(" has NOT been updated. ") +
@@ -126,6 +140,7 @@ bool BookingCommands::UpdateRecord() {
                vb::vbExclamation, Title, window_);
         return false;
     }
+    p_.times.takeBooking(state_.CurrentRecord.RegNo, slotsOf(times));
     modFileManagement::SnapshotRecord(state_);
     state_.BookingsChanged = false;
     p_.lists.RefreshCurrentList();
@@ -155,6 +170,7 @@ void BookingCommands::DeleteBooking() {
 void BookingCommands::ClearBookingForm() {
     p_.form.clear();
     p_.arrival.clear();
+    p_.times.dropBooking();
     p_.times.clearTimes();
 }
 
@@ -189,13 +205,20 @@ bool BookingCommands::SaveChangesCheck(AskedBy who) {
         return true;
     if (*q == Question::Details)
         state_.BookingsChanged = false;
+    return askAndStore(*q, who, s);
+}
+
+// Asks a question about the booking and stores it as the answer says. False
+// stops the command: the user cancelled, or the store failed (the edits stay).
+bool BookingCommands::askAndStore(Question q, AskedBy who, const Situation& s) {
     const Answer a =
-        answerOf(ask(QuestionText(*q, who, BookingBoxes::ToBytes(upperFirst()), BookingBoxes::ToBytes(upperLast())),
+        answerOf(ask(QuestionText(q, who, BookingBoxes::ToBytes(upperFirst()), BookingBoxes::ToBytes(upperLast())),
                      vb::vbYesNoCancel | vb::vbQuestion, bookingTitle()));
-    const Action action = ActionFor(*q, a, who, s);
-    if (action == Action::Stop)
+    const Action action = ActionFor(q, a, who, s);
+    if (action == Action::Stop || !store(action, who))
         return false;
-    store(action, who);
+    if (const std::optional<Question> next = FollowUp(q, a, s))
+        return askAndStore(*next, who, s);
     return true;
 }
 
@@ -228,15 +251,15 @@ void BookingCommands::cmdSAVE_Click() {
         return;
     case SaveDecision::Store:
         state_.BookingsChanged = false;
-        store(d.action, AskedBy::Save);
+        // Details change without a question; times booked in another month then reach
+        // the files only as a new booking in that month, when the user wants one.
+        if (store(d.action, AskedBy::Save))
+            if (const std::optional<Question> next = FollowUp(Question::Details, Answer::Yes, s))
+                askAndStore(*next, AskedBy::Save, s);
         return;
-    case SaveDecision::Ask: {
-        const Answer a = answerOf(ask(QuestionText(d.question, AskedBy::Save, BookingBoxes::ToBytes(upperFirst()),
-                                                   BookingBoxes::ToBytes(upperLast())),
-                                      vb::vbYesNoCancel | vb::vbQuestion, bookingTitle()));
-        store(ActionFor(d.question, a, AskedBy::Save, s), AskedBy::Save);
+    case SaveDecision::Ask:
+        askAndStore(d.question, AskedBy::Save, s);
         return;
-    }
     }
 }
 
@@ -264,8 +287,18 @@ void BookingCommands::cmdDelete_Click() {
         return;
     if (!p_.form.regNoText().trimmed().isEmpty()) {
         if (ask(DeleteQuestion(BookingBoxes::ToBytes(upperFirst()), BookingBoxes::ToBytes(upperLast())),
-                vb::vbYesNoCancel | vb::vbQuestion, bookingTitle()) == vb::vbYes)
+                vb::vbYesNoCancel | vb::vbQuestion, bookingTitle()) != vb::vbYes)
+            return;
+        if (IsBookingNumber(BookingBoxes::ToBytes(p_.form.regNoText()))) {
             DeleteBooking();
+            return;
+        }
+        // A new booking never stored: nothing of it is on file, so the desk is cleared.
+        ClearBookingForm();
+        modFileManagement::ClearRecord(state_);
+        modFileManagement::SnapshotRecord(state_);
+        state_.BookingsChanged = false;
+        newBooking_ = false;
     } else if (ask(std::string(ClearEntriesQuestion), vb::vbYesNoCancel | vb::vbExclamation, Title) == vb::vbYes) {
         ClearBookingForm();
         modFileManagement::ClearRecord(state_);
@@ -338,6 +371,7 @@ void BookingCommands::StatGrid_RowChosen() {
 
 void BookingCommands::ShowRecord(bool setBookingMonth) {
     const BookingFields r = state_.CurrentRecord; // the change handlers write back as they go
+    p_.times.takeBooking(r.RegNo, r.DayTimes);
     p_.form.showFields(r);
     p_.form.ShowPassLabel();
     p_.form.ShowPhotoLabel();

@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/TextUtil.h"
+#include "core/desk/BookingRules.h"
 #include "core/desk/ListDate.h"
 #include "core/desk/TimeGridRules.h"
 #include "platform/Grid.h"
@@ -134,7 +135,49 @@ void TimeGridPanel::DayNameOf(long day) {
                                                                    BookingBoxes::ToBytes(CBYear->currentText())));
 }
 
+std::string TimeGridPanel::shownMonth() {
+    const std::string year = Text::Trim(BookingBoxes::ToBytes(CBYear->currentText()));
+    if (!ListDate::MonthNoFromName(BookingBoxes::ToBytes(CBMonth->currentText())) || year.size() < 2)
+        return {};
+    return year.substr(year.size() - 2) + BookingBoxes::ToBytes(SetMonthNoFromBookMonth());
+}
+
+void TimeGridPanel::fillTimes(const TimeCellTexts& times) {
+    for (int row = 1; row < TimeGrid->Rows() && row <= BookingFields::DayCount; ++row) {
+        GridCell cell = TimeGrid->Cell(row, 1);
+        cell.setText(BookingBoxes::FromBytes(times[static_cast<std::size_t>(row - 1)]));
+        cell.setForeColor(0);
+    }
+}
+
+void TimeGridPanel::takeBooking(const std::string& regNo,
+                                const std::array<std::string, BookingFields::DayCount>& dayTimes) {
+    const std::string number = Text::Trim(regNo);
+    ownMonth_ = BookingRules::IsBookingNumber(number) ? number.substr(0, 4) : std::string();
+    for (std::size_t d = 0; d < dayTimes.size(); ++d) {
+        const std::string slot = Text::Trim(dayTimes[d]);
+        ownTimes_[d] = slot.empty()
+                           ? std::string()
+                           : slot.substr(0, 2) + ":" + slot.substr(slot.size() - std::min<std::size_t>(2, slot.size()));
+    }
+    if (!ownMonth_.empty() && gridMonth_ == ownMonth_)
+        fillTimes(ownTimes_);
+}
+
+void TimeGridPanel::dropBooking() {
+    ownMonth_.clear();
+    ownTimes_ = {};
+}
+
+TimeCellTexts TimeGridPanel::bookingTimes() const {
+    return gridMonth_ == ownMonth_ ? timeTexts() : ownTimes_;
+}
+
+// Another booking month: a booking's own times are kept while another month
+// is shown, and come back with their month.
 void TimeGridPanel::CBMonth_Click() {
+    if (!ownMonth_.empty() && gridMonth_ == ownMonth_)
+        ownTimes_ = timeTexts();
     const LocalDateTime today = Clock::Now();
     const std::string month = BookingBoxes::ToBytes(CBMonth->currentText()).substr(0, 3);
     const std::string thisMonth = ListDate::MonthNames()[today.month - 1].substr(0, 3);
@@ -142,6 +185,8 @@ void TimeGridPanel::CBMonth_Click() {
         BuildTimeGridMonth();
     else
         BuildTimeGridMonthFromRecord();
+    if (!ownMonth_.empty() && gridMonth_ == ownMonth_)
+        fillTimes(ownTimes_);
 }
 
 void TimeGridPanel::CBYear_Click() {
@@ -175,6 +220,7 @@ void TimeGridPanel::BuildTimeGridMonth() {
         closeDay(g, r);
     g->setRedraw(true);
     g->Refresh();
+    gridMonth_ = shownMonth();
 }
 
 void TimeGridPanel::BuildTimeGridMonthFromRecord() {
@@ -201,6 +247,7 @@ void TimeGridPanel::BuildTimeGridMonthFromRecord() {
             closeDay(g, r);
     g->setRedraw(true);
     g->Refresh();
+    gridMonth_ = shownMonth();
 }
 
 bool TimeGridPanel::showBookingMonth(const std::string& regNo) {

@@ -49,6 +49,13 @@ class TimeGridPanel : public QObject {
     void showTimes(const std::array<std::string, BookingFields::DayCount>& dayTimes);
     TimeCellTexts timeTexts() const;
     void clearTimes();
+    // The booking on the form and its stored times "hhmm"; while the grid
+    // shows another month they are kept, with any edits made before, and
+    // shown again when the grid comes back to the booking's month.
+    void takeBooking(const std::string& regNo, const std::array<std::string, BookingFields::DayCount>& dayTimes);
+    void dropBooking();
+    // The times of the booking's own month, shown or kept.
+    TimeCellTexts bookingTimes() const;
     void applyReadOnly(bool readOnly);
     // The window's clock tick: the red day border goes, the clock fills the time box.
     void tick(bool clockInTimesList);
@@ -65,6 +72,12 @@ class TimeGridPanel : public QObject {
     QPushButton* cmdADD;
     QPushButton* cmdSUB;
     QPushButton* cmdCLEARAll;
+    void fillTimes(const TimeCellTexts& times);
+    std::string shownMonth(); // "yymm" of the booking month boxes
+
     QString monthNo_;
     QString dayNameText_;
+    std::string ownMonth_;   // "yymm" of the booking on the form, empty for none
+    TimeCellTexts ownTimes_; // its times while the grid shows another month
+    std::string gridMonth_;  // "yymm" the grid was last built for
 };
