@@ -44,16 +44,16 @@ FileError ForEachMonthListRow(const std::string& path, std::string_view yymm, co
                               const std::function<void(const MonthListRowView&)>& eachRow) {
     const Lists::ListResult result = Lists::BuildMonthList(path, yymm, today);
     const Lists::BookingList& list = *result.list;
-    std::string scratch[19];
+    std::string scratch;
+    MonthListRowView row;
     for (int r = 0; r < list.RowCount(); ++r) {
-        std::string_view cell[19];
-        for (int c = 0; c < 19; ++c)
-            cell[c] = CellText(Lists::MonthList, list, r, c, scratch[c]);
-        MonthListRowView row{{cell[0], cell[1], cell[2], cell[3], cell[6], cell[7], cell[8], cell[9], cell[10],
-                              cell[11], cell[12], cell[13], cell[14], cell[15], cell[16], cell[17]},
-                             cell[4],
-                             cell[5],
-                             CellColour(Lists::MonthList, list, r, 1)};
+        auto cell = [&](int col) { return CellText(Lists::MonthList, list, r, col, scratch); };
+        if (r == 0 || list.Row(r).offset != list.Row(r - 1).offset) // a booking's days share its cells
+            row.cells = {cell(0),  cell(1),  cell(2),  cell(3),  cell(6),  cell(7),  cell(8),  cell(9),
+                         cell(10), cell(11), cell(12), cell(13), cell(14), cell(15), cell(16), cell(17)};
+        row.Day = cell(4);
+        row.Expected = cell(5); // the only cell made in scratch
+        row.Colour = CellColour(Lists::MonthList, list, r, 1);
         eachRow(row);
     }
     return result.error;
