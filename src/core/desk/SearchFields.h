@@ -77,7 +77,8 @@ std::string NothingFoundText(std::string_view monthText, std::string_view yearTe
 
 namespace Lists {
 
-// The search list: the bookings of a month file whose search field holds a text.
+// The search list: the bookings of a month file whose search field holds a
+// text, with the time of the first booked day, if any, as their arrival.
 inline constexpr ListColumn SearchListColumns[] = {
     {"Registration", 100, 10, Cell::RegNo},       {"First Name", 100, 6, Cell::FirstName},
     {"Last Name", 100, 6, Cell::LastName},        {"Organisation", 180, 6, Cell::Organisation},
@@ -85,10 +86,9 @@ inline constexpr ListColumn SearchListColumns[] = {
     {"Telephone", 110, 6, Cell::DirectDialPhone}, {"Pass Valid", 75, 10, Cell::PassStart},
     {"Pass Issued", 120, 10, Cell::PassIssued},   {"Length", 50, 10, Cell::PassLength},
     {"Pass Type", 65, 10, Cell::PassType},        {"Pass Ends", 75, 10, Cell::PassEnd},
-    {"Arrival", 60, 10, Cell::BookedTime}, // the first booked day's time
-    {"Car Reg", 75, 10, Cell::CarRegistration},   {"Reports to:", 140, 6, Cell::ReportingTo},
-    {"Department", 150, 6, Cell::Department},     {"Contact", 110, 6, Cell::HostPhone},
-    {"", GridDefault, GridDefault, Cell::Empty},
+    {"Arrival", 60, 10, Cell::BookedTime},        {"Car Reg", 75, 10, Cell::CarRegistration},
+    {"Reports to:", 140, 6, Cell::ReportingTo},   {"Department", 150, 6, Cell::Department},
+    {"Contact", 110, 6, Cell::HostPhone},         {"", GridDefault, GridDefault, Cell::Empty},
 };
 inline constexpr ListDescription SearchList{SearchListColumns, 0xFFFFFF, 0xFFFFE0, ""};
 
