@@ -319,6 +319,10 @@ void Grid::RemoveItem(int row) {
     d->model->removeRow(row);
 }
 
+void Grid::setRowSource(std::shared_ptr<const GridRowSource> source) {
+    d->model->setRowSource(std::move(source));
+}
+
 GridPageSetup& Grid::PageSetup() {
     return d->page;
 }
@@ -343,11 +347,13 @@ bool Grid::PrintPreview(int zoom) {
     return true;
 }
 
-bool Grid::PrintToPdf(const QString& path) {
+bool Grid::PrintToPdf(const QString& path, int fromPage, int toPage) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     GridPrint::ConfigurePrinter(printer, d->page);
+    if (fromPage > 0)
+        printer.setFromTo(fromPage, std::max(fromPage, toPage));
     return GridPrint::Render(printer, d->printSource(), d->page) > 0;
 }
 

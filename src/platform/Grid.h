@@ -9,6 +9,7 @@
 
 class Grid;
 class GridModel;
+class GridRowSource;
 
 // One cell of a grid, addressed by row and column (row 0 is the heading row).
 class GridCell {
@@ -110,13 +111,18 @@ class Grid : public QTableView {
     GridRange Range(int row1, int col1, int row2, int col2) { return GridRange(this, row1, col1, row2, col2); }
     void Refresh();
     void RemoveItem(int row);
+    // Shows the rows of source from row 1 on in place of every row below the
+    // heading row, without copying them: Rows becomes their number plus one.
+    // Cells written afterwards keep their own text and colour.
+    void setRowSource(std::shared_ptr<const GridRowSource> source);
 
     GridPageSetup& PageSetup();
     // Opens the print preview; the user prints from it. Returns false when no
     // printer is available.
     bool PrintPreview(int zoom = 100);
-    // Prints straight to a PDF file with the page set-up (used by tests and "print to file").
-    bool PrintToPdf(const QString& path);
+    // Prints straight to a PDF file with the page set-up (used by tests and
+    // "print to file"); only pages fromPage to toPage (from 1) when given.
+    bool PrintToPdf(const QString& path, int fromPage = 0, int toPage = 0);
 
     GridModel* gridModel() const;
 

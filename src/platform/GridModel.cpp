@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <numeric>
 #include <string>
 
 namespace {
@@ -96,6 +97,19 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
     return true;
 }
 
+GridModel::Row& GridModel::rowFor(int row) {
+    if (static_cast<std::size_t>(row) >= rows_.size())
+        rows_.resize(static_cast<std::size_t>(row) + 1);
+    return rows_[static_cast<std::size_t>(row)];
+}
+
+int GridModel::sourceRowOf(int row) const {
+    const int k = row - sourceFirst_;
+    if (k < 0 || k >= sourceCount_)
+        return -1;
+    return sourceIndex_.empty() ? k : static_cast<int>(sourceIndex_[static_cast<std::size_t>(k)]);
+}
+
 void GridModel::setRows(int rows) {
     rows = std::max(rows, 0);
     const int old = this->rows();
@@ -104,18 +118,27 @@ void GridModel::setRows(int rows) {
     if (rows > old) {
         if (!deferred_)
             beginInsertRows(QModelIndex(), old, rows - 1);
-        rows_.resize(static_cast<std::size_t>(rows));
+        rowCount_ = rows;
         if (!deferred_)
             endInsertRows();
         return;
     }
     if (!deferred_)
         beginRemoveRows(QModelIndex(), rows, old - 1);
-    for (int r = rows; r < old; ++r) {
-        dropBlock(rows_[static_cast<std::size_t>(r)]);
-        releaseStyles(rows_[static_cast<std::size_t>(r)]);
+    for (std::size_t r = static_cast<std::size_t>(rows); r < rows_.size(); ++r) {
+        dropBlock(rows_[r]);
+        releaseStyles(rows_[r]);
     }
-    rows_.resize(static_cast<std::size_t>(rows));
+    if (rows_.size() > static_cast<std::size_t>(rows))
+        rows_.resize(static_cast<std::size_t>(rows));
+    rowCount_ = rows;
+    sourceCount_ = std::clamp(rows - sourceFirst_, 0, sourceCount_);
+    if (!sourceIndex_.empty())
+        sourceIndex_.resize(static_cast<std::size_t>(sourceCount_));
+    if (sourceCount_ == 0) {
+        source_.reset();
+        sourceIndex_.clear();
+    }
     compactIfWasteful();
     if (!deferred_)
         endRemoveRows();
@@ -157,12 +180,48 @@ void GridModel::removeRow(int row) {
         return;
     if (!deferred_)
         beginRemoveRows(QModelIndex(), row, row);
-    dropBlock(rows_[static_cast<std::size_t>(row)]);
-    releaseStyles(rows_[static_cast<std::size_t>(row)]);
-    rows_.erase(rows_.begin() + row);
+    if (static_cast<std::size_t>(row) < rows_.size()) {
+        dropBlock(rows_[static_cast<std::size_t>(row)]);
+        releaseStyles(rows_[static_cast<std::size_t>(row)]);
+        rows_.erase(rows_.begin() + row);
+    }
+    --rowCount_;
+    const int k = row - sourceFirst_;
+    if (source_ && k < 0) {
+        --sourceFirst_;
+    } else if (source_ && k < sourceCount_) {
+        if (sourceIndex_.empty()) {
+            sourceIndex_.resize(static_cast<std::size_t>(sourceCount_));
+            std::iota(sourceIndex_.begin(), sourceIndex_.end(), 0u);
+        }
+        sourceIndex_.erase(sourceIndex_.begin() + k);
+        if (--sourceCount_ == 0) {
+            source_.reset();
+            sourceIndex_.clear();
+        }
+    }
     compactIfWasteful();
     if (!deferred_)
         endRemoveRows();
+}
+
+void GridModel::setRowSource(std::shared_ptr<const GridRowSource> source) {
+    if (!deferred_)
+        beginResetModel();
+    for (std::size_t r = 1; r < rows_.size(); ++r) {
+        dropBlock(rows_[r]);
+        releaseStyles(rows_[r]);
+    }
+    if (rows_.size() > 1)
+        rows_.resize(1);
+    compactIfWasteful();
+    sourceCount_ = source ? std::max(source->rowCount(), 0) : 0;
+    source_ = sourceCount_ ? std::move(source) : nullptr;
+    sourceFirst_ = 1;
+    sourceIndex_.clear();
+    rowCount_ = 1 + sourceCount_;
+    if (!deferred_)
+        endResetModel();
 }
 
 std::size_t GridModel::blockSize(const Row& r) const {
@@ -265,7 +324,15 @@ void GridModel::compact(std::uint32_t keepCols) {
 std::string_view GridModel::text(int row, int col) const {
     if (!inRange(row, col))
         return {};
-    const Row& r = rows_[static_cast<std::size_t>(row)];
+    if (const int s = sourceRowOf(row); s >= 0) {
+        const CellStyle* own = style(row, col);
+        if (!own || !(own->flags & HasText))
+            return source_->text(s, col, scratch_);
+    }
+    const Row* at = rowAt(row);
+    if (!at)
+        return {};
+    const Row& r = *at;
     if (r.chunk == NoBlock || static_cast<std::uint32_t>(col) >= r.ncols)
         return {};
     const std::uint32_t* e = ends(r);
@@ -287,18 +354,30 @@ void GridModel::setText(int row, int col, const QString& text) {
 void GridModel::setText(int row, int col, std::string_view latin1) {
     if (!inRange(row, col))
         return;
-    Row& r = rows_[static_cast<std::size_t>(row)];
     const auto c = static_cast<std::uint32_t>(col);
-    if ((r.chunk == NoBlock || c >= r.ncols) && latin1.empty())
-        return; // already empty
+    const bool sourced = sourceRowOf(row) >= 0;
+    const Row* at = rowAt(row);
+    if ((!at || at->chunk == NoBlock || c >= at->ncols) && latin1.empty()) {
+        if (sourced) { // empty over the source's text
+            styleFor(row, col).flags |= HasText;
+            cellChanged(row, col, {Qt::DisplayRole, Qt::EditRole});
+        }
+        return;
+    }
     // Chunks never move while texts are copied, but a text of this very row
-    // would be shifted under its own feet, and compaction frees old chunks.
+    // would be shifted under its own feet, compaction frees old chunks, and a
+    // source's text may lie in the scratch the next read overwrites.
     std::string copy;
-    if (r.chunk != NoBlock && std::less_equal<>()(block(r), latin1.data()) &&
-        std::less<>()(latin1.data(), block(r) + blockSize(r))) {
+    if ((at && at->chunk != NoBlock && std::less_equal<>()(block(*at), latin1.data()) &&
+         std::less<>()(latin1.data(), block(*at) + blockSize(*at))) ||
+        (std::less_equal<>()(scratch_.data(), latin1.data()) &&
+         std::less_equal<>()(latin1.data(), scratch_.data() + scratch_.size()))) {
         copy.assign(latin1);
         latin1 = copy;
     }
+    if (sourced)
+        styleFor(row, col).flags |= HasText;
+    Row& r = rowFor(row);
     const auto len = static_cast<std::uint32_t>(latin1.size());
     const auto ncols = static_cast<std::uint32_t>(cols_);
 
@@ -380,9 +459,10 @@ void GridModel::releaseStyles(Row& r) {
 }
 
 const GridModel::CellStyle* GridModel::style(int row, int col) const {
-    if (!inRange(row, col))
+    const Row* r = inRange(row, col) ? rowAt(row) : nullptr;
+    if (!r)
         return nullptr;
-    const std::uint32_t list = rows_[static_cast<std::size_t>(row)].styles;
+    const std::uint32_t list = r->styles;
     if (!list)
         return nullptr;
     for (const CellStyle& s : styleLists_[list])
@@ -392,7 +472,7 @@ const GridModel::CellStyle* GridModel::style(int row, int col) const {
 }
 
 GridModel::CellStyle& GridModel::styleFor(int row, int col) {
-    Row& r = rows_[static_cast<std::size_t>(row)];
+    Row& r = rowFor(row);
     if (!r.styles) {
         if (freeStyleLists_.empty()) {
             styleLists_.emplace_back();
@@ -410,6 +490,8 @@ GridModel::CellStyle& GridModel::styleFor(int row, int col) {
 }
 
 void GridModel::eraseStyleIfPlain(int row, int col) {
+    if (!rowAt(row))
+        return;
     Row& r = rows_[static_cast<std::size_t>(row)];
     if (!r.styles)
         return;
@@ -420,15 +502,19 @@ void GridModel::eraseStyleIfPlain(int row, int col) {
 }
 
 long GridModel::foreColor(int row, int col) const {
-    const CellStyle* s = style(row, col);
-    return s && (s->flags & HasFore) ? static_cast<long>(s->fore) : 0;
+    if (!inRange(row, col))
+        return 0;
+    if (const CellStyle* s = style(row, col); s && (s->flags & HasFore))
+        return static_cast<long>(s->fore);
+    const int s = sourceRowOf(row);
+    return s >= 0 ? source_->foreColor(s, col) & 0xFFFFFF : 0;
 }
 
 void GridModel::setForeColor(int row, int col, long bgr) {
     if (!inRange(row, col))
         return;
     bgr &= 0xFFFFFF;
-    if (bgr == 0) { // black is every cell's own colour: nothing to keep
+    if (bgr == 0 && sourceRowOf(row) < 0) { // black is every own cell's colour: nothing to keep
         if (!style(row, col))
             return;
         CellStyle& s = styleFor(row, col);
@@ -534,12 +620,24 @@ Qt::Alignment GridModel::alignment(int col) const {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-int GridModel::lastRowWithText() const {
-    for (int r = rows() - 1; r > 0; --r) {
-        const Row& row = rows_[static_cast<std::size_t>(r)];
-        if (row.chunk != NoBlock && row.ncols && ends(row)[row.ncols - 1] > 0)
-            return r;
+bool GridModel::rowHasText(int row) const {
+    if (sourceRowOf(row) >= 0) {
+        for (int c = 0; c < cols_; ++c)
+            if (!text(row, c).empty())
+                return true;
+        return false;
     }
+    const Row* r = rowAt(row);
+    return r && r->chunk != NoBlock && r->ncols && ends(*r)[r->ncols - 1] > 0;
+}
+
+int GridModel::lastRowWithText() const {
+    // Rows past both the written ones and the source's hold nothing.
+    const int lastSource = source_ ? sourceFirst_ + sourceCount_ - 1 : 0;
+    const int last = std::min(rows() - 1, std::max(static_cast<int>(rows_.size()) - 1, lastSource));
+    for (int r = last; r > 0; --r)
+        if (rowHasText(r))
+            return r;
     return 0;
 }
 

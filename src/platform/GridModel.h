@@ -1,10 +1,13 @@
 #pragma once
 
+#include "platform/GridRowSource.h"
+
 #include <QAbstractTableModel>
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -12,8 +15,11 @@
 // row that has any text owns a block there (its column end offsets, then its
 // texts back to back), so a list of many thousand rows costs about its bytes
 // and no allocation per cell. Colours and locks are kept only for the cells
-// that were given any. While deferred (the grid's drawing is off) the model
-// is inside a reset and sends no change signals at all.
+// that were given any, and rows only up to the last one given anything.
+// Rows may also come from a row source, which is asked for their texts and
+// colours; a cell written later keeps its own text or colour over the
+// source's. While deferred (the grid's drawing is off) the model is inside a
+// reset and sends no change signals at all.
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
   public:
@@ -27,13 +33,18 @@ class GridModel : public QAbstractTableModel {
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
-    int rows() const { return static_cast<int>(rows_.size()); }
+    int rows() const { return rowCount_; }
     void setRows(int rows);
     int cols() const { return cols_; }
     void setCols(int cols);
     void removeRow(int row);
 
-    // The bytes stay valid until the next change of any text.
+    // Every row below the heading row gives way to the rows of source, shown
+    // from row 1 on; Rows becomes their number plus the heading row. A null
+    // source leaves the heading row alone.
+    void setRowSource(std::shared_ptr<const GridRowSource> source);
+
+    // The bytes stay valid until the next call of text() or change of any text.
     std::string_view text(int row, int col) const;
     QString qtext(int row, int col) const;
     void setText(int row, int col, std::string_view latin1);
@@ -70,7 +81,8 @@ class GridModel : public QAbstractTableModel {
 
   private:
     static constexpr std::uint32_t NoBlock = static_cast<std::uint32_t>(-1);
-    enum StyleFlag : std::uint8_t { HasFore = 1, HasBack = 2, IsLocked = 4 };
+    // HasText: the cell's own text, kept over its source row's.
+    enum StyleFlag : std::uint8_t { HasFore = 1, HasBack = 2, IsLocked = 4, HasText = 8 };
     struct CellStyle {
         std::uint32_t col;
         std::uint8_t flags;
@@ -98,6 +110,13 @@ class GridModel : public QAbstractTableModel {
     static Chunk newChunk(std::size_t capacity, std::size_t used);
 
     bool inRange(int row, int col) const { return row >= 0 && col >= 0 && row < rows() && col < cols_; }
+    const Row* rowAt(int row) const {
+        return static_cast<std::size_t>(row) < rows_.size() ? &rows_[static_cast<std::size_t>(row)] : nullptr;
+    }
+    Row& rowFor(int row); // made, with every row above it, when missing
+    // The source's row shown in a grid row, -1 for a row of the grid's own.
+    int sourceRowOf(int row) const;
+    bool rowHasText(int row) const;
     char* block(const Row& r) const { return chunks_[r.chunk].data.get() + r.offset; }
     const std::uint32_t* ends(const Row& r) const { return reinterpret_cast<const std::uint32_t*>(block(r)); }
     std::size_t blockSize(const Row& r) const;
@@ -114,7 +133,13 @@ class GridModel : public QAbstractTableModel {
     std::vector<Chunk> chunks_;
     std::size_t used_ = 0;    // bytes handed out from all chunks
     std::size_t garbage_ = 0; // of which no longer any row's
-    std::vector<Row> rows_;
+    std::vector<Row> rows_;   // up to the last row given any text or style
+    int rowCount_ = 0;
+    std::shared_ptr<const GridRowSource> source_; // null once none of its rows is left
+    int sourceFirst_ = 1;                         // the grid row of the first source row shown
+    int sourceCount_ = 0;                         // source rows shown, from sourceFirst_ on
+    std::vector<std::uint32_t> sourceIndex_;      // each one's row in the source once any was removed
+    mutable std::string scratch_;
     std::vector<std::vector<CellStyle>> styleLists_{1};
     std::vector<std::uint32_t> freeStyleLists_;
     int cols_ = 0;

@@ -6,6 +6,7 @@
 
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPageRanges>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
@@ -167,16 +168,21 @@ int Render(QPrinter& printer, const GridPrintSource& source, const GridPageSetup
     QPen gridPen(QColor(0x80, 0x80, 0x80));
     gridPen.setWidthF(0.5 * k);
 
+    // The pages chosen in the print dialog; none chosen means all.
+    const QPageRanges chosen = printer.pageRanges();
     int page = 0;
+    int printed = 0;
     for (const std::vector<int>& band : l.bands) {
         double bandWidth = 0;
         for (int c : band)
             bandWidth += l.widths[c];
         const double x0 = setup.CentreAcrossPage ? l.left + std::max(0.0, (l.right - l.left - bandWidth) / 2) : l.left;
         for (int rp = 0; rp < l.rowPages; ++rp) {
-            if (page > 0)
-                printer.newPage();
             ++page;
+            if (!chosen.isEmpty() && !chosen.contains(page))
+                continue;
+            if (printed++ > 0)
+                printer.newPage();
 
             p.setFont(setup.HeaderFont);
             p.setPen(Qt::black);
@@ -217,7 +223,7 @@ int Render(QPrinter& printer, const GridPrintSource& source, const GridPageSetup
         }
     }
     p.end();
-    return page;
+    return printed;
 }
 
 } // namespace GridPrint

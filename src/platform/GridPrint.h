@@ -25,7 +25,8 @@ namespace GridPrint {
 void ConfigurePrinter(QPrinter& printer, const GridPageSetup& setup);
 // The number of pages the printout takes on this printer's paper.
 int PageCount(const QPrinter& printer, const GridPrintSource& source, const GridPageSetup& setup);
-// Draws every page; returns the number of pages, 0 when the printer could not be started.
+// Draws every page, or those of the printer's page ranges; returns the number
+// drawn, 0 when the printer could not be started.
 int Render(QPrinter& printer, const GridPrintSource& source, const GridPageSetup& setup);
 // A header or footer text with "&P", "&N" and "&D" filled in.
 QString ExpandCodes(const QString& text, int page, int pages, const QString& date);

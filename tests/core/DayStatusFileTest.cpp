@@ -1,6 +1,5 @@
 #include "core/desk/DayStatusFile.h"
 #include "core/desk/ArrivalDeparture.h"
-#include "core/desk/OnSiteList.h"
 
 #include "DeskFiles.h"
 #include "core/TextLines.h"
@@ -284,42 +283,4 @@ TEST(ArrivalDeparture, StatesMoveAsTheTableSays) {
     // On-Site after a departure: a new arrival, the departure cleared.
     const AD::StampResult again = AD::MarkArrived(form, {2012, 6, 15, 17, 0, 0});
     EXPECT_EQ(again.arrivalTime + again.departureTime, "17:00  -  ");
-}
-
-TEST_F(DayStatus, OnSiteRowsShowExpectedTimesAndColourTheStamps) {
-    auto status = [](const Booking& b, const char* arrival, const char* departure) {
-        std::string line = LineOf(b);
-        StatusRecord::SetTimes(line, arrival, departure);
-        return line;
-    };
-    Write(StatusPath(), FileOf({status({"120601090000", "Ann", "Lee", {{15, "09:15"}}}, "  -  ", "  -  "),
-                                status({"120602090000", "Bo", "Ray", {{15, "09:15"}}}, "10:15", "  -  "),
-                                status({"120603090000", "Cy", "Day", {}, "10-06-2012", "20-06-2012"}, "10:15", "11:00"),
-                                status({"120604090000", "Di", "Ames", {}}, "10:15", "09:00"),
-                                status({"120605090000", "Ed", "Ng", {}}, "00:00", "11:00"),
-                                status({"120501090000", "Flo", "Hart", {{15, "08:00"}}, "01-05-2012", "30-06-2012"},
-                                       "     ", "     ")}));
-    std::vector<OnSiteRow> rows;
-    ASSERT_FALSE(ReadOnSiteRows(StatusPath(), Today, rows));
-    // Expected | Arrived (colour) | Departed (colour)
-    std::vector<std::string> shown;
-    for (const OnSiteRow& r : rows) {
-        char text[64];
-        std::snprintf(text, sizeof text, "%s|%s %lX|%s %lX", r.Expected.c_str(), r.Arrived.c_str(), r.ArrivedColour,
-                      r.Departed.c_str(), r.DepartedColour);
-        shown.push_back(text);
-    }
-    EXPECT_EQ(shown, (std::vector<std::string>{
-                         "09:15|  -   0|  -   0", "09:15|10:15 FF|  -   0", "  -  |10:15 808080|11:00 8000",
-                         "  -  |10:15 FF|09:00 0", // departure before arrival: still on site
-                         "  -  |  -   0|  -   0",  // midnight counts as no arrival
-                         "  -  |  -   0|  -   0",  // a pass holder of another month is not expected
-                     }));
-    EXPECT_EQ(rows[0].RegNo, "120601090000");
-    EXPECT_EQ(rows[0].FirstName, "Ann");
-    EXPECT_EQ(rows[0].Organisation, "Harwell Fixings" + std::string(35, ' '));
-    EXPECT_EQ(rows[2].PassStart + rows[2].PassLength + rows[2].PassType, "10-06-20121Week");
-
-    EXPECT_EQ(ReadOnSiteRows(data.root + "/Status/999999.vdf", Today, rows).number, 53);
-    EXPECT_TRUE(rows.empty());
 }

@@ -1,5 +1,4 @@
 #include "core/desk/MonthBookingFile.h"
-#include "core/desk/DayList.h"
 
 #include "TempFolder.h"
 #include "core/TextLines.h"
@@ -231,39 +230,6 @@ TEST(MonthBookingFile, DeletingABookingDeletesItsPhotoButNothingOutsideTheMonthF
     EXPECT_FALSE(fs::exists(folder + "120631140512_.._Lee.bmp"));
     EXPECT_TRUE(fs::exists(data.root + "/victim.bmp"));
     EXPECT_TRUE(fs::exists(folder + "120631140511_Bo_back\\slash.bmp"));
-}
-
-TEST(DayList, ListsBookingsTimedOnTheDayOrWithAPassCoveringIt) {
-    DataFolder data;
-    auto line = [](const std::string& regNo, int day, const std::string& from, const std::string& to,
-                   const std::string& period) {
-        BookingFields rec = Visitor("Ann", regNo.substr(10));
-        rec.RegNo = regNo;
-        rec.Category = "VISITOR";
-        rec.PassStart = from;
-        rec.PassEnd = to;
-        rec.PassPeriod = period;
-        TimeCellTexts cells;
-        cells[static_cast<std::size_t>(day - 1)] = "09:30";
-        return BuildBookingLine(rec, cells) + "\r\n";
-    };
-    Write(data.month("2403"), line("240301100001", 7, "", "", "") +
-                                  line("240301100002", 1, "05-03-2024", "07-03-2024", "3D") +
-                                  line("240301100003", 8, "01-03-2024", "06-03-2024", "1W") +
-                                  line("240301100004", 2, "07-03-2024", "13-03-2024", "1W"));
-    std::vector<DayListRow> rows;
-    ASSERT_FALSE(ReadDayListRows(data.month("2403"), 7, "07-03-2024", rows));
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].RegNo, "240301100001");
-    EXPECT_EQ(rows[0].Expected, "09:30");
-    EXPECT_EQ(rows[0].LastName, "01");
-    EXPECT_EQ(rows[0].Category, "VISITOR" + std::string(13, ' '));
-    EXPECT_EQ(rows[1].Expected, "    ");
-    EXPECT_EQ(rows[1].PassLength + rows[1].PassType, "3Day");
-    EXPECT_EQ(rows[2].RegNo, "240301100004");
-    EXPECT_EQ(rows[2].PassType, "Week");
-    EXPECT_EQ(rows[2].PassStart, "07-03-2024");
-    EXPECT_EQ(ReadDayListRows(data.month("2404"), 7, "07-04-2024", rows).number, 53);
 }
 
 // Two desks saving and updating bookings of one month at the same moment.

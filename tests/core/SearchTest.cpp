@@ -78,17 +78,22 @@ TEST(Search, MonthFileGivesTheMatchingRowsOrNothingFound) {
     Write(data.month("1206"), FileOf({LineOf({"120601090000", "John", "Smith", {{3, "14:00"}, {9, "09:30"}}}),
                                       LineOf({"120602090000", "Mary", "Smithers", {}, "01-06-2012", "07-06-2012"}),
                                       LineOf({"120603090000", "Ann", "Lee", {{4, "08:00"}}})}));
-    std::vector<SearchRow> rows;
-    ASSERT_FALSE(SearchMonthFile(data.month("1206"), " NAME ", " smith ", rows));
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].RegNo, "120601090000");
-    EXPECT_EQ(rows[0].Arrival, "14:00"); // first booked day
-    EXPECT_EQ(rows[1].LastName, "Smithers");
-    EXPECT_EQ(rows[1].Arrival, "");
-    EXPECT_EQ(rows[1].PassStart + rows[1].PassEnd, "01-06-201207-06-2012");
-    EXPECT_EQ(rows[1].PassType, "Week");
+    const Lists::ListResult found = Lists::BuildSearchList(data.month("1206"), " NAME ", " smith ");
+    ASSERT_FALSE(found.error);
+    ASSERT_EQ(found.list->RowCount(), 2);
+    // Registration, names, pass start to end, and the time of the first booked day.
+    auto shown = [&](int row) {
+        std::string out, scratch;
+        for (int col : {0, 1, 2, 7, 8, 9, 10, 11, 12})
+            out += std::string(CellText(Lists::SearchList, *found.list, row, col, scratch)) + "|";
+        return out;
+    };
+    EXPECT_EQ(shown(0), "120601090000|John|Smith|" + std::string(10, ' ') + "|" + std::string(19, ' ') + "| ||" +
+                            std::string(10, ' ') + "|14:00|");
+    EXPECT_EQ(shown(1), "120602090000|Mary|Smithers|01-06-2012|01-06-2012 09:00:00|1|Week|07-06-2012||");
 
-    EXPECT_EQ(SearchMonthFile(data.month("1206"), "ANY TEXT", "zebra", rows).number, 2000);
-    EXPECT_TRUE(rows.empty());
-    EXPECT_EQ(SearchMonthFile(data.month("1207"), "ANY TEXT", "Lee", rows).number, 53);
+    const Lists::ListResult none = Lists::BuildSearchList(data.month("1206"), "ANY TEXT", "zebra");
+    EXPECT_EQ(none.error.number, 2000);
+    EXPECT_EQ(none.list->RowCount(), 0);
+    EXPECT_EQ(Lists::BuildSearchList(data.month("1207"), "ANY TEXT", "Lee").error.number, 53);
 }

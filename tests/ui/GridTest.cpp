@@ -2,7 +2,12 @@
 #include "TempFolder.h"
 #include "UiTestSupport.h"
 #include "core/Clock.h"
+#include "core/desk/BookingRecord.h"
+#include "core/desk/MonthList.h"
+#include "core/desk/SearchFields.h"
 #include "platform/GridModel.h"
+#include "platform/GridRowSource.h"
+#include "platform/ListGrid.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -12,10 +17,12 @@
 #include <QMouseEvent>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QScrollBar>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
 #include <random>
 #include <string>
@@ -81,25 +88,87 @@ std::string text(Grid& g, int r, int c) {
     return g.Cell(r, c).Text().toStdString();
 }
 
+// count booking lines numbered "240301000000" on, each booked on every day;
+// the list's rows are added by the test.
+struct Lines {
+    std::shared_ptr<Lists::BookingList> list;
+    explicit Lines(int count, const std::string& lastName = "Lee") {
+        std::string bytes;
+        for (int i = 0; i < count; ++i) {
+            BookingFields rec;
+            rec.RegNo = RegNo(i);
+            rec.FirstName = "Ann";
+            rec.LastName = lastName;
+            TimeCellTexts cells;
+            cells.fill("09:30");
+            bytes += BuildBookingLine(rec, cells) + "\r\n";
+        }
+        list = std::make_shared<Lists::BookingList>(std::move(bytes));
+    }
+    static std::string RegNo(int i) {
+        char text[16];
+        std::snprintf(text, sizeof text, "240301%06d", i);
+        return text;
+    }
+    std::string_view line(int i) const {
+        return std::string_view(list->Bytes())
+            .substr(static_cast<std::size_t>(i) * (BookingLineLength + 2), BookingLineLength);
+    }
+};
+
 } // namespace
 
-TEST(Grid, TextsSurviveEveryChangeOfShape) {
+// Rows of "s<row>c<col>" in colour 100 * row + col.
+class NumberedRows : public GridRowSource {
+  public:
+    explicit NumberedRows(int rows) : rows_(rows) {}
+    int rowCount() const override { return rows_; }
+    std::string_view text(int row, int col, std::string& scratch) const override {
+        scratch = "s" + std::to_string(row) + "c" + std::to_string(col);
+        return scratch;
+    }
+    long foreColor(int row, int col) const override { return 100L * row + col; }
+
+  private:
+    int rows_;
+};
+
+TEST(Grid, TextsAndColoursSurviveEveryChangeOfShape) {
     // Random edits of every size against a plain copy: growing and shrinking
-    // texts in any row, rows and columns added, dropped and removed.
+    // texts in any row, colours, rows and columns added, dropped and removed,
+    // over rows of a source that written cells override.
     GridModel m;
     std::map<std::pair<int, int>, std::string> ref;
-    int rows = 40, cols = 6;
+    std::map<std::pair<int, int>, long> refColour;
+    int rows = 0, cols = 6;
     m.setCols(cols);
-    m.setRows(rows);
+    std::vector<int> sourceRow; // per grid row, -1 for the grid's own
+    auto forget = [](auto& cells, auto gone) {
+        for (auto it = cells.begin(); it != cells.end();)
+            it = gone(it->first) ? cells.erase(it) : std::next(it);
+    };
+    auto showSource = [&](int n) {
+        m.setRowSource(std::make_shared<NumberedRows>(n));
+        auto below = [](std::pair<int, int> cell) { return cell.first > 0; };
+        forget(ref, below);
+        forget(refColour, below);
+        rows = 1 + n;
+        sourceRow.assign(static_cast<std::size_t>(rows), -1);
+        for (int r = 1; r < rows; ++r)
+            sourceRow[static_cast<std::size_t>(r)] = r - 1;
+    };
+    showSource(30);
     std::mt19937 rnd(7);
     auto pick = [&](int n) { return static_cast<int>(rnd() % static_cast<unsigned>(n)); };
     for (int step = 0; step < 20000; ++step) {
         const int op = pick(100);
-        if (op < 85) {
+        if (op == 0) {
+            showSource(pick(40));
+        } else if (op < 80) {
             const int r = pick(rows), c = pick(cols);
             const int len = pick(10) == 0 ? pick(200) : pick(12);
             std::string t(static_cast<std::size_t>(len), static_cast<char>('a' + step % 26));
-            if (pick(20) == 0 && !ref.empty()) { // a text taken from the grid itself
+            if (pick(20) == 0) { // a text taken from the grid itself
                 const int r2 = pick(rows), c2 = pick(cols);
                 t = std::string(m.text(r2, c2));
                 m.setText(r, c, m.text(r2, c2));
@@ -107,39 +176,116 @@ TEST(Grid, TextsSurviveEveryChangeOfShape) {
                 m.setText(r, c, t);
             }
             ref[{r, c}] = t;
+        } else if (op < 85) {
+            const int r = pick(rows), c = pick(cols);
+            const long colour = pick(3) == 0 ? 0 : 0x10000L * pick(256);
+            m.setForeColor(r, c, colour);
+            refColour[{r, c}] = colour;
         } else if (op < 92) {
             const int n = pick(60);
             m.setRows(n);
-            for (auto it = ref.begin(); it != ref.end();)
-                it = it->first.first >= n ? ref.erase(it) : std::next(it);
+            auto past = [n](std::pair<int, int> cell) { return cell.first >= n; };
+            forget(ref, past);
+            forget(refColour, past);
             rows = std::max(n, 1);
             m.setRows(rows);
+            sourceRow.resize(std::min(sourceRow.size(), static_cast<std::size_t>(n)));
+            sourceRow.resize(static_cast<std::size_t>(rows), -1);
         } else if (op < 96) {
             const int n = 1 + pick(8);
             m.setCols(n);
-            for (auto it = ref.begin(); it != ref.end();)
-                it = it->first.second >= n ? ref.erase(it) : std::next(it);
+            auto past = [n](std::pair<int, int> cell) { return cell.second >= n; };
+            forget(ref, past);
+            forget(refColour, past);
             cols = n;
         } else if (rows > 1) {
             const int r = pick(rows);
             m.removeRow(r);
-            std::map<std::pair<int, int>, std::string> moved;
-            for (auto& [k, v] : ref)
-                if (k.first != r)
-                    moved[{k.first > r ? k.first - 1 : k.first, k.second}] = v;
-            ref.swap(moved);
+            auto moveUp = [r](auto& cells) {
+                std::remove_reference_t<decltype(cells)> moved;
+                for (auto& [k, v] : cells)
+                    if (k.first != r)
+                        moved[{k.first > r ? k.first - 1 : k.first, k.second}] = v;
+                cells.swap(moved);
+            };
+            moveUp(ref);
+            moveUp(refColour);
+            sourceRow.erase(sourceRow.begin() + r);
             --rows;
         }
         if (step % 500 == 0 || step == 19999) {
             ASSERT_EQ(m.rows(), rows);
             for (int r = 0; r < rows; ++r)
                 for (int c = 0; c < cols; ++c) {
+                    const int s = sourceRow[static_cast<std::size_t>(r)];
                     auto it = ref.find({r, c});
-                    ASSERT_EQ(std::string(m.text(r, c)), it == ref.end() ? std::string() : it->second)
+                    const std::string sourced =
+                        s < 0 ? std::string() : "s" + std::to_string(s) + "c" + std::to_string(c);
+                    ASSERT_EQ(std::string(m.text(r, c)), it == ref.end() ? sourced : it->second)
+                        << "step " << step << " cell " << r << "," << c;
+                    auto colour = refColour.find({r, c});
+                    ASSERT_EQ(m.foreColor(r, c), colour != refColour.end() ? colour->second
+                                                 : s < 0                   ? 0
+                                                                           : 100L * s + c)
                         << "step " << step << " cell " << r << "," << c;
                 }
         }
     }
+}
+
+TEST(Grid, ShowListLaysOutAListAndDrawsItsRowsFromIt) {
+    ShownGrid s(10, 3);
+    Grid& g = s.grid;
+    g.Cell(5, 2).setText(QStringLiteral("old"));
+    g.Column(2).setWidth(0);
+    Lines lines(2);
+    lines.list->Add(lines.line(0), 3, Lists::DateTone::Earlier);
+    lines.list->Add(lines.line(0), 15, Lists::DateTone::Today);
+    lines.list->Add(lines.line(1), 30, Lists::DateTone::Later);
+    ShowList(g, Lists::MonthList, lines.list);
+    settle();
+    EXPECT_EQ(g.Rows(), 53);
+    EXPECT_EQ(g.Cols(), 19);
+    EXPECT_EQ(text(g, 0, 4) + "|" + text(g, 0, 17) + "|" + text(g, 0, 18), "Day|Contact|");
+    EXPECT_EQ(text(g, 1, 0) + "|" + text(g, 1, 2) + "|" + text(g, 1, 4) + "|" + text(g, 1, 5),
+              "240301000000|Lee|03|09:30");
+    EXPECT_EQ(text(g, 2, 4), "15");
+    EXPECT_EQ(text(g, 3, 0) + text(g, 3, 4), "24030100000130");
+    EXPECT_EQ(text(g, 4, 0) + text(g, 52, 0) + text(g, 5, 2), ""); // spare rows
+    EXPECT_EQ(g.Cell(1, 0).ForeColor(), 0);
+    EXPECT_EQ(g.Cell(1, 1).ForeColor(), 0x808080);
+    EXPECT_EQ(g.Cell(2, 17).ForeColor(), 0xA00000);
+    EXPECT_EQ(g.Cell(3, 3).ForeColor(), 0);
+    EXPECT_EQ(g.Cell(2, 0).BackColor(), 0xE0E0E0);
+    EXPECT_EQ(g.columnWidth(3), 180);
+    EXPECT_FALSE(g.isColumnHidden(2));
+    EXPECT_EQ(g.columnWidth(2), 100);
+    EXPECT_EQ(g.columnWidth(18), g.horizontalHeader()->defaultSectionSize());
+    EXPECT_EQ(g.gridModel()->alignment(4), Qt::AlignCenter);
+    EXPECT_EQ(g.gridModel()->alignment(1), Qt::AlignLeft | Qt::AlignVCenter);
+    EXPECT_EQ(g.CurrentRow(), 1);
+    EXPECT_EQ(g.CurrentCol(), 1);
+
+    // Cells written later keep their own text and colour; removing a row
+    // takes its own cells along.
+    g.Cell(1, 2).setText(QStringLiteral("Okafor"));
+    g.Cell(1, 3).setText(QString());
+    g.Cell(1, 1).setForeColor(0);
+    EXPECT_EQ(text(g, 1, 2) + "|" + text(g, 1, 3) + "|" + text(g, 1, 4), "Okafor||03");
+    EXPECT_EQ(g.Cell(1, 1).ForeColor(), 0);
+    EXPECT_EQ(g.Cell(1, 2).ForeColor(), 0x808080);
+    g.RemoveItem(1);
+    EXPECT_EQ(g.Rows(), 52);
+    EXPECT_EQ(text(g, 1, 2) + "|" + text(g, 1, 4), "Lee|15");
+    EXPECT_EQ(g.Cell(1, 1).ForeColor(), 0xA00000);
+    EXPECT_EQ(text(g, 2, 4), "30");
+
+    // The next list replaces all of it.
+    ShowList(g, Lists::SearchList, nullptr);
+    EXPECT_EQ(g.Rows(), 50);
+    EXPECT_EQ(g.Cols(), 18);
+    EXPECT_EQ(text(g, 0, 12) + "|" + text(g, 1, 0) + "|" + text(g, 1, 4), "Arrival||");
+    EXPECT_EQ(g.Cell(2, 0).BackColor(), 0xFFFFE0);
 }
 
 TEST(Grid, RowsColumnsAndRemoveItemKeepTextsAndColours) {
@@ -401,23 +547,34 @@ QString pdfText(const QString& pdf) {
 }
 } // namespace
 
-TEST(Grid, PrintsHeadingOnEveryPageAndCountsPages) {
+namespace {
+constexpr Lists::ListColumn PrintedColumns[] = {
+    {"Registration", 100, 10, Lists::Cell::RegNo},
+    {"Last Name", 100, 6, Lists::Cell::LastName},
+    {"", Lists::GridDefault, Lists::GridDefault, Lists::Cell::Empty},
+};
+constexpr Lists::ListDescription PrintedList{PrintedColumns, 0xFFFFFF, 0xFFFFFF, ""};
+
+QStringList pdfPages(const QString& pdf) {
+    return pdfText(pdf).split(QChar('\f'), Qt::SkipEmptyParts);
+}
+
+struct PinnedClock {
+    explicit PinnedClock(const LocalDateTime& when) { Clock::Pin(when); }
+    ~PinnedClock() { Clock::Unpin(); }
+};
+} // namespace
+
+TEST(Grid, PrintsAListWithItsHeadingOnEveryPageAndCountsPages) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
     TempFolder dir;
-    Clock::Pin({2016, 3, 7, 9, 0, 0});
-    struct Unpin {
-        ~Unpin() { Clock::Unpin(); }
-    } unpin;
+    PinnedClock pinned({2016, 3, 7, 9, 0, 0});
+    Lines lines(200, "Okafor");
+    for (int i = 0; i < 200; ++i)
+        lines.list->Add(lines.line(i));
     Grid g;
-    g.setCols(3);
-    g.setRows(260);
-    g.Cell(0, 0).setText(QStringLiteral("Registration"));
-    g.Cell(0, 1).setText(QStringLiteral("Last Name"));
-    for (int r = 1; r <= 200; ++r) {
-        g.Cell(r, 0).setText(QString("KV%1").arg(r, 4, 10, QChar('0')));
-        g.Cell(r, 1).setText(QStringLiteral("Okafor"));
-    }
+    ShowList(g, PrintedList, lines.list);
     GridPageSetup& ps = g.PageSetup();
     ps.HeaderText = QStringLiteral("My Company    Visitor List  -  March 2016");
     ps.FooterText = QStringLiteral("Kestrane     Page &P of &N    Printed: &D");
@@ -427,8 +584,7 @@ TEST(Grid, PrintsHeadingOnEveryPageAndCountsPages) {
 
     const QString path = QString::fromStdString(dir.path()) + "/list.pdf";
     ASSERT_TRUE(g.PrintToPdf(path));
-    const QString all = pdfText(path);
-    const QStringList pages = all.split(QChar('\f'), Qt::SkipEmptyParts);
+    const QStringList pages = pdfPages(path);
     const int n = static_cast<int>(pages.size());
     ASSERT_GT(n, 1);
     for (int i = 0; i < n; ++i) {
@@ -438,14 +594,20 @@ TEST(Grid, PrintsHeadingOnEveryPageAndCountsPages) {
             page.endsWith(QString("Kestrane Page %1 of %2 Printed: ").arg(i + 1).arg(n) + QStringLiteral("07/03/2016")))
             << page.toStdString();
     }
-    EXPECT_TRUE(all.contains("KV0150")); // the last of the rows asked for
-    EXPECT_FALSE(all.contains("KV0151"));
+    EXPECT_TRUE(pages.join("").contains("240301000149 Okafor")); // the last of the rows asked for
+    EXPECT_FALSE(pages.join("").contains("240301000150"));
+
+    // Only the pages chosen, numbered as in the whole printout.
+    ASSERT_TRUE(g.PrintToPdf(path, 2, 2));
+    const QStringList second = pdfPages(path);
+    ASSERT_EQ(second.size(), 1);
+    EXPECT_TRUE(second[0].simplified().contains(QString("Page 2 of %1").arg(n)));
 
     ps.PrintRows = 0; // up to the last row with text
     ASSERT_TRUE(g.PrintToPdf(path));
-    const QString every = pdfText(path);
-    EXPECT_TRUE(every.contains("KV0200"));
-    EXPECT_GT(every.split(QChar('\f'), Qt::SkipEmptyParts).size(), n);
+    const QStringList every = pdfPages(path);
+    EXPECT_TRUE(every.join("").contains("240301000199"));
+    EXPECT_GT(every.size(), n);
 
     // The preview lays out the same pages.
     int previewPages = -1;
@@ -455,5 +617,45 @@ TEST(Grid, PrintsHeadingOnEveryPageAndCountsPages) {
         dialog->close();
     });
     EXPECT_TRUE(g.PrintPreview(100));
-    EXPECT_EQ(previewPages, static_cast<int>(every.split(QChar('\f'), Qt::SkipEmptyParts).size()));
+    EXPECT_EQ(previewPages, static_cast<int>(every.size()));
+}
+
+// A month list of 44,000 bookings with a time on every day.
+TEST(Grid, AListOfMillionsOfRowsScrollsToItsEndAndPrintsItsLastPage) {
+    constexpr int Rows = 44000 * 31;
+    Lines lines(1000);
+    lines.list->Reserve(Rows);
+    for (int i = 0; i < Rows; ++i)
+        lines.list->Add(lines.line(i / 31 % 1000), static_cast<std::uint8_t>(i % 31 + 1));
+    ShownGrid s(2, 2);
+    Grid& g = s.grid;
+    ShowList(g, Lists::MonthList, lines.list);
+    settle();
+    sendKey(&g, Qt::Key_End, QString(), Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(g.CurrentRow(), Rows + 49);
+    EXPECT_EQ(g.verticalScrollBar()->value(), g.verticalScrollBar()->maximum());
+    EXPECT_EQ(g.rowAt(g.viewport()->height() - 1), Rows + 49);
+    EXPECT_EQ(text(g, Rows, 0) + "|" + text(g, Rows, 4) + "|" + text(g, Rows, 5), "240301000999|31|09:30");
+    EXPECT_EQ(text(g, Rows + 1, 0), "");
+
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    TempFolder dir;
+    const QString path = QString::fromStdString(dir.path()) + "/list.pdf";
+    GridPageSetup& ps = g.PageSetup();
+    ps.FooterText = QStringLiteral("Page &P of &N");
+    ps.PrintRows = Rows;
+    ps.Zoom = 50; // every column on one page across
+    ASSERT_TRUE(g.PrintToPdf(path, 1, 1));
+    const QString first = pdfPages(path).join("").simplified();
+    const qsizetype of = first.indexOf("Page 1 of ");
+    ASSERT_GE(of, 0);
+    const int pages = first.mid(of + 10).section(' ', 0, 0).toInt();
+    ASSERT_GT(pages, 10000);
+    ASSERT_TRUE(g.PrintToPdf(path, pages, pages));
+    const QStringList last = pdfPages(path);
+    ASSERT_EQ(last.size(), 1);
+    EXPECT_TRUE(last[0].contains("240301000999"));
+    EXPECT_TRUE(last[0].simplified().endsWith(QString("Page %1 of %1").arg(pages)));
 }

@@ -1,96 +1,60 @@
 #include "core/desk/MonthList.h"
 
-#include "core/AtomicFile.h"
 #include "core/TextLines.h"
 #include "core/TextUtil.h"
 #include "core/desk/BookingRecord.h"
-#include "core/desk/ListCells.h"
 
-namespace {
+namespace Lists {
 
-const char* const DayTexts[] = {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11",
-                                "12", "13", "14", "15", "16", "17", "18", "19", "20", "21", "22",
-                                "23", "24", "25", "26", "27", "28", "29", "30", "31"};
+ListResult BuildMonthList(const std::string& path, std::string_view yymm, const LocalDateTime& today) {
+    std::string bytes;
+    FileError error = ReadListFile(path, bytes);
+    auto list = std::make_shared<BookingList>(std::move(bytes));
+    if (error)
+        return {std::move(error), std::move(list)};
 
-// A date as the number yymmdd.
-long DateKey(const LocalDateTime& date) {
-    return (date.year % 100) * 10000L + date.month * 100L + date.day;
+    // Dates as yymmdd numbers.
+    const long monthKey = Text::Val(yymm) * 100;
+    const long todayKey = (today.year % 100) * 10000L + today.month * 100L + today.day;
+    const std::vector<RawLine> lines = SplitRawLines(list->Bytes());
+    std::size_t booked = 0; // counted first, so the rows are never copied as they grow
+    for (const RawLine& raw : lines)
+        for (int day = 1; day <= 31; ++day)
+            booked += !Text::IsBlank(ColumnText(raw.text, Columns::DaySlot(day)));
+    list->Reserve(booked);
+    for (const RawLine& raw : lines) {
+        for (int day = 1; day <= 31; ++day) {
+            if (Text::IsBlank(ColumnText(raw.text, Columns::DaySlot(day))))
+                continue;
+            const long rowKey = monthKey + day;
+            const std::uint8_t tone = rowKey < todayKey    ? DateTone::Earlier
+                                      : rowKey == todayKey ? DateTone::Today
+                                                           : DateTone::Later;
+            list->Add(raw.text, static_cast<std::uint8_t>(day), tone);
+        }
+    }
+    return {FileError::None(), std::move(list)};
 }
 
-} // namespace
+} // namespace Lists
 
-long MonthListRowColour(long rowKey, long todayKey) {
-    if (rowKey < todayKey)
-        return 0x808080;
-    if (rowKey == todayKey)
-        return 0xA00000;
-    return 0;
-}
+// Old entry points of the desk window
 
 FileError ForEachMonthListRow(const std::string& path, std::string_view yymm, const LocalDateTime& today,
                               const std::function<void(const MonthListRowView&)>& eachRow) {
-    std::string bytes;
-    if (FileError e = ReadWholeFile(path, bytes))
-        return e;
-    const long monthKey = Text::Val(yymm) * 100;
-    const long todayKey = DateKey(today);
+    const Lists::ListResult result = Lists::BuildMonthList(path, yymm, today);
+    const Lists::BookingList& list = *result.list;
+    std::string scratch;
     MonthListRowView row;
-    char expected[5];
-    std::string shortSlot;
-    for (const RawLine& raw : SplitRawLines(bytes)) {
-        const std::string_view line = raw.text;
-        bool cellsTaken = false;
-        for (int day = 1; day <= 31; ++day) {
-            const std::string_view slot = ColumnText(line, DaySlotColumn(day), DaySlotWidth);
-            if (ListCells::IsBlank(slot))
-                continue;
-            if (!cellsTaken) {
-                row.cells = ListCells::BookingCellsOf(line);
-                cellsTaken = true;
-            }
-            row.Day = DayTexts[day - 1];
-            if (slot.size() == DaySlotWidth) {
-                expected[0] = slot[0];
-                expected[1] = slot[1];
-                expected[2] = ':';
-                expected[3] = slot[2];
-                expected[4] = slot[3];
-                row.Expected = std::string_view(expected, 5);
-            } else { // a line cut short inside its slots
-                shortSlot = ListCells::SlotAsTime(slot);
-                row.Expected = shortSlot;
-            }
-            row.Colour = MonthListRowColour(monthKey + day, todayKey);
-            eachRow(row);
-        }
+    for (int r = 0; r < list.RowCount(); ++r) {
+        auto cell = [&](int col) { return CellText(Lists::MonthList, list, r, col, scratch); };
+        if (r == 0 || list.Row(r).offset != list.Row(r - 1).offset) // a booking's days share its cells
+            row.cells = {cell(0),  cell(1),  cell(2),  cell(3),  cell(6),  cell(7),  cell(8),  cell(9),
+                         cell(10), cell(11), cell(12), cell(13), cell(14), cell(15), cell(16), cell(17)};
+        row.Day = cell(4);
+        row.Expected = cell(5); // the only cell made in scratch
+        row.Colour = CellColour(Lists::MonthList, list, r, 1);
+        eachRow(row);
     }
-    return FileError::None();
-}
-
-FileError ReadMonthListRows(const std::string& path, std::string_view yymm, const LocalDateTime& today,
-                            std::vector<MonthListRow>& rows) {
-    rows.clear();
-    return ForEachMonthListRow(path, yymm, today, [&rows](const MonthListRowView& v) {
-        MonthListRow& row = rows.emplace_back();
-        const ListCells::BookingCellViews& c = v.cells;
-        row.RegNo = c.RegNo;
-        row.FirstName = c.FirstName;
-        row.LastName = c.LastName;
-        row.Organisation = c.Organisation;
-        row.Category = c.Category;
-        row.PartySize = c.PartySize;
-        row.DirectDialPhone = c.DirectDialPhone;
-        row.PassStart = c.PassStart;
-        row.PassIssued = c.PassIssued;
-        row.PassLength = c.PassLength;
-        row.PassType = c.PassType;
-        row.PassEnd = c.PassEnd;
-        row.CarRegistration = c.CarRegistration;
-        row.ReportingTo = c.ReportingTo;
-        row.Department = c.Department;
-        row.HostPhone = c.HostPhone;
-        row.Day = v.Day;
-        row.Expected = v.Expected;
-        row.Colour = v.Colour;
-    });
+    return result.error;
 }

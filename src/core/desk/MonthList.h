@@ -3,47 +3,60 @@
 #include "core/Clock.h"
 #include "core/FileError.h"
 #include "core/desk/ListCells.h"
+#include "core/desk/ListDescription.h"
 
 #include <functional>
-
 #include <string>
 #include <string_view>
-#include <vector>
 
-// One row of the month list: one booked day of a booking. Texts are as the
-// list shows them; the last of its 19 columns stays empty.
-struct MonthListRow {
-    std::string RegNo;        // as stored
-    std::string FirstName;    // trimmed
-    std::string LastName;     // trimmed
-    std::string Organisation; // as stored
-    std::string Day;          // "01".."31"
-    std::string Expected;     // the day's slot as "hh:mm"
-    std::string Category;
-    std::string PartySize; // trimmed
-    std::string DirectDialPhone;
-    std::string PassStart;
-    std::string PassIssued;
-    std::string PassLength; // count digit of the pass period
-    std::string PassType;   // "Day", "Week", "Month" or empty
-    std::string PassEnd;
-    std::string CarRegistration;
-    std::string ReportingTo;
-    std::string Department;
-    std::string HostPhone;
-    long Colour = 0; // text colour of every column but the first, blue-green-red
+namespace Lists {
+
+// Rows before today grey, today's dark blue, later ones black.
+inline constexpr ToneColours DateTones{0, 0x808080, 0xA00000};
+
+// The month list: one row per booked day of each booking of a month file.
+// Every column but the registration takes the colour of the row's date.
+inline constexpr ListColumn MonthListColumns[] = {
+    {"Registration", 100, 10, Cell::RegNo},
+    {"First Name", 100, 6, Cell::FirstName, &DateTones},
+    {"Last Name", 100, 6, Cell::LastName, &DateTones},
+    {"Organisation", 180, 6, Cell::Organisation, &DateTones},
+    {"Day", 45, 10, Cell::Day, &DateTones},
+    {"Expected", 60, 10, Cell::BookedTime, &DateTones},
+    {"Category", 140, 6, Cell::Category, &DateTones},
+    {"Party", 45, 10, Cell::PartySize, &DateTones},
+    {"Telephone", 110, 6, Cell::DirectDialPhone, &DateTones},
+    {"Pass Valid", 75, 10, Cell::PassStart, &DateTones},
+    {"Pass Issued", 120, 10, Cell::PassIssued, &DateTones},
+    {"Length", 50, 10, Cell::PassLength, &DateTones},
+    {"Pass Type", 65, 10, Cell::PassType, &DateTones},
+    {"Pass Ends", 75, 10, Cell::PassEnd, &DateTones},
+    {"Car Reg", 75, 10, Cell::CarRegistration, &DateTones},
+    {"Reports to:", 140, 6, Cell::ReportingTo, &DateTones},
+    {"Department", 150, 6, Cell::Department, &DateTones},
+    {"Contact", 110, 6, Cell::HostPhone, &DateTones},
+    {"", GridDefault, GridDefault, Cell::Empty},
 };
+inline constexpr ListDescription MonthList{MonthListColumns, 0xFFFFFF, 0xE0E0E0, ""};
 
 // The caption error of the list is its error number plus this.
 inline constexpr int MonthListErrorOffset = 2110;
 inline constexpr const char* MonthListErrorPlace = " in Select Month Record ]";
 
-// Text colour of a row dated rowKey against today, both yymmdd numbers:
-// grey before today, dark blue today, black after.
-long MonthListRowColour(long rowKey, long todayKey);
+// The rows of the month file at path for the month yymm ("1206"): for each
+// line in file order, one row per non-blank day slot, days 1 to 31 in order,
+// toned by its date against today. 53 when the file is missing, 76 when its
+// folder is.
+ListResult BuildMonthList(const std::string& path, std::string_view yymm, const LocalDateTime& today);
 
-// One row of the month list as views into the file's bytes, valid only
-// during the call that hands it over.
+} // namespace Lists
+
+// Old entry points of the desk window
+
+using Lists::MonthListErrorOffset;
+using Lists::MonthListErrorPlace;
+
+// One row of the month list as views, valid only during the call that hands it over.
 struct MonthListRowView {
     ListCells::BookingCellViews cells;
     std::string_view Day;
@@ -51,13 +64,6 @@ struct MonthListRowView {
     long Colour = 0;
 };
 
-// Hands each row of the month file at path, in order, to eachRow without
-// copying its texts (the same rows ReadMonthListRows gives).
+// Hands each row of Lists::BuildMonthList to eachRow.
 FileError ForEachMonthListRow(const std::string& path, std::string_view yymm, const LocalDateTime& today,
                               const std::function<void(const MonthListRowView&)>& eachRow);
-
-// The rows of the month file at path for the month yymm ("1206"): for each
-// line in file order, one row per non-blank day slot, days 1 to 31 in order.
-// 53 when the file is missing, 76 when its folder is.
-FileError ReadMonthListRows(const std::string& path, std::string_view yymm, const LocalDateTime& today,
-                            std::vector<MonthListRow>& rows);

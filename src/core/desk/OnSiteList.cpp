@@ -1,31 +1,30 @@
 #include "core/desk/OnSiteList.h"
 
-#include "core/AtomicFile.h"
 #include "core/TextLines.h"
 #include "core/TextUtil.h"
 #include "core/desk/BookingRecord.h"
 #include "core/desk/DayStatusFile.h"
-#include "core/desk/ListCells.h"
 
-#include <cstdio>
+namespace Lists {
 
 namespace {
-
-constexpr long Black = 0;
-constexpr long Red = 0xFF;
-constexpr long Grey = 0x808080;
-constexpr long Green = 0x008000;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+std::uint8_t ToneOfStamps(int arrival, int departure) {
+    if (arrival == 0)
+        return StampTone::NotArrived;
+    return departure < arrival ? StampTone::OnSite : StampTone::Departed;
+}
+
 } // namespace
 
 int StampNumber(std::string_view stamp) {
-    const std::string t = Text::Trim(stamp);
+    const std::string_view t = Text::TrimmedView(stamp);
     const std::size_t colon = t.find(':');
-    if (colon == std::string::npos || colon == 0 || colon > 2 || t.size() != colon + 3)
+    if (colon == std::string_view::npos || colon == 0 || colon > 2 || t.size() != colon + 3)
         return 0;
     for (std::size_t i = 0; i < t.size(); ++i) {
         if (i != colon && !IsDigit(t[i]))
@@ -38,40 +37,58 @@ int StampNumber(std::string_view stamp) {
     return hours * 100 + minutes;
 }
 
-StampColours OnSiteColours(int arrival, int departure) {
-    if (arrival == 0)
-        return {Black, Black};
-    if (departure < arrival)
-        return {Red, Black};
-    return {Grey, Green};
+ListResult BuildOnSiteList(const std::string& path, const LocalDateTime& today) {
+    std::string bytes;
+    FileError error = ReadListFile(path, bytes);
+    auto list = std::make_shared<BookingList>(std::move(bytes));
+    if (error)
+        return {std::move(error), std::move(list)};
+
+    const char month[2] = {static_cast<char>('0' + today.month / 10), static_cast<char>('0' + today.month % 10)};
+    for (const RawLine& raw : SplitRawLines(list->Bytes())) {
+        const std::string_view line = raw.text;
+        // A pass holder from another month is not expected on today's day number.
+        const std::string_view regNo = ColumnText(line, Columns::RegNo);
+        const bool expected = !Text::IsBlank(ColumnText(line, Columns::DaySlot(today.day))) && regNo.size() >= 4 &&
+                              regNo.substr(2, 2) == std::string_view(month, 2);
+        list->Add(
+            line, expected ? static_cast<std::uint8_t>(today.day) : 0,
+            ToneOfStamps(StampNumber(StatusRecord::ArrivalTime(line)), StampNumber(StatusRecord::DepartureTime(line))));
+    }
+    return {FileError::None(), std::move(list)};
 }
+
+} // namespace Lists
+
+// Old entry points of the desk window
 
 FileError ReadOnSiteRows(const std::string& path, const LocalDateTime& today, std::vector<OnSiteRow>& rows) {
     rows.clear();
-    std::string bytes;
-    if (FileError e = ReadWholeFile(path, bytes))
-        return e;
-    char month[8];
-    std::snprintf(month, sizeof month, "%02d", today.month);
-
-    for (const RawLine& raw : SplitRawLines(bytes)) {
-        const std::string_view line = raw.text;
-        OnSiteRow& row = rows.emplace_back();
-        ListCells::FillBookingCells(row, line);
-
-        // A pass holder from another month is not expected on today's day number.
-        const std::string_view slot = ColumnText(line, DaySlotColumn(today.day), DaySlotWidth);
-        row.Expected = ListCells::IsBlank(slot) || ColumnText(line, 3, 2) != month ? std::string(StatusRecord::NoTime)
-                                                                                   : ListCells::SlotAsTime(slot);
-
-        const std::string_view arrived = StatusRecord::ArrivalTime(line);
-        const std::string_view departed = StatusRecord::DepartureTime(line);
-        const int a = StampNumber(arrived);
-        const StampColours colours = OnSiteColours(a, StampNumber(departed));
-        row.Arrived = a == 0 ? StatusRecord::NoTime : arrived;
-        row.Departed = a == 0 ? StatusRecord::NoTime : departed;
-        row.ArrivedColour = colours.arrived;
-        row.DepartedColour = colours.departed;
+    const Lists::ListResult result = Lists::BuildOnSiteList(path, today);
+    std::string scratch;
+    for (int r = 0; r < result.list->RowCount(); ++r) {
+        auto cell = [&](int col) { return std::string(CellText(Lists::OnSiteList, *result.list, r, col, scratch)); };
+        rows.push_back({cell(0),
+                        cell(1),
+                        cell(2),
+                        cell(3),
+                        cell(4),
+                        cell(5),
+                        cell(6),
+                        cell(7),
+                        cell(8),
+                        cell(9),
+                        cell(10),
+                        cell(11),
+                        cell(12),
+                        cell(13),
+                        cell(14),
+                        cell(15),
+                        cell(16),
+                        cell(17),
+                        cell(18),
+                        CellColour(Lists::OnSiteList, *result.list, r, 6),
+                        CellColour(Lists::OnSiteList, *result.list, r, 7)});
     }
-    return FileError::None();
+    return result.error;
 }

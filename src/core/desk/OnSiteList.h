@@ -2,36 +2,42 @@
 
 #include "core/Clock.h"
 #include "core/FileError.h"
+#include "core/desk/ListDescription.h"
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-// One row of the on-site list: a line of today's status file. Texts are as
-// the list shows them; the last of its 20 columns stays empty.
-struct OnSiteRow {
-    std::string RegNo;        // as stored
-    std::string FirstName;    // trimmed
-    std::string LastName;     // trimmed
-    std::string Organisation; // as stored
-    std::string Category;     // as stored
-    std::string Expected;     // "hh:mm" booked for today in its own month, else "  -  "
-    std::string Arrived;      // stored five columns, or "  -  " when not arrived
-    std::string Departed;     // stored five columns, or "  -  " when not arrived
-    std::string PassStart;
-    std::string PassIssued;
-    std::string PassLength; // count digit of the pass period
-    std::string PassType;   // "Day", "Week", "Month" or empty
-    std::string PassEnd;
-    std::string PartySize; // trimmed
-    std::string DirectDialPhone;
-    std::string CarRegistration;
-    std::string ReportingTo;
-    std::string Department;
-    std::string HostPhone;
-    long ArrivedColour = 0; // text colours, blue-green-red
-    long DepartedColour = 0;
+namespace Lists {
+
+// Black while not arrived; red / black while on site; grey / green once departed.
+inline constexpr ToneColours ArrivedTones{0, 0xFF, 0x808080};
+inline constexpr ToneColours DepartedTones{0, 0, 0x008000};
+
+// The on-site list: the lines of today's status file.
+inline constexpr ListColumn OnSiteListColumns[] = {
+    {"Registration", 100, 10, Cell::RegNo},
+    {"First Name", 100, 6, Cell::FirstName},
+    {"Last Name", 100, 6, Cell::LastName},
+    {"Organisation", 180, 6, Cell::Organisation},
+    {"Category", 140, 6, Cell::Category},
+    {"Expected", 60, 10, Cell::BookedTime},
+    {"Arrived", 60, 10, Cell::ArrivalTime, &ArrivedTones},
+    {"Departed", 60, 10, Cell::DepartureTime, &DepartedTones},
+    {"Pass Valid", 75, 10, Cell::PassStart},
+    {"Pass Issued", 120, 10, Cell::PassIssued},
+    {"Length", 50, 10, Cell::PassLength},
+    {"Pass Type", 65, 10, Cell::PassType},
+    {"Pass Ends", 75, 10, Cell::PassEnd},
+    {"Party", 45, 10, Cell::PartySize},
+    {"Telephone", 110, 6, Cell::DirectDialPhone},
+    {"Car Reg", 75, 10, Cell::CarRegistration},
+    {"Reports to:", 140, 6, Cell::ReportingTo},
+    {"Department", 150, 6, Cell::Department},
+    {"Contact", 110, 6, Cell::HostPhone},
+    {"", GridDefault, 10, Cell::Empty},
 };
+inline constexpr ListDescription OnSiteList{OnSiteListColumns, 0xFFFFFF, 0xF9E7DF, "  -  "};
 
 // The caption error of the list is its error number plus this.
 inline constexpr int OnSiteListErrorOffset = 2110;
@@ -42,15 +48,27 @@ inline constexpr const char* NoBookingsForDateText = "No Visitor Bookings for th
 // anything that is no time, and midnight give 0 (not arrived).
 int StampNumber(std::string_view stamp);
 
-// Text colours of the "Arrived" and "Departed" cells: black while not arrived,
-// red / black while on site (departure none or earlier than arrival), grey /
-// green once departed.
-struct StampColours {
-    long arrived;
-    long departed;
-};
-StampColours OnSiteColours(int arrival, int departure);
+// The rows of the status file at path, in file order, for today: a row shows
+// today's booked time only when the booking is of today's month, and is toned
+// by its arrival and departure. 53 when the file is missing, 76 when its
+// folder is.
+ListResult BuildOnSiteList(const std::string& path, const LocalDateTime& today);
 
-// The rows of the status file at path, in file order, for today. 53 when the
-// file is missing, 76 when its folder is.
+} // namespace Lists
+
+// Old entry points of the desk window
+
+using Lists::NoBookingsForDateText;
+using Lists::OnSiteListErrorOffset;
+using Lists::OnSiteListErrorPlace;
+
+// One row of the on-site list, its texts as the list shows them.
+struct OnSiteRow {
+    std::string RegNo, FirstName, LastName, Organisation, Category, Expected, Arrived, Departed, PassStart, PassIssued,
+        PassLength, PassType, PassEnd, PartySize, DirectDialPhone, CarRegistration, ReportingTo, Department, HostPhone;
+    long ArrivedColour = 0; // text colours, blue-green-red
+    long DepartedColour = 0;
+};
+
+// The rows of Lists::BuildOnSiteList as texts.
 FileError ReadOnSiteRows(const std::string& path, const LocalDateTime& today, std::vector<OnSiteRow>& rows);

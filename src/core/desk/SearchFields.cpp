@@ -4,7 +4,6 @@
 #include "core/TextLines.h"
 #include "core/TextUtil.h"
 #include "core/desk/BookingRecord.h"
-#include "core/desk/ListCells.h"
 
 #include <algorithm>
 #include <cstring>
@@ -13,18 +12,23 @@ namespace SearchFields {
 
 namespace {
 
+// The run of neighbouring fields from first to last.
+constexpr ColumnSpan Through(ColumnSpan first, ColumnSpan last) {
+    return {first.column, last.column + last.width - first.column};
+}
+
 constexpr std::array<SearchField, 11> Fields{{
-    {AnyText, 0, 0, "FIND TEXT IN ANY FIELD"},
-    {Name, 0, 0, "LOOK FOR VISITOR BY"},
-    {"ORGANISATION", 550, 207, "SEARCH ALL FIELDS IN:"},
-    {"HOME ADDRESS", 147, 98, "SEARCH ALL FIELDS IN:"},
-    {"CAR REGISTRATION", 69, 10, "FIND WHOLE OR PART OF A"},
-    {"DEPARTMENT", 525, 24, "FIND OR LIST A:"},
-    {"CATEGORY", 504, 20, "FIND OR LIST A:"},
-    {"BUILDING/LOCATION", 829, 28, "FIND OR LIST A:"},
-    {"REFERENCE NO", 130, 16, "FIND OR LIST A:"},
-    {"VISITING/REPORTING TO", 758, 70, "FIND WHO A PERSON IS"},
-    {"REPORTING TO", 758, 70, ""},
+    {AnyText, {}, "FIND TEXT IN ANY FIELD"},
+    {Name, {}, "LOOK FOR VISITOR BY"},
+    {"ORGANISATION", Through(Columns::Organisation, Columns::OrganisationEmail), "SEARCH ALL FIELDS IN:"},
+    {"HOME ADDRESS", Through(Columns::AddressLine, Columns::HomePhone), "SEARCH ALL FIELDS IN:"},
+    {"CAR REGISTRATION", Columns::CarRegistration, "FIND WHOLE OR PART OF A"},
+    {"DEPARTMENT", Columns::Department, "FIND OR LIST A:"},
+    {"CATEGORY", Columns::Category, "FIND OR LIST A:"},
+    {"BUILDING/LOCATION", Columns::Location, "FIND OR LIST A:"},
+    {"REFERENCE NO", Columns::OurReference, "FIND OR LIST A:"},
+    {"VISITING/REPORTING TO", Through(Columns::ReportingTo, Columns::HostPager), "FIND WHO A PERSON IS"},
+    {"REPORTING TO", Through(Columns::ReportingTo, Columns::HostPager), ""},
 }};
 
 constexpr std::array<std::string_view, 10> Keys{"ANY TEXT",
@@ -106,13 +110,6 @@ std::string ReplaceBlanks(std::string_view text, std::string_view from) {
     return out;
 }
 
-std::string_view TrimView(std::string_view s) {
-    const auto b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos)
-        return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
-
 } // namespace
 
 const std::array<SearchField, 11>& Table() {
@@ -162,12 +159,12 @@ std::string_view Matcher::ValueIn(std::string_view line, std::string& buffer) co
     if (field_->key == AnyText)
         return line;
     if (field_->key == Name) {
-        buffer = TrimView(ColumnText(line, 14, 16));
+        buffer = Text::TrimmedView(ColumnText(line, Columns::FirstName));
         buffer += ' ';
-        buffer += ColumnText(line, 31, 18);
+        buffer += ColumnText(line, Columns::LastName);
         return buffer;
     }
-    return ColumnText(line, field_->column, field_->width);
+    return ColumnText(line, field_->span);
 }
 
 bool Matcher::Matches(std::string_view line) const {
@@ -183,28 +180,44 @@ std::string SearchMessages::NothingFoundText(std::string_view monthText, std::st
     return "No items have can be found for " + std::string(monthText) + " " + std::string(yearText);
 }
 
-FileError SearchMonthFile(const std::string& path, std::string_view key, std::string_view searchText,
-                          std::vector<SearchRow>& rows) {
-    rows.clear();
+namespace Lists {
+
+ListResult BuildSearchList(const std::string& path, std::string_view key, std::string_view searchText) {
     std::string bytes;
-    if (FileError e = ReadWholeFile(path, bytes))
-        return e;
-    const SearchFields::Matcher matcher(Text::Trim(key), Text::Trim(searchText));
-    for (const RawLine& raw : SplitRawLines(bytes)) {
+    FileError error = ReadListFile(path, bytes);
+    auto list = std::make_shared<BookingList>(std::move(bytes));
+    if (error)
+        return {std::move(error), std::move(list)};
+
+    const SearchFields::Matcher matcher(Text::TrimmedView(key), Text::TrimmedView(searchText));
+    for (const RawLine& raw : SplitRawLines(list->Bytes())) {
         const std::string_view line = raw.text;
         if (!matcher.Matches(line))
             continue;
-        SearchRow& row = rows.emplace_back();
-        ListCells::FillBookingCells(row, line);
-        for (int day = 1; day <= 31; ++day) {
-            const std::string_view slot = ColumnText(line, DaySlotColumn(day), DaySlotWidth);
-            if (!ListCells::IsBlank(slot)) {
-                row.Arrival = ListCells::SlotAsTime(slot);
-                break;
-            }
-        }
+        int firstBooked = 0;
+        for (int day = 1; day <= 31 && !firstBooked; ++day)
+            if (!Text::IsBlank(ColumnText(line, Columns::DaySlot(day))))
+                firstBooked = day;
+        list->Add(line, static_cast<std::uint8_t>(firstBooked));
     }
-    if (rows.empty())
-        return {ErrorNumber::NothingFound, "Nothing found"};
-    return FileError::None();
+    if (list->RowCount() == 0)
+        return {{ErrorNumber::NothingFound, "Nothing found"}, std::move(list)};
+    return {FileError::None(), std::move(list)};
+}
+
+} // namespace Lists
+
+// Old entry points of the desk window
+
+FileError SearchMonthFile(const std::string& path, std::string_view key, std::string_view searchText,
+                          std::vector<SearchRow>& rows) {
+    rows.clear();
+    const Lists::ListResult result = Lists::BuildSearchList(path, key, searchText);
+    std::string scratch;
+    for (int r = 0; r < result.list->RowCount(); ++r) {
+        auto cell = [&](int col) { return std::string(CellText(Lists::SearchList, *result.list, r, col, scratch)); };
+        rows.push_back({cell(0), cell(1), cell(2), cell(3), cell(4), cell(5), cell(6), cell(7), cell(8), cell(9),
+                        cell(10), cell(11), cell(12), cell(13), cell(14), cell(15), cell(16)});
+    }
+    return result.error;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/FileError.h"
+#include "core/desk/BookingRecord.h"
+#include "core/desk/ListDescription.h"
 
 #include <array>
 #include <cstddef>
@@ -19,8 +21,7 @@ inline constexpr std::string_view Name = "NAME";
 
 struct SearchField {
     std::string_view key;
-    std::size_t column; // 1-based; 0 for "ANY TEXT" (the whole line) and "NAME"
-    std::size_t width;
+    ColumnSpan span;         // empty for "ANY TEXT" (the whole line) and "NAME"
     std::string_view prompt; // empty for keys the find box's combo does not offer
 };
 
@@ -61,28 +62,6 @@ class Matcher {
 
 } // namespace SearchFields
 
-// One row of the search list: a matching booking. Texts are as the list shows
-// them; the last of its 18 columns stays empty.
-struct SearchRow {
-    std::string RegNo;        // as stored
-    std::string FirstName;    // trimmed
-    std::string LastName;     // trimmed
-    std::string Organisation; // as stored
-    std::string Category;
-    std::string PartySize; // trimmed
-    std::string DirectDialPhone;
-    std::string PassStart;
-    std::string PassIssued;
-    std::string PassLength; // count digit of the pass period
-    std::string PassType;   // "Day", "Week", "Month" or empty
-    std::string PassEnd;
-    std::string Arrival; // first booked day's slot as "hh:mm", empty when none
-    std::string CarRegistration;
-    std::string ReportingTo;
-    std::string Department;
-    std::string HostPhone;
-};
-
 // Messages of the search list (exclamation icon, OK).
 namespace SearchMessages {
 inline constexpr const char* NothingEnteredText = "Can't Search!  Nothing Entered in FIND Box to look for ";
@@ -96,8 +75,38 @@ inline constexpr const char* OtherErrorTitle = "Kestrane 6727";
 std::string NothingFoundText(std::string_view monthText, std::string_view yearText);
 } // namespace SearchMessages
 
+namespace Lists {
+
+// The search list: the bookings of a month file whose search field holds a
+// text, with the time of the first booked day, if any, as their arrival.
+inline constexpr ListColumn SearchListColumns[] = {
+    {"Registration", 100, 10, Cell::RegNo},       {"First Name", 100, 6, Cell::FirstName},
+    {"Last Name", 100, 6, Cell::LastName},        {"Organisation", 180, 6, Cell::Organisation},
+    {"Category", 140, 6, Cell::Category},         {"Party", 45, 10, Cell::PartySize},
+    {"Telephone", 110, 6, Cell::DirectDialPhone}, {"Pass Valid", 75, 10, Cell::PassStart},
+    {"Pass Issued", 120, 10, Cell::PassIssued},   {"Length", 50, 10, Cell::PassLength},
+    {"Pass Type", 65, 10, Cell::PassType},        {"Pass Ends", 75, 10, Cell::PassEnd},
+    {"Arrival", 60, 10, Cell::BookedTime},        {"Car Reg", 75, 10, Cell::CarRegistration},
+    {"Reports to:", 140, 6, Cell::ReportingTo},   {"Department", 150, 6, Cell::Department},
+    {"Contact", 110, 6, Cell::HostPhone},         {"", GridDefault, GridDefault, Cell::Empty},
+};
+inline constexpr ListDescription SearchList{SearchListColumns, 0xFFFFFF, 0xFFFFE0, ""};
+
 // The rows of the month file at path whose value under key (trimmed) holds
-// searchText (trimmed), in file order. 2000 when none does (rows empty),
-// 53 when the file is missing, 76 when its folder is.
+// searchText (trimmed), in file order. 2000 when none does, 53 when the file
+// is missing, 76 when its folder is.
+ListResult BuildSearchList(const std::string& path, std::string_view key, std::string_view searchText);
+
+} // namespace Lists
+
+// Old entry points of the desk window
+
+// One row of the search list, its texts as the list shows them.
+struct SearchRow {
+    std::string RegNo, FirstName, LastName, Organisation, Category, PartySize, DirectDialPhone, PassStart, PassIssued,
+        PassLength, PassType, PassEnd, Arrival, CarRegistration, ReportingTo, Department, HostPhone;
+};
+
+// The rows of Lists::BuildSearchList as texts.
 FileError SearchMonthFile(const std::string& path, std::string_view key, std::string_view searchText,
                           std::vector<SearchRow>& rows);

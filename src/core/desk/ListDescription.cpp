@@ -1,0 +1,101 @@
+#include "core/desk/ListDescription.h"
+
+#include "core/TextUtil.h"
+#include "core/desk/BookingRecord.h"
+#include "core/desk/DayStatusFile.h"
+
+#include <cstdint>
+
+namespace Lists {
+
+namespace {
+
+constexpr std::string_view DayTexts[] = {"01", "02", "03", "04", "05", "06", "07", "08", "09", "10", "11",
+                                         "12", "13", "14", "15", "16", "17", "18", "19", "20", "21", "22",
+                                         "23", "24", "25", "26", "27", "28", "29", "30", "31"};
+
+std::string_view PassTypeWord(std::string_view unit) {
+    if (unit == "D")
+        return "Day";
+    if (unit == "W")
+        return "Week";
+    if (unit == "M")
+        return "Month";
+    return {};
+}
+
+// A day slot "hhmm" as "hh:mm": its first two characters, ":", its last two
+// (of a slot cut short by the line's end, what there is).
+std::string_view SlotAsTime(std::string_view slot, std::string& scratch) {
+    scratch.assign(slot.substr(0, 2));
+    scratch += ':';
+    scratch += slot.substr(slot.size() - std::min<std::size_t>(2, slot.size()));
+    return scratch;
+}
+
+} // namespace
+
+std::string_view CellText(const ListDescription& description, const BookingList& list, int row, int col,
+                          std::string& scratch) {
+    if (row < 0 || row >= list.RowCount() || col < 0 || col >= static_cast<int>(description.columns.size()))
+        return {};
+    const ListRow& r = list.Row(row);
+    const std::string_view line = list.Line(row);
+    switch (description.columns[static_cast<std::size_t>(col)].cell) {
+    case Cell::Empty:
+        return {};
+    case Cell::RegNo:
+        return ColumnText(line, Columns::RegNo);
+    case Cell::FirstName:
+        return Text::TrimmedView(ColumnText(line, Columns::FirstName));
+    case Cell::LastName:
+        return Text::TrimmedView(ColumnText(line, Columns::LastName));
+    case Cell::Organisation:
+        return ColumnText(line, Columns::Organisation);
+    case Cell::Category:
+        return ColumnText(line, Columns::Category);
+    case Cell::PartySize:
+        return Text::TrimmedView(ColumnText(line, Columns::PartySize));
+    case Cell::DirectDialPhone:
+        return ColumnText(line, Columns::DirectDialPhone);
+    case Cell::Day:
+        return r.day >= 1 && r.day <= 31 ? DayTexts[r.day - 1] : std::string_view();
+    case Cell::BookedTime:
+        if (r.day == 0)
+            return description.noBookedTime;
+        return SlotAsTime(ColumnText(line, Columns::DaySlot(r.day)), scratch);
+    case Cell::ArrivalTime:
+        return r.tone == StampTone::NotArrived ? StatusRecord::NoTime : ColumnText(line, Columns::ArrivalTime);
+    case Cell::DepartureTime:
+        return r.tone == StampTone::NotArrived ? StatusRecord::NoTime : ColumnText(line, Columns::DepartureTime);
+    case Cell::PassStart:
+        return ColumnText(line, Columns::PassStart);
+    case Cell::PassIssued:
+        return ColumnText(line, Columns::PassIssued);
+    case Cell::PassLength:
+        return ColumnText(line, Columns::PassLength);
+    case Cell::PassType:
+        return PassTypeWord(ColumnText(line, Columns::PassUnit));
+    case Cell::PassEnd:
+        return ColumnText(line, Columns::PassEnd);
+    case Cell::CarRegistration:
+        return ColumnText(line, Columns::CarRegistration);
+    case Cell::ReportingTo:
+        return ColumnText(line, Columns::ReportingTo);
+    case Cell::Department:
+        return ColumnText(line, Columns::Department);
+    case Cell::HostPhone:
+        return ColumnText(line, Columns::HostPhone);
+    }
+    return {};
+}
+
+long CellColour(const ListDescription& description, const BookingList& list, int row, int col) {
+    if (row < 0 || row >= list.RowCount() || col < 0 || col >= static_cast<int>(description.columns.size()))
+        return 0;
+    const ToneColours* tones = description.columns[static_cast<std::size_t>(col)].tones;
+    const std::uint8_t tone = list.Row(row).tone;
+    return tones && tone < tones->size() ? (*tones)[tone] : 0;
+}
+
+} // namespace Lists

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/desk/BookingList.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace Lists {
+
+// What a list's column shows of a row's booking line.
+enum class Cell : std::uint8_t {
+    Empty,
+    RegNo,
+    FirstName, // trimmed
+    LastName,  // trimmed
+    Organisation,
+    Category,
+    PartySize, // trimmed
+    DirectDialPhone,
+    Day,           // the row's day as two digits
+    BookedTime,    // the row's day slot as "hh:mm"; the list's NoBookedTime for a row without a day
+    ArrivalTime,   // as stored; "  -  " for a visitor not arrived
+    DepartureTime, // as stored; "  -  " for a visitor not arrived
+    PassStart,
+    PassIssued,
+    PassLength, // the count digit of the pass period
+    PassType,   // its unit letter as "Day", "Week" or "Month"; empty for any other
+    PassEnd,
+    CarRegistration,
+    ReportingTo,
+    Department,
+    HostPhone,
+};
+
+inline constexpr int GridDefault = -1; // a width or alignment the list leaves to the grid
+
+// Widths are in the grid's units; alignment 6 is free text, 10 codes, dates,
+// times and numbers. Fields not trimmed keep their trailing blanks.
+struct ListColumn {
+    std::string_view heading;
+    int width;
+    int alignment;
+    Cell cell;
+    const ToneColours* tones = nullptr; // text colour by the row's tone; black when none
+};
+
+struct ListDescription {
+    std::span<const ListColumn> columns;
+    long backColour1;
+    long backColour2;
+    std::string_view noBookedTime; // what a BookedTime cell shows for a row without a day
+};
+
+// The text of a cell of a data row (0 = the list's first row), Latin-1. The
+// view points into the list's bytes, into scratch, or at a constant; empty
+// outside the list.
+std::string_view CellText(const ListDescription& description, const BookingList& list, int row, int col,
+                          std::string& scratch);
+// The text colour of that cell, blue-green-red.
+long CellColour(const ListDescription& description, const BookingList& list, int row, int col);
+
+} // namespace Lists

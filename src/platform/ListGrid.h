@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/desk/BookingList.h"
+#include "core/desk/ListDescription.h"
+
+#include <memory>
+
+class Grid;
+
+// Fills grid with a list as its description lays it out: drawing off, the
+// columns with their widths, headings and alignments, both back colours, the
+// list's rows from row 1 on (drawn from the list itself, not copied), Rows
+// the list's rows plus 50, drawing on, and cell (1, 1) chosen when there are
+// rows. A null list shows as an empty one.
+void ShowList(Grid& grid, const Lists::ListDescription& description, std::shared_ptr<const Lists::BookingList> list);
