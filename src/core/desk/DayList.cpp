@@ -26,18 +26,3 @@ ListResult BuildDayList(const std::string& path, int day, const std::string& lis
 }
 
 } // namespace Lists
-
-// Old entry points of the desk window
-
-FileError ReadDayListRows(const std::string& path, int day, const std::string& listDate,
-                          std::vector<DayListRow>& rows) {
-    rows.clear();
-    const Lists::ListResult result = Lists::BuildDayList(path, day, listDate);
-    std::string scratch;
-    for (int r = 0; r < result.list->RowCount(); ++r) {
-        auto cell = [&](int col) { return std::string(CellText(Lists::DayList, *result.list, r, col, scratch)); };
-        rows.push_back({cell(0), cell(1), cell(2), cell(3), cell(4), cell(5), cell(6), cell(7), cell(8), cell(9),
-                        cell(10), cell(11), cell(12), cell(13), cell(14), cell(15), cell(16)});
-    }
-    return result.error;
-}

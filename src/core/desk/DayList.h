@@ -30,14 +30,3 @@ inline constexpr ListDescription DayList{DayListColumns, 0xFFFFFF, 0xE0E0E0, "  
 ListResult BuildDayList(const std::string& path, int day, const std::string& listDate);
 
 } // namespace Lists
-
-// Old entry points of the desk window
-
-// One row of the day list, its texts as the list shows them.
-struct DayListRow {
-    std::string RegNo, FirstName, LastName, Organisation, Category, PartySize, DirectDialPhone, Expected, PassStart,
-        PassIssued, PassLength, PassType, PassEnd, CarRegistration, ReportingTo, Department, HostPhone;
-};
-
-// The rows of Lists::BuildDayList as texts.
-FileError ReadDayListRows(const std::string& path, int day, const std::string& listDate, std::vector<DayListRow>& rows);

@@ -37,24 +37,3 @@ ListResult BuildMonthList(const std::string& path, std::string_view yymm, const 
 }
 
 } // namespace Lists
-
-// Old entry points of the desk window
-
-FileError ForEachMonthListRow(const std::string& path, std::string_view yymm, const LocalDateTime& today,
-                              const std::function<void(const MonthListRowView&)>& eachRow) {
-    const Lists::ListResult result = Lists::BuildMonthList(path, yymm, today);
-    const Lists::BookingList& list = *result.list;
-    std::string scratch;
-    MonthListRowView row;
-    for (int r = 0; r < list.RowCount(); ++r) {
-        auto cell = [&](int col) { return CellText(Lists::MonthList, list, r, col, scratch); };
-        if (r == 0 || list.Row(r).offset != list.Row(r - 1).offset) // a booking's days share its cells
-            row.cells = {cell(0),  cell(1),  cell(2),  cell(3),  cell(6),  cell(7),  cell(8),  cell(9),
-                         cell(10), cell(11), cell(12), cell(13), cell(14), cell(15), cell(16), cell(17)};
-        row.Day = cell(4);
-        row.Expected = cell(5); // the only cell made in scratch
-        row.Colour = CellColour(Lists::MonthList, list, r, 1);
-        eachRow(row);
-    }
-    return result.error;
-}

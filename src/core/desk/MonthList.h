@@ -2,10 +2,8 @@
 
 #include "core/Clock.h"
 #include "core/FileError.h"
-#include "core/desk/ListCells.h"
 #include "core/desk/ListDescription.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -39,10 +37,6 @@ inline constexpr ListColumn MonthListColumns[] = {
 };
 inline constexpr ListDescription MonthList{MonthListColumns, 0xFFFFFF, 0xE0E0E0, ""};
 
-// The caption error of the list is its error number plus this.
-inline constexpr int MonthListErrorOffset = 2110;
-inline constexpr const char* MonthListErrorPlace = " in Select Month Record ]";
-
 // The rows of the month file at path for the month yymm ("1206"): for each
 // line in file order, one row per non-blank day slot, days 1 to 31 in order,
 // toned by its date against today. 53 when the file is missing, 76 when its
@@ -50,20 +44,3 @@ inline constexpr const char* MonthListErrorPlace = " in Select Month Record ]";
 ListResult BuildMonthList(const std::string& path, std::string_view yymm, const LocalDateTime& today);
 
 } // namespace Lists
-
-// Old entry points of the desk window
-
-using Lists::MonthListErrorOffset;
-using Lists::MonthListErrorPlace;
-
-// One row of the month list as views, valid only during the call that hands it over.
-struct MonthListRowView {
-    ListCells::BookingCellViews cells;
-    std::string_view Day;
-    std::string_view Expected;
-    long Colour = 0;
-};
-
-// Hands each row of Lists::BuildMonthList to eachRow.
-FileError ForEachMonthListRow(const std::string& path, std::string_view yymm, const LocalDateTime& today,
-                              const std::function<void(const MonthListRowView&)>& eachRow);

@@ -59,36 +59,3 @@ ListResult BuildOnSiteList(const std::string& path, const LocalDateTime& today) 
 }
 
 } // namespace Lists
-
-// Old entry points of the desk window
-
-FileError ReadOnSiteRows(const std::string& path, const LocalDateTime& today, std::vector<OnSiteRow>& rows) {
-    rows.clear();
-    const Lists::ListResult result = Lists::BuildOnSiteList(path, today);
-    std::string scratch;
-    for (int r = 0; r < result.list->RowCount(); ++r) {
-        auto cell = [&](int col) { return std::string(CellText(Lists::OnSiteList, *result.list, r, col, scratch)); };
-        rows.push_back({cell(0),
-                        cell(1),
-                        cell(2),
-                        cell(3),
-                        cell(4),
-                        cell(5),
-                        cell(6),
-                        cell(7),
-                        cell(8),
-                        cell(9),
-                        cell(10),
-                        cell(11),
-                        cell(12),
-                        cell(13),
-                        cell(14),
-                        cell(15),
-                        cell(16),
-                        cell(17),
-                        cell(18),
-                        CellColour(Lists::OnSiteList, *result.list, r, 6),
-                        CellColour(Lists::OnSiteList, *result.list, r, 7)});
-    }
-    return result.error;
-}

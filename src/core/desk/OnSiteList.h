@@ -39,11 +39,6 @@ inline constexpr ListColumn OnSiteListColumns[] = {
 };
 inline constexpr ListDescription OnSiteList{OnSiteListColumns, 0xFFFFFF, 0xF9E7DF, "  -  "};
 
-// The caption error of the list is its error number plus this.
-inline constexpr int OnSiteListErrorOffset = 2110;
-inline constexpr const char* OnSiteListErrorPlace = " in Day List ]";
-inline constexpr const char* NoBookingsForDateText = "No Visitor Bookings for this DATE have been found";
-
 // A stamped time as the number hhmm: "10:15" gives 1015; "  -  ", blanks,
 // anything that is no time, and midnight give 0 (not arrived).
 int StampNumber(std::string_view stamp);
@@ -55,20 +50,3 @@ int StampNumber(std::string_view stamp);
 ListResult BuildOnSiteList(const std::string& path, const LocalDateTime& today);
 
 } // namespace Lists
-
-// Old entry points of the desk window
-
-using Lists::NoBookingsForDateText;
-using Lists::OnSiteListErrorOffset;
-using Lists::OnSiteListErrorPlace;
-
-// One row of the on-site list, its texts as the list shows them.
-struct OnSiteRow {
-    std::string RegNo, FirstName, LastName, Organisation, Category, Expected, Arrived, Departed, PassStart, PassIssued,
-        PassLength, PassType, PassEnd, PartySize, DirectDialPhone, CarRegistration, ReportingTo, Department, HostPhone;
-    long ArrivedColour = 0; // text colours, blue-green-red
-    long DepartedColour = 0;
-};
-
-// The rows of Lists::BuildOnSiteList as texts.
-FileError ReadOnSiteRows(const std::string& path, const LocalDateTime& today, std::vector<OnSiteRow>& rows);

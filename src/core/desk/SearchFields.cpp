@@ -206,18 +206,3 @@ ListResult BuildSearchList(const std::string& path, std::string_view key, std::s
 }
 
 } // namespace Lists
-
-// Old entry points of the desk window
-
-FileError SearchMonthFile(const std::string& path, std::string_view key, std::string_view searchText,
-                          std::vector<SearchRow>& rows) {
-    rows.clear();
-    const Lists::ListResult result = Lists::BuildSearchList(path, key, searchText);
-    std::string scratch;
-    for (int r = 0; r < result.list->RowCount(); ++r) {
-        auto cell = [&](int col) { return std::string(CellText(Lists::SearchList, *result.list, r, col, scratch)); };
-        rows.push_back({cell(0), cell(1), cell(2), cell(3), cell(4), cell(5), cell(6), cell(7), cell(8), cell(9),
-                        cell(10), cell(11), cell(12), cell(13), cell(14), cell(15), cell(16)});
-    }
-    return result.error;
-}

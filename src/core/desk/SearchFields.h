@@ -98,15 +98,3 @@ inline constexpr ListDescription SearchList{SearchListColumns, 0xFFFFFF, 0xFFFFE
 ListResult BuildSearchList(const std::string& path, std::string_view key, std::string_view searchText);
 
 } // namespace Lists
-
-// Old entry points of the desk window
-
-// One row of the search list, its texts as the list shows them.
-struct SearchRow {
-    std::string RegNo, FirstName, LastName, Organisation, Category, PartySize, DirectDialPhone, PassStart, PassIssued,
-        PassLength, PassType, PassEnd, Arrival, CarRegistration, ReportingTo, Department, HostPhone;
-};
-
-// The rows of Lists::BuildSearchList as texts.
-FileError SearchMonthFile(const std::string& path, std::string_view key, std::string_view searchText,
-                          std::vector<SearchRow>& rows);

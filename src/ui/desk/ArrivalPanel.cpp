@@ -9,6 +9,7 @@
 #include "platform/VbColor.h"
 #include "ui/desk/BookingBoxes.h"
 #include "ui/desk/BookingFormPanel.h"
+#include "ui/desk/DeskErrors.h"
 #include "ui/desk/DeskWidgets.h"
 
 using namespace DeskWidgets;
@@ -66,11 +67,9 @@ void ArrivalPanel::UpdateStatusLine() {
     const FileError e =
         ::UpdateStatusLine(state_.settings.DataRoot, Text::Trim(BookingBoxes::ToBytes(form_.regNoText())),
                            state_.CurrentRecord.ArrivalTime, state_.CurrentRecord.DepartureTime);
-    if (e)
-        window_->setWindowTitle(QStringLiteral("Brantholm Solutions Kestrane  [ Error: %1%2")
-                                    .arg(e.number + StatusBuildErrorOffset)
-                                    .arg(QLatin1String(StatusBuildErrorPlace)));
     emit statusWritten();
+    // After the list is rebuilt, so its own caption does not hide that the time was not stored.
+    DeskErrors::Report(window_, DeskErrors::Place::StatusStamp, e);
 }
 
 ArrivalDeparture::StampForm ArrivalPanel::stampForm() const {
@@ -160,11 +159,5 @@ void ArrivalPanel::ShowArrivalAndDeparture() {
 }
 
 void ArrivalPanel::BuildDayStatusFile() {
-    const FileError e = ::BuildDayStatusFile(state_.settings.DataRoot);
-    if (e) {
-        window_->unsetCursor();
-        window_->setWindowTitle(QStringLiteral("Brantholm Solutions Kestrane  [ Error: %1%2")
-                                    .arg(e.number + StatusBuildErrorOffset)
-                                    .arg(QLatin1String(StatusBuildErrorPlace)));
-    }
+    DeskErrors::Report(window_, DeskErrors::Place::StatusBuild, ::BuildDayStatusFile(state_.settings.DataRoot));
 }

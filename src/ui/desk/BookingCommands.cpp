@@ -12,6 +12,7 @@
 #include "ui/desk/ArrivalPanel.h"
 #include "ui/desk/BookingBoxes.h"
 #include "ui/desk/BookingFormPanel.h"
+#include "ui/desk/DeskErrors.h"
 #include "ui/desk/ListDatesPanel.h"
 #include "ui/desk/ListsPanel.h"
 #include "ui/desk/TimeGridPanel.h"
@@ -20,19 +21,6 @@ using namespace BookingRules;
 
 namespace {
 const QString Title = QStringLiteral("Kestrane");
-
-QString storageFailure(const FileError& e) {
-    switch (e.number) {
-    case ErrorNumber::PathNotFound:
-        return QStringLiteral("The Record folder of the data folder cannot be found.");
-    case ErrorNumber::FileNotFound:
-        return QStringLiteral("The booking's month file cannot be found.");
-    case ErrorNumber::BookingNotFound:
-        return QStringLiteral("The booking is no longer in its month file (it may have been deleted at another desk).");
-    default:
-        return QStringLiteral("Error %1: %2").arg(e.number).arg(BookingBoxes::FromBytes(e.description));
-    }
-}
 
 int iconOf(NoticeIcon icon) {
     switch (icon) {
@@ -106,8 +94,7 @@ bool BookingCommands::SaveNewRecord() {
         SaveNewBooking(state_.settings.DataRoot, state_.CurrentRecord, p_.times.timeTexts(), Clock::Now(),
                        BookingBoxes::ToBytes(p_.times.bookingYearText()), BookingBoxes::ToBytes(monthNo));
     if (e) {
-        MsgBox(QStringLiteral("The booking has NOT been saved. ") + storageFailure(e), vb::vbExclamation, Title,
-               window_);
+        DeskErrors::Report(window_, DeskErrors::Place::Save, e);
         return false;
     }
     p_.form.setRegNoText(BookingBoxes::FromBytes(state_.CurrentRecord.RegNo));
@@ -135,9 +122,7 @@ bool BookingCommands::UpdateRecord() {
     const FileError e = UpdateBooking(state_.settings.DataRoot, state_.CurrentRecord, times, revoke);
     if (e) {
         state_.PassRevokeRequest = revoke; // still to be done
-        MsgBox(QStringLiteral("Booking ") + p_.form.regNoText().trimmed() + QStringLiteral(" has NOT been updated. ") +
-                   storageFailure(e),
-               vb::vbExclamation, Title, window_);
+        DeskErrors::Report(window_, DeskErrors::Place::Update, e, p_.form.regNoText());
         return false;
     }
     p_.times.takeBooking(state_.CurrentRecord.RegNo, slotsOf(times));
@@ -153,10 +138,9 @@ void BookingCommands::DeleteBooking() {
     int removed = 0;
     const FileError e = ::DeleteBooking(state_.settings.DataRoot,
                                         Text::Trim(BookingBoxes::ToBytes(p_.form.regNoText())), &removed, true);
-    if (e || removed == 0) {
-        MsgBox(QStringLiteral("Booking ") + p_.form.regNoText().trimmed() + QStringLiteral(" has NOT been deleted. ") +
-                   storageFailure(e ? e : FileError{ErrorNumber::BookingNotFound, ""}),
-               vb::vbExclamation, Title, window_);
+    // A booking already gone from its file (deleted at another desk) leaves nothing to keep on screen.
+    if (e && e.number != ErrorNumber::BookingNotFound) {
+        DeskErrors::Report(window_, DeskErrors::Place::Delete, e, p_.form.regNoText());
         return;
     }
     ClearBookingForm();
@@ -164,7 +148,8 @@ void BookingCommands::DeleteBooking() {
     modFileManagement::SnapshotRecord(state_);
     state_.BookingsChanged = false;
     p_.lists.RefreshCurrentList();
-    status_(QStringLiteral("One Booking DELETED"));
+    if (removed > 0)
+        status_(QStringLiteral("One Booking DELETED"));
 }
 
 void BookingCommands::ClearBookingForm() {
@@ -350,11 +335,8 @@ void BookingCommands::StatGrid_RowChosen() {
         return;
     const std::string regNo = p_.lists.regNoOfActiveRow();
     const FileError e = ReadBooking(state_.settings.DataRoot, regNo, state_.CurrentRecord);
-    if (e.number == ErrorNumber::FileNotFound || e.number == ErrorNumber::PathNotFound)
-        return;
     if (e && e.number != ErrorNumber::BookingNotFound) {
-        MsgBox(QStringLiteral("No Visitor Bookings for this DATE have been found"), vb::vbExclamation,
-               QStringLiteral("Kestrane [ DCE-6267] "), window_);
+        DeskErrors::Report(window_, DeskErrors::Place::OpenBooking, e);
         return;
     }
     ShowRecord(true);

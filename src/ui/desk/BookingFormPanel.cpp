@@ -11,6 +11,7 @@
 #include "platform/Shell.h"
 #include "platform/VbColor.h"
 #include "ui/desk/BookingBoxes.h"
+#include "ui/desk/DeskErrors.h"
 #include "ui/desk/DeskWidgets.h"
 #include "ui/desk/WatchedBox.h"
 
@@ -372,14 +373,9 @@ void BookingFormPanel::LoadCustomLists() {
     const FileError error = PickList::ReadPickLists(PickList::CustomListsFile(state_.ProgramFolder),
                                                     {PickList::CategoryHeader, PickList::DepartmentHeader}, lists);
     window_->unsetCursor();
-    if (error.number == ErrorNumber::FileNotFound) {
-        MsgBox(QStringLiteral("File Reading Error: Could not load the DL/INI Lists "), vb::vbCritical,
-               QStringLiteral("Brantholm Solutions [ LE-5-%1 ]").arg(error.number), window_);
+    DeskErrors::Report(window_, DeskErrors::Place::PickLists, error);
+    if (error.number == ErrorNumber::FileNotFound)
         return;
-    }
-    if (error)
-        window_->setWindowTitle(
-            QStringLiteral("Brantholm Solutions Kestrane  [ Error: %1 Reading INI File ]").arg(error.number));
     // Appended, not replaced: the boxes keep their design texts until an item is chosen.
     const QString category = CataCB->currentText(), department = Dept1CB->currentText();
     if (lists.size() == 2) {

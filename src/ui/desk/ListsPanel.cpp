@@ -10,9 +10,11 @@
 #include "core/desk/OnSiteList.h"
 #include "core/desk/SearchFields.h"
 #include "platform/Grid.h"
+#include "platform/ListGrid.h"
 #include "platform/MsgBox.h"
 #include "ui/desk/ArrivalPanel.h"
 #include "ui/desk/BookingBoxes.h"
+#include "ui/desk/DeskErrors.h"
 #include "ui/desk/DeskWidgets.h"
 #include "ui/desk/ListDatesPanel.h"
 #include "ui/desk/WatchedBox.h"
@@ -135,47 +137,23 @@ int ListsPanel::gridHeight() const {
     return StatGrid->height();
 }
 
-void ListsPanel::setCaption(const QString& text) {
-    window_->setWindowTitle(text);
-}
-
 // --- Filling the grid ---------------------------------------------------------------------
 
-void ListsPanel::prepareGrid(const ListColumn* columns, int count, long backColour2) {
-    Grid* g = StatGrid;
-    g->setRedraw(false);
-    g->setRows(50);
-    g->setCols(count + 1);
-    g->setBackColor1(0xFFFFFF);
-    g->setBackColor2(backColour2);
-    for (int c = 0; c < count; ++c) {
-        g->Column(c).setWidth(columns[c].width);
-        g->Cell(0, c).setText(std::string_view(columns[c].heading));
-        g->Column(c).setAlignment(columns[c].alignment);
-    }
-    g->Cell(0, count).setText(std::string_view());
-    for (int r = 1; r < g->Rows(); ++r)
-        for (int c = 0; c <= count; ++c)
-            g->Cell(r, c).setText(std::string_view());
-    g->Range(1, 0, g->Rows() - 1, count).setForeColor(0);
-}
-
-void ListsPanel::fillRow(int row, const std::string* const* cells, int count) {
-    StatGrid->setRows(row + 50);
-    for (int c = 0; c < count; ++c)
-        StatGrid->Cell(row, c).setText(std::string_view(*cells[c]));
-}
-
-void ListsPanel::fillRow(int row, const std::string_view* cells, int count) {
-    StatGrid->setRows(row + 50);
-    for (int c = 0; c < count; ++c)
-        StatGrid->Cell(row, c).setText(cells[c]);
-}
-
-void ListsPanel::finishGrid() {
-    StatGrid->setRedraw(true);
-    StatGrid->Refresh();
+// Shows a built list, or what the desk says when its file could not be read.
+// A list that failed keeps the count of rows of the list before.
+void ListsPanel::show(const Lists::ListDescription& description, const Lists::ListResult& result,
+                      DeskErrors::Place place, const QString& detail) {
+    ShowList(*StatGrid, description, result.list);
     window_->unsetCursor();
+    const bool nothingFound = result.error.number == ErrorNumber::NothingFound;
+    if (result.error) {
+        DeskErrors::Report(window_, place, result.error, detail);
+        if (!nothingFound)
+            return;
+    }
+    if (!nothingFound)
+        StatGrid->Cell(1, 1).Select();
+    listedRows_ = result.list->RowCount();
 }
 
 void ListsPanel::RefreshCurrentList() {
@@ -212,6 +190,11 @@ void ListsPanel::listChosenMonth() {
     ListMonthBookings();
 }
 
+std::string ListsPanel::listMonthFile() {
+    const QString yymm = dates_.yearText().right(2) + dates_.SetMonthNoFromListMonth();
+    return MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(yymm));
+}
+
 // --- Day list -------------------------------------------------------------------------------
 
 void ListsPanel::cmdGetAny_Click() {
@@ -234,46 +217,14 @@ void ListsPanel::ListDayBookings() {
     }
     StatGrid->setReadOnly(true);
     state_.ListMode = 1;
-
-    static const ListColumn columns[17] = {{"Registration", 100, 10}, {"First Name", 100, 6}, {"Last Name", 100, 6},
-                                           {"Organisation", 180, 6},  {"Category", 140, 6},   {"Party", 45, 10},
-                                           {"Telephone", 110, 6},     {"Expected", 60, 10},   {"Pass Valid", 75, 10},
-                                           {"Pass Issued", 120, 10},  {"Length", 50, 10},     {"Pass Type", 65, 10},
-                                           {"Pass Ends", 75, 10},     {"Car Reg", 75, 10},    {"Reports to:", 140, 6},
-                                           {"Department", 150, 6},    {"Contact", 110, 6}};
-    prepareGrid(columns, 17, 0xE0E0E0);
-
     const int day = static_cast<int>(Text::Val(BookingBoxes::ToBytes(dates_.dayText())));
     const QString monthNo = dates_.SetMonthNoFromListMonth();
     const QString year = dates_.yearText();
     const std::string listDate = (QStringLiteral("%1-").arg(day, 2, 10, QLatin1Char('0')) + monthNo + u'-' +
                                   year.right(4).rightJustified(4, u'0'))
                                      .toStdString();
-    dayListFile_ = MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(year.right(2) + monthNo));
-
-    std::vector<DayListRow> rows;
-    const FileError e = ReadDayListRows(dayListFile_, day, listDate, rows);
-    int n = 0;
-    for (const DayListRow& row : rows) {
-        const std::string* cells[17] = {&row.RegNo,     &row.FirstName,       &row.LastName,        &row.Organisation,
-                                        &row.Category,  &row.PartySize,       &row.DirectDialPhone, &row.Expected,
-                                        &row.PassStart, &row.PassIssued,      &row.PassLength,      &row.PassType,
-                                        &row.PassEnd,   &row.CarRegistration, &row.ReportingTo,     &row.Department,
-                                        &row.HostPhone};
-        fillRow(++n, cells, 17);
-    }
-    finishGrid();
-    if (e) {
-        if (e.number == ErrorNumber::FileNotFound)
-            MsgBox(QStringLiteral("No Visitor Bookings for this DATE have been found"), vb::vbExclamation,
-                   QStringLiteral("Kestrane"), window_);
-        else
-            setCaption(QStringLiteral("Brantholm Solutions Kestrane  [ Error: %1 in Select Day Record ]")
-                           .arg(e.number + 2110));
-        return;
-    }
-    StatGrid->Cell(1, 1).Select();
-    listedRows_ = n;
+    dayListFile_ = listMonthFile();
+    show(Lists::DayList, Lists::BuildDayList(dayListFile_, day, listDate), DeskErrors::Place::DayList);
 }
 
 // --- Month list ------------------------------------------------------------------------------
@@ -299,41 +250,9 @@ void ListsPanel::ListMonthBookings() {
     setStampButtonsEnabled(false);
     StatGrid->setReadOnly(true);
     state_.ListMode = 2;
-    static const ListColumn columns[18] = {{"Registration", 100, 10}, {"First Name", 100, 6},   {"Last Name", 100, 6},
-                                           {"Organisation", 180, 6},  {"Day", 45, 10},          {"Expected", 60, 10},
-                                           {"Category", 140, 6},      {"Party", 45, 10},        {"Telephone", 110, 6},
-                                           {"Pass Valid", 75, 10},    {"Pass Issued", 120, 10}, {"Length", 50, 10},
-                                           {"Pass Type", 65, 10},     {"Pass Ends", 75, 10},    {"Car Reg", 75, 10},
-                                           {"Reports to:", 140, 6},   {"Department", 150, 6},   {"Contact", 110, 6}};
-    prepareGrid(columns, 18, 0xE0E0E0);
-
-    const QString yymm = dates_.yearText().right(2) + dates_.SetMonthNoFromListMonth();
-    dayListFile_ = MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(yymm));
-    int n = 0;
-    const FileError e = ForEachMonthListRow(
-        dayListFile_, BookingBoxes::ToBytes(yymm), Clock::Now(), [this, &n](const MonthListRowView& row) {
-            const ListCells::BookingCellViews& c = row.cells;
-            const std::string_view cells[18] = {
-                c.RegNo,    c.FirstName, c.LastName,        c.Organisation, row.Day,      row.Expected,
-                c.Category, c.PartySize, c.DirectDialPhone, c.PassStart,    c.PassIssued, c.PassLength,
-                c.PassType, c.PassEnd,   c.CarRegistration, c.ReportingTo,  c.Department, c.HostPhone};
-            fillRow(++n, cells, 18);
-            if (row.Colour != 0) // new rows are black already
-                StatGrid->Range(n, 1, n, 17).setForeColor(row.Colour);
-        });
-    finishGrid();
-    if (e) {
-        if (e.number == ErrorNumber::FileNotFound)
-            MsgBox(QStringLiteral("No Visitor Bookings for this DATE have been found"), vb::vbExclamation,
-                   QStringLiteral("Kestrane"), window_);
-        else
-            setCaption(QStringLiteral("Brantholm Solutions Kestrane  [ Error: %1%2")
-                           .arg(e.number + MonthListErrorOffset)
-                           .arg(QLatin1String(MonthListErrorPlace)));
-        return;
-    }
-    StatGrid->Cell(1, 1).Select();
-    listedRows_ = n;
+    dayListFile_ = listMonthFile();
+    const std::string yymm = BookingBoxes::ToBytes(dates_.yearText().right(2) + dates_.SetMonthNoFromListMonth());
+    show(Lists::MonthList, Lists::BuildMonthList(dayListFile_, yymm, Clock::Now()), DeskErrors::Place::MonthList);
 }
 
 // --- Search ----------------------------------------------------------------------------------
@@ -369,49 +288,13 @@ void ListsPanel::ListSearchResults() {
     setStampButtonsEnabled(false);
     StatGrid->setReadOnly(true);
     state_.ListMode = 3;
-    static const ListColumn columns[17] = {{"Registration", 100, 10}, {"First Name", 100, 6}, {"Last Name", 100, 6},
-                                           {"Organisation", 180, 6},  {"Category", 140, 6},   {"Party", 45, 10},
-                                           {"Telephone", 110, 6},     {"Pass Valid", 75, 10}, {"Pass Issued", 120, 10},
-                                           {"Length", 50, 10},        {"Pass Type", 65, 10},  {"Pass Ends", 75, 10},
-                                           {"Arrival", 60, 10},       {"Car Reg", 75, 10},    {"Reports to:", 140, 6},
-                                           {"Department", 150, 6},    {"Contact", 110, 6}};
-    prepareGrid(columns, 17, 0xFFFFE0);
-
-    const std::string key = Text::Trim(BookingBoxes::ToBytes(CBListBy->currentText()));
-    const std::string find = Text::Trim(BookingBoxes::ToBytes(MainFindTB->text()));
-    const QString monthNo = dates_.SetMonthNoFromListMonth();
-    dayListFile_ = MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(dates_.yearText().right(2) + monthNo));
-    std::vector<SearchRow> rows;
-    const FileError e = SearchMonthFile(dayListFile_, key, find, rows);
-    int n = 0;
-    for (const SearchRow& row : rows) {
-        const std::string* cells[17] = {&row.RegNo,      &row.FirstName,       &row.LastName,        &row.Organisation,
-                                        &row.Category,   &row.PartySize,       &row.DirectDialPhone, &row.PassStart,
-                                        &row.PassIssued, &row.PassLength,      &row.PassType,        &row.PassEnd,
-                                        &row.Arrival,    &row.CarRegistration, &row.ReportingTo,     &row.Department,
-                                        &row.HostPhone};
-        fillRow(++n, cells, 17);
-    }
-    if (e.number == ErrorNumber::NothingFound) {
-        window_->unsetCursor();
-        MsgBox(QString::fromStdString(SearchMessages::NothingFoundText(BookingBoxes::ToBytes(dates_.monthText()),
-                                                                       BookingBoxes::ToBytes(dates_.yearText()))),
-               vb::vbExclamation, QString::fromLatin1(SearchMessages::NothingFoundTitle), window_);
-    } else if (e.number == ErrorNumber::FileNotFound || e.number == ErrorNumber::PathNotFound) {
-        finishGrid();
-        MsgBox(QString::fromLatin1(SearchMessages::NoMonthFileText), vb::vbExclamation,
-               QString::fromLatin1(SearchMessages::NoMonthFileTitle), window_);
-        return;
-    } else if (e) {
-        finishGrid();
-        MsgBox(QString::fromLatin1(SearchMessages::OtherErrorText), vb::vbExclamation,
-               QString::fromLatin1(SearchMessages::OtherErrorTitle), window_);
-        return;
-    }
-    if (n > 0)
-        StatGrid->Cell(1, 1).Select();
-    finishGrid();
-    listedRows_ = n;
+    const std::string key = BookingBoxes::ToBytes(CBListBy->currentText());
+    const std::string find = BookingBoxes::ToBytes(MainFindTB->text());
+    dayListFile_ = listMonthFile();
+    const QString nothingFound = BookingBoxes::FromBytes(SearchMessages::NothingFoundText(
+        BookingBoxes::ToBytes(dates_.monthText()), BookingBoxes::ToBytes(dates_.yearText())));
+    show(Lists::SearchList, Lists::BuildSearchList(dayListFile_, key, find), DeskErrors::Place::SearchList,
+         nothingFound);
 }
 
 // --- On-site list ----------------------------------------------------------------------------
@@ -428,41 +311,8 @@ void ListsPanel::ListTodayStatus() {
     arrival_.BuildDayStatusFile();
     state_.ListMode = 4;
     dates_.setDayColour(0);
-
-    static const ListColumn columns[19] = {
-        {"Registration", 100, 10}, {"First Name", 100, 6},   {"Last Name", 100, 6}, {"Organisation", 180, 6},
-        {"Category", 140, 6},      {"Expected", 60, 10},     {"Arrived", 60, 10},   {"Departed", 60, 10},
-        {"Pass Valid", 75, 10},    {"Pass Issued", 120, 10}, {"Length", 50, 10},    {"Pass Type", 65, 10},
-        {"Pass Ends", 75, 10},     {"Party", 45, 10},        {"Telephone", 110, 6}, {"Car Reg", 75, 10},
-        {"Reports to:", 140, 6},   {"Department", 150, 6},   {"Contact", 110, 6}};
-    prepareGrid(columns, 19, 0xF9E7DF);
-    StatGrid->Column(19).setAlignment(10);
-
-    std::vector<OnSiteRow> rows;
-    const FileError e = ReadOnSiteRows(DayStatusFile(state_.settings.DataRoot, Clock::Now()), Clock::Now(), rows);
-    int n = 0;
-    for (const OnSiteRow& row : rows) {
-        const std::string* cells[19] = {&row.RegNo,       &row.FirstName,  &row.LastName,        &row.Organisation,
-                                        &row.Category,    &row.Expected,   &row.Arrived,         &row.Departed,
-                                        &row.PassStart,   &row.PassIssued, &row.PassLength,      &row.PassType,
-                                        &row.PassEnd,     &row.PartySize,  &row.DirectDialPhone, &row.CarRegistration,
-                                        &row.ReportingTo, &row.Department, &row.HostPhone};
-        fillRow(++n, cells, 19);
-        StatGrid->Cell(n, 6).setForeColor(row.ArrivedColour);
-        StatGrid->Cell(n, 7).setForeColor(row.DepartedColour);
-    }
-    finishGrid();
-    if (e) {
-        if (e.number == ErrorNumber::FileNotFound)
-            MsgBox(QString::fromLatin1(NoBookingsForDateText), vb::vbExclamation, QStringLiteral("Kestrane"), window_);
-        else
-            setCaption(QStringLiteral("Brantholm Solutions Kestrane  [ Error: %1%2")
-                           .arg(e.number + OnSiteListErrorOffset)
-                           .arg(QLatin1String(OnSiteListErrorPlace)));
-        return;
-    }
-    StatGrid->Cell(1, 1).Select();
-    listedRows_ = n;
+    show(Lists::OnSiteList, Lists::BuildOnSiteList(DayStatusFile(state_.settings.DataRoot, Clock::Now()), Clock::Now()),
+         DeskErrors::Place::OnSiteList);
 }
 
 // --- Printing ----------------------------------------------------------------------------------

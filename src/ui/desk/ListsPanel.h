@@ -1,6 +1,9 @@
 #pragma once
 
 #include "core/ProgramState.h"
+#include "core/desk/BookingList.h"
+#include "core/desk/ListDescription.h"
+#include "ui/desk/DeskErrors.h"
 
 #include <QObject>
 #include <QString>
@@ -67,16 +70,10 @@ class ListsPanel : public QObject {
     void tgaTestClicked();
 
   private:
-    struct ListColumn {
-        const char* heading;
-        int width;
-        int alignment;
-    };
-    void prepareGrid(const ListColumn* columns, int count, long backColour2);
-    void fillRow(int row, const std::string* const* cells, int count);
-    void fillRow(int row, const std::string_view* cells, int count);
-    void finishGrid();
-    void setCaption(const QString& text);
+    void show(const Lists::ListDescription& description, const Lists::ListResult& result, DeskErrors::Place place,
+              const QString& detail = QString());
+    // The month file of the list date's month and year.
+    std::string listMonthFile();
 
     ProgramState& state_;
     QWidget* window_;
