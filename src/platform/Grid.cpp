@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 constexpr int DefaultColumnWidth = 64;
@@ -341,8 +342,19 @@ bool Grid::PrintPreview(int zoom) {
     }
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { GridPrint::Render(*target, d->printSource(), d->page); });
-    if (auto* preview = dialog.findChild<QPrintPreviewWidget*>())
-        QTimer::singleShot(0, preview, [preview, zoom] { preview->setZoomFactor(std::max(zoom, 10) / 100.0); });
+    // The dialog fits the page to its window when it first lays the pages out;
+    // the zoom asked for is set once that is done.
+    if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
+        auto once = std::make_shared<QMetaObject::Connection>();
+        *once = connect(
+            preview, &QPrintPreviewWidget::previewChanged, preview,
+            [preview, zoom, once] {
+                QObject::disconnect(*once);
+                preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
+                preview->setZoomFactor(std::max(zoom, 10) / 100.0);
+            },
+            Qt::QueuedConnection);
+    }
     dialog.exec();
     return true;
 }

@@ -95,3 +95,71 @@ void TypeText(QWidget* target, const QString& text) {
         QApplication::sendEvent(target, &press);
     }
 }
+
+#include "platform/Grid.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <sstream>
+
+namespace User {
+
+void ShowActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+void Click(QWidget* window, const char* buttonName) {
+    if (auto* button = Control<QPushButton>(window, buttonName))
+        QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void ClickCell(QWidget* window, Grid* grid, int row, int col) {
+    const QModelIndex cell = grid->model()->index(row, col);
+    grid->scrollTo(cell);
+    const QPoint at = grid->viewport()->mapTo(window, grid->visualRect(cell).center());
+    QWidget* target = window->childAt(at);
+    ASSERT_TRUE(target) << "nothing shows at the cell";
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
+}
+
+void Retype(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    TypeText(box, text);
+}
+
+void Choose(QComboBox* combo, const QString& text) {
+    combo->setFocus();
+    const int target = combo->findText(text);
+    ASSERT_GE(target, 0) << "no entry " << text.toStdString();
+    for (int i = 0; i <= combo->count() && combo->currentText() != text; ++i)
+        QTest::keyClick(combo, combo->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+    EXPECT_EQ(combo->currentText(), text);
+}
+
+} // namespace User
+
+std::vector<std::string> FileLines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    std::vector<std::string> lines;
+    const std::string all = ss.str();
+    std::size_t start = 0;
+    while (start < all.size()) {
+        const std::size_t end = all.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(all.substr(start));
+            break;
+        }
+        lines.push_back(all.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}

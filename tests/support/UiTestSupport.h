@@ -70,3 +70,24 @@ template <typename T> T* Control(QWidget* window, const char* name) {
 // Types text into a widget key by key, as QTest::keyClicks does, for any
 // characters (keyClicks takes ASCII only); "\n" is the Return key.
 void TypeText(QWidget* target, const QString& text);
+
+class Grid;
+class QComboBox;
+class QLineEdit;
+
+// What a user does, done through the events a user's keys and mouse send.
+namespace User {
+// Shows the window and makes it the active one, so its keys reach it.
+void ShowActive(QWidget* window);
+void Click(QWidget* window, const char* buttonName);
+// A click where a grid cell shows, delivered to whatever is on top there.
+void ClickCell(QWidget* window, Grid* grid, int row, int col);
+// Selects a box's text with the keys and types over it.
+void Retype(QLineEdit* box, const QString& text);
+// Moves a drop-down's choice with the arrow keys until it shows text; each
+// step is a choice, as the keys make it.
+void Choose(QComboBox* combo, const QString& text);
+} // namespace User
+
+// The lines of a text file without their CR LF.
+std::vector<std::string> FileLines(const std::string& path);

@@ -1,42 +1,24 @@
 #include "UiTestSupport.h"
 #include "core/Clock.h"
-#include "core/desk/MonthBookingFile.h"
 #include "platform/Grid.h"
 #include "platform/Platform.h"
 #include "ui/desk/frmMain.h"
 
+#include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-std::vector<std::string> fileLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    std::vector<std::string> lines;
-    const std::string all = ss.str();
-    std::size_t start = 0;
-    while (start < all.size()) {
-        const std::size_t end = all.find("\r\n", start);
-        if (end == std::string::npos) {
-            lines.push_back(all.substr(start));
-            break;
-        }
-        lines.push_back(all.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
+// The booking commands as a receptionist gives them: clicks on the buttons
+// and the grids, keys in the boxes.
 class CommandsTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -45,6 +27,7 @@ class CommandsTest : public ::testing::Test {
         folder.addEmptyMonthFiles();
         main = new frmMain(state);
         main->Form_Load();
+        User::ShowActive(main);
         boxes.clear();
     }
     void TearDown() override {
@@ -54,29 +37,29 @@ class CommandsTest : public ::testing::Test {
         Platform::ClearAnswers();
     }
     std::string monthFile(const char* yymm) { return folder.path() + "Kestranedata/Record/" + yymm + ".vrf"; }
-
-    void chooseDepartment(const char* name) {
-        const int i = Control<QComboBox>(main, "Dept1CB")->findText(QStringLiteral(" ") + name);
-        ASSERT_GE(i, 0);
-        Control<QComboBox>(main, "Dept1CB")->setCurrentIndex(i);
-        emit Control<QComboBox>(main, "Dept1CB")->activated(i);
+    QLineEdit* box(const char* name) { return Control<QLineEdit>(main, name); }
+    QComboBox* combo(const char* name) { return Control<QComboBox>(main, name); }
+    Grid* grid(const char* name) { return Control<Grid>(main, name); }
+    void click(const char* button) { User::Click(main, button); }
+    void retype(const char* name, const QString& text) { User::Retype(box(name), text); }
+    // The time box set to time, a click on the day's cell, then "+".
+    void bookTime(int day, const char* time) {
+        User::Retype(combo("cbTime")->lineEdit(), QString::fromLatin1(time));
+        User::ClickCell(main, grid("TimeGrid"), day, 1);
+        click("cmdADD");
     }
     // NEW, the names, a department, an organisation and a time on the 20th.
     void newBooking(const char* first, const char* last, const char* org = "ACME LTD") {
-        main->cmdNEW_Click();
-        Control<QLineEdit>(main, "FirstNameTB")->setText(first);
-        Control<QLineEdit>(main, "LastNameTB")->setText(last);
-        chooseDepartment("FINANCE");
-        Control<QLineEdit>(main, "CatOrganTB")->setText(org);
-        Control<QComboBox>(main, "cbTime")->setEditText("11:45");
-        Control<Grid>(main, "TimeGrid")->Cell(20, 1).Select();
-        main->cmdADD_Click();
+        click("cmdNEW");
+        retype("FirstNameTB", QString::fromLatin1(first));
+        retype("LastNameTB", QString::fromLatin1(last));
+        User::Choose(combo("Dept1CB"), QStringLiteral(" FINANCE"));
+        retype("CatOrganTB", QString::fromLatin1(org));
+        bookTime(20, "11:45");
     }
-    void listDay(int day) { main->SelectListDay(day); }
-    void openListRow(int row) {
-        Control<Grid>(main, "StatGrid")->Cell(row, 1).Select();
-        main->StatGrid_RowChosen();
-    }
+    void listDay(int day) { User::Choose(combo("CBGetDay"), combo("CBGetDay")->itemText(day)); }
+    void openListRow(int row) { User::ClickCell(main, grid("StatGrid"), row, 1); }
+    std::string slot(const std::string& line, int day) { return line.substr(1060 - 1 + 4 * (day - 1), 4); }
 
     TestProgramFolder folder;
     ProgramState state = folder.makeState();
@@ -90,152 +73,223 @@ TEST_F(CommandsTest, NewBookingIsSavedListedAndOpened) {
     newBooking("Jo", "Li");
     EXPECT_TRUE(main->NewBooking());
     EXPECT_EQ(state.HelpTopic, 26);
-    main->cmdSAVE_Click();
+    click("cmdSAVE");
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "New Booking made for JO LI in MARCH 2014 Ok");
     EXPECT_FALSE(main->NewBooking());
 
-    const auto lines = fileLines(monthFile("1403"));
+    const auto lines = FileLines(monthFile("1403"));
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].size(), 1186u);
     EXPECT_EQ(lines[0].substr(0, 12), "140315103000");
-    EXPECT_EQ(lines[0].substr(1060 - 1 + 4 * 19, 4), "1145");
+    EXPECT_EQ(slot(lines[0], 20), "1145");
     EXPECT_EQ(lines[0].substr(524, 7), "FINANCE");
-    EXPECT_EQ(Control<QLineEdit>(main, "RegNoTB")->text(), "140315103000");
+    EXPECT_EQ(box("RegNoTB")->text(), "140315103000");
     EXPECT_EQ(main->windowTitle(), "Brantholm Solutions Kestrane  [ Record 140315103000 SAVED ]");
 
     listDay(20);
     EXPECT_EQ(state.ListMode, 1);
     EXPECT_EQ(main->ListedRows(), 1);
-    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(1, 0).Text(), "140315103000");
-    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(1, 7).Text(), "11:45");
+    EXPECT_EQ(grid("StatGrid")->Cell(1, 0).Text(), "140315103000");
+    EXPECT_EQ(grid("StatGrid")->Cell(1, 7).Text(), "11:45");
 
-    main->cmdNEW_Click(); // nothing changed: no question
-    EXPECT_EQ(Control<QLineEdit>(main, "RegNoTB")->text(), "NEW Booking");
+    click("cmdNEW"); // nothing changed: no question
+    EXPECT_EQ(box("RegNoTB")->text(), "NEW Booking");
     boxes.clear();
     boxes.queue(vb::vbCancel); // discard the empty new booking
     openListRow(1);
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "This new booking has not been saved: A Valid Name is required.\r\n"
                                      "Click [OK] to return to the record or [Cancel] to discard it");
-    EXPECT_EQ(Control<QLineEdit>(main, "FirstNameTB")->text(), "Jo");
-    EXPECT_EQ(Control<QLineEdit>(main, "CatOrganTB")->text(), "ACME LTD");
-    EXPECT_EQ(Control<QComboBox>(main, "CBMonth")->currentText(), "MARCH");
-    EXPECT_EQ(Control<Grid>(main, "TimeGrid")->Cell(20, 1).Text(), "11:45");
+    EXPECT_EQ(box("FirstNameTB")->text(), "Jo");
+    EXPECT_EQ(box("CatOrganTB")->text(), "ACME LTD");
+    EXPECT_EQ(combo("CBMonth")->currentText(), "MARCH");
+    EXPECT_EQ(grid("TimeGrid")->Cell(20, 1).Text(), "11:45");
     EXPECT_FALSE(state.RecordChanged);
 }
 
 TEST_F(CommandsTest, SaveRefusesIncompleteBookings) {
     const auto refusal = [&] {
         boxes.clear();
-        main->cmdSAVE_Click();
+        click("cmdSAVE");
         return boxes.calls().empty() ? QString() : boxes.calls()[0].text;
     };
-    main->cmdNEW_Click();
-    Control<QLineEdit>(main, "FirstNameTB")->setText("J");
-    Control<QLineEdit>(main, "LastNameTB")->setText("Li");
+    click("cmdNEW");
+    retype("FirstNameTB", "J");
+    retype("LastNameTB", "Li");
     EXPECT_EQ(refusal(), "Can't Save: A Valid Name does not appear to be entered");
-    Control<QLineEdit>(main, "FirstNameTB")->setText("Jo");
+    retype("FirstNameTB", "Jo");
     EXPECT_EQ(refusal(), "Can't SAVE:  No valid Department name has been entered");
-    chooseDepartment("OFFICE");
-    Control<QLineEdit>(main, "CatOrganTB")->setText("AB");
+    User::Choose(combo("Dept1CB"), QStringLiteral(" OFFICE"));
+    retype("CatOrganTB", "AB");
     EXPECT_EQ(refusal(), "Can't SAVE:  No valid ORGANISATION name has been entered");
-    Control<QLineEdit>(main, "LastNameTB")->clear();
+    retype("LastNameTB", "");
     EXPECT_EQ(refusal(), "Can't SAVE without First Name [ Or Initial ] AND Last Name");
-    EXPECT_TRUE(fileLines(monthFile("1403")).empty());
+    EXPECT_TRUE(FileLines(monthFile("1403")).empty());
 }
 
 TEST_F(CommandsTest, ChangedNameMakesANewBookingAndTimesAsk) {
     newBooking("Jo", "Li");
-    main->cmdSAVE_Click();
+    click("cmdSAVE");
     Clock::Pin({2014, 3, 15, 10, 31, 0});
-    Control<QLineEdit>(main, "LastNameTB")->setText("Lim");
+    retype("LastNameTB", "Lim");
     boxes.clear();
-    main->cmdSAVE_Click();
+    click("cmdSAVE");
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "Kestrane has created a New Record for Jo Lim");
-    EXPECT_EQ(fileLines(monthFile("1403")).size(), 2u) << "the old line stays";
-    EXPECT_EQ(Control<QLineEdit>(main, "RegNoTB")->text(), "140315103100");
+    EXPECT_EQ(FileLines(monthFile("1403")).size(), 2u) << "the old line stays";
+    EXPECT_EQ(box("RegNoTB")->text(), "140315103100");
 
     // Only the times changed: No saves yet another booking, Yes overwrites.
-    Control<Grid>(main, "TimeGrid")->Cell(21, 1).Select();
-    main->cmdADD_Click();
+    bookTime(21, "11:45");
     boxes.clear();
     boxes.queue(vb::vbNo);
     Clock::Pin({2014, 3, 15, 10, 32, 0});
-    main->cmdSAVE_Click();
+    click("cmdSAVE");
     ASSERT_GE(boxes.calls().size(), 1u);
     EXPECT_TRUE(boxes.calls()[0].text.startsWith("Booked times for JO LIM have changed.\r\n"
                                                  "Do you wish to overwrite the current record? \r\n\r\n"));
     EXPECT_EQ(boxes.calls()[0].title, "Kestrane [ 140315103100 ]");
-    EXPECT_EQ(fileLines(monthFile("1403")).size(), 3u);
+    EXPECT_EQ(FileLines(monthFile("1403")).size(), 3u);
 
-    Control<Grid>(main, "TimeGrid")->Cell(22, 1).Select();
-    main->cmdADD_Click();
+    bookTime(22, "11:45");
     boxes.queue(vb::vbYes);
-    main->cmdSAVE_Click();
-    const auto lines = fileLines(monthFile("1403"));
+    click("cmdSAVE");
+    const auto lines = FileLines(monthFile("1403"));
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[2].substr(1060 - 1 + 4 * 21, 4), "1145") << "the third booking was updated in place";
+    EXPECT_EQ(slot(lines[2], 22), "1145") << "the third booking was updated in place";
     EXPECT_EQ(main->windowTitle(), "Brantholm Solutions Kestrane  [ Record 140315103200 UPDATED ]");
 }
 
-TEST_F(CommandsTest, MovedMonthSavesANewBookingOnlyWhenAsked) {
+// A glance at another booking month keeps the booking's times; times booked
+// there reach the files only as a new booking in that month.
+TEST_F(CommandsTest, GlanceAtAnotherMonthKeepsTheTimes) {
     newBooking("Jo", "Li");
-    main->cmdSAVE_Click();
-    Control<QComboBox>(main, "CBMonth")->setEditText("APRIL");
-    main->CBMonth_Click();
-    Control<Grid>(main, "TimeGrid")->Cell(3, 1).Select();
-    main->cmdADD_Click();
+    click("cmdSAVE");
+    bookTime(21, "12:00"); // edited, not saved, before the glance
+    User::Choose(combo("CBMonth"), "APRIL");
+    EXPECT_EQ(grid("TimeGrid")->Cell(20, 1).Text(), "");
+    User::Choose(combo("CBMonth"), "MARCH");
+    EXPECT_EQ(grid("TimeGrid")->Cell(20, 1).Text(), "11:45");
+    EXPECT_EQ(grid("TimeGrid")->Cell(21, 1).Text(), "12:00");
+
+    retype("CatOrganTB", "OTHER LTD");
     boxes.clear();
-    boxes.queue(vb::vbNo);
-    main->cmdSAVE_Click();
+    click("cmdSAVE");
+    EXPECT_TRUE(boxes.calls().empty());
+    auto lines = FileLines(monthFile("1403"));
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(slot(lines[0], 20), "1145");
+    EXPECT_EQ(slot(lines[0], 21), "1200");
+
+    // Another month's times with changed details: the details are updated
+    // with the stored times, then the new month is offered as a new booking.
+    User::Choose(combo("CBMonth"), "APRIL");
+    bookTime(15, "09:00");
+    retype("CatOrganTB", "THIRD LTD");
+    boxes.clear();
+    boxes.queue(vb::vbYes);
+    click("cmdSAVE");
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "Booked times for JO LI have changed.\r\nDo you wish to save this new record?");
-    EXPECT_TRUE(fileLines(monthFile("1404")).empty());
+    lines = FileLines(monthFile("1403"));
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_NE(lines[0].find("THIRD LTD"), std::string::npos);
+    EXPECT_EQ(slot(lines[0], 15), "    ") << "April's day is not written into March";
+    EXPECT_EQ(slot(lines[0], 20), "1145");
+    const auto april = FileLines(monthFile("1404"));
+    ASSERT_EQ(april.size(), 1u);
+    EXPECT_EQ(slot(april[0], 15), "0900");
+    EXPECT_NE(april[0].find("THIRD LTD"), std::string::npos);
+}
+
+// A save that a question offered and that fails stops the command: the
+// window, the form and the edits stay.
+TEST_F(CommandsTest, FailedSaveInsideAQuestionKeepsTheEdits) {
+    newBooking("Jo", "Li");
+    click("cmdSAVE");
+    const QString regNo = box("RegNoTB")->text();
+    std::ofstream(monthFile("1403"), std::ios::trunc); // another desk deleted it
+    retype("CatOrganTB", "OTHER LTD");
+
+    boxes.clear();
     boxes.queue(vb::vbYes);
-    main->cmdSAVE_Click();
-    EXPECT_EQ(fileLines(monthFile("1404")).size(), 1u);
-    EXPECT_EQ(fileLines(monthFile("1403")).size(), 1u);
+    click("cmdNEW");
+    ASSERT_EQ(boxes.calls().size(), 2u);
+    EXPECT_EQ(boxes.calls()[0].text, "The current booking for JO LI has changed.\r\nDo you wish to save it? ");
+    EXPECT_TRUE(boxes.calls()[1].text.contains("NOT been updated")) << boxes.calls()[1].text.toStdString();
+    EXPECT_EQ(box("RegNoTB")->text(), regNo);
+    EXPECT_EQ(box("CatOrganTB")->text(), "OTHER LTD");
+    EXPECT_FALSE(main->windowTitle().contains("UPDATED"));
+
+    boxes.clear();
+    boxes.queue(vb::vbOK);
+    boxes.queue(vb::vbYes);
+    main->close();
+    EXPECT_EQ(boxes.calls().size(), 3u);
+    EXPECT_TRUE(main->isVisible()) << "the program stays";
+    EXPECT_EQ(box("CatOrganTB")->text(), "OTHER LTD");
+
+    // A refusal of the save's own checks is a failure too.
+    retype("LastNameTB", "");
+    boxes.clear();
+    boxes.queue(vb::vbYes);
+    click("cmdNEW");
+    ASSERT_EQ(boxes.calls().size(), 2u);
+    EXPECT_EQ(boxes.calls()[1].text, "Can't SAVE without First Name/(Initial) AND Last Name");
+    EXPECT_EQ(box("CatOrganTB")->text(), "OTHER LTD");
 }
 
 TEST_F(CommandsTest, DeleteAsksAndRemovesTheLine) {
     newBooking("Jo", "Li");
-    main->cmdSAVE_Click();
+    click("cmdSAVE");
     boxes.clear();
     boxes.queue(vb::vbNo);
-    main->cmdDelete_Click();
+    click("cmdDelete");
     EXPECT_EQ(boxes.calls()[0].text, "This will DELETE this Booking for JO LI \r\nDo you wish to Proceed? ");
-    EXPECT_EQ(fileLines(monthFile("1403")).size(), 1u);
-    main->cmdDelete_Click(); // answered Yes
-    EXPECT_TRUE(fileLines(monthFile("1403")).empty());
-    EXPECT_EQ(Control<QLineEdit>(main, "RegNoTB")->text(), "");
+    EXPECT_EQ(FileLines(monthFile("1403")).size(), 1u);
+    click("cmdDelete"); // answered Yes
+    EXPECT_TRUE(FileLines(monthFile("1403")).empty());
+    EXPECT_EQ(box("RegNoTB")->text(), "");
     EXPECT_EQ(main->windowTitle(), "Brantholm Solutions Kestrane  [ One Booking DELETED ]");
 
     boxes.clear();
-    main->cmdDelete_Click();
+    click("cmdDelete");
     EXPECT_EQ(boxes.calls()[0].text, "No Record to DELETE: Clear all text entries for this record?");
+
+    // A new booking never stored: Yes clears the desk, nothing on file is touched.
+    click("cmdNEW");
+    retype("FirstNameTB", "Al");
+    retype("LastNameTB", "Bo");
+    boxes.clear();
+    click("cmdDelete");
+    ASSERT_EQ(boxes.calls().size(), 1u) << "no word about a month file";
+    EXPECT_EQ(box("RegNoTB")->text(), "");
+    EXPECT_EQ(box("FirstNameTB")->text(), "");
+    EXPECT_FALSE(main->NewBooking());
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path() + "Kestranedata/Record"))
+        EXPECT_EQ(entry.path().filename().string().find("NEW"), std::string::npos) << entry.path();
 }
 
 TEST_F(CommandsTest, LostLineIsReportedAndNothingClaimedUpdated) {
     newBooking("Jo", "Li");
-    main->cmdSAVE_Click();
+    click("cmdSAVE");
     std::ofstream(monthFile("1403"), std::ios::trunc); // another desk removed it
-    Control<QLineEdit>(main, "CatOrganTB")->setText("OTHER LTD");
+    retype("CatOrganTB", "OTHER LTD");
     boxes.clear();
-    main->cmdSAVE_Click();
+    click("cmdSAVE");
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_TRUE(boxes.calls()[0].text.contains("NOT been updated")) << boxes.calls()[0].text.toStdString();
     EXPECT_EQ(boxes.calls()[0].title, "Kestrane");
     EXPECT_FALSE(main->windowTitle().contains("UPDATED"));
-    EXPECT_EQ(Control<QLineEdit>(main, "CatOrganTB")->text(), "OTHER LTD") << "the booking stays on screen";
+    EXPECT_EQ(box("CatOrganTB")->text(), "OTHER LTD") << "the booking stays on screen";
 
     // Deleting it finds it gone already: the desk clears and claims nothing.
     boxes.clear();
     boxes.queue(vb::vbYes);
-    main->cmdDelete_Click();
+    click("cmdDelete");
     ASSERT_EQ(boxes.calls().size(), 1u);
-    EXPECT_EQ(Control<QLineEdit>(main, "RegNoTB")->text(), "");
+    EXPECT_EQ(box("RegNoTB")->text(), "");
     EXPECT_FALSE(main->windowTitle().contains("DELETED"));
 }
 
@@ -243,18 +297,17 @@ TEST_F(CommandsTest, SaveIntoAMissingRecordFolderKeepsTheBooking) {
     std::filesystem::remove_all(folder.path() + "Kestranedata/Record");
     newBooking("Jo", "Li");
     boxes.clear();
-    main->cmdSAVE_Click();
+    click("cmdSAVE");
     ASSERT_EQ(boxes.calls().size(), 1u);
-    EXPECT_TRUE(boxes.calls()[0].text.contains(
-        "NOT been saved: the data folder or its Record or Status folder cannot be found"))
+    EXPECT_TRUE(boxes.calls()[0].text.contains("NOT been saved: the data folder or its Record or Status folder "
+                                               "cannot be found"))
         << boxes.calls()[0].text.toStdString();
     EXPECT_TRUE(main->NewBooking());
-    EXPECT_EQ(Control<QLineEdit>(main, "FirstNameTB")->text(), "Jo");
+    EXPECT_EQ(box("FirstNameTB")->text(), "Jo");
     EXPECT_FALSE(std::filesystem::exists(folder.path() + "Kestranedata/Record"));
 }
 
 TEST_F(CommandsTest, ClosingOffersToSaveAndCancelKeepsANewBooking) {
-    main->show();
     newBooking("Jo", "Li");
     boxes.clear();
     boxes.queue(vb::vbOK);
@@ -266,9 +319,9 @@ TEST_F(CommandsTest, ClosingOffersToSaveAndCancelKeepsANewBooking) {
     EXPECT_TRUE(main->NewBooking()) << "Cancel keeps it a new booking";
 
     // A booking that could not be saved is not offered.
-    main->cmdNEW_Click();
-    Control<QLineEdit>(main, "FirstNameTB")->setText("Jo");
-    Control<QLineEdit>(main, "LastNameTB")->setText("Li");
+    click("cmdNEW");
+    retype("FirstNameTB", "Jo");
+    retype("LastNameTB", "Li");
     boxes.clear();
     main->close();
     EXPECT_EQ(boxes.calls().size(), 1u);
@@ -277,34 +330,36 @@ TEST_F(CommandsTest, ClosingOffersToSaveAndCancelKeepsANewBooking) {
 
 TEST_F(CommandsTest, OpeningAnotherRowAsksAboutChanges) {
     newBooking("Jo", "Li");
-    main->cmdSAVE_Click();
+    click("cmdSAVE");
     listDay(20);
     openListRow(1);
-    Control<QLineEdit>(main, "CatOrganTB")->setText("NEW NAME LTD");
+    retype("CatOrganTB", "NEW NAME LTD");
     boxes.clear();
     boxes.queue(vb::vbCancel);
     openListRow(1);
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "The current booking for JO LI has changed.\r\nDo you wish to save it? ");
-    EXPECT_EQ(Control<QLineEdit>(main, "CatOrganTB")->text(), "NEW NAME LTD");
+    EXPECT_EQ(box("CatOrganTB")->text(), "NEW NAME LTD");
     boxes.queue(vb::vbYes);
     openListRow(1);
-    EXPECT_NE(fileLines(monthFile("1403"))[0].find("NEW NAME LTD"), std::string::npos);
+    EXPECT_NE(FileLines(monthFile("1403"))[0].find("NEW NAME LTD"), std::string::npos);
 }
 
 TEST_F(CommandsTest, DayListRulesAndMessages) {
     std::filesystem::remove(monthFile("1402"));
-    Control<QComboBox>(main, "CBGetMonth")->setEditText("FEBRUARY");
-    boxes.clear();
     listDay(3);
-    ASSERT_EQ(boxes.calls().size(), 1u);
-    EXPECT_EQ(boxes.calls()[0].text, "No Visitor Bookings for this DATE have been found");
-    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(0, 7).Text(), "Expected");
+    boxes.clear();
+    User::Choose(combo("CBGetMonth"), "FEBRUARY");
+    click("cmdGetAny");
+    ASSERT_EQ(boxes.calls().size(), 2u) << "the month list, then the day list";
+    EXPECT_EQ(boxes.calls()[1].text, "No Visitor Bookings for this DATE have been found");
+    EXPECT_EQ(grid("StatGrid")->Cell(0, 7).Text(), "Expected");
     EXPECT_FALSE(Control<QPushButton>(main, "cmdIN")->isEnabled());
 
+    User::Choose(combo("CBGetMonth"), "MARCH");
+    combo("CBGetDay")->setCurrentIndex(0); // "--"
     boxes.clear();
-    Control<QComboBox>(main, "CBGetDay")->setCurrentIndex(0);
-    main->cmdGetAny_Click();
+    click("cmdGetAny");
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "Can't list Day Bookings:  No Day has been selected ");
     EXPECT_EQ(state.HelpTopic, 20);
