@@ -46,6 +46,36 @@ press_return "$box"
 main=$(wait_window "Brantholm Solutions Kestrane" 20)
 echo "main window: $main"
 
+# A booking typed as a user types it, saved with Alt+S: F7 starts it in the
+# first-name box, Tab walks the form, Down chooses the first department.
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+sleep 0.5
+xdotool key F7
+sleep 1
+xdotool type --delay 60 "Jo"
+xdotool key Tab
+xdotool type --delay 60 "Li"
+xdotool key Tab Tab Tab Tab Tab Tab Down Tab
+xdotool type --delay 60 "ACME LTD"
+xdotool key alt+s
+box=$(wait_window "Kestrane" 10)
+press_return "$box"
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+sleep 0.5
+# Had Alt+S typed its letter, the first name would now read "Jos", and this
+# second save would store a new booking under that name instead of updating.
+xdotool type --delay 60 " X"
+xdotool key alt+s
+sleep 1.5
+month_file="$folder/Kestranedata/Record/$(date +%y%m).vrf"
+lines=$(grep -c $'\r$' "$month_file" || true)
+[ "$lines" -eq 1 ] || { echo "expected one booking in $month_file, found $lines"; cat -A "$month_file" | cut -c1-80; exit 1; }
+first=$(cut -c14-29 "$month_file" | head -n1)
+organisation=$(cut -c550-599 "$month_file" | head -n1)
+[ "$first" = "Jo              " ] || { echo "stored first name is '$first'"; exit 1; }
+[ "$organisation" = "$(printf '%-50s' 'ACME LTD X')" ] || { echo "stored organisation is '$organisation'"; exit 1; }
+echo "booking typed and saved with Alt+S: first name '$first'"
+
 size=$(stat -c %s "$folder/_KSF/KSystem/qxsabusr.dat")
 [ "$size" -eq 4095 ] || { echo "settings file is $size bytes, not 4095"; exit 1; }
 
