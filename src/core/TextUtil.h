@@ -7,11 +7,15 @@
 // Blank trimming as the program's text fields use it (blanks only, not tabs).
 namespace Text {
 
-inline std::string Trim(std::string_view s) {
+inline std::string_view TrimView(std::string_view s) {
     const auto b = s.find_first_not_of(' ');
     if (b == std::string_view::npos)
         return {};
-    return std::string(s.substr(b, s.find_last_not_of(' ') - b + 1));
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+inline std::string Trim(std::string_view s) {
+    return std::string(TrimView(s));
 }
 
 inline std::string RTrim(std::string_view s) {
