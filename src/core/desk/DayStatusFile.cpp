@@ -20,7 +20,7 @@ namespace DayStatus {
 namespace {
 
 bool IsBlank(std::string_view text) {
-    return Text::TrimView(text).empty();
+    return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
 std::string TwoDigits(int n) {
