@@ -77,7 +77,9 @@ std::string PhotoToDelete(const std::string& dataRoot, const std::string& key, c
     return dataRoot + "/photo/" + key.substr(0, 4) + "/" + name;
 }
 
-// The checks every look-up of an existing booking starts with.
+// The checks every look-up of an existing booking starts with. A text that
+// is no booking number ("NEW Booking") finds nothing and touches no file, not
+// even a lock file.
 FileError CheckBookingKey(const std::string& dataRoot, const std::string& key) {
     if (Text::Val(key) <= 0)
         return BookingNotFound();
