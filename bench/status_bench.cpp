@@ -82,7 +82,7 @@ class ThirteenMonths {
                 }
                 bytes += BuildBookingLine(rec, cells) + "\r\n";
             }
-            const std::string path = MonthFilePath(root_, yymm);
+            const std::string path = BookingFiles::MonthFilePath(root_, yymm);
             WriteFileAtomically(path, bytes, false);
             paths_.push_back(path);
         }
@@ -128,14 +128,42 @@ void BM_BuildDayStatusFile(benchmark::State& state) {
     const std::string root = Months().root();
     const bool sync = state.range(0) != 0;
     for (auto _ : state) {
-        if (BuildDayStatusFile(root, sync))
+        if (DayStatus::Build(root, sync))
             state.SkipWithError("build failed");
     }
     std::string bytes;
-    ReadWholeFile(DayStatusFile(root, Today), bytes);
+    ReadWholeFile(DayStatus::FilePath(root, Today), bytes);
     state.counters["lines"] = static_cast<double>(bytes.size() / 1188);
 }
 BENCHMARK(BM_BuildDayStatusFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Stamping one arrival in today's file (built from the thirteen months) in a
+// Status folder that also keeps a number of earlier days' files with their
+// lock files, which taking the lock looks through for leftover temporaries.
+// Argument: the number of earlier days (0, or ten years).
+void BM_StampOne(benchmark::State& state) {
+    const std::string root = Months().root() + "-stamp" + std::to_string(state.range(0));
+    fs::create_directories(root + "/Record");
+    fs::create_directories(root + "/Status");
+    for (int day = 0; day < state.range(0); ++day) {
+        const std::string name = std::to_string(100000 + day) + ".vdf"; // never today's "120615"
+        WriteFileAtomically(root + "/Status/" + name, "", false);
+        WriteFileAtomically(root + "/Status/." + name + ".lock", "", false);
+    }
+    if (DayStatus::Build(Months().root(), false))
+        state.SkipWithError("build failed");
+    std::string today;
+    ReadWholeFile(DayStatus::FilePath(Months().root(), Today), today);
+    WriteFileAtomically(DayStatus::FilePath(root, Today), today, false);
+    const std::string regNo = today.substr(0, 12);
+    for (auto _ : state) {
+        if (DayStatus::UpdateStatusLine(root, regNo, "10:10", "  -  ", false).stampedLines != 1)
+            state.SkipWithError("stamp failed");
+    }
+    std::error_code ec;
+    fs::remove_all(root, ec);
+}
+BENCHMARK(BM_StampOne)->Arg(0)->Arg(3650)->Unit(benchmark::kMillisecond);
 
 void BM_ReadOneRaw(benchmark::State& state) {
     const std::string path = Months().current();

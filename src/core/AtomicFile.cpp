@@ -2,10 +2,12 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -14,17 +16,54 @@ std::string NameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+constexpr std::size_t HexDigits = 16;
+constexpr std::string_view TemporaryEnd = ".tmp";
+
+std::string Hex(std::uint64_t value) {
+    static const char* digits = "0123456789abcdef";
+    std::string text;
+    for (std::size_t i = 0; i < HexDigits; ++i, value >>= 4)
+        text += digits[value & 15];
+    return text;
+}
+
+// The part of a temporary's name that tells whose it is: the file's own name,
+// or for a long name its first 40 characters and a hash of all of it, so two
+// long names alike in their first 40 characters never share temporaries (and
+// the hash is the same in every build of the program).
+std::string TemporaryStem(const std::string& name) {
+    constexpr std::size_t kept = 40;
+    if (name.size() <= kept)
+        return name;
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
+    for (unsigned char ch : name)
+        hash = (hash ^ ch) * 1099511628211ull;
+    return name.substr(0, kept) + "~" + Hex(hash);
+}
+
+// ".stem." in front of the random part of every temporary of path.
+std::string TemporaryPrefix(const std::string& path) {
+    return "." + TemporaryStem(NameOf(path)) + ".";
+}
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+    return (folder == "/" ? "" : folder) + "/" + name;
+}
+
 // A name of bounded length (even for a long target name) that no other
 // writer, in this process or another, picks at the same time.
 std::string TemporaryName(const std::string& path) {
     thread_local std::mt19937_64 generator{std::random_device{}()};
-    static const char* digits = "0123456789abcdef";
-    std::string suffix;
-    std::uint64_t r = generator() ^ static_cast<std::uint64_t>(::getpid());
-    for (int i = 0; i < 16; ++i, r >>= 4)
-        suffix += digits[r & 15];
-    const std::string folder = FolderOf(path);
-    return (folder == "/" ? "" : folder) + "/." + NameOf(path).substr(0, 40) + "." + suffix + ".tmp";
+    const std::uint64_t r = generator() ^ static_cast<std::uint64_t>(::getpid());
+    return InFolder(FolderOf(path), TemporaryPrefix(path) + Hex(r) + std::string(TemporaryEnd));
+}
+
+bool IsTemporaryOf(std::string_view entry, const std::string& prefix) {
+    if (entry.size() != prefix.size() + HexDigits + TemporaryEnd.size() || !entry.starts_with(prefix) ||
+        !entry.ends_with(TemporaryEnd))
+        return false;
+    const std::string_view random = entry.substr(prefix.size(), HexDigits);
+    return random.find_first_not_of("0123456789abcdef") == std::string_view::npos;
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -135,4 +174,22 @@ FileError ReadWholeFile(const std::string& path, std::string& out) {
     }
     ::close(fd);
     return FileError::None();
+}
+
+int RemoveLeftoverTemporaries(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return 0;
+    const std::string prefix = TemporaryPrefix(path);
+    std::vector<std::string> leftovers;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (IsTemporaryOf(entry->d_name, prefix))
+            leftovers.emplace_back(entry->d_name);
+    }
+    ::closedir(dir);
+    int removed = 0;
+    for (const std::string& name : leftovers)
+        removed += ::unlink(InFolder(folder, name).c_str()) == 0;
+    return removed;
 }

@@ -13,6 +13,12 @@
 // 75 any other failure.
 FileError WriteFileAtomically(const std::string& path, std::string_view bytes, bool sync = true);
 
+// Removes the temporary files that writers of path killed before their rename
+// left in its folder, and no other file's; gives how many went. Only for a
+// caller that holds the lock every writer of path holds (FileLock), so no
+// temporary still being written is taken for a leftover.
+int RemoveLeftoverTemporaries(const std::string& path);
+
 // Reads the whole file at path into out. Errors: 53 file missing, 76 folder
 // missing, 70 permission denied, 75 any other failure; out is then empty.
 FileError ReadWholeFile(const std::string& path, std::string& out);

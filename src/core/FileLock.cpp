@@ -1,5 +1,7 @@
 #include "core/FileLock.h"
 
+#include "core/AtomicFile.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -58,7 +60,11 @@ FileLock::FileLock(const std::string& dataFilePath) {
         ::close(fd_);
         fd_ = -1;
         threadLock_.unlock();
+        return;
     }
+    // Every writer of the file holds this lock while its temporary exists, so
+    // any temporary of the file found now belongs to a writer that died.
+    RemoveLeftoverTemporaries(dataFilePath);
 }
 
 FileLock::~FileLock() {

@@ -10,7 +10,9 @@
 // systems pass on to the server) and against other threads of this process.
 // The lock is taken on a separate lock file beside the data file, so atomic
 // rewrites that replace the data file do not lose it. Lock files are left in
-// place: removing one while another desk holds it would split the lock.
+// place: removing one while another desk holds it would split the lock. Once
+// the lock is held, the temporaries of the data file that killed writers left
+// behind are removed.
 class FileLock {
   public:
     // Waits until the lock on dataFilePath is held; error() tells when it

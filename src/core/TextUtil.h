@@ -7,7 +7,7 @@
 // Blank trimming as the program's text fields use it (blanks only, not tabs).
 namespace Text {
 
-inline std::string_view TrimmedView(std::string_view s) {
+inline std::string_view TrimView(std::string_view s) {
     const auto b = s.find_first_not_of(' ');
     if (b == std::string_view::npos)
         return {};
@@ -15,7 +15,7 @@ inline std::string_view TrimmedView(std::string_view s) {
 }
 
 inline std::string Trim(std::string_view s) {
-    return std::string(TrimmedView(s));
+    return std::string(TrimView(s));
 }
 
 // Empty or blanks only.

@@ -9,61 +9,121 @@ std::string Cut(const std::string& line, std::size_t column, std::size_t width) 
     return line.substr(column - 1, width);
 }
 
+// The value padded with blanks to width, as a field stands in the line.
+std::string Padded(const std::string& value, std::size_t width) {
+    return value + std::string(width - value.size(), ' ');
+}
+
+// A booking line written out by hand, field by field, each followed by its
+// separating blank.
+const std::string Golden =
+    "120631140509 " + Padded("Bartholomew Jame", 16) + " " + Padded("Lee", 18) + " M " + Padded("07700 900123", 16) +
+    " " + Padded("AB12 CDE", 10) + " " + Padded("bart@example.org", 42) + " " + Padded("Mr", 6) + " " +
+    Padded("REF-77", 16) + " " + Padded("12 Mill Lane", 32) + " " + Padded("Leeds", 18) + " " +
+    Padded("West Yorkshire", 18) + " " + Padded("LS1 4AB", 10) + " " + Padded("0113 496 0000", 16) + " 01-02-1970 1  " +
+    Padded("Salbutamol", 32) + " " + Padded("Inhaler<$c>as needed", 100) + " " + Padded("Mary Lee", 32) + " " +
+    Padded("07700 900456", 16) + " " + Padded("0113 496 0001", 16) + " " + Padded("mary@example.org", 42) + " " +
+    Padded("CONTRACTOR", 20) + " " + Padded("ENGINEERING", 24) + " " + Padded("Harwell Fixings", 50) + " 12  " +
+    Padded("Unit 4, Canal Road", 64) + " " + Padded("0113 496 0100", 16) + " " + Padded("LS12 6AB", 10) + " " +
+    Padded("0113 496 0199", 16) + " " + Padded("desk@harwell.example", 42) + " " + Padded("J. Hartley", 36) + " " +
+    Padded("x2201", 16) + " " + Padded("p17", 16) + " " + Padded("Block C", 28) + " " + Padded("Boiler service", 38) +
+    " " + Padded("Plant room", 38) + " 01-06-2012 07-06-2012 1W         31-05-2012 10:11:12 1" + std::string(70, ' ') +
+    "0800    0915" + std::string(27 * 4, ' ') + "1745" + "   ";
+
+BookingFields GoldenFields() {
+    BookingFields rec;
+    rec.RegNo = "120631140509";
+    rec.FirstName = "Bartholomew James"; // one over its width
+    rec.LastName = "Lee";
+    rec.Gender = "M";
+    rec.MobilePhone = "07700 900123";
+    rec.CarRegistration = "AB12 CDE";
+    rec.PersonalEmail = "bart@example.org";
+    rec.Salutation = "Mr";
+    rec.OurReference = "REF-77";
+    rec.AddressLine = "12 Mill Lane";
+    rec.Town = "Leeds";
+    rec.County = "West Yorkshire";
+    rec.PostCode = "LS1 4AB";
+    rec.HomePhone = "0113 496 0000";
+    rec.DateOfBirth = "01-02-1970";
+    rec.OnPrescriptionMedicine = "1";
+    rec.MedicineUsed = "Salbutamol";
+    rec.PrescriptionNotes = "Inhaler\r\nas needed";
+    rec.KinName = "Mary Lee";
+    rec.KinPhone = "07700 900456";
+    rec.KinWorkPhone = "0113 496 0001";
+    rec.KinEmail = "mary@example.org";
+    rec.Category = "CONTRACTOR";
+    rec.Department = "ENGINEERING";
+    rec.Organisation = "Harwell Fixings";
+    rec.PartySize = "12";
+    rec.OrganisationAddress = "Unit 4, Canal Road";
+    rec.DirectDialPhone = "0113 496 0100";
+    rec.OrganisationPostCode = "LS12 6AB";
+    rec.AlternativePhone = "0113 496 0199";
+    rec.OrganisationEmail = "desk@harwell.example";
+    rec.ReportingTo = "J. Hartley";
+    rec.HostPhone = "x2201";
+    rec.HostPager = "p17";
+    rec.Location = "Block C";
+    rec.WorkDescription = "Boiler service";
+    rec.AccessAreas = "Plant room";
+    rec.PassStart = "01-06-2012";
+    rec.PassEnd = "07-06-2012";
+    rec.PassPeriod = "1W";
+    rec.PassIssued = "31-05-2012 10:11:12";
+    rec.PhotoOnFile = "1";
+    rec.PassSummary = "not stored";
+    rec.AdditionalInfo = "not stored";
+    rec.Restrictions = "not stored";
+    return rec;
+}
+
 } // namespace
 
-TEST(BookingRecord, EveryStoredFieldLandsInItsOwnColumnsAndReadsBack) {
-    BookingFields rec;
-    for (const BookingColumn& c : BookingColumns)
-        rec.Field(c.field) = std::string(1, static_cast<char>('A' + c.field % 26)) + std::string(200, 'x');
-    rec.PassSummary = "not stored";
-    const std::string line = BuildBookingLine(rec, {});
-
-    ASSERT_EQ(line.size(), BookingLineLength);
-    std::string blanks(line.size(), ' ');
-    for (const BookingColumn& c : BookingColumns) {
-        EXPECT_EQ(Cut(line, c.span.column, c.span.width), rec.Field(c.field).substr(0, c.span.width))
-            << "field " << c.field;
-        blanks.replace(c.span.column - 1, c.span.width, c.span.width, '.');
-    }
-    // Everything outside the fields is blank: separators, status times, day slots, tail.
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (blanks[i] == ' ') {
-            EXPECT_EQ(line[i], ' ') << "column " << i + 1;
-        }
-    }
+TEST(BookingRecord, BuildsAndReadsTheLineWrittenOutByHand) {
+    ASSERT_EQ(Golden.size(), 1186u);
+    BookingFields rec = GoldenFields();
+    TimeCellTexts cells;
+    cells[0] = "08:00";
+    cells[2] = " 09:15 ";
+    cells[30] = "17:45";
+    EXPECT_EQ(BuildBookingLine(rec, cells), Golden);
+    EXPECT_EQ(rec.PrescriptionNotes, "Inhaler<$c>as needed"); // the caller's field holds the stored text
 
     BookingFields read;
     read.PassSummary = "kept";
     read.AdditionalInfo = "kept too";
     read.Restrictions = "and this";
-    ParseBookingLine(line, read);
-    for (const BookingColumn& c : BookingColumns) {
-        if (c.field != BookingFields::iPassPeriod) {
-            EXPECT_EQ(read.Field(c.field), rec.Field(c.field).substr(0, c.span.width)) << "field " << c.field;
-        }
-    }
-    EXPECT_EQ(read.PassPeriod, rec.PassPeriod.substr(0, 2)); // count digit and unit letter only
-    EXPECT_EQ(read.PassSummary, "kept");
-    EXPECT_EQ(read.AdditionalInfo, "kept too");
-    EXPECT_EQ(read.Restrictions, "and this");
-    EXPECT_EQ(read.ArrivalTime, "");
-    EXPECT_EQ(read.DepartureTime, "");
-}
+    read.DayTimes[1] = "stale";
+    ParseBookingLine(Golden, read);
+    BookingFields expected = GoldenFields();
+    expected.FirstName = "Bartholomew Jame";
+    expected.PassSummary = "kept";
+    expected.AdditionalInfo = "kept too";
+    expected.Restrictions = "and this";
+    for (int i = 0; i < BookingFields::FieldCount; ++i)
+        EXPECT_EQ(read.Field(i), expected.Field(i)) << "field " << i;
+    EXPECT_EQ(read.DayTimes[0], "0800");
+    EXPECT_EQ(read.DayTimes[1], "");
+    EXPECT_EQ(read.DayTimes[2], "0915");
+    EXPECT_EQ(read.DayTimes[30], "1745");
+    EXPECT_EQ(read.ArrivalTime + read.DepartureTime, "");
 
-TEST(BookingRecord, LongValuesAreCutAndTheLineStaysWhole) {
-    BookingFields rec;
-    rec.RegNo = "120631140509";
-    rec.FirstName = "Bartholomewandrews"; // 18
-    rec.FirstName += "XY";                // 20
-    const std::string line = BuildBookingLine(rec, {});
-    EXPECT_EQ(line.size(), 1186u);
-    EXPECT_EQ(Cut(line, 14, 17), "Bartholomewandre ");
-
-    BookingFields read;
-    ParseBookingLine(line, read);
-    EXPECT_EQ(read.FirstName, "Bartholomewandre");
-    EXPECT_EQ(read.RegNo, "120631140509");
-    EXPECT_EQ(LineKey(line), "120631140509");
+    // A number with a leading blank: read, changed and built again, every
+    // field stays in its columns.
+    const std::string shifted = " 26120511000" + Golden.substr(12);
+    ParseBookingLine(shifted, read);
+    EXPECT_EQ(read.RegNo, " 26120511000");
+    EXPECT_EQ(LineKey(shifted), "26120511000");
+    read.MobilePhone = "07700 900999";
+    TimeCellTexts shown;
+    for (std::size_t d = 0; d < shown.size(); ++d)
+        shown[d] = read.DayTimes[d].empty() ? "" : read.DayTimes[d].substr(0, 2) + ":" + read.DayTimes[d].substr(2);
+    std::string changed = shifted;
+    changed.replace(51, 12, "07700 900999");
+    EXPECT_EQ(BuildBookingLine(read, shown), changed);
 }
 
 TEST(BookingRecord, PrescriptionNotesKeepTheirLineBreaksAndNoOtherFieldBreaksTheLine) {
@@ -83,25 +143,6 @@ TEST(BookingRecord, PrescriptionNotesKeepTheirLineBreaksAndNoOtherFieldBreaksThe
     ParseBookingLine(line, read);
     EXPECT_EQ(read.PrescriptionNotes, "a\r\nb\r\nc");
     EXPECT_EQ(DecodeLineBreaks("x<$C>y<$c"), "x\r\ny<$c");
-}
-
-TEST(BookingRecord, DaySlotsComeFromTheTimeCells) {
-    BookingFields rec;
-    rec.RegNo = "120631140509";
-    TimeCellTexts cells;
-    cells[2] = "09:15";
-    cells[30] = "  17:45 ";
-    const std::string line = BuildBookingLine(rec, cells);
-    EXPECT_EQ(Cut(line, 1068, 4), "0915");
-    EXPECT_EQ(Cut(line, 1064, 4), "    ");
-    EXPECT_EQ(Cut(line, 1180, 4), "1745");
-
-    BookingFields read;
-    read.DayTimes[0] = "stale";
-    ParseBookingLine(line, read);
-    EXPECT_EQ(read.DayTimes[2], "0915");
-    EXPECT_EQ(read.DayTimes[30], "1745");
-    EXPECT_EQ(read.DayTimes[0], "");
 }
 
 TEST(BookingRecord, ShortLinesReadAsFarAsTheyGo) {

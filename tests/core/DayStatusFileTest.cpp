@@ -17,12 +17,12 @@ namespace {
 
 const LocalDateTime Today{2012, 6, 15, 10, 30, 0};
 
-class DayStatus : public ::testing::Test {
+class DayStatusFile : public ::testing::Test {
   protected:
     void SetUp() override { Clock::Pin(Today); }
     void TearDown() override { Clock::Unpin(); }
 
-    std::string StatusPath() const { return DayStatusFile(data.root, Today); }
+    std::string StatusPath() const { return DayStatus::FilePath(data.root, Today); }
     std::vector<std::string> StatusLines() const {
         std::vector<std::string> lines;
         const std::string bytes = Contents(StatusPath());
@@ -33,7 +33,7 @@ class DayStatus : public ::testing::Test {
         return lines;
     }
     std::string Stamps(const std::string& line) const {
-        return std::string(StatusRecord::ArrivalTime(line)) + "|" + std::string(StatusRecord::DepartureTime(line));
+        return std::string(DayStatus::ArrivalTime(line)) + "|" + std::string(DayStatus::DepartureTime(line));
     }
 
     DataFolder data;
@@ -58,7 +58,7 @@ bool Succeeded(pid_t pid) {
 
 } // namespace
 
-TEST_F(DayStatus, FirstBuildTakesTodaysBookingsOfItsMonthAndPassesOfThirteenMonths) {
+TEST_F(DayStatusFile, FirstBuildTakesTodaysBookingsOfItsMonthAndPassesOfThirteenMonths) {
     EXPECT_EQ(StatusPath(), data.root + "/Status/120615.vdf");
     const std::string a = LineOf({"120601090000", "Ann", "Booked", {{15, "09:15"}}});
     const std::string c = LineOf({"120602090000", "Cy", "EndsToday", {}, "10-06-2012", "15-06-2012"});
@@ -76,38 +76,39 @@ TEST_F(DayStatus, FirstBuildTakesTodaysBookingsOfItsMonthAndPassesOfThirteenMont
     Write(data.month("1212"), FileOf({k}));
     Write(data.month("1301"), FileOf({LineOf({"130101090000", "Lu", "SevenAhead", {}, "01-06-2012", "31-12-2012"})}));
 
-    ASSERT_FALSE(BuildDayStatusFile(data.root, false));
+    ASSERT_FALSE(DayStatus::Build(data.root, false));
     const std::vector<std::string> lines = StatusLines();
     const std::vector<std::string> expected{i, h, a, c, d, k};
     ASSERT_EQ(lines.size(), expected.size());
     for (std::size_t n = 0; n < lines.size(); ++n) {
         EXPECT_EQ(Stamps(lines[n]), "  -  |  -  ") << n;
         std::string copy = lines[n];
-        StatusRecord::SetTimes(copy, "", "");
+        DayStatus::SetTimes(copy, "", "");
         EXPECT_EQ(copy, expected[n]) << n; // otherwise the month line as it stands
     }
 }
 
-TEST_F(DayStatus, RebuildKeepsStampsAddsBlankLinesAndDropsWhatNoLongerQualifies) {
+TEST_F(DayStatusFile, RebuildKeepsStampsAddsBlankLinesAndDropsWhatNoLongerQualifies) {
     const std::string kept = LineOf({"120601090000", "Ann", "Kept", {{15, "09:15"}}});
     const std::string revoked = LineOf({"120602090000", "Rex", "Revoked", {}, "10-06-2012", "20-06-2012"});
     const std::string twice = LineOf({"120603090000", "Tom", "Twice", {{15, "11:00"}}});
     Write(data.month("1206"), FileOf({kept, revoked, twice, twice}));
-    ASSERT_FALSE(BuildDayStatusFile(data.root, false));
+    ASSERT_FALSE(DayStatus::Build(data.root, false));
 
-    int stamped = 0;
-    ASSERT_FALSE(UpdateStatusLine(data.root, " 120601090000 ", "09:20", "  -  ", &stamped, false));
-    EXPECT_EQ(stamped, 1);
-    ASSERT_FALSE(UpdateStatusLine(data.root, "120602090000", "09:30", "10:00", &stamped, false));
-    ASSERT_FALSE(UpdateStatusLine(data.root, "120603090000", "10:05", "  -  ", &stamped, false));
-    EXPECT_EQ(stamped, 2); // every line of the booking
-    ASSERT_FALSE(UpdateStatusLine(data.root, "120699999999", "10:05", "  -  ", &stamped, false));
-    EXPECT_EQ(stamped, 0);
+    auto stamp = [&](const char* regNo, const char* arrival, const char* departure) {
+        const DayStatus::StampResult r = DayStatus::UpdateStatusLine(data.root, regNo, arrival, departure, false);
+        EXPECT_FALSE(r.error) << regNo;
+        return r.stampedLines;
+    };
+    EXPECT_EQ(stamp(" 120601090000 ", "09:20", "  -  "), 1);
+    EXPECT_EQ(stamp("120602090000", "09:30", "10:00"), 1);
+    EXPECT_EQ(stamp("120603090000", "10:05", "  -  "), 2); // every line of the booking
+    EXPECT_EQ(stamp("120699999999", "10:05", "  -  "), 0);
 
     // The pass is revoked and a booking for today is added.
     const std::string added = LineOf({"120615100000", "New", "Added", {{15, "14:00"}}});
     Write(data.month("1206"), FileOf({kept, LineOf({"120602090000", "Rex", "Revoked"}), twice, twice, added}));
-    ASSERT_FALSE(BuildDayStatusFile(data.root, false));
+    ASSERT_FALSE(DayStatus::Build(data.root, false));
     const std::vector<std::string> lines = StatusLines();
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].substr(0, 12), "120601090000");
@@ -119,68 +120,78 @@ TEST_F(DayStatus, RebuildKeepsStampsAddsBlankLinesAndDropsWhatNoLongerQualifies)
 
     // Nobody left today: an empty file.
     Write(data.month("1206"), "");
-    ASSERT_FALSE(BuildDayStatusFile(data.root, false));
+    ASSERT_FALSE(DayStatus::Build(data.root, false));
     EXPECT_EQ(Contents(StatusPath()), "");
 }
 
-TEST_F(DayStatus, StampKeepsEveryOtherLineByteForByte) {
+TEST_F(DayStatusFile, StampKeepsEveryOtherLineByteForByte) {
     const std::string a = LineOf({"120601090000", "Ann", "Lee", {{15, "09:15"}}});
     const std::string b = LineOf({"120602090000", "Bo", "Ray", {{15, "09:15"}}});
     const std::string odd = "120601 short line\n";
     Write(StatusPath(), a + "\r\n" + odd + b); // last line without its end
-    ASSERT_FALSE(UpdateStatusLine(data.root, "120602090000", "11:11", "12:12", nullptr, false));
+    ASSERT_FALSE(DayStatus::UpdateStatusLine(data.root, "120602090000", "11:11", "12:12", false).error);
     std::string stamped = b;
-    StatusRecord::SetTimes(stamped, "11:11", "12:12");
+    DayStatus::SetTimes(stamped, "11:11", "12:12");
     EXPECT_EQ(Contents(StatusPath()), a + "\r\n" + odd + stamped + "\r\n");
 }
 
-TEST_F(DayStatus, StampWithoutTodaysFileBuildsItFirst) {
+TEST_F(DayStatusFile, StampWithoutTodaysFileBuildsItFirst) {
     Write(data.month("1206"), FileOf({LineOf({"120601090000", "Ann", "Lee", {{15, "09:15"}}}),
                                       LineOf({"120602090000", "Bo", "Ray", {{15, "09:45"}}})}));
-    int stamped = 0;
-    ASSERT_FALSE(UpdateStatusLine(data.root, "120602090000", "09:40", "  -  ", &stamped, false));
-    EXPECT_EQ(stamped, 1);
+    const DayStatus::StampResult stamped =
+        DayStatus::UpdateStatusLine(data.root, "120602090000", "09:40", "  -  ", false);
+    ASSERT_FALSE(stamped.error);
+    EXPECT_EQ(stamped.stampedLines, 1);
     const std::vector<std::string> lines = StatusLines();
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(Stamps(lines[0]), "  -  |  -  ");
     EXPECT_EQ(Stamps(lines[1]), "09:40|  -  ");
 }
 
-TEST_F(DayStatus, StatusFolderIsMadeButNeverTheDataFolder) {
+TEST_F(DayStatusFile, AMissingOrUnreadableFolderIsAnErrorAndLeavesTodaysFileAsItWas) {
     DataFolder noStatus(false);
     Write(noStatus.month("1206"), FileOf({LineOf({"120601090000", "Ann", "Lee", {{15, "09:15"}}})}));
-    ASSERT_FALSE(BuildDayStatusFile(noStatus.root, false));
-    EXPECT_EQ(SplitRawLines(Contents(DayStatusFile(noStatus.root, Today))).size(), 1u);
-
+    ASSERT_FALSE(DayStatus::Build(noStatus.root, false));
+    EXPECT_EQ(SplitRawLines(Contents(DayStatus::FilePath(noStatus.root, Today))).size(), 1u);
     DataFolder again(false);
-    ASSERT_FALSE(UpdateStatusLine(again.root, "120601090000", "09:00", "  -  ", nullptr, false));
-    EXPECT_TRUE(fs::exists(DayStatusFile(again.root, Today)));
+    ASSERT_FALSE(DayStatus::UpdateStatusLine(again.root, "120601090000", "09:00", "  -  ", false).error);
+    EXPECT_TRUE(fs::exists(DayStatus::FilePath(again.root, Today)));
 
     const std::string missing = data.temp.path().string() + "/gone";
-    EXPECT_EQ(BuildDayStatusFile(missing, false).number, 76);
-    EXPECT_EQ(UpdateStatusLine(missing, "120601090000", "09:00", "  -  ", nullptr, false).number, 76);
+    EXPECT_EQ(DayStatus::Build(missing, false).number, 76);
+    EXPECT_EQ(DayStatus::UpdateStatusLine(missing, "120601090000", "09:00", "  -  ", false).error.number, 76);
     EXPECT_FALSE(fs::exists(missing));
-}
 
-TEST_F(DayStatus, UnreadableMonthFileLeavesTodaysFileAsItWas) {
+    // A stamp survives the Record folder going away for a while.
     Write(data.month("1206"), FileOf({LineOf({"120601090000", "Ann", "Lee", {{15, "09:15"}}})}));
-    ASSERT_FALSE(BuildDayStatusFile(data.root, false));
-    ASSERT_FALSE(UpdateStatusLine(data.root, "120601090000", "09:20", "  -  ", nullptr, false));
-    const std::string before = Contents(StatusPath());
+    ASSERT_FALSE(DayStatus::Build(data.root, false));
+    ASSERT_FALSE(DayStatus::UpdateStatusLine(data.root, "120601090000", "09:20", "  -  ", false).error);
+    const std::string stamped = Contents(StatusPath());
+    fs::rename(data.root + "/Record", data.root + "/Record.away");
+    EXPECT_EQ(DayStatus::Build(data.root, false).number, 76);
+    const DayStatus::StampResult refused =
+        DayStatus::UpdateStatusLine(data.root, "120601090000", "10:00", "  -  ", false);
+    EXPECT_EQ(refused.error.number, 76);
+    EXPECT_EQ(refused.stampedLines, 0);
+    EXPECT_EQ(Contents(StatusPath()), stamped);
+    fs::rename(data.root + "/Record.away", data.root + "/Record");
+    ASSERT_FALSE(DayStatus::Build(data.root, false));
+    EXPECT_EQ(Contents(StatusPath()), stamped);
+
     fs::create_directory(data.month("1207")); // cannot be read as a file
-    EXPECT_TRUE(BuildDayStatusFile(data.root, false));
-    EXPECT_EQ(Contents(StatusPath()), before);
+    EXPECT_TRUE(DayStatus::Build(data.root, false));
+    EXPECT_EQ(Contents(StatusPath()), stamped);
 }
 
 // Two desks stamp different bookings while a third rebuilds the file.
-TEST_F(DayStatus, DesksStampingAndRebuildingAtOnceLoseNoStamp) {
+TEST_F(DayStatusFile, DesksStampingAndRebuildingAtOnceLoseNoStamp) {
     constexpr int Bookings = 300;
     auto regNo = [](int n) { return std::to_string(120601000000LL + n); };
     std::string bytes;
     for (int n = 0; n < Bookings; ++n)
         bytes += LineOf({regNo(n), "Ann", "Lee", {{15, "09:15"}}}) + "\r\n";
     Write(data.month("1206"), bytes);
-    ASSERT_FALSE(BuildDayStatusFile(data.root, false));
+    ASSERT_FALSE(DayStatus::Build(data.root, false));
 
     int gate[2];
     ASSERT_EQ(::pipe(gate), 0);
@@ -188,9 +199,9 @@ TEST_F(DayStatus, DesksStampingAndRebuildingAtOnceLoseNoStamp) {
     for (int desk = 0; desk < 2; ++desk) {
         desks.push_back(Spawn(gate, [&, desk] {
             for (int n = desk; n < Bookings; n += 2) {
-                int stamped = 0;
-                if (UpdateStatusLine(data.root, regNo(n), desk == 0 ? "10:10" : "10:11", "  -  ", &stamped, false) ||
-                    stamped != 1)
+                const DayStatus::StampResult r =
+                    DayStatus::UpdateStatusLine(data.root, regNo(n), desk == 0 ? "10:10" : "10:11", "  -  ", false);
+                if (r.error || r.stampedLines != 1)
                     return false;
             }
             return true;
@@ -198,7 +209,7 @@ TEST_F(DayStatus, DesksStampingAndRebuildingAtOnceLoseNoStamp) {
     }
     desks.push_back(Spawn(gate, [&] {
         for (int n = 0; n < Bookings / 2; ++n) {
-            if (BuildDayStatusFile(data.root, false))
+            if (DayStatus::Build(data.root, false))
                 return false;
         }
         return true;

@@ -73,28 +73,47 @@ std::vector<std::string> WholeLineKeys(const std::string& bytes) {
     return keys;
 }
 
+BookingFields Parsed(const std::string& line) {
+    BookingFields rec;
+    ParseBookingLine(line, rec);
+    return rec;
+}
+
+// A booking saved as a desk saves it; gives the stored line.
+std::string Saved(const DataFolder& data, const BookingFields& rec, const TimeCellTexts& times = {},
+                  const LocalDateTime& at = MadeAt) {
+    const BookingFiles::SaveResult saved = BookingFiles::SaveNewBooking(data.root, rec, times, at, "2012", "06", false);
+    EXPECT_FALSE(saved.error) << saved.error.description;
+    return saved.storedLine;
+}
+
+std::size_t TemporariesIn(const std::string& folder) {
+    std::size_t n = 0;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        n += entry.path().extension() == ".tmp";
+    return n;
+}
+
+using Labels = std::vector<std::string>;
+using BookingFiles::Conflicts;
+
 } // namespace
 
 TEST(MonthBookingFile, SaveAppendsUnderAFreshNumberAndNeverGluesLines) {
     DataFolder data;
     BookingFields rec = Visitor("Ann", "Lee");
     rec.PrescriptionNotes = "a\r\nb";
-    ASSERT_FALSE(SaveNewBooking(data.root, rec, {}, MadeAt, "2012", "06"));
-    EXPECT_EQ(rec.RegNo, "120631140509");
-    EXPECT_EQ(rec.PrescriptionNotes, "a<$c>b");
+    const std::string stored = Saved(data, rec);
     const std::string first = Contents(data.month());
     ASSERT_EQ(first.size(), 1188u);
+    EXPECT_EQ(first, stored + "\r\n");
     EXPECT_EQ(first.substr(0, 30), "120631140509 Ann" + std::string(14, ' '));
-    EXPECT_EQ(first.substr(1186), "\r\n");
+    EXPECT_EQ(first.substr(292, 7), "a<$c>b ");
 
     // Same second again: the next free second, carried into the minutes.
     Write(data.month(), first + LineOf("120631140510", "Bo") + "\r\n" + LineOf("120631140559", "Cy") + "\r\ntail");
-    BookingFields second = Visitor("Di", "Lee");
-    ASSERT_FALSE(SaveNewBooking(data.root, second, {}, MadeAt, "2012", "06"));
-    EXPECT_EQ(second.RegNo, "120631140511");
-    BookingFields third = Visitor("Ed", "Lee");
-    ASSERT_FALSE(SaveNewBooking(data.root, third, {}, {2012, 3, 31, 14, 5, 59}, "2012", "06"));
-    EXPECT_EQ(third.RegNo, "120631140600");
+    EXPECT_EQ(LineKey(Saved(data, Visitor("Di", "Lee"))), "120631140511");
+    EXPECT_EQ(LineKey(Saved(data, Visitor("Ed", "Lee"), {}, {2012, 3, 31, 14, 5, 59})), "120631140600");
 
     const std::string all = Contents(data.month());
     const auto lines = SplitRawLines(all);
@@ -105,111 +124,174 @@ TEST(MonthBookingFile, SaveAppendsUnderAFreshNumberAndNeverGluesLines) {
     EXPECT_EQ(LineKey(lines[5].text), "120631140600");
 }
 
-TEST(MonthBookingFile, MissingFoldersAndFilesAreReportedAndNothingIsWritten) {
+TEST(MonthBookingFile, MissingFoldersFilesAndNumbersAreReportedAndNothingIsWritten) {
     TempFolder temp;
     const std::string root = (temp.path() / "data").string();
     fs::create_directories(root);
     BookingFields rec = Visitor("Ann", "Lee");
-    EXPECT_EQ(SaveNewBooking(root, rec, {}, MadeAt, "2012", "06").number, 76);
-    EXPECT_EQ(rec.RegNo, "");
+    EXPECT_EQ(BookingFiles::SaveNewBooking(root, rec, {}, MadeAt, "2012", "06").error.number, 76);
     rec.RegNo = "120631140509";
-    EXPECT_EQ(UpdateBooking(root, rec, {}, false).number, 76);
-    EXPECT_EQ(DeleteBooking(root, rec.RegNo).number, 76);
-    EXPECT_EQ(ReadBooking(root, rec.RegNo, rec).number, 76);
+    EXPECT_EQ(BookingFiles::UpdateBooking(root, "", rec, nullptr, false, Conflicts::Ask).error.number, 76);
+    EXPECT_EQ(BookingFiles::DeleteBooking(root, rec.RegNo).error.number, 76);
+    EXPECT_EQ(BookingFiles::ReadBookingLine(root, rec.RegNo).error.number, 76);
     EXPECT_TRUE(fs::is_empty(root));
-    EXPECT_EQ(SaveNewBooking(root + "/none", rec, {}, MadeAt, "2012", "06").number, 76);
+    EXPECT_EQ(BookingFiles::SaveNewBooking(root + "/none", rec, {}, MadeAt, "2012", "06").error.number, 76);
     EXPECT_FALSE(fs::exists(root + "/none"));
 
     DataFolder data;
     for (const auto& [year, month] : {std::pair{"2012", ""}, {"", "06"}, {"2012", "13"}, {"20x2", "06"}})
-        EXPECT_EQ(SaveNewBooking(data.root, rec, {}, MadeAt, year, month).number, 75) << year << month;
+        EXPECT_EQ(BookingFiles::SaveNewBooking(data.root, rec, {}, MadeAt, year, month).error.number, 75)
+            << year << month;
+    // A key that is no booking number touches no file, not even a lock.
+    for (const char* key : {"NEW Booking", "  ", "../x40509", "0"}) {
+        BookingFields unsaved = rec;
+        unsaved.RegNo = key;
+        EXPECT_EQ(BookingFiles::UpdateBooking(data.root, "", unsaved, nullptr, false, Conflicts::Ask).error.number,
+                  2001)
+            << key;
+        EXPECT_EQ(BookingFiles::DeleteBooking(data.root, key).error.number, 2001) << key;
+        EXPECT_EQ(BookingFiles::ReadBookingLine(data.root, key).error.number, 2001) << key;
+    }
     EXPECT_TRUE(fs::is_empty(data.root + "/Record"));
-    EXPECT_EQ(UpdateBooking(data.root, rec, {}, false).number, 53);
-    EXPECT_EQ(DeleteBooking(data.root, rec.RegNo).number, 53);
-    EXPECT_EQ(ReadBooking(data.root, rec.RegNo, rec).number, 53);
+    EXPECT_EQ(BookingFiles::UpdateBooking(data.root, "", rec, nullptr, false, Conflicts::Ask).error.number, 53);
+    EXPECT_EQ(BookingFiles::DeleteBooking(data.root, rec.RegNo).error.number, 53);
+    EXPECT_EQ(BookingFiles::ReadBookingLine(data.root, rec.RegNo).error.number, 53);
+    EXPECT_EQ(BookingFiles::ReadBookingLine(data.root, "12/.40509").error.number, 53);
     EXPECT_FALSE(fs::exists(data.month()));
 
+    // Deleted at another desk: nothing found, nothing written.
     const std::string bytes = LineOf("120631140509", "Ann") + "\r\n";
     Write(data.month(), bytes);
     const ino_t before = Inode(data.month());
     BookingFields other = Visitor("Bo", "Ray");
     other.RegNo = "120631140510";
-    int removed = -1;
-    EXPECT_EQ(UpdateBooking(data.root, other, {}, true).number, 2001);
-    EXPECT_EQ(DeleteBooking(data.root, other.RegNo, &removed).number, 2001);
-    EXPECT_EQ(removed, 0);
-    EXPECT_EQ(ReadBooking(data.root, other.RegNo, other).number, 2001);
-    EXPECT_EQ(other.FirstName, "Bo");
-    other.RegNo = "  ";
-    EXPECT_EQ(UpdateBooking(data.root, other, {}, false).number, 2001);
-    other.RegNo = "../x40509";
-    EXPECT_EQ(UpdateBooking(data.root, other, {}, false).number, 53);
+    EXPECT_EQ(
+        BookingFiles::UpdateBooking(data.root, LineOf(other.RegNo, "Bo"), other, nullptr, true, Conflicts::KeepOurs)
+            .error.number,
+        2001);
+    const BookingFiles::DeleteResult deleted = BookingFiles::DeleteBooking(data.root, other.RegNo);
+    EXPECT_EQ(deleted.error.number, 2001);
+    EXPECT_EQ(deleted.removedLines, 0);
+    EXPECT_EQ(BookingFiles::ReadBookingLine(data.root, other.RegNo).error.number, 2001);
     EXPECT_EQ(Contents(data.month()), bytes);
     EXPECT_EQ(Inode(data.month()), before);
 }
 
-TEST(MonthBookingFile, RewritesChangeOnlyTheBookingsLinesAndKeepEveryOtherByte) {
+TEST(MonthBookingFile, RewritesChangeOnlyTheBookingsFirstLineAndKeepEveryOtherByte) {
     DataFolder data;
     const std::string key = "120631140509";
+    std::string first = LineOf(key, "First");
+    first.replace(990, 10, "09:00 10:0"); // columns of no field stay as they are
     const std::string before = "garbage\r\n" + LineOf("120631140510", "Lf") + "\n" + "\xff\x01 stray\r\r\n" +
                                std::string(1300, 'L') + "\r\n" + "\r\n";
+    const std::string second = LineOf(key, "Second") + "\n";
     const std::string after = LineOf("120631140511", "Last");
-    Write(data.month(), LineOf(key, "First") + "\r\n" + before + LineOf(key, "Second") + "\n" + after);
+    Write(data.month(), first + "\r\n" + before + second + after);
 
-    BookingFields rec = Visitor("", "");
-    ASSERT_FALSE(ReadBooking(data.root, key, rec));
-    EXPECT_EQ(rec.FirstName, "First");
-
+    const BookingFiles::LineResult read = BookingFiles::ReadBookingLine(data.root, key);
+    ASSERT_FALSE(read.error);
+    EXPECT_EQ(read.line, first);
+    BookingFields rec = Parsed(read.line);
     rec.LastName = "Changed";
     TimeCellTexts cells;
     cells[2] = "09:15";
-    ASSERT_FALSE(UpdateBooking(data.root, rec, cells, false));
-    const std::string rebuilt = Contents(data.month()).substr(0, 1188);
-    EXPECT_EQ(rebuilt.substr(30, 8), "Changed ");
-    EXPECT_EQ(rebuilt.substr(1067, 4), "0915");
-    EXPECT_EQ(Contents(data.month()), rebuilt + before + rebuilt + after);
-    rec.LastName = "Again";
-    ASSERT_FALSE(UpdateBooking(data.root, rec, cells, false));
-    const std::string again = Contents(data.month()).substr(0, 1188);
-    EXPECT_EQ(again.substr(30, 8), "Again   ");
-    EXPECT_EQ(Contents(data.month()), again + before + again + after);
+    const BookingFiles::UpdateResult updated =
+        BookingFiles::UpdateBooking(data.root, read.line, rec, &cells, false, Conflicts::Ask);
+    ASSERT_FALSE(updated.error);
+    EXPECT_TRUE(updated.conflicts.empty());
+    std::string expected = first;
+    expected.replace(30, 8, "Changed ");
+    expected.replace(1067, 4, "0915");
+    EXPECT_EQ(updated.storedLine, expected);
+    EXPECT_EQ(Contents(data.month()), expected + "\r\n" + before + second + after);
 
-    int removed = 0;
-    ASSERT_FALSE(DeleteBooking(data.root, key, &removed));
-    EXPECT_EQ(removed, 2);
+    const BookingFiles::DeleteResult deleted = BookingFiles::DeleteBooking(data.root, key);
+    ASSERT_FALSE(deleted.error);
+    EXPECT_EQ(deleted.removedLines, 2);
     EXPECT_EQ(Contents(data.month()), before + after);
-    ASSERT_FALSE(DeleteBooking(data.root, "120631140511"));
+    ASSERT_FALSE(BookingFiles::DeleteBooking(data.root, "120631140511").error);
     EXPECT_EQ(Contents(data.month()), before);
 
-    std::vector<std::string> lines;
-    ASSERT_FALSE(ReadMonthLines(data.month(), lines));
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0], "garbage");
-    EXPECT_EQ(lines[2], "\xff\x01 stray\r");
-    EXPECT_EQ(lines[4], "");
-    EXPECT_EQ(ReadMonthLines(data.month("1207"), lines).number, 53);
+    const BookingFiles::LinesResult lines = BookingFiles::ReadLines(data.month());
+    ASSERT_FALSE(lines.error);
+    EXPECT_EQ(lines.lines, (std::vector<std::string>{"garbage", LineOf("120631140510", "Lf"), "\xff\x01 stray\r",
+                                                     std::string(1300, 'L'), ""}));
+    EXPECT_EQ(BookingFiles::ReadLines(data.month("1207")).error.number, 53);
 }
 
-TEST(MonthBookingFile, ARevokedPassIsStoredBlankAndReadBackEmpty) {
+// Two desks opened one booking; each stores its own edit from the same base.
+TEST(MonthBookingFile, UpdatesMergeFieldByFieldAndAskAboutConflicts) {
     DataFolder data;
     BookingFields rec = Visitor("Ann", "Lee");
+    rec.MobilePhone = "07700 900001";
+    rec.Town = "Leeds";
     rec.PassStart = "01-06-2012";
     rec.PassEnd = "07-06-2012";
     rec.PassPeriod = "1W";
     rec.PassIssued = "31-05-2012 10:11:12";
     rec.PhotoOnFile = "1";
-    ASSERT_FALSE(SaveNewBooking(data.root, rec, {}, MadeAt, "2012", "06"));
-    EXPECT_EQ(Contents(data.month()).substr(935, 54), "01-06-2012 07-06-2012 1W         31-05-2012 10:11:12 1");
+    TimeCellTexts times;
+    times[14] = "09:00";
+    const std::string base = Saved(data, rec, times);
+    auto update = [&](std::string_view from, const BookingFields& edit, const TimeCellTexts* cells, bool revoke,
+                      Conflicts resolve) {
+        BookingFiles::UpdateResult r =
+            BookingFiles::UpdateBooking(data.root, from, edit, cells, revoke, resolve, false);
+        EXPECT_FALSE(r.error) << r.error.description;
+        return r;
+    };
 
-    ASSERT_FALSE(UpdateBooking(data.root, rec, {}, true));
-    EXPECT_EQ(rec.PassStart + rec.PassEnd + rec.PassPeriod + rec.PassIssued, "");
-    EXPECT_EQ(Contents(data.month()).substr(935, 54), std::string(53, ' ') + "1");
+    // Different fields, and one day slot each: both kept.
+    BookingFields theirs = Parsed(base);
+    theirs.MobilePhone = "07700 900002";
+    TimeCellTexts theirTimes = times;
+    theirTimes[15] = "10:00";
+    ASSERT_EQ(update(base, theirs, &theirTimes, false, Conflicts::Ask).conflicts, Labels{});
+    BookingFields ours = Parsed(base);
+    ours.CarRegistration = "XY99 ZZZ";
+    TimeCellTexts ourTimes = times;
+    ourTimes[14] = "09:30";
+    const BookingFiles::UpdateResult first = update(base, ours, &ourTimes, false, Conflicts::Ask);
+    EXPECT_EQ(first.conflicts, Labels{});
+    BookingFields stored = Parsed(first.storedLine);
+    EXPECT_EQ(stored.MobilePhone + "|" + stored.CarRegistration, "07700 900002|XY99 ZZZ");
+    EXPECT_EQ(stored.DayTimes[14] + "|" + stored.DayTimes[15], "0930|1000");
+    EXPECT_EQ(Contents(data.month()), first.storedLine + "\r\n");
 
-    BookingFields read = Visitor("x", "y");
-    read.PassStart = "stale";
-    ASSERT_FALSE(ReadBooking(data.root, rec.RegNo, read));
-    EXPECT_EQ(read.PassStart + read.PassEnd + read.PassPeriod + read.PassIssued, "");
-    EXPECT_EQ(read.PhotoOnFile, "1");
+    // The same field changed at both desks: to one value no conflict, to
+    // different values asked about, and nothing written until answered.
+    theirs = Parsed(first.storedLine);
+    theirs.Town = "Hull";
+    theirs.Department = "GOODS IN";
+    theirs.PassEnd = "14-06-2012";
+    ASSERT_EQ(update(first.storedLine, theirs, nullptr, false, Conflicts::Ask).conflicts, Labels{});
+    ours = Parsed(first.storedLine);
+    ours.Town = "Selby";
+    ours.Department = "GOODS IN";
+    ours.DayTimes[14] = "ignored without the grid";
+    const std::string file = Contents(data.month());
+    const BookingFiles::UpdateResult asked = update(first.storedLine, ours, nullptr, true, Conflicts::Ask);
+    EXPECT_EQ(asked.conflicts, (Labels{"Town", "Pass"}));
+    EXPECT_EQ(asked.storedLine, "");
+    EXPECT_EQ(Contents(data.month()), file);
+    const BookingFiles::UpdateResult kept = update(first.storedLine, ours, nullptr, true, Conflicts::KeepOurs);
+    EXPECT_EQ(kept.conflicts, (Labels{"Town", "Pass"}));
+    stored = Parsed(kept.storedLine);
+    EXPECT_EQ(stored.Town + "|" + stored.Department + "|" + stored.DayTimes[14], "Selby|GOODS IN|0930");
+    EXPECT_EQ(stored.PassStart + stored.PassEnd + stored.PassPeriod + stored.PassIssued, ""); // revoked
+    EXPECT_EQ(kept.storedLine.substr(935, 54), std::string(53, ' ') + "1");
+
+    theirs = Parsed(kept.storedLine);
+    theirs.DayTimes[14] = "";
+    ASSERT_FALSE(update(kept.storedLine, theirs, &theirs.DayTimes, false, Conflicts::Ask).error);
+    ours = Parsed(kept.storedLine);
+    ours.LastName = "Leeward";
+    ours.DayTimes[14] = "12:00";
+    const BookingFiles::UpdateResult theirsKept =
+        update(kept.storedLine, ours, &ours.DayTimes, false, Conflicts::KeepTheirs);
+    EXPECT_EQ(theirsKept.conflicts, Labels{"Time on day 15"});
+    stored = Parsed(BookingFiles::ReadBookingLine(data.root, ours.RegNo).line);
+    EXPECT_EQ(stored.LastName + "|" + stored.DayTimes[14] + "|" + stored.Town, "Leeward||Selby");
 }
 
 TEST(MonthBookingFile, DeletingABookingDeletesItsPhotoButNothingOutsideTheMonthFolder) {
@@ -224,7 +306,7 @@ TEST(MonthBookingFile, DeletingABookingDeletesItsPhotoButNothingOutsideTheMonthF
     Write(data.root + "/victim.bmp", "BM");
 
     for (const char* key : {"120631140509", "120631140510", "120631140511", "120631140512"})
-        ASSERT_FALSE(DeleteBooking(data.root, key)) << key;
+        ASSERT_FALSE(BookingFiles::DeleteBooking(data.root, key).error) << key;
     EXPECT_EQ(Contents(data.month()), "");
     EXPECT_FALSE(fs::exists(folder + "120631140509_Ann_Lee.bmp"));
     EXPECT_FALSE(fs::exists(folder + "120631140512_.._Lee.bmp"));
@@ -246,20 +328,25 @@ TEST(MonthBookingFile, TwoProcessesSavingAndUpdatingTogetherLoseNothing) {
             ::close(gate[1]);
             char go;
             [[maybe_unused]] auto ignored = ::read(gate[0], &go, 1);
-            std::vector<BookingFields> made;
+            std::vector<std::string> made;
             int failure = 0;
             for (int i = 0; i <= PerProcess && failure == 0; ++i) {
                 if (i < PerProcess) {
-                    made.push_back(Visitor(who + std::to_string(i), "Saved"));
-                    if (SaveNewBooking(data.root, made.back(), {}, MadeAt, "2012", "06", false))
+                    const BookingFiles::SaveResult saved = BookingFiles::SaveNewBooking(
+                        data.root, Visitor(who + std::to_string(i), "Saved"), {}, MadeAt, "2012", "06", false);
+                    made.push_back(saved.storedLine);
+                    if (saved.error)
                         failure = 1;
                 }
                 if (i > 0) {
-                    BookingFields& rec = made[static_cast<std::size_t>(i - 1)];
+                    const std::string& base = made[static_cast<std::size_t>(i - 1)];
+                    BookingFields rec = Parsed(base);
                     rec.LastName = "Updated";
                     TimeCellTexts cells;
                     cells[static_cast<std::size_t>(i % 30)] = "10:00";
-                    if (UpdateBooking(data.root, rec, cells, false, false))
+                    const BookingFiles::UpdateResult updated =
+                        BookingFiles::UpdateBooking(data.root, base, rec, &cells, false, Conflicts::Ask, false);
+                    if (updated.error || !updated.conflicts.empty())
                         failure = 2;
                 }
             }
@@ -281,8 +368,7 @@ TEST(MonthBookingFile, TwoProcessesSavingAndUpdatingTogetherLoseNothing) {
     EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()).size(), keys.size());
     std::set<std::string> names;
     for (const RawLine& line : SplitRawLines(bytes)) {
-        BookingFields rec;
-        ParseBookingLine(line.text, rec);
+        const BookingFields rec = Parsed(std::string(line.text));
         names.insert(rec.FirstName);
         EXPECT_EQ(rec.LastName, "Updated") << rec.FirstName;
         const int i = std::stoi(rec.FirstName.substr(1));
@@ -291,14 +377,64 @@ TEST(MonthBookingFile, TwoProcessesSavingAndUpdatingTogetherLoseNothing) {
     EXPECT_EQ(names.size(), 2u * PerProcess);
 }
 
-// A desk killed at any moment of an update leaves the month file whole.
+// Two desks store their edits of one booking at the same moment: the second
+// gets the other's field merged in and is asked about the field both changed.
+TEST(MonthBookingFile, TwoDesksUpdatingOneBookingAtOnceKeepBothChanges) {
+    DataFolder data;
+    const std::string base = Saved(data, Visitor("Ann", "Lee"));
+    int gate[2];
+    ASSERT_EQ(::pipe(gate), 0);
+    auto desk = [&](auto edit) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(gate[1]);
+            char go;
+            [[maybe_unused]] auto ignored = ::read(gate[0], &go, 1);
+            BookingFields ours = Parsed(base);
+            edit(ours);
+            BookingFiles::UpdateResult r =
+                BookingFiles::UpdateBooking(data.root, base, ours, nullptr, false, Conflicts::Ask, false);
+            if (r.error)
+                ::_exit(10);
+            if (r.conflicts.empty())
+                ::_exit(0);
+            if (r.conflicts != Labels{"Town"})
+                ::_exit(11);
+            r = BookingFiles::UpdateBooking(data.root, base, ours, nullptr, false, Conflicts::KeepOurs, false);
+            ::_exit(r.error || r.conflicts != Labels{"Town"} ? 12 : 1); // asked, then kept its own town
+        }
+        return pid;
+    };
+    const pid_t mobileDesk = desk([](BookingFields& f) {
+        f.MobilePhone = "07700 900111";
+        f.Town = "Ayr";
+    });
+    const pid_t carDesk = desk([](BookingFields& f) {
+        f.CarRegistration = "BB22 BBB";
+        f.Town = "Bude";
+    });
+    ::close(gate[0]);
+    ::close(gate[1]);
+    int mobileStatus = 0, carStatus = 0;
+    ASSERT_EQ(::waitpid(mobileDesk, &mobileStatus, 0), mobileDesk);
+    ASSERT_EQ(::waitpid(carDesk, &carStatus, 0), carDesk);
+    ASSERT_TRUE(WIFEXITED(mobileStatus) && WIFEXITED(carStatus));
+    const int mobileAsked = WEXITSTATUS(mobileStatus), carAsked = WEXITSTATUS(carStatus);
+    ASSERT_EQ(mobileAsked + carAsked, 1) << mobileAsked << " " << carAsked; // one first, the other asked
+
+    const BookingFields stored = Parsed(BookingFiles::ReadBookingLine(data.root, LineKey(base)).line);
+    EXPECT_EQ(stored.MobilePhone, "07700 900111");
+    EXPECT_EQ(stored.CarRegistration, "BB22 BBB");
+    EXPECT_EQ(stored.Town, mobileAsked ? "Ayr" : "Bude");
+}
+
+// A desk killed at any moment of an update leaves the month file whole, and
+// the next desk to take the file's lock clears its temporary away.
 TEST(MonthBookingFile, AKilledWriterNeverLeavesAHalfWrittenFile) {
     DataFolder data;
-    std::vector<BookingFields> bookings;
-    for (int i = 0; i < 40; ++i) {
-        bookings.push_back(Visitor(std::to_string(i) + "V", "Lee"));
-        ASSERT_FALSE(SaveNewBooking(data.root, bookings.back(), {}, MadeAt, "2012", "06", false));
-    }
+    std::vector<std::string> lines;
+    for (int i = 0; i < 40; ++i)
+        lines.push_back(Saved(data, Visitor(std::to_string(i) + "V", "Lee")));
     const std::vector<std::string> keys = WholeLineKeys(Contents(data.month()));
 
     std::mt19937 random(12345);
@@ -307,9 +443,9 @@ TEST(MonthBookingFile, AKilledWriterNeverLeavesAHalfWrittenFile) {
         ASSERT_GE(pid, 0);
         if (pid == 0) {
             for (unsigned n = 0;; ++n) {
-                BookingFields& rec = bookings[n % bookings.size()];
+                BookingFields rec = Parsed(lines[n % lines.size()]);
                 rec.LastName = "Round" + std::to_string(n);
-                UpdateBooking(data.root, rec, {}, false, n % 2 == 0);
+                BookingFiles::UpdateBooking(data.root, "", rec, nullptr, false, Conflicts::KeepOurs, n % 2 == 0);
             }
         }
         std::this_thread::sleep_for(std::chrono::microseconds(1000 + random() % 15000));
@@ -317,7 +453,11 @@ TEST(MonthBookingFile, AKilledWriterNeverLeavesAHalfWrittenFile) {
         ::waitpid(pid, nullptr, 0);
 
         EXPECT_EQ(WholeLineKeys(Contents(data.month())), keys) << "round " << round;
-        // The killed desk's lock went with it.
-        ASSERT_FALSE(UpdateBooking(data.root, bookings[0], {}, false, false)) << "round " << round;
+        // The killed desk's lock went with it, and its temporary goes now.
+        ASSERT_FALSE(
+            BookingFiles::UpdateBooking(data.root, "", Parsed(lines[0]), nullptr, false, Conflicts::KeepOurs, false)
+                .error)
+            << "round " << round;
+        EXPECT_EQ(TemporariesIn(data.root + "/Record"), 0u) << "round " << round;
     }
 }

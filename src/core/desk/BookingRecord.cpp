@@ -6,16 +6,9 @@
 
 namespace {
 
-std::string_view TrimView(std::string_view s) {
-    const auto b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos)
-        return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
-}
-
-void PutColumn(std::string& buffer, std::size_t column, std::size_t width, std::string_view value) {
-    value = value.substr(0, width);
-    std::copy(value.begin(), value.end(), buffer.begin() + static_cast<std::ptrdiff_t>(column - 1));
+void PutColumn(std::string& buffer, ColumnSpan span, std::string_view value) {
+    value = value.substr(0, span.width);
+    std::copy(value.begin(), value.end(), buffer.begin() + static_cast<std::ptrdiff_t>(span.column - 1));
 }
 
 bool IsStoredLineBreakAt(std::string_view text, std::size_t i) {
@@ -56,22 +49,21 @@ std::string DecodeLineBreaks(std::string_view text) {
 std::string BuildBookingLine(BookingFields& rec, const TimeCellTexts& timeCellTexts) {
     rec.PrescriptionNotes = EncodeLineBreaks(rec.PrescriptionNotes);
 
-    std::string buffer(1500, ' ');
+    // Padded and cut, never trimmed: a number with a leading blank keeps
+    // every field in its own columns.
+    std::string line(BookingLineLength, ' ');
     for (const BookingColumn& c : BookingColumns)
-        PutColumn(buffer, c.span.column, c.span.width, rec.Field(c.field));
+        PutColumn(line, c.span, rec.Field(c.field));
     for (int day = 1; day <= BookingFields::DayCount; ++day) {
-        const std::string_view time = TrimView(timeCellTexts[static_cast<std::size_t>(day - 1)]);
+        const std::string_view time = Text::TrimView(timeCellTexts[static_cast<std::size_t>(day - 1)]);
         if (time.empty())
             continue;
         const std::string slot = std::string(time.substr(0, 2)) +
                                  std::string(time.substr(time.size() - std::min<std::size_t>(2, time.size())));
-        PutColumn(buffer, DaySlotColumn(day), DaySlotWidth, slot);
+        PutColumn(line, Columns::DaySlot(day), slot);
     }
     std::replace_if(
-        buffer.begin(), buffer.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
-
-    std::string line = Text::Trim(buffer);
-    line.resize(BookingLineLength, ' ');
+        line.begin(), line.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
     return line;
 }
 
@@ -80,16 +72,16 @@ void ParseBookingLine(std::string_view line, BookingFields& out) {
         out.Field(c.field) =
             c.field == BookingFields::iRegNo ? std::string(ColumnText(line, c.span)) : TrimmedColumn(line, c.span);
     }
-    out.PassPeriod = TrimmedColumn(line, 958, 1) + TrimmedColumn(line, 959, 1);
+    out.PassPeriod = TrimmedColumn(line, Columns::PassLength) + TrimmedColumn(line, Columns::PassUnit);
     for (int day = 1; day <= BookingFields::DayCount; ++day)
-        out.DayTimes[static_cast<std::size_t>(day - 1)] = TrimmedColumn(line, DaySlotColumn(day), DaySlotWidth);
-    out.ArrivalTime = TrimmedColumn(line, ArrivalTimeColumn, StatusTimeWidth);
-    out.DepartureTime = TrimmedColumn(line, DepartureTimeColumn, StatusTimeWidth);
+        out.DayTimes[static_cast<std::size_t>(day - 1)] = TrimmedColumn(line, Columns::DaySlot(day));
+    out.ArrivalTime = TrimmedColumn(line, Columns::ArrivalTime);
+    out.DepartureTime = TrimmedColumn(line, Columns::DepartureTime);
     out.PrescriptionNotes = DecodeLineBreaks(out.PrescriptionNotes);
 }
 
 std::string LineKey(std::string_view line) {
-    return TrimmedColumn(line, 1, 12);
+    return TrimmedColumn(line, Columns::RegNo);
 }
 
 std::string_view ColumnText(std::string_view line, std::size_t column, std::size_t width) {
@@ -99,5 +91,5 @@ std::string_view ColumnText(std::string_view line, std::size_t column, std::size
 }
 
 std::string TrimmedColumn(std::string_view line, std::size_t column, std::size_t width) {
-    return std::string(TrimView(ColumnText(line, column, width)));
+    return Text::Trim(ColumnText(line, column, width));
 }

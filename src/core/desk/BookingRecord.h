@@ -144,9 +144,10 @@ std::string EncodeLineBreaks(std::string_view text);
 std::string DecodeLineBreaks(std::string_view text); // "<$c>" in any letter case
 
 // Builds the line of rec with the booked times of timeCellTexts. The
-// prescription notes of rec are left encoded, as they are stored. Longer
-// values are cut to their width without notice; a CR or LF left in any field
-// becomes a blank, so the line never breaks in two.
+// prescription notes of rec are left encoded, as they are stored. Every value
+// stands in its own columns, leading blanks included; longer values are cut to
+// their width without notice; a CR or LF left in any field becomes a blank, so
+// the line never breaks in two.
 std::string BuildBookingLine(BookingFields& rec, const TimeCellTexts& timeCellTexts);
 
 // Fills the stored fields, DayTimes, ArrivalTime and DepartureTime of out from

@@ -5,7 +5,6 @@
 #include "core/TextLines.h"
 #include "core/TextUtil.h"
 #include "core/desk/BookingRecord.h"
-#include "core/desk/ListCells.h"
 #include "core/desk/MonthBookingFile.h"
 #include "core/startup/Helpers.h"
 
@@ -16,7 +15,13 @@
 #include <utility>
 #include <vector>
 
+namespace DayStatus {
+
 namespace {
+
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 std::string TwoDigits(int n) {
     char text[8];
@@ -24,11 +29,16 @@ std::string TwoDigits(int n) {
     return text;
 }
 
-// The Status folder may be created, the data folder never: a data folder that
-// is not there is a wrong setting or a lost network share.
-FileError EnsureStatusFolder(const std::string& dataRoot) {
-    if (!IsFolder(dataRoot))
+// A data folder or Record folder that is not there is a wrong setting or a
+// lost network share, never a data folder without bookings.
+FileError CheckDataFolders(const std::string& dataRoot) {
+    if (!IsFolder(dataRoot) || !IsFolder(dataRoot + "/Record"))
         return {ErrorNumber::PathNotFound, "Path not found"};
+    return FileError::None();
+}
+
+// The Status folder may be created, the data folder never.
+FileError EnsureStatusFolder(const std::string& dataRoot) {
     const std::string folder = dataRoot + "/Status";
     if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) {
         if (errno == EACCES || errno == EPERM || errno == EROFS)
@@ -48,8 +58,8 @@ FileError CollectTodaysLines(const std::string& dataRoot, const LocalDateTime& t
     for (int k = -6; k <= 6; ++k) {
         const int monthIndex = today.year * 12 + (today.month - 1) + k;
         const std::string yymm = TwoDigits(monthIndex / 12) + TwoDigits(monthIndex % 12 + 1);
-        if (FileError e = ReadWholeFile(MonthFilePath(dataRoot, yymm), bytes)) {
-            if (e.number == ErrorNumber::FileNotFound || e.number == ErrorNumber::PathNotFound)
+        if (FileError e = ReadWholeFile(BookingFiles::MonthFilePath(dataRoot, yymm), bytes)) {
+            if (e.number == ErrorNumber::FileNotFound) // the Record folder is there: no bookings that month
                 continue;
             return e;
         }
@@ -57,13 +67,12 @@ FileError CollectTodaysLines(const std::string& dataRoot, const LocalDateTime& t
         const bool currentMonth = k == 0;
         for (const RawLine& raw : SplitRawLines(bytes)) {
             const std::string_view line = raw.text;
-            const bool booked =
-                currentMonth && !ListCells::IsBlank(ColumnText(line, DaySlotColumn(today.day), DaySlotWidth));
+            const bool booked = currentMonth && !IsBlank(ColumnText(line, Columns::DaySlot(today.day)));
             // A blank pass end covers no day; most lines have no pass.
-            const std::string_view passEnd = ColumnText(line, 947, 10);
+            const std::string_view passEnd = ColumnText(line, Columns::PassEnd);
             if (booked ||
-                (!ListCells::IsBlank(passEnd) &&
-                 StartUp::IsDateInRange(std::string(ColumnText(line, 936, 10)), std::string(passEnd), todayText)))
+                (!IsBlank(passEnd) && StartUp::IsDateInRange(std::string(ColumnText(line, Columns::PassStart)),
+                                                             std::string(passEnd), todayText)))
                 taken.emplace_back(line);
         }
     }
@@ -75,20 +84,20 @@ FileError CollectTodaysLines(const std::string& dataRoot, const LocalDateTime& t
 void CarryStamps(std::vector<std::string>& taken, bool newFile, std::string_view oldBytes) {
     if (newFile) {
         for (std::string& line : taken)
-            StatusRecord::SetTimes(line, StatusRecord::NoTime, StatusRecord::NoTime);
+            SetTimes(line, NoTime, NoTime);
         return;
     }
     using Stamps = std::pair<std::string_view, std::string_view>;
     std::unordered_map<std::string_view, Stamps> stamps;
     for (const RawLine& old : SplitRawLines(oldBytes))
-        stamps.insert_or_assign(ColumnText(old.text, 1, 12),
-                                Stamps{StatusRecord::ArrivalTime(old.text), StatusRecord::DepartureTime(old.text)});
+        stamps.insert_or_assign(ColumnText(old.text, Columns::RegNo),
+                                Stamps{ArrivalTime(old.text), DepartureTime(old.text)});
     if (stamps.empty())
         return;
     for (std::string& line : taken) {
-        const auto found = stamps.find(ColumnText(line, 1, 12));
+        const auto found = stamps.find(ColumnText(line, Columns::RegNo));
         if (found != stamps.end())
-            StatusRecord::SetTimes(line, found->second.first, found->second.second);
+            SetTimes(line, found->second.first, found->second.second);
     }
 }
 
@@ -104,36 +113,34 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 
 } // namespace
 
-std::string DayStatusFile(const std::string& dataRoot, const LocalDateTime& day) {
+std::string FilePath(const std::string& dataRoot, const LocalDateTime& day) {
     return dataRoot + "/Status/" + TwoDigits(day.year) + TwoDigits(day.month) + TwoDigits(day.day) + ".vdf";
 }
 
-namespace StatusRecord {
-
 std::string_view ArrivalTime(std::string_view line) {
-    return ColumnText(line, ArrivalTimeColumn, StatusTimeWidth);
+    return ColumnText(line, Columns::ArrivalTime);
 }
 
 std::string_view DepartureTime(std::string_view line) {
-    return ColumnText(line, DepartureTimeColumn, StatusTimeWidth);
+    return ColumnText(line, Columns::DepartureTime);
 }
 
 void SetTimes(std::string& line, std::string_view arrival, std::string_view departure) {
-    const std::size_t end = DepartureTimeColumn - 1 + StatusTimeWidth;
-    if (line.size() < end)
-        line.resize(end, ' ');
+    constexpr ColumnSpan a = Columns::ArrivalTime, d = Columns::DepartureTime;
+    if (line.size() < d.column - 1 + d.width)
+        line.resize(d.column - 1 + d.width, ' ');
     // Copies first: the values may be views into line itself.
-    std::string a(arrival.substr(0, StatusTimeWidth)), d(departure.substr(0, StatusTimeWidth));
-    a.resize(StatusTimeWidth, ' ');
-    d.resize(StatusTimeWidth, ' ');
-    line.replace(ArrivalTimeColumn - 1, StatusTimeWidth, a);
-    line.replace(DepartureTimeColumn - 1, StatusTimeWidth, d);
+    std::string arrivalText(arrival.substr(0, a.width)), departureText(departure.substr(0, d.width));
+    arrivalText.resize(a.width, ' ');
+    departureText.resize(d.width, ' ');
+    line.replace(a.column - 1, a.width, arrivalText);
+    line.replace(d.column - 1, d.width, departureText);
 }
 
-} // namespace StatusRecord
-
-FileError BuildDayStatusFile(const std::string& dataRoot, bool sync) {
+FileError Build(const std::string& dataRoot, bool sync) {
     const LocalDateTime today = Clock::Now();
+    if (FileError e = CheckDataFolders(dataRoot))
+        return e;
     if (FileError e = EnsureStatusFolder(dataRoot))
         return e;
     std::vector<std::string> taken;
@@ -143,7 +150,7 @@ FileError BuildDayStatusFile(const std::string& dataRoot, bool sync) {
     // Held from reading the old stamps to writing the merged file, so a stamp
     // another desk gives meanwhile waits for the new file instead of being
     // written over.
-    const std::string path = DayStatusFile(dataRoot, today);
+    const std::string path = FilePath(dataRoot, today);
     FileLock lock(path);
     if (lock.error())
         return lock.error();
@@ -156,19 +163,19 @@ FileError BuildDayStatusFile(const std::string& dataRoot, bool sync) {
     return WriteFileAtomically(path, JoinLines(taken), sync);
 }
 
-FileError UpdateStatusLine(const std::string& dataRoot, std::string_view regNo, std::string_view arrival,
-                           std::string_view departure, int* stampedLines, bool sync) {
-    if (stampedLines)
-        *stampedLines = 0;
+StampResult UpdateStatusLine(const std::string& dataRoot, std::string_view regNo, std::string_view arrival,
+                             std::string_view departure, bool sync) {
     const LocalDateTime today = Clock::Now();
+    if (FileError e = CheckDataFolders(dataRoot))
+        return {e, 0};
     if (FileError e = EnsureStatusFolder(dataRoot))
-        return e;
+        return {e, 0};
     const std::string key = Text::Trim(regNo);
 
-    const std::string path = DayStatusFile(dataRoot, today);
+    const std::string path = FilePath(dataRoot, today);
     FileLock lock(path);
     if (lock.error())
-        return lock.error();
+        return {lock.error(), 0};
     std::string bytes;
     const FileError readError = ReadWholeFile(path, bytes);
     int stamped = 0;
@@ -176,17 +183,17 @@ FileError UpdateStatusLine(const std::string& dataRoot, std::string_view regNo, 
     if (readError.number == ErrorNumber::FileNotFound) {
         std::vector<std::string> lines;
         if (FileError e = CollectTodaysLines(dataRoot, today, lines))
-            return e;
+            return {e, 0};
         CarryStamps(lines, true, {});
         for (std::string& line : lines) {
             if (!key.empty() && LineKey(line) == key) {
-                StatusRecord::SetTimes(line, arrival, departure);
+                SetTimes(line, arrival, departure);
                 ++stamped;
             }
         }
         out = JoinLines(lines);
     } else if (readError) {
-        return readError;
+        return {readError, 0};
     } else {
         out.reserve(bytes.size() + 2);
         for (const RawLine& raw : SplitRawLines(bytes)) {
@@ -195,17 +202,17 @@ FileError UpdateStatusLine(const std::string& dataRoot, std::string_view regNo, 
                 continue;
             }
             std::string line(raw.text);
-            StatusRecord::SetTimes(line, arrival, departure);
+            SetTimes(line, arrival, departure);
             out += line;
             out += "\r\n";
             ++stamped;
         }
         if (stamped == 0)
-            return FileError::None();
+            return {FileError::None(), 0};
     }
     if (FileError e = WriteFileAtomically(path, out, sync))
-        return e;
-    if (stampedLines)
-        *stampedLines = stamped;
-    return FileError::None();
+        return {e, 0};
+    return {FileError::None(), stamped};
 }
+
+} // namespace DayStatus

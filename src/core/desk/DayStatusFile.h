@@ -11,39 +11,80 @@
 // month, or a pass valid on it), one CR LF terminated line each, with the
 // arrival and departure times in two columns of their own. Every change is
 // made under the file's cross-process lock and rewrites it atomically.
+namespace DayStatus {
 
 // DataRoot/Status/yymmdd.vdf of the date of day.
-std::string DayStatusFile(const std::string& dataRoot, const LocalDateTime& day);
+std::string FilePath(const std::string& dataRoot, const LocalDateTime& day);
 
-// One line of a day status file: a whole booking line whose columns 991-995
-// hold ArrivalTime and 996-1000 DepartureTime, each "hh:mm", NoTime, or five
-// blanks on a line a rebuild added to an existing file.
-namespace StatusRecord {
+// A line of the file is a whole booking line whose ArrivalTime and
+// DepartureTime columns hold "hh:mm", NoTime, or five blanks on a line a
+// rebuild added to an existing file.
 inline constexpr std::string_view NoTime = "  -  ";
 std::string_view ArrivalTime(std::string_view line);
 std::string_view DepartureTime(std::string_view line);
 // Each value padded or cut to its five columns; a short line is padded first.
 void SetTimes(std::string& line, std::string_view arrival, std::string_view departure);
-} // namespace StatusRecord
 
 // The caption error of a failed build is its error number plus this.
-inline constexpr int StatusBuildErrorOffset = 2120;
-inline constexpr const char* StatusBuildErrorPlace = " Write List ]";
+inline constexpr int BuildErrorOffset = 2120;
+inline constexpr const char* BuildErrorPlace = " Write List ]";
 
 // Rebuilds today's file (by Clock) from the month files of six months back to
 // six months ahead: in the current month's file the lines with a time booked
 // for today, in every file the lines whose pass covers today, in that order.
 // A new file gets NoTime in both time columns; lines added to an existing file
 // get blanks; lines still there keep their stamps; lines that no longer
-// qualify go. A missing Status folder is created in the data folder. Errors:
-// 76 no data folder; otherwise as the system gives. When a month file or the
-// old status file cannot be read the old file is left as it is, so no stamp
+// qualify go. A missing month file is a month without bookings; a missing
+// Status folder is created. 76 when the data folder or its Record folder is
+// missing: a folder that cannot be read is never taken for one without
+// bookings. On any error today's file is left exactly as it was, so no stamp
 // is lost to a passing fault.
-FileError BuildDayStatusFile(const std::string& dataRoot, bool sync = true);
+FileError Build(const std::string& dataRoot, bool sync = true);
+
+struct StampResult {
+    FileError error;
+    int stampedLines = 0;
+};
 
 // Writes arrival and departure into every line of today's file whose booking
-// number is regNo (trimmed); stampedLines (when given) gets how many. Builds
-// today's file first when it does not exist yet. A booking not in the file
-// changes nothing and is no error.
-FileError UpdateStatusLine(const std::string& dataRoot, std::string_view regNo, std::string_view arrival,
-                           std::string_view departure, int* stampedLines = nullptr, bool sync = true);
+// number is regNo (trimmed). Builds today's file first when it does not exist
+// yet. A booking not in the file changes nothing and is no error. Errors as
+// for Build, with today's file left as it was.
+StampResult UpdateStatusLine(const std::string& dataRoot, std::string_view regNo, std::string_view arrival,
+                             std::string_view departure, bool sync = true);
+
+} // namespace DayStatus
+
+// Old entry points of the desk window.
+
+inline std::string DayStatusFile(const std::string& dataRoot, const LocalDateTime& day) {
+    return DayStatus::FilePath(dataRoot, day);
+}
+
+namespace StatusRecord {
+inline constexpr std::string_view NoTime = DayStatus::NoTime;
+inline std::string_view ArrivalTime(std::string_view line) {
+    return DayStatus::ArrivalTime(line);
+}
+inline std::string_view DepartureTime(std::string_view line) {
+    return DayStatus::DepartureTime(line);
+}
+inline void SetTimes(std::string& line, std::string_view arrival, std::string_view departure) {
+    DayStatus::SetTimes(line, arrival, departure);
+}
+} // namespace StatusRecord
+
+inline constexpr int StatusBuildErrorOffset = DayStatus::BuildErrorOffset;
+inline constexpr const char* StatusBuildErrorPlace = DayStatus::BuildErrorPlace;
+
+inline FileError BuildDayStatusFile(const std::string& dataRoot, bool sync = true) {
+    return DayStatus::Build(dataRoot, sync);
+}
+
+inline FileError UpdateStatusLine(const std::string& dataRoot, std::string_view regNo, std::string_view arrival,
+                                  std::string_view departure, int* stampedLines = nullptr, bool sync = true) {
+    const DayStatus::StampResult stamped = DayStatus::UpdateStatusLine(dataRoot, regNo, arrival, departure, sync);
+    if (stampedLines)
+        *stampedLines = stamped.stampedLines;
+    return stamped.error;
+}

@@ -47,15 +47,15 @@ std::string_view CellText(const ListDescription& description, const BookingList&
     case Cell::RegNo:
         return ColumnText(line, Columns::RegNo);
     case Cell::FirstName:
-        return Text::TrimmedView(ColumnText(line, Columns::FirstName));
+        return Text::TrimView(ColumnText(line, Columns::FirstName));
     case Cell::LastName:
-        return Text::TrimmedView(ColumnText(line, Columns::LastName));
+        return Text::TrimView(ColumnText(line, Columns::LastName));
     case Cell::Organisation:
         return ColumnText(line, Columns::Organisation);
     case Cell::Category:
         return ColumnText(line, Columns::Category);
     case Cell::PartySize:
-        return Text::TrimmedView(ColumnText(line, Columns::PartySize));
+        return Text::TrimView(ColumnText(line, Columns::PartySize));
     case Cell::DirectDialPhone:
         return ColumnText(line, Columns::DirectDialPhone);
     case Cell::Day:

@@ -77,9 +77,11 @@ std::string PhotoToDelete(const std::string& dataRoot, const std::string& key, c
     return dataRoot + "/photo/" + key.substr(0, 4) + "/" + name;
 }
 
-// The checks every change of an existing booking starts with.
-FileError CheckBookingFile(const std::string& dataRoot, const std::string& key) {
-    if (key.empty())
+// The checks every look-up of an existing booking starts with. A text that
+// is no booking number ("NEW Booking") finds nothing and touches no file, not
+// even a lock file.
+FileError CheckBookingKey(const std::string& dataRoot, const std::string& key) {
+    if (Text::Val(key) <= 0)
         return BookingNotFound();
     if (!IsSafeMonthName(std::string_view(key).substr(0, 4)))
         return NoSuchMonthFile();
@@ -90,120 +92,108 @@ FileError CheckBookingFile(const std::string& dataRoot, const std::string& key) 
 
 } // namespace
 
+namespace BookingFiles {
+
 std::string MonthFilePath(const std::string& dataRoot, std::string_view yymmOrRegNo) {
     return dataRoot + "/Record/" + MonthFileName(yymmOrRegNo);
 }
 
-FileError SaveNewBooking(const std::string& dataRoot, BookingFields& rec, const TimeCellTexts& timeCells,
-                         const LocalDateTime& now, std::string_view bookedYearText, std::string_view monthNo,
-                         bool sync) {
+SaveResult SaveNewBooking(const std::string& dataRoot, const BookingFields& rec, const TimeCellTexts& times,
+                          const LocalDateTime& now, std::string_view bookedYearText, std::string_view monthNo,
+                          bool sync) {
     // A year or month that does not make four digits would file the booking
     // under a month it was not booked for.
     const std::string year = Text::Trim(bookedYearText);
     const std::string yymm = year.substr(year.size() - std::min<std::size_t>(2, year.size())) + std::string(monthNo);
     if (yymm.size() != 4 || yymm.find_first_not_of("0123456789") != std::string::npos || yymm.substr(2) < "01" ||
         yymm.substr(2) > "12")
-        return {ErrorNumber::PathFileAccess, "Path/File access error (no valid booking month)"};
+        return {{ErrorNumber::PathFileAccess, "Path/File access error (no valid booking month)"}, {}};
     std::string regNo = MakeRegNo(now, bookedYearText, monthNo);
     if (!IsFolder(dataRoot + "/Record"))
-        return RecordFolderMissing();
+        return {RecordFolderMissing(), {}};
 
     const std::string path = MonthFilePath(dataRoot, regNo);
     FileLock lock(path);
     if (lock.error())
-        return lock.error();
+        return {lock.error(), {}};
     std::string bytes;
     if (FileError e = ReadWholeFile(path, bytes); e && e.number != ErrorNumber::FileNotFound)
-        return e;
+        return {e, {}};
 
     std::unordered_set<std::string> taken;
     for (const RawLine& line : SplitRawLines(bytes))
         taken.insert(LineKey(line.text));
     for (int tries = 0; taken.count(regNo) != 0; ++tries) {
         if (tries == 24 * 60 * 60)
-            return {ErrorNumber::NoFreeBookingNumber, "No free booking number"};
+            return {{ErrorNumber::NoFreeBookingNumber, "No free booking number"}, {}};
         regNo = NextRegNo(regNo);
     }
 
     BookingFields saved = rec;
     saved.RegNo = regNo;
+    const std::string line = BuildBookingLine(saved, times);
     std::string out;
     if (!bytes.empty() && bytes.back() != '\n')
         out = "\r\n"; // never glue the new line onto an unterminated last line
-    out += BuildBookingLine(saved, timeCells);
+    out += line;
     out += "\r\n";
     if (FileError e = AppendToFile(path, out, sync))
-        return e;
-    rec = std::move(saved);
-    return FileError::None();
+        return {e, {}};
+    return {FileError::None(), line};
 }
 
-FileError UpdateBooking(const std::string& dataRoot, BookingFields& rec, const TimeCellTexts& timeCells,
-                        bool revokePass, bool sync) {
-    const std::string key = Text::Trim(rec.RegNo);
-    if (FileError e = CheckBookingFile(dataRoot, key))
-        return e;
+UpdateResult UpdateBooking(const std::string& dataRoot, std::string_view baseLine, const BookingFields& ours,
+                           const TimeCellTexts* ourTimes, bool revokePass, Conflicts resolve, bool sync) {
+    const std::string key = Text::Trim(ours.RegNo);
+    if (FileError e = CheckBookingKey(dataRoot, key))
+        return {e, {}, {}};
 
-    BookingFields updated = rec;
-    if (revokePass) {
-        updated.PassStart.clear();
-        updated.PassEnd.clear();
-        updated.PassPeriod.clear();
-        updated.PassIssued.clear();
-    }
-    const std::string newLine = BuildBookingLine(updated, timeCells) + "\r\n";
+    BookingFields edited = ours;
+    std::string ourLine = BuildBookingLine(edited, ourTimes ? *ourTimes : TimeCellTexts{});
+    if (revokePass)
+        ourLine.replace(Columns::PassFields.column - 1, Columns::PassFields.width, Columns::PassFields.width, ' ');
 
     const std::string path = MonthFilePath(dataRoot, key);
     FileLock lock(path);
     if (lock.error())
-        return lock.error();
+        return {lock.error(), {}, {}};
     std::string bytes;
     if (FileError e = ReadWholeFile(path, bytes))
-        return e;
+        return {e, {}, {}};
 
     const std::vector<RawLine> lines = SplitRawLines(bytes);
-    std::vector<const RawLine*> matches;
-    bool sameSize = true;
-    for (const RawLine& line : lines) {
-        if (LineKey(line.text) == key) {
-            matches.push_back(&line);
-            sameSize = sameSize && line.whole.size() == newLine.size();
-        }
-    }
-    if (matches.empty())
-        return BookingNotFound();
+    const auto theirs =
+        std::find_if(lines.begin(), lines.end(), [&](const RawLine& line) { return LineKey(line.text) == key; });
+    if (theirs == lines.end())
+        return {BookingNotFound(), {}, {}};
 
-    std::string out;
-    if (sameSize) {
-        // The usual case: whole lines replaced by lines of their own size, in place.
-        for (const RawLine* line : matches)
-            bytes.replace(static_cast<std::size_t>(line->whole.data() - bytes.data()), newLine.size(), newLine);
-        out = std::move(bytes);
-    } else {
-        out.reserve(bytes.size() + matches.size() * newLine.size());
-        for (const RawLine& line : lines)
-            out += LineKey(line.text) == key ? std::string_view(newLine) : line.whole;
+    MergedLine merged = MergeBookingLine(baseLine.empty() ? theirs->text : baseLine, ourLine, theirs->text,
+                                         ourTimes != nullptr, resolve);
+    if (!merged.conflicts.empty() && resolve == Conflicts::Ask)
+        return {FileError::None(), std::move(merged.conflicts), {}};
+
+    const std::string replacement = merged.line + "\r\n";
+    if (replacement != theirs->whole) {
+        const auto at = static_cast<std::size_t>(theirs->whole.data() - bytes.data());
+        bytes.replace(at, theirs->whole.size(), replacement);
+        if (FileError e = WriteFileAtomically(path, bytes, sync))
+            return {e, {}, {}};
     }
-    if (FileError e = WriteFileAtomically(path, out, sync))
-        return e;
-    rec = std::move(updated);
-    return FileError::None();
+    return {FileError::None(), std::move(merged.conflicts), std::move(merged.line)};
 }
 
-FileError DeleteBooking(const std::string& dataRoot, std::string_view regNo, int* removedLines, bool sync) {
-    if (removedLines)
-        *removedLines = 0;
+DeleteResult DeleteBooking(const std::string& dataRoot, std::string_view regNo, bool sync) {
     const std::string key = Text::Trim(regNo);
-    if (FileError e = CheckBookingFile(dataRoot, key))
-        return e;
+    if (FileError e = CheckBookingKey(dataRoot, key))
+        return {e, 0};
 
     const std::string path = MonthFilePath(dataRoot, key);
     FileLock lock(path);
     if (lock.error())
-        return lock.error();
+        return {lock.error(), 0};
     std::string bytes;
     if (FileError e = ReadWholeFile(path, bytes))
-        return e;
+        return {e, 0};
 
     std::string out;
     out.reserve(bytes.size());
@@ -215,45 +205,96 @@ FileError DeleteBooking(const std::string& dataRoot, std::string_view regNo, int
             continue;
         }
         if (removed++ == 0)
-            photo = PhotoToDelete(dataRoot, key, TrimmedColumn(line.text, 14, 16), TrimmedColumn(line.text, 31, 18));
+            photo = PhotoToDelete(dataRoot, key, TrimmedColumn(line.text, Columns::FirstName),
+                                  TrimmedColumn(line.text, Columns::LastName));
     }
     if (removed == 0)
-        return BookingNotFound();
+        return {BookingNotFound(), 0};
     if (FileError e = WriteFileAtomically(path, out, sync))
-        return e;
+        return {e, 0};
     if (!photo.empty())
         ::unlink(photo.c_str()); // a missing photo is no error
-    if (removedLines)
-        *removedLines = removed;
+    return {FileError::None(), removed};
+}
+
+LineResult ReadBookingLine(const std::string& dataRoot, std::string_view regNo) {
+    const std::string key = Text::Trim(regNo);
+    if (FileError e = CheckBookingKey(dataRoot, key))
+        return {e, {}};
+    std::string bytes;
+    if (FileError e = ReadWholeFile(MonthFilePath(dataRoot, key), bytes))
+        return {e, {}};
+    for (const RawLine& line : SplitRawLines(bytes)) {
+        if (LineKey(line.text) == key)
+            return {FileError::None(), std::string(line.text)};
+    }
+    return {BookingNotFound(), {}};
+}
+
+LinesResult ReadLines(const std::string& path) {
+    LinesResult result;
+    std::string bytes;
+    if ((result.error = ReadWholeFile(path, bytes)))
+        return result;
+    const std::vector<RawLine> raw = SplitRawLines(bytes);
+    result.lines.reserve(raw.size());
+    for (const RawLine& line : raw)
+        result.lines.emplace_back(line.text);
+    return result;
+}
+
+} // namespace BookingFiles
+
+// Old entry points of the desk window.
+
+std::string MonthFilePath(const std::string& dataRoot, std::string_view yymmOrRegNo) {
+    return BookingFiles::MonthFilePath(dataRoot, yymmOrRegNo);
+}
+
+FileError SaveNewBooking(const std::string& dataRoot, BookingFields& rec, const TimeCellTexts& timeCells,
+                         const LocalDateTime& now, std::string_view bookedYearText, std::string_view monthNo,
+                         bool sync) {
+    BookingFiles::SaveResult saved =
+        BookingFiles::SaveNewBooking(dataRoot, rec, timeCells, now, bookedYearText, monthNo, sync);
+    if (saved.error)
+        return saved.error;
+    rec.RegNo = saved.storedLine.substr(0, Columns::RegNo.width);
+    rec.PrescriptionNotes = EncodeLineBreaks(rec.PrescriptionNotes);
     return FileError::None();
+}
+
+FileError UpdateBooking(const std::string& dataRoot, BookingFields& rec, const TimeCellTexts& timeCells,
+                        bool revokePass, bool sync) {
+    const BookingFiles::UpdateResult updated =
+        BookingFiles::UpdateBooking(dataRoot, {}, rec, &timeCells, revokePass, BookingFiles::Conflicts::KeepOurs, sync);
+    if (updated.error)
+        return updated.error;
+    if (revokePass) {
+        rec.PassStart.clear();
+        rec.PassEnd.clear();
+        rec.PassPeriod.clear();
+        rec.PassIssued.clear();
+    }
+    rec.PrescriptionNotes = EncodeLineBreaks(rec.PrescriptionNotes);
+    return FileError::None();
+}
+
+FileError DeleteBooking(const std::string& dataRoot, std::string_view regNo, int* removedLines, bool sync) {
+    const BookingFiles::DeleteResult deleted = BookingFiles::DeleteBooking(dataRoot, regNo, sync);
+    if (removedLines)
+        *removedLines = deleted.removedLines;
+    return deleted.error;
 }
 
 FileError ReadBooking(const std::string& dataRoot, std::string_view regNo, BookingFields& out) {
-    const std::string key = Text::Trim(regNo);
-    if (key.empty())
-        return BookingNotFound();
-    if (!IsSafeMonthName(std::string_view(key).substr(0, 4)))
-        return NoSuchMonthFile();
-    std::string bytes;
-    if (FileError e = ReadWholeFile(MonthFilePath(dataRoot, key), bytes))
-        return e;
-    for (const RawLine& line : SplitRawLines(bytes)) {
-        if (LineKey(line.text) == key) {
-            ParseBookingLine(line.text, out);
-            return FileError::None();
-        }
-    }
-    return BookingNotFound();
+    const BookingFiles::LineResult read = BookingFiles::ReadBookingLine(dataRoot, regNo);
+    if (!read.error)
+        ParseBookingLine(read.line, out);
+    return read.error;
 }
 
 FileError ReadMonthLines(const std::string& path, std::vector<std::string>& lines) {
-    lines.clear();
-    std::string bytes;
-    if (FileError e = ReadWholeFile(path, bytes))
-        return e;
-    const std::vector<RawLine> raw = SplitRawLines(bytes);
-    lines.reserve(raw.size());
-    for (const RawLine& line : raw)
-        lines.emplace_back(line.text);
-    return FileError::None();
+    BookingFiles::LinesResult read = BookingFiles::ReadLines(path);
+    lines = std::move(read.lines);
+    return read.error;
 }

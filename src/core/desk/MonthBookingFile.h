@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/FileError.h"
+#include "core/desk/BookingMerge.h"
 #include "core/desk/BookingRecord.h"
 
 #include <string>
@@ -18,37 +19,97 @@ inline constexpr int BookingNotFound = 2001; // no line of the booking's month f
 inline constexpr int NoFreeBookingNumber = 2002;
 } // namespace ErrorNumber
 
+namespace BookingFiles {
+
 // DataRoot/Record/yymm.vrf, yymm being the first four characters of
 // yymmOrRegNo.
 std::string MonthFilePath(const std::string& dataRoot, std::string_view yymmOrRegNo);
 
-// Gives rec a new booking number made at now for the booked year and month,
+// A booking is found by its number, trimmed. A key whose number value is not
+// above 0 ("NEW Booking", blanks) is no booking: 2001, and no file or lock is
+// touched. Otherwise: 53 when its first four characters name no safe month
+// file (or the file is missing), 76 when the Record folder is missing, 2001
+// when no line has the number.
+
+struct SaveResult {
+    FileError error;
+    std::string storedLine; // without CR LF; its first 12 columns hold the new number
+};
+
+// Gives the booking a new number made at now for the booked year and month,
 // moving on a second at a time while the number is taken in its month file,
-// and appends the booking's line to that file (created when missing). On
-// success rec holds the number and the stored prescription notes; on failure
-// rec is unchanged and nothing is written. 76: the Record folder is missing
-// (it is never created); 75: year and month do not make a month "yymm".
+// and appends the booking's line to that file (created when missing). 76: the
+// Record folder is missing (it is never created); 75: year and month do not
+// make a month "yymm".
+SaveResult SaveNewBooking(const std::string& dataRoot, const BookingFields& rec, const TimeCellTexts& times,
+                          const LocalDateTime& now, std::string_view bookedYearText, std::string_view monthNo,
+                          bool sync = true);
+
+struct UpdateResult {
+    FileError error;                    // 2001 when no line has the number (deleted at another desk), 53, 76, ...
+    std::vector<std::string> conflicts; // labels of the fields changed here and at another desk to different values
+    std::string storedLine;             // the line as written, without CR LF, on success
+};
+
+// Stores this desk's edit of a booking without undoing what another desk
+// stored meanwhile: under the month file's lock the first line of ours.RegNo
+// is merged field by field (MergeBookingLine) from baseLine (the line as it
+// was read when the booking was opened, or as this desk last stored it; empty
+// when not known, and then the line in the file), ours with its time cells
+// ourTimes (null when the grid shows another month: the stored slots stay) and
+// the line in the file. revokePass blanks our pass. With Conflicts::Ask and a
+// conflict nothing is written and storedLine stays empty; ask, then call again
+// with KeepOurs or KeepTheirs. Other lines of the number stay byte for byte.
+UpdateResult UpdateBooking(const std::string& dataRoot, std::string_view baseLine, const BookingFields& ours,
+                           const TimeCellTexts* ourTimes, bool revokePass, Conflicts resolve, bool sync = true);
+
+struct DeleteResult {
+    FileError error;
+    int removedLines = 0;
+};
+
+// Rewrites the month file without the lines of regNo and deletes the photo of
+// the first of them. A photo whose name would leave its month folder is never
+// deleted.
+DeleteResult DeleteBooking(const std::string& dataRoot, std::string_view regNo, bool sync = true);
+
+struct LineResult {
+    FileError error;
+    std::string line; // without CR LF
+};
+
+// The first line of regNo.
+LineResult ReadBookingLine(const std::string& dataRoot, std::string_view regNo);
+
+struct LinesResult {
+    FileError error;
+    std::vector<std::string> lines; // without their line ends
+};
+
+// Every line of the file at path. 53 no such file, 76 no such folder.
+LinesResult ReadLines(const std::string& path);
+
+} // namespace BookingFiles
+
+// Old entry points of the desk window.
+
+std::string MonthFilePath(const std::string& dataRoot, std::string_view yymmOrRegNo);
+
+// On success rec holds the new number and the stored prescription notes; on
+// failure rec is unchanged.
 FileError SaveNewBooking(const std::string& dataRoot, BookingFields& rec, const TimeCellTexts& timeCells,
                          const LocalDateTime& now, std::string_view bookedYearText, std::string_view monthNo,
                          bool sync = true);
 
-// Rewrites the month file named by rec's number with every line of that number
-// rebuilt from rec. revokePass empties the four pass fields first. On success
-// rec holds what was stored; on failure rec is unchanged and nothing is
-// written: 2001 no such line, 53 no such file, 76 no Record folder.
+// Stores rec over whatever the file holds. On success rec holds what was
+// stored; on failure rec is unchanged.
 FileError UpdateBooking(const std::string& dataRoot, BookingFields& rec, const TimeCellTexts& timeCells,
                         bool revokePass, bool sync = true);
 
-// Rewrites the month file without the lines of regNo and deletes the photo of
-// the first of them; removedLines (when given) gets how many went. 2001 when
-// none matched, with nothing written; 53 and 76 as for an update. A photo
-// whose name would leave its month folder is never deleted.
 FileError DeleteBooking(const std::string& dataRoot, std::string_view regNo, int* removedLines = nullptr,
                         bool sync = true);
 
-// Loads the first line of regNo into out; out is untouched unless it is found.
-// 53 no month file, 76 no Record folder, 2001 no such line.
+// out is untouched unless the booking is found.
 FileError ReadBooking(const std::string& dataRoot, std::string_view regNo, BookingFields& out);
 
-// Every line of the file at path, without its line end. 53 / 76 as above.
 FileError ReadMonthLines(const std::string& path, std::vector<std::string>& lines);

@@ -22,7 +22,7 @@ std::uint8_t ToneOfStamps(int arrival, int departure) {
 } // namespace
 
 int StampNumber(std::string_view stamp) {
-    const std::string_view t = Text::TrimmedView(stamp);
+    const std::string_view t = Text::TrimView(stamp);
     const std::size_t colon = t.find(':');
     if (colon == std::string_view::npos || colon == 0 || colon > 2 || t.size() != colon + 3)
         return 0;

@@ -159,7 +159,7 @@ std::string_view Matcher::ValueIn(std::string_view line, std::string& buffer) co
     if (field_->key == AnyText)
         return line;
     if (field_->key == Name) {
-        buffer = Text::TrimmedView(ColumnText(line, Columns::FirstName));
+        buffer = Text::TrimView(ColumnText(line, Columns::FirstName));
         buffer += ' ';
         buffer += ColumnText(line, Columns::LastName);
         return buffer;
@@ -189,7 +189,7 @@ ListResult BuildSearchList(const std::string& path, std::string_view key, std::s
     if (error)
         return {std::move(error), std::move(list)};
 
-    const SearchFields::Matcher matcher(Text::TrimmedView(key), Text::TrimmedView(searchText));
+    const SearchFields::Matcher matcher(Text::TrimView(key), Text::TrimView(searchText));
     for (const RawLine& raw : SplitRawLines(list->Bytes())) {
         const std::string_view line = raw.text;
         if (!matcher.Matches(line))
