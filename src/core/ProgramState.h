@@ -35,6 +35,9 @@ struct ProgramState {
     // The booking being edited, its saved copy and what changed since
     BookingFields CurrentRecord;
     BookingFields RecordSnapshot;
+    // The booking's line as it was read or last stored here: what an update
+    // merges against, so another desk's changes since are kept.
+    std::string RecordBaseLine;
     bool RecordChanged = false;
     bool BookingsChanged = false;
 

@@ -46,7 +46,7 @@ std::string Shown(const ListDescription& list, const ListResult& result, int row
 TEST(MonthList, OneRowPerBookedDayColouredByDate) {
     DataFolder data;
     std::string odd = LineOf({"120603090000", "Cy", "Odd"});
-    odd.replace(DaySlotColumn(4) - 1, 4, " 9x ");
+    odd.replace(Columns::DaySlot(4).column - 1, 4, " 9x ");
     Write(data.month("1206"),
           FileOf({LineOf({"120601090000", "Ann", "Lee", {{1, "09:15"}, {2, "10:00"}, {30, "16:45"}}}),
                   LineOf({"120602090000", "Bo", "PassOnly", {}, "01-06-2012", "30-06-2012"}), odd}));
@@ -111,10 +111,10 @@ TEST(OnSiteList, ShowsTodaysExpectedTimesAndColoursTheStamps) {
     const LocalDateTime today{2012, 6, 15, 10, 30, 0};
     auto status = [](const Booking& b, const char* arrival, const char* departure) {
         std::string line = LineOf(b);
-        StatusRecord::SetTimes(line, arrival, departure);
+        DayStatus::SetTimes(line, arrival, departure);
         return line;
     };
-    const std::string path = DayStatusFile(data.root, today);
+    const std::string path = DayStatus::FilePath(data.root, today);
     Write(path, FileOf({status({"120601090000", "Ann", "Lee", {{15, "09:15"}}}, "  -  ", "  -  "),
                         status({"120602090000", "Bo", "Ray", {{15, "09:15"}}}, "10:15", "  -  "),
                         status({"120603090000", "Cy", "Day", {}, "10-06-2012", "20-06-2012"}, "10:15", "11:00"),

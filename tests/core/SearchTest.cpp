@@ -38,7 +38,7 @@ TEST(Search, FieldsCoverTheirRunOfColumns) {
     line = WithField(line, 715, "desk@harwell.example"); // organisation's e-mail
     line = WithField(line, 758, "Hartley");              // reporting to
     line = WithField(line, 812, "PAGER77");              // host pager
-    line = WithField(line, DaySlotColumn(9), "0930");
+    line = WithField(line, Columns::DaySlot(9).column, "0930");
     for (const char* text : {"harwell fix", "ox11", "DESK@HARWELL"})
         EXPECT_TRUE(Matcher("ORGANISATION", text).Matches(line)) << text;
     EXPECT_FALSE(Matcher("ORGANISATION", "Hartley").Matches(line));

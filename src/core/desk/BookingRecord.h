@@ -126,15 +126,6 @@ inline constexpr std::array<BookingColumn, 42> BookingColumns{{
     {BookingFields::iPhotoOnFile, Columns::PhotoOnFile},
 }};
 
-// Older spellings of the status and slot columns.
-inline constexpr std::size_t ArrivalTimeColumn = Columns::ArrivalTime.column;
-inline constexpr std::size_t DepartureTimeColumn = Columns::DepartureTime.column;
-inline constexpr std::size_t StatusTimeWidth = Columns::ArrivalTime.width;
-inline constexpr std::size_t DaySlotWidth = Columns::DaySlotWidth;
-inline constexpr std::size_t DaySlotColumn(int day) {
-    return Columns::DaySlot(day).column;
-}
-
 // The texts of the time grid's day rows, entry d-1 for day d ("hh:mm" or empty).
 using TimeCellTexts = std::array<std::string, BookingFields::DayCount>;
 

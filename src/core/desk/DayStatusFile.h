@@ -54,37 +54,3 @@ StampResult UpdateStatusLine(const std::string& dataRoot, std::string_view regNo
                              std::string_view departure, bool sync = true);
 
 } // namespace DayStatus
-
-// Old entry points of the desk window.
-
-inline std::string DayStatusFile(const std::string& dataRoot, const LocalDateTime& day) {
-    return DayStatus::FilePath(dataRoot, day);
-}
-
-namespace StatusRecord {
-inline constexpr std::string_view NoTime = DayStatus::NoTime;
-inline std::string_view ArrivalTime(std::string_view line) {
-    return DayStatus::ArrivalTime(line);
-}
-inline std::string_view DepartureTime(std::string_view line) {
-    return DayStatus::DepartureTime(line);
-}
-inline void SetTimes(std::string& line, std::string_view arrival, std::string_view departure) {
-    DayStatus::SetTimes(line, arrival, departure);
-}
-} // namespace StatusRecord
-
-inline constexpr int StatusBuildErrorOffset = DayStatus::BuildErrorOffset;
-inline constexpr const char* StatusBuildErrorPlace = DayStatus::BuildErrorPlace;
-
-inline FileError BuildDayStatusFile(const std::string& dataRoot, bool sync = true) {
-    return DayStatus::Build(dataRoot, sync);
-}
-
-inline FileError UpdateStatusLine(const std::string& dataRoot, std::string_view regNo, std::string_view arrival,
-                                  std::string_view departure, int* stampedLines = nullptr, bool sync = true) {
-    const DayStatus::StampResult stamped = DayStatus::UpdateStatusLine(dataRoot, regNo, arrival, departure, sync);
-    if (stampedLines)
-        *stampedLines = stamped.stampedLines;
-    return stamped.error;
-}

@@ -65,9 +65,9 @@ std::string_view CellText(const ListDescription& description, const BookingList&
             return description.noBookedTime;
         return SlotAsTime(ColumnText(line, Columns::DaySlot(r.day)), scratch);
     case Cell::ArrivalTime:
-        return r.tone == StampTone::NotArrived ? StatusRecord::NoTime : ColumnText(line, Columns::ArrivalTime);
+        return r.tone == StampTone::NotArrived ? DayStatus::NoTime : ColumnText(line, Columns::ArrivalTime);
     case Cell::DepartureTime:
-        return r.tone == StampTone::NotArrived ? StatusRecord::NoTime : ColumnText(line, Columns::DepartureTime);
+        return r.tone == StampTone::NotArrived ? DayStatus::NoTime : ColumnText(line, Columns::DepartureTime);
     case Cell::PassStart:
         return ColumnText(line, Columns::PassStart);
     case Cell::PassIssued:

@@ -90,26 +90,3 @@ struct LinesResult {
 LinesResult ReadLines(const std::string& path);
 
 } // namespace BookingFiles
-
-// Old entry points of the desk window.
-
-std::string MonthFilePath(const std::string& dataRoot, std::string_view yymmOrRegNo);
-
-// On success rec holds the new number and the stored prescription notes; on
-// failure rec is unchanged.
-FileError SaveNewBooking(const std::string& dataRoot, BookingFields& rec, const TimeCellTexts& timeCells,
-                         const LocalDateTime& now, std::string_view bookedYearText, std::string_view monthNo,
-                         bool sync = true);
-
-// Stores rec over whatever the file holds. On success rec holds what was
-// stored; on failure rec is unchanged.
-FileError UpdateBooking(const std::string& dataRoot, BookingFields& rec, const TimeCellTexts& timeCells,
-                        bool revokePass, bool sync = true);
-
-FileError DeleteBooking(const std::string& dataRoot, std::string_view regNo, int* removedLines = nullptr,
-                        bool sync = true);
-
-// out is untouched unless the booking is found.
-FileError ReadBooking(const std::string& dataRoot, std::string_view regNo, BookingFields& out);
-
-FileError ReadMonthLines(const std::string& path, std::vector<std::string>& lines);

@@ -51,9 +51,8 @@ ListResult BuildOnSiteList(const std::string& path, const LocalDateTime& today) 
         const std::string_view regNo = ColumnText(line, Columns::RegNo);
         const bool expected = !Text::IsBlank(ColumnText(line, Columns::DaySlot(today.day))) && regNo.size() >= 4 &&
                               regNo.substr(2, 2) == std::string_view(month, 2);
-        list->Add(
-            line, expected ? static_cast<std::uint8_t>(today.day) : 0,
-            ToneOfStamps(StampNumber(StatusRecord::ArrivalTime(line)), StampNumber(StatusRecord::DepartureTime(line))));
+        list->Add(line, expected ? static_cast<std::uint8_t>(today.day) : 0,
+                  ToneOfStamps(StampNumber(DayStatus::ArrivalTime(line)), StampNumber(DayStatus::DepartureTime(line))));
     }
     return {FileError::None(), std::move(list)};
 }

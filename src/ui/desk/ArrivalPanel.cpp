@@ -65,8 +65,9 @@ void ArrivalPanel::clear() {
 
 void ArrivalPanel::UpdateStatusLine() {
     const FileError e =
-        ::UpdateStatusLine(state_.settings.DataRoot, Text::Trim(BookingBoxes::ToBytes(form_.regNoText())),
-                           state_.CurrentRecord.ArrivalTime, state_.CurrentRecord.DepartureTime);
+        DayStatus::UpdateStatusLine(state_.settings.DataRoot, BookingBoxes::ToBytes(form_.regNoText()),
+                                    state_.CurrentRecord.ArrivalTime, state_.CurrentRecord.DepartureTime)
+            .error;
     emit statusWritten();
     // After the list is rebuilt, so its own caption does not hide that the time was not stored.
     DeskErrors::Report(window_, DeskErrors::Place::StatusStamp, e);
@@ -128,18 +129,17 @@ void ArrivalPanel::LaOFFSite_DblClick() {
 // The labels of an opened booking, from today's status file. A missing file
 // is built first, so a booking opened early in the day shows its stamps too.
 void ArrivalPanel::ShowArrivalAndDeparture() {
-    const std::string path = DayStatusFile(state_.settings.DataRoot, Clock::Now());
-    std::vector<std::string> lines;
-    FileError e = ReadMonthLines(path, lines);
-    if (e.number == ErrorNumber::FileNotFound || e.number == ErrorNumber::PathNotFound) {
+    const std::string path = DayStatus::FilePath(state_.settings.DataRoot, Clock::Now());
+    BookingFiles::LinesResult read = BookingFiles::ReadLines(path);
+    if (read.error.number == ErrorNumber::FileNotFound || read.error.number == ErrorNumber::PathNotFound) {
         BuildDayStatusFile();
-        e = ReadMonthLines(path, lines);
+        read = BookingFiles::ReadLines(path);
     }
     std::string arrival, departure;
     const std::string regNo = Text::Trim(BookingBoxes::ToBytes(form_.regNoText()));
-    for (const std::string& line : lines)
-        if (line.size() >= 12 && line.substr(0, 12) == regNo) {
-            const std::string_view a = StatusRecord::ArrivalTime(line), d = StatusRecord::DepartureTime(line);
+    for (const std::string& line : read.lines)
+        if (ColumnText(line, Columns::RegNo) == regNo) {
+            const std::string_view a = DayStatus::ArrivalTime(line), d = DayStatus::DepartureTime(line);
             arrival = std::string(a.substr(0, 2)) + std::string(a.size() >= 5 ? a.substr(3, 2) : "");
             departure = std::string(d.substr(0, 2)) + std::string(d.size() >= 5 ? d.substr(3, 2) : "");
         }
@@ -159,5 +159,5 @@ void ArrivalPanel::ShowArrivalAndDeparture() {
 }
 
 void ArrivalPanel::BuildDayStatusFile() {
-    DeskErrors::Report(window_, DeskErrors::Place::StatusBuild, ::BuildDayStatusFile(state_.settings.DataRoot));
+    DeskErrors::Report(window_, DeskErrors::Place::StatusBuild, DayStatus::Build(state_.settings.DataRoot));
 }

@@ -37,16 +37,6 @@ Answer answerOf(int button) {
     return button == vb::vbYes ? Answer::Yes : button == vb::vbNo ? Answer::No : Answer::Cancel;
 }
 
-// The stored slots "hhmm" of time texts "hh:mm".
-std::array<std::string, BookingFields::DayCount> slotsOf(const TimeCellTexts& times) {
-    std::array<std::string, BookingFields::DayCount> stored;
-    for (std::size_t d = 0; d < times.size(); ++d) {
-        const std::string t = Text::Trim(times[d]);
-        if (!t.empty())
-            stored[d] = t.substr(0, 2) + t.substr(t.size() - std::min<std::size_t>(2, t.size()));
-    }
-    return stored;
-}
 } // namespace
 
 BookingCommands::BookingCommands(ProgramState& state, QWidget* window, Panels panels,
@@ -84,22 +74,37 @@ Situation BookingCommands::situation() {
 
 // --- Storage ------------------------------------------------------------------------------
 
+// After a store the form, the saved copy and the base are the line as
+// written: a field cut to its width shows as stored, and a field another desk
+// changed meanwhile shows its value, so the next save cannot undo it.
+void BookingCommands::reloadFrom(const std::string& storedLine) {
+    BookingFields stored = state_.CurrentRecord; // keeps what the line does not hold
+    ParseBookingLine(storedLine, stored);
+    stored.ArrivalTime = state_.CurrentRecord.ArrivalTime;
+    stored.DepartureTime = state_.CurrentRecord.DepartureTime;
+    state_.CurrentRecord = stored;
+    state_.RecordBaseLine = storedLine;
+    p_.times.takeBooking(stored.RegNo, stored.DayTimes);
+    p_.form.showFields(stored);
+    p_.form.ShowPassLabel();
+    p_.form.ShowPhotoLabel();
+    modFileManagement::SnapshotRecord(state_);
+}
+
 bool BookingCommands::SaveNewRecord() {
     if (const auto refusal = NewBookingRefusal(p_.form.entries())) {
         MsgBox(BookingBoxes::FromBytes(*refusal), vb::vbExclamation, Title, window_);
         return false;
     }
     const QString monthNo = p_.times.SetMonthNoFromBookMonth();
-    const FileError e =
-        SaveNewBooking(state_.settings.DataRoot, state_.CurrentRecord, p_.times.timeTexts(), Clock::Now(),
-                       BookingBoxes::ToBytes(p_.times.bookingYearText()), BookingBoxes::ToBytes(monthNo));
-    if (e) {
-        DeskErrors::Report(window_, DeskErrors::Place::Save, e);
+    const BookingFiles::SaveResult saved =
+        BookingFiles::SaveNewBooking(state_.settings.DataRoot, state_.CurrentRecord, p_.times.timeTexts(), Clock::Now(),
+                                     BookingBoxes::ToBytes(p_.times.bookingYearText()), BookingBoxes::ToBytes(monthNo));
+    if (saved.error) {
+        DeskErrors::Report(window_, DeskErrors::Place::Save, saved.error);
         return false;
     }
-    p_.form.setRegNoText(BookingBoxes::FromBytes(state_.CurrentRecord.RegNo));
-    p_.times.takeBooking(state_.CurrentRecord.RegNo, slotsOf(p_.times.timeTexts()));
-    modFileManagement::SnapshotRecord(state_);
+    reloadFrom(saved.storedLine);
     state_.BookingsChanged = false;
     p_.lists.RefreshCurrentList();
     status_(QStringLiteral("Record ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral(" SAVED"));
@@ -119,14 +124,32 @@ bool BookingCommands::UpdateRecord() {
     }
     // A grid that shows another month holds none of this booking's times.
     const TimeCellTexts times = p_.times.bookingTimes();
-    const FileError e = UpdateBooking(state_.settings.DataRoot, state_.CurrentRecord, times, revoke);
-    if (e) {
+    const auto update = [&](BookingFiles::Conflicts resolve) {
+        return BookingFiles::UpdateBooking(state_.settings.DataRoot, state_.RecordBaseLine, state_.CurrentRecord,
+                                           &times, revoke, resolve);
+    };
+    BookingFiles::UpdateResult result = update(BookingFiles::Conflicts::Ask);
+    if (!result.error && !result.conflicts.empty()) {
+        // Asked with the file unlocked; the answer merges afresh with what is there then.
+        QString fields;
+        for (const std::string& label : result.conflicts)
+            fields += (fields.isEmpty() ? QString() : QStringLiteral("\r\n")) + BookingBoxes::FromBytes(label);
+        const int a = MsgBox(BookingBoxes::FromBytes(ConflictQuestion(BookingBoxes::ToBytes(upperFirst()),
+                                                                      BookingBoxes::ToBytes(upperLast()),
+                                                                      BookingBoxes::ToBytes(fields))),
+                             vb::vbYesNoCancel | vb::vbQuestion, bookingTitle(), window_);
+        if (a == vb::vbCancel) {
+            state_.PassRevokeRequest = revoke;
+            return false; // nothing stored; the edits stay on screen
+        }
+        result = update(a == vb::vbYes ? BookingFiles::Conflicts::KeepOurs : BookingFiles::Conflicts::KeepTheirs);
+    }
+    if (result.error) {
         state_.PassRevokeRequest = revoke; // still to be done
-        DeskErrors::Report(window_, DeskErrors::Place::Update, e, p_.form.regNoText());
+        DeskErrors::Report(window_, DeskErrors::Place::Update, result.error, p_.form.regNoText());
         return false;
     }
-    p_.times.takeBooking(state_.CurrentRecord.RegNo, slotsOf(times));
-    modFileManagement::SnapshotRecord(state_);
+    reloadFrom(result.storedLine);
     state_.BookingsChanged = false;
     p_.lists.RefreshCurrentList();
     status_(QStringLiteral("Record ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) +
@@ -135,24 +158,25 @@ bool BookingCommands::UpdateRecord() {
 }
 
 void BookingCommands::DeleteBooking() {
-    int removed = 0;
-    const FileError e = ::DeleteBooking(state_.settings.DataRoot,
-                                        Text::Trim(BookingBoxes::ToBytes(p_.form.regNoText())), &removed, true);
+    const BookingFiles::DeleteResult deleted =
+        BookingFiles::DeleteBooking(state_.settings.DataRoot, BookingBoxes::ToBytes(p_.form.regNoText()));
     // A booking already gone from its file (deleted at another desk) leaves nothing to keep on screen.
-    if (e && e.number != ErrorNumber::BookingNotFound) {
-        DeskErrors::Report(window_, DeskErrors::Place::Delete, e, p_.form.regNoText());
+    if (deleted.error && deleted.error.number != ErrorNumber::BookingNotFound) {
+        DeskErrors::Report(window_, DeskErrors::Place::Delete, deleted.error, p_.form.regNoText());
         return;
     }
     ClearBookingForm();
     modFileManagement::ClearRecord(state_);
     modFileManagement::SnapshotRecord(state_);
+    state_.RecordBaseLine.clear();
     state_.BookingsChanged = false;
     p_.lists.RefreshCurrentList();
-    if (removed > 0)
+    if (deleted.removedLines > 0)
         status_(QStringLiteral("One Booking DELETED"));
 }
 
 void BookingCommands::ClearBookingForm() {
+    state_.RecordBaseLine.clear();
     p_.form.clear();
     p_.arrival.clear();
     p_.times.dropBooking();
@@ -333,11 +357,15 @@ void BookingCommands::StatGrid_RowChosen() {
     }
     if (p_.dates.ValidateSelectedDate())
         return;
-    const std::string regNo = p_.lists.regNoOfActiveRow();
-    const FileError e = ReadBooking(state_.settings.DataRoot, regNo, state_.CurrentRecord);
-    if (e && e.number != ErrorNumber::BookingNotFound) {
-        DeskErrors::Report(window_, DeskErrors::Place::OpenBooking, e);
+    const BookingFiles::LineResult read =
+        BookingFiles::ReadBookingLine(state_.settings.DataRoot, p_.lists.regNoOfActiveRow());
+    if (read.error && read.error.number != ErrorNumber::BookingNotFound) {
+        DeskErrors::Report(window_, DeskErrors::Place::OpenBooking, read.error);
         return;
+    }
+    if (!read.error) {
+        ParseBookingLine(read.line, state_.CurrentRecord);
+        state_.RecordBaseLine = read.line;
     }
     ShowRecord(true);
     modFileManagement::SnapshotRecord(state_);

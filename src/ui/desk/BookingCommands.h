@@ -48,6 +48,7 @@ class BookingCommands : public QObject {
     bool SaveChangesCheck(BookingRules::AskedBy who);
     BookingRules::Situation situation();
     bool store(BookingRules::Action action, BookingRules::AskedBy who);
+    void reloadFrom(const std::string& storedLine);
     bool askAndStore(BookingRules::Question q, BookingRules::AskedBy who, const BookingRules::Situation& s);
     QString bookingTitle() const;
     QString upperFirst() const;

@@ -192,7 +192,7 @@ void ListsPanel::listChosenMonth() {
 
 std::string ListsPanel::listMonthFile() {
     const QString yymm = dates_.yearText().right(2) + dates_.SetMonthNoFromListMonth();
-    return MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(yymm));
+    return BookingFiles::MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(yymm));
 }
 
 // --- Day list -------------------------------------------------------------------------------
@@ -311,7 +311,8 @@ void ListsPanel::ListTodayStatus() {
     arrival_.BuildDayStatusFile();
     state_.ListMode = 4;
     dates_.setDayColour(0);
-    show(Lists::OnSiteList, Lists::BuildOnSiteList(DayStatusFile(state_.settings.DataRoot, Clock::Now()), Clock::Now()),
+    show(Lists::OnSiteList,
+         Lists::BuildOnSiteList(DayStatus::FilePath(state_.settings.DataRoot, Clock::Now()), Clock::Now()),
          DeskErrors::Place::OnSiteList);
 }
 
