@@ -76,6 +76,58 @@ organisation=$(cut -c550-599 "$month_file" | head -n1)
 [ "$organisation" = "$(printf '%-50s' 'ACME LTD X')" ] || { echo "stored organisation is '$organisation'"; exit 1; }
 echo "booking typed and saved with Alt+S: first name '$first'"
 
+# A second desk: a copy of the program folder whose settings name the first
+# desk's data folder, as two desks on one network share.
+folderB="$work/KestraneB"
+cp -r "$folder" "$folderB"
+rm -rf "$folderB/Kestranedata"
+"$folderB/Kestrane" &
+pidB=$!
+pids+=($pidB)
+# Its main window shows once its splash has gone.
+mainB=""
+for _ in $(seq 1 100); do
+  if [ -z "$(xdotool search --all --onlyvisible --pid "$pidB" --name "^Kestrane starting\$" 2>/dev/null || true)" ]; then
+    mainB=$(xdotool search --all --onlyvisible --pid "$pidB" --name "^Brantholm Solutions Kestrane\$" 2>/dev/null | head -n1 || true)
+    [ -n "$mainB" ] && break
+  fi
+  sleep 0.2
+done
+sleep 0.5
+[ -n "$mainB" ] || { echo "the second desk did not open"; exit 1; }
+click_at() { # window, x, y (inside the window); the desks overlap, so the window comes to the top first
+  xdotool windowraise "$1" 2>/dev/null || true
+  xdotool windowfocus --sync "$1" 2>/dev/null || true
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.4
+}
+# The second desk finds the booking and opens it from the search list.
+click_at "$mainB" 107 244
+xdotool type --delay 60 "ACME"
+xdotool key Return
+sleep 1
+click_at "$mainB" 158 378
+# The first desk changes the mobile number and saves; the second changes the
+# car registration and saves: both must be stored.
+click_at "$main" 576 117
+xdotool type --delay 60 "0770"
+xdotool key alt+s
+sleep 1
+click_at "$mainB" 537 143
+xdotool type --delay 60 "AB12"
+xdotool key alt+s
+sleep 1.5
+mobile=$(cut -c52-55 "$month_file" | head -n1)
+car=$(cut -c69-72 "$month_file" | head -n1)
+lines=$(grep -c $'\r$' "$month_file" || true)
+[ "$lines" -eq 1 ] && [ "$mobile" = "0770" ] && [ "$car" = "AB12" ] ||
+  { echo "two desks: $lines line(s), mobile '$mobile', car '$car'"; cut -c1-80 "$month_file"; exit 1; }
+echo "two desks kept both changes: mobile '$mobile', car '$car'"
+python3 "$here/wm_close.py" "$mainB"
+question=$(wait_window "Kestrane" 10)
+press_return "$question"
+for _ in $(seq 1 50); do kill -0 "$pidB" 2>/dev/null || break; sleep 0.2; done
+
 size=$(stat -c %s "$folder/_KSF/KSystem/qxsabusr.dat")
 [ "$size" -eq 4095 ] || { echo "settings file is $size bytes, not 4095"; exit 1; }
 

@@ -364,3 +364,62 @@ TEST_F(CommandsTest, DayListRulesAndMessages) {
     EXPECT_EQ(boxes.calls()[0].text, "Can't list Day Bookings:  No Day has been selected ");
     EXPECT_EQ(state.HelpTopic, 20);
 }
+
+// Two desks on one data folder edit one booking: each keeps the other's
+// fields, and a field both changed differently is asked about.
+TEST_F(CommandsTest, TwoDesksEditingOneBookingKeepBothDesksFields) {
+    newBooking("Jo", "Li");
+    click("cmdSAVE");
+    ProgramState otherState = folder.makeState();
+    frmMain other(otherState);
+    other.Form_Load();
+    User::ShowActive(&other);
+    User::Choose(Control<QComboBox>(&other, "CBGetDay"), "20th");
+    User::ClickCell(&other, Control<Grid>(&other, "StatGrid"), 1, 1);
+    ASSERT_EQ(Control<QLineEdit>(&other, "FirstNameTB")->text(), "Jo");
+
+    User::ShowActive(main);
+    retype("PersMobTB", "07700 900001");
+    boxes.clear();
+    click("cmdSAVE");
+    EXPECT_TRUE(boxes.calls().empty());
+    EXPECT_TRUE(main->windowTitle().contains("UPDATED"));
+
+    User::ShowActive(&other);
+    User::Retype(Control<QLineEdit>(&other, "PersCarRegTB"), "AB12 CDE");
+    User::Click(&other, "cmdSAVE");
+    EXPECT_TRUE(boxes.calls().empty());
+    EXPECT_TRUE(other.windowTitle().contains("UPDATED"));
+    EXPECT_EQ(Control<QLineEdit>(&other, "PersMobTB")->text(), "07700 900001") << "the form shows the line as written";
+    auto lines = FileLines(monthFile("1403"));
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].substr(51, 12), "07700 900001");
+    EXPECT_EQ(lines[0].substr(68, 8), "AB12 CDE");
+
+    // Both change the organisation: the second desk is asked.
+    User::ShowActive(main);
+    retype("CatOrganTB", "FIRST LTD");
+    click("cmdSAVE");
+    User::ShowActive(&other);
+    User::Retype(Control<QLineEdit>(&other, "CatOrganTB"), "SECOND LTD");
+    boxes.queue(vb::vbCancel);
+    User::Click(&other, "cmdSAVE");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "The booking for JO LI was changed at another desk since you opened it:\r\n"
+                                     "Organisation\r\nKeep your changes?");
+    EXPECT_EQ(boxes.calls()[0].title, "Kestrane [ 140315103000 ]");
+    EXPECT_EQ(Control<QLineEdit>(&other, "CatOrganTB")->text(), "SECOND LTD") << "Cancel keeps the edits";
+    EXPECT_NE(FileLines(monthFile("1403"))[0].find("FIRST LTD"), std::string::npos);
+
+    boxes.queue(vb::vbNo);
+    User::Click(&other, "cmdSAVE");
+    EXPECT_EQ(Control<QLineEdit>(&other, "CatOrganTB")->text(), "FIRST LTD") << "No keeps the other desk's";
+    boxes.clear();
+    User::Retype(Control<QLineEdit>(&other, "CatOrganTB"), "SECOND LTD");
+    User::Click(&other, "cmdSAVE");
+    EXPECT_TRUE(boxes.calls().empty()) << "the base is what this desk last read";
+    lines = FileLines(monthFile("1403"));
+    EXPECT_NE(lines[0].find("SECOND LTD"), std::string::npos);
+    EXPECT_EQ(lines[0].substr(51, 12), "07700 900001");
+    otherState.RestartPending = true;
+}

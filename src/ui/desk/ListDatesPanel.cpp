@@ -21,8 +21,13 @@ using namespace DeskWidgets;
 ListDatesPanel::ListDatesPanel(ProgramState& state, QWidget* area, QWidget* window)
     : QObject(area), state_(state), window_(window), area_(area) {
     Caption(area, QStringLiteral("Show BOOKINGS for"), 6, 0, 190, true);
-    Caption(area, QStringLiteral("Bookings for"), 6, 18, 62);
-    Caption(area, QStringLiteral("Month"), 70, 18, 60);
+    // The small captions over the day and month boxes.
+    for (QLabel* small : {Caption(area, QStringLiteral("Bookings for"), 5, 18, 66),
+                          Caption(area, QStringLiteral("Month"), 72, 18, 60)}) {
+        QFont f = small->font();
+        f.setPixelSize(10);
+        small->setFont(f);
+    }
     CBGetDay = Named(new QComboBox(area), "CBGetDay");
     for (const std::string& d : ListDate::DayEntries())
         CBGetDay->addItem(QString::fromStdString(d));
