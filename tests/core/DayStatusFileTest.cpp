@@ -158,7 +158,7 @@ TEST_F(DayStatusFile, AMissingOrUnreadableFolderIsAnErrorAndLeavesTodaysFileAsIt
     EXPECT_TRUE(fs::exists(DayStatus::FilePath(again.root, Today)));
 
     const std::string missing = data.temp.path().string() + "/gone";
-    EXPECT_EQ(DayStatus::Build(missing, false).number, 76);
+    EXPECT_EQ(DayStatus::Build(missing, false).error.number, 76);
     EXPECT_EQ(DayStatus::UpdateStatusLine(missing, "120601090000", "09:00", "  -  ", false).error.number, 76);
     EXPECT_FALSE(fs::exists(missing));
 
@@ -168,7 +168,7 @@ TEST_F(DayStatusFile, AMissingOrUnreadableFolderIsAnErrorAndLeavesTodaysFileAsIt
     ASSERT_FALSE(DayStatus::UpdateStatusLine(data.root, "120601090000", "09:20", "  -  ", false).error);
     const std::string stamped = Contents(StatusPath());
     fs::rename(data.root + "/Record", data.root + "/Record.away");
-    EXPECT_EQ(DayStatus::Build(data.root, false).number, 76);
+    EXPECT_EQ(DayStatus::Build(data.root, false).error.number, 76);
     const DayStatus::StampResult refused =
         DayStatus::UpdateStatusLine(data.root, "120601090000", "10:00", "  -  ", false);
     EXPECT_EQ(refused.error.number, 76);

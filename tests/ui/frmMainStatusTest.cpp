@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <filesystem>
 #include <fstream>
@@ -214,4 +215,42 @@ TEST_F(StatusTest, StampWithoutAStatusFileBuildsItAndAMissingStatusFolderIsMade)
     std::filesystem::remove(statusFile());
     main->cmdIN_Click();
     EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
+}
+
+// A share that blinks, or a status file that cannot be written, never costs
+// a stamp, and the caption says what was not stored and why.
+TEST_F(StatusTest, OutagesNeverLoseStampsAndSayWhatWasNotStored) {
+    User::ShowActive(main);
+    QTest::keyClick(main, Qt::Key_F5);
+    ASSERT_EQ(main->ListedRows(), 2);
+    auto* grid = Control<Grid>(main, "StatGrid");
+    User::ClickCell(main, grid, 1, 6); // the pass holder's "Arrived" cell stamps his arrival
+    EXPECT_EQ(stampsOf("140201080000"), "10:30  -  ");
+
+    const std::string recordFolder = folder.path() + "Kestranedata/Record";
+    std::filesystem::rename(recordFolder, recordFolder + ".away");
+    QTest::keyClick(main, Qt::Key_F5);
+    EXPECT_TRUE(main->windowTitle().contains("Write List: today's status file was not written: the data folder or its "
+                                             "Record or Status folder cannot be found"))
+        << main->windowTitle().toStdString();
+    EXPECT_EQ(grid->Cell(1, 6).Text(), "10:30") << "the list shows the file as it was";
+    std::filesystem::rename(recordFolder + ".away", recordFolder);
+    QTest::keyClick(main, Qt::Key_F5);
+    EXPECT_EQ(stampsOf("140201080000"), "10:30  -  ");
+    EXPECT_EQ(grid->Cell(1, 6).Text(), "10:30");
+
+    // A Status folder that cannot take files: the day's bookings are listed
+    // all the same, and a stamp that was not stored keeps its labels.
+    const std::string statusFolder = folder.path() + "Kestranedata/Status";
+    std::filesystem::remove_all(statusFolder);
+    std::ofstream(statusFolder) << "not a folder";
+    boxes.clear();
+    QTest::keyClick(main, Qt::Key_F5);
+    EXPECT_TRUE(boxes.calls().empty()) << boxes.calls()[0].text.toStdString();
+    EXPECT_EQ(main->ListedRows(), 2);
+    EXPECT_TRUE(main->windowTitle().contains("today's status file was not written"))
+        << main->windowTitle().toStdString();
+    User::ClickCell(main, grid, 2, 6);
+    EXPECT_EQ(Control<ClickLabel>(main, "LaON_Site")->text(), "10:30");
+    EXPECT_TRUE(main->windowTitle().contains("Time NOT stored")) << main->windowTitle().toStdString();
 }

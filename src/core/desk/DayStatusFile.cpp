@@ -137,30 +137,35 @@ void SetTimes(std::string& line, std::string_view arrival, std::string_view depa
     line.replace(d.column - 1, d.width, departureText);
 }
 
-FileError Build(const std::string& dataRoot, bool sync) {
+BuildResult Build(const std::string& dataRoot, bool sync) {
     const LocalDateTime today = Clock::Now();
     if (FileError e = CheckDataFolders(dataRoot))
-        return e;
-    if (FileError e = EnsureStatusFolder(dataRoot))
-        return e;
+        return {e, std::nullopt};
     std::vector<std::string> taken;
     if (FileError e = CollectTodaysLines(dataRoot, today, taken))
-        return e;
+        return {e, std::nullopt};
 
     // Held from reading the old stamps to writing the merged file, so a stamp
     // another desk gives meanwhile waits for the new file instead of being
-    // written over.
+    // written over. A folder that cannot take the lock or the file (a
+    // read-only share) still lets the day's bookings be shown.
     const std::string path = FilePath(dataRoot, today);
-    FileLock lock(path);
-    if (lock.error())
-        return lock.error();
+    FileError writeError = EnsureStatusFolder(dataRoot);
+    std::optional<FileLock> lock;
+    if (!writeError) {
+        lock.emplace(path);
+        writeError = lock->error();
+    }
     std::string old;
     const FileError readError = ReadWholeFile(path, old);
-    const bool newFile = readError.number == ErrorNumber::FileNotFound;
+    const bool newFile = readError.number == ErrorNumber::FileNotFound || readError.number == ErrorNumber::PathNotFound;
     if (readError && !newFile)
-        return readError;
+        return {readError, std::nullopt};
     CarryStamps(taken, newFile, old);
-    return WriteFileAtomically(path, JoinLines(taken), sync);
+    std::string content = JoinLines(taken);
+    if (!writeError)
+        writeError = WriteFileAtomically(path, content, sync);
+    return {writeError, std::move(content)};
 }
 
 StampResult UpdateStatusLine(const std::string& dataRoot, std::string_view regNo, std::string_view arrival,

@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "core/FileError.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,7 +40,16 @@ inline constexpr const char* BuildErrorPlace = " Write List ]";
 // missing: a folder that cannot be read is never taken for one without
 // bookings. On any error today's file is left exactly as it was, so no stamp
 // is lost to a passing fault.
-FileError Build(const std::string& dataRoot, bool sync = true);
+struct BuildResult {
+    FileError error;
+    // What today's file holds, or would hold when it could not be written:
+    // the bookings of today can still be shown. Empty when the month files or
+    // the old status file could not be read.
+    std::optional<std::string> content;
+
+    explicit operator bool() const { return static_cast<bool>(error); }
+};
+BuildResult Build(const std::string& dataRoot, bool sync = true);
 
 struct StampResult {
     FileError error;

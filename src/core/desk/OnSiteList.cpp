@@ -39,10 +39,13 @@ int StampNumber(std::string_view stamp) {
 
 ListResult BuildOnSiteList(const std::string& path, const LocalDateTime& today) {
     std::string bytes;
-    FileError error = ReadListFile(path, bytes);
+    if (FileError error = ReadListFile(path, bytes))
+        return {std::move(error), std::make_shared<BookingList>()};
+    return BuildOnSiteListOf(std::move(bytes), today);
+}
+
+ListResult BuildOnSiteListOf(std::string bytes, const LocalDateTime& today) {
     auto list = std::make_shared<BookingList>(std::move(bytes));
-    if (error)
-        return {std::move(error), std::move(list)};
 
     const char month[2] = {static_cast<char>('0' + today.month / 10), static_cast<char>('0' + today.month % 10)};
     for (const RawLine& raw : SplitRawLines(list->Bytes())) {

@@ -48,5 +48,7 @@ int StampNumber(std::string_view stamp);
 // by its arrival and departure. 53 when the file is missing, 76 when its
 // folder is.
 ListResult BuildOnSiteList(const std::string& path, const LocalDateTime& today);
+// The same of a status file's bytes held in memory.
+ListResult BuildOnSiteListOf(std::string bytes, const LocalDateTime& today);
 
 } // namespace Lists

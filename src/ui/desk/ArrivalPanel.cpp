@@ -158,6 +158,8 @@ void ArrivalPanel::ShowArrivalAndDeparture() {
         showLooks(ArrivalDeparture::LooksFor(StatusLook::Departed, asTime(arrival), asTime(departure)));
 }
 
-void ArrivalPanel::BuildDayStatusFile() {
-    DeskErrors::Report(window_, DeskErrors::Place::StatusBuild, DayStatus::Build(state_.settings.DataRoot));
+DayStatus::BuildResult ArrivalPanel::BuildDayStatusFile() {
+    DayStatus::BuildResult built = DayStatus::Build(state_.settings.DataRoot);
+    DeskErrors::Report(window_, DeskErrors::Place::StatusBuild, built.error);
+    return built;
 }

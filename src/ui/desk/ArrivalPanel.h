@@ -2,6 +2,7 @@
 
 #include "core/ProgramState.h"
 #include "core/desk/ArrivalDeparture.h"
+#include "core/desk/DayStatusFile.h"
 
 #include <QObject>
 
@@ -24,7 +25,8 @@ class ArrivalPanel : public QObject {
     void LaON_Site_DblClick();
     void LaOFFSite_DblClick();
     void UpdateStatusLine();
-    void BuildDayStatusFile();
+    // Rebuilds today's status file; a failure is shown in the caption.
+    DayStatus::BuildResult BuildDayStatusFile();
     // The labels of the booking on the form, from today's status file.
     void ShowArrivalAndDeparture();
     void clear();

@@ -81,7 +81,9 @@ void Report(QWidget* window, Place place, const FileError& e, const QString& det
         return;
     case Place::StatusBuild:
         window->unsetCursor();
-        caption(window, QStringLiteral("Error: %1 Write List").arg(e.number + 2120));
+        caption(window, QStringLiteral("Error: %1 Write List: today's status file was not written: %2")
+                            .arg(e.number + 2120)
+                            .arg(Reason(e)));
         return;
     case Place::StatusStamp:
         caption(window, QStringLiteral("Time NOT stored: ") + Reason(e));

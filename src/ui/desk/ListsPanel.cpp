@@ -308,12 +308,17 @@ void ListsPanel::ListTodayStatus() {
     window_->setCursor(Qt::WaitCursor);
     setStampButtonsEnabled(true);
     StatGrid->setReadOnly(state_.options().readOnly());
-    arrival_.BuildDayStatusFile();
+    const DayStatus::BuildResult built = arrival_.BuildDayStatusFile();
     state_.ListMode = 4;
     dates_.setDayColour(0);
-    show(Lists::OnSiteList,
-         Lists::BuildOnSiteList(DayStatus::FilePath(state_.settings.DataRoot, Clock::Now()), Clock::Now()),
-         DeskErrors::Place::OnSiteList);
+    // A status file that could not be written still lists the day's bookings;
+    // the caption says why it was not written.
+    const LocalDateTime today = Clock::Now();
+    const Lists::ListResult list =
+        built.error && built.content
+            ? Lists::BuildOnSiteListOf(*built.content, today)
+            : Lists::BuildOnSiteList(DayStatus::FilePath(state_.settings.DataRoot, today), today);
+    show(Lists::OnSiteList, list, DeskErrors::Place::OnSiteList);
 }
 
 // --- Printing ----------------------------------------------------------------------------------

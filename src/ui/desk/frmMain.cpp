@@ -353,7 +353,7 @@ void frmMain::qxlogoIM_Click() {
 }
 
 void frmMain::Command1_Click() {
-    // Sample data generation arrives with the administration tools.
+    // This version has no sample-data generator: the button does nothing.
 }
 
 void frmMain::Command2_Click() {}
@@ -361,11 +361,11 @@ void frmMain::Command2_Click() {}
 void frmMain::cmdMultiDELETE_Click() {
     if (state_.options().readOnly() || state_.options().disableMultiDelete())
         return;
-    // The bulk-deletion window arrives with the administration tools.
+    // This version has no bulk-deletion window.
 }
 
 void frmMain::cmdGetCARD_Click() {
-    // The pass window arrives with the passes and photos part of the desk.
+    // This version has no pass window: the button does nothing.
 }
 
 void frmMain::CmdPersonal_Click() {

@@ -162,7 +162,7 @@ void frmMain::cmdOUT_Click() {
     arrival_->cmdOUT_Click();
 }
 void frmMain::BuildDayStatusFile() {
-    arrival_->BuildDayStatusFile();
+    (void)arrival_->BuildDayStatusFile();
 }
 void frmMain::UpdateStatusLine() {
     arrival_->UpdateStatusLine();
