@@ -43,7 +43,10 @@ std::string TemporaryStem(const std::string& name) {
 
 // ".stem." in front of the random part of every temporary of path.
 std::string TemporaryPrefix(const std::string& path) {
-    return "." + TemporaryStem(NameOf(path)) + ".";
+    std::string prefix(1, '.');
+    prefix += TemporaryStem(NameOf(path));
+    prefix += '.';
+    return prefix;
 }
 
 std::string InFolder(const std::string& folder, const std::string& name) {

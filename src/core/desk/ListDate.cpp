@@ -64,8 +64,10 @@ std::optional<std::string> MonthNoFromName(std::string_view text) {
 }
 
 std::string DayText(int day) {
-    const std::string two = day < 10 ? "0" + std::to_string(day) : std::to_string(day);
-    return two + OrdinalSuffix(day);
+    std::string text = day < 10 ? std::string(1, '0') : std::string();
+    text += std::to_string(day);
+    text += OrdinalSuffix(day);
+    return text;
 }
 
 std::string TodayDayText() {

@@ -26,7 +26,8 @@ bool IsLeapYearText(const std::string& yearText) {
 }
 
 std::string TwoDigits(int n) {
-    const std::string text = "0" + std::to_string(n);
+    std::string text(1, '0');
+    text += std::to_string(n);
     return text.substr(text.size() - 2);
 }
 

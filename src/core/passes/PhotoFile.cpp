@@ -12,8 +12,12 @@ std::string safePart(std::string s) {
 std::string PhotoFile::PhotoMonthFolder(const std::string& dataRoot, const std::string& regNo) {
     std::string month = safePart(regNo.substr(0, 4));
     if (month.empty() || month == "." || month == "..")
-        month = "_";
-    return dataRoot + "/photo/" + month + "/";
+        month.assign(1, '_'); // assigning a literal here draws a false -Wrestrict from GCC 12 at -O3
+    std::string folder = dataRoot;
+    folder += "/photo/";
+    folder += month;
+    folder += '/';
+    return folder;
 }
 
 std::string PhotoFile::PhotoFilePath(const std::string& dataRoot, const std::string& regNo,

@@ -332,10 +332,10 @@ void BookingFormPanel::ShowPhotoLabel() {
     const std::string path = PhotoFile::PhotoFilePath(state_.settings.DataRoot, rec.RegNo, rec.FirstName, rec.LastName);
     std::error_code ec;
     if (std::filesystem::is_regular_file(path, ec)) {
-        state_.CurrentRecord.PhotoOnFile = "1";
+        state_.CurrentRecord.PhotoOnFile.assign(1, '1'); // a literal here draws a false -Wrestrict from GCC 12 at -O3
         SetLabelLook(PhotoOnFLa, QStringLiteral("Photo on-File"), 0xFF00);
     } else {
-        state_.CurrentRecord.PhotoOnFile = "0";
+        state_.CurrentRecord.PhotoOnFile.assign(1, '0');
         SetLabelLook(PhotoOnFLa, QStringLiteral("NO PHOTO"), 0xE6E6E6);
     }
 }

@@ -186,7 +186,7 @@ void frmPDetail::cmdPCLEAR_Click() {
                 {PersKinWTelTB, &r.KinWorkPhone},
                 {PersKinEMATB, &r.KinEmail}});
     PersIOPMck->setChecked(false);
-    r.OnPrescriptionMedicine = "0";
+    r.OnPrescriptionMedicine.assign(1, '0'); // a literal here draws a false -Wrestrict from GCC 12 at -O3
     PersIOPDTB->clear();
     r.PrescriptionNotes.clear();
 }
@@ -219,7 +219,7 @@ void frmPDetail::PersKinEMATB_LostFocus() {
 }
 
 void frmPDetail::PersIOPMck_Click() {
-    state_.CurrentRecord.OnPrescriptionMedicine = PersIOPMck->isChecked() ? "1" : "0";
+    state_.CurrentRecord.OnPrescriptionMedicine.assign(1, PersIOPMck->isChecked() ? '1' : '0');
 }
 
 void frmPDetail::SalCB_Click() {
