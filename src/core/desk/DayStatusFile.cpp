@@ -19,10 +19,6 @@ namespace DayStatus {
 
 namespace {
 
-bool IsBlank(std::string_view text) {
-    return text.find_first_not_of(' ') == std::string_view::npos;
-}
-
 std::string TwoDigits(int n) {
     char text[8];
     std::snprintf(text, sizeof text, "%02d", n % 100);
@@ -67,12 +63,12 @@ FileError CollectTodaysLines(const std::string& dataRoot, const LocalDateTime& t
         const bool currentMonth = k == 0;
         for (const RawLine& raw : SplitRawLines(bytes)) {
             const std::string_view line = raw.text;
-            const bool booked = currentMonth && !IsBlank(ColumnText(line, Columns::DaySlot(today.day)));
+            const bool booked = currentMonth && !Text::IsBlank(ColumnText(line, Columns::DaySlot(today.day)));
             // A blank pass end covers no day; most lines have no pass.
             const std::string_view passEnd = ColumnText(line, Columns::PassEnd);
             if (booked ||
-                (!IsBlank(passEnd) && StartUp::IsDateInRange(std::string(ColumnText(line, Columns::PassStart)),
-                                                             std::string(passEnd), todayText)))
+                (!Text::IsBlank(passEnd) && StartUp::IsDateInRange(std::string(ColumnText(line, Columns::PassStart)),
+                                                                   std::string(passEnd), todayText)))
                 taken.emplace_back(line);
         }
     }

@@ -1,4 +1,5 @@
 #include "core/startup/Helpers.h"
+#include "core/TextUtil.h"
 
 #include <filesystem>
 #include <system_error>
@@ -17,14 +18,6 @@ long ReadLeadingNumber(const std::string& text) {
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
         value = value * 10 + (text[i] - '0');
     return value;
-}
-
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
 }
 
 // "dd-mm-yyyy" as the number yymmdd.
@@ -54,7 +47,7 @@ bool IsDateInRange(const std::string& lo, const std::string& hi, const std::stri
 }
 
 int EmailCheckFailure(const std::string& address) {
-    const std::string trimmed = TrimBlanks(address);
+    const std::string trimmed = Text::Trim(address);
     if (trimmed.find(' ') != std::string::npos)
         return 1;
     if (trimmed.size() < 8)

@@ -1,4 +1,5 @@
 #include "core/startup/Manifest.h"
+#include "core/TextUtil.h"
 
 #include "Version.h"
 #include "core/startup/FileAttributes.h"
@@ -44,13 +45,6 @@ void ReplaceAll(std::string& text, const std::string& placeholder, const std::st
     }
 }
 
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 void DeleteFile(const std::string& path) {
     FileAttributes::Set(path, FileAttributes::Normal);
     std::error_code ec;
@@ -77,7 +71,7 @@ bool IsNetworkPath(const std::string& path) {
 std::string AddPathSeparator(const std::string& path, bool /*isNetworkPath*/) {
     // Network and local folders use the same separator here.
     const std::string separator = "/";
-    const std::string trimmed = TrimBlanks(path);
+    const std::string trimmed = Text::Trim(path);
     if (trimmed.ends_with(separator))
         return path;
     return trimmed + separator;

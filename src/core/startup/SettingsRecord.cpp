@@ -1,15 +1,7 @@
 #include "core/startup/SettingsRecord.h"
+#include "core/TextUtil.h"
 
-namespace {
-
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-} // namespace
+namespace {} // namespace
 
 std::string ComposeSettingsRecord(const UserSettings& settings, std::string filler) {
     filler.resize(SettingsRecordLength, ' ');
@@ -32,7 +24,7 @@ UserSettings ParseSettingsRecord(const std::string& record) {
     UserSettings settings;
     for (const SettingsField& field : SettingsFields) {
         const std::string value = padded.substr(field.position - 1, field.width);
-        settings.*field.member = field.width == 1 ? value : TrimBlanks(value);
+        settings.*field.member = field.width == 1 ? value : Text::Trim(value);
     }
     return settings;
 }
