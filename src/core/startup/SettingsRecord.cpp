@@ -1,8 +1,6 @@
 #include "core/startup/SettingsRecord.h"
 #include "core/TextUtil.h"
 
-namespace {} // namespace
-
 std::string ComposeSettingsRecord(const UserSettings& settings, std::string filler) {
     filler.resize(SettingsRecordLength, ' ');
     for (const SettingsField& field : SettingsFields) {
