@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 
