@@ -98,7 +98,9 @@ void TypeText(QWidget* target, const QString& text) {
 
 #include "platform/Grid.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -127,6 +129,18 @@ void ClickCell(QWidget* window, Grid* grid, int row, int col) {
     QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, at));
 }
 
+void ClickHeading(Grid* grid, int col) {
+    QHeaderView* headings = grid->horizontalHeader();
+    const QPoint at(headings->sectionViewportPosition(col) + headings->sectionSize(col) / 2, headings->height() / 2);
+    QTest::mouseClick(headings->viewport(), Qt::LeftButton, {}, at);
+}
+
+void Type(const QString& text) {
+    for (const QChar c : text)
+        TypeText(QApplication::focusWidget(), QString(c));
+    QApplication::processEvents(); // an item view commits an edit ended by Return in a queued call
+}
+
 void Retype(QLineEdit* box, const QString& text) {
     box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
@@ -141,6 +155,21 @@ void Choose(QComboBox* combo, const QString& text) {
     for (int i = 0; i <= combo->count() && combo->currentText() != text; ++i)
         QTest::keyClick(combo, combo->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
     EXPECT_EQ(combo->currentText(), text);
+}
+
+void Pick(QComboBox* combo, const QString& text) {
+    const int target = combo->findText(text);
+    ASSERT_GE(target, 0) << "no entry " << text.toStdString();
+    QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 5, combo->height() / 2));
+    QAbstractItemView* list = combo->view();
+    ASSERT_TRUE(list->isVisible()) << "the list did not open";
+    const QModelIndex entry = list->model()->index(target, combo->modelColumn(), combo->rootModelIndex());
+    list->scrollTo(entry);
+    const QPoint at = list->visualRect(entry).center();
+    QTest::mouseMove(list->viewport(), QPoint(1, 1)); // off the arrow first, as a hand moves
+    QTest::mouseMove(list->viewport(), at);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_FALSE(list->isVisible());
 }
 
 } // namespace User

@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,11 @@ class TestProgramFolder {
     TempFolder temp_;
     std::string path_;
 };
+
+// Failed comparisons of texts show the text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 template <typename T> T* findChildNamed(QWidget* parent, const char* name) {
     return parent->findChild<T*>(QString::fromLatin1(name));
@@ -82,11 +88,19 @@ void ShowActive(QWidget* window);
 void Click(QWidget* window, const char* buttonName);
 // A click where a grid cell shows, delivered to whatever is on top there.
 void ClickCell(QWidget* window, Grid* grid, int row, int col);
+// A click on a grid's column heading.
+void ClickHeading(Grid* grid, int col);
+// Types text key by key into whichever control has the focus at each key,
+// as a cell editor opened by the first key takes the rest; "\n" is Return.
+void Type(const QString& text);
 // Selects a box's text with the keys and types over it.
 void Retype(QLineEdit* box, const QString& text);
 // Moves a drop-down's choice with the arrow keys until it shows text; each
 // step is a choice, as the keys make it.
 void Choose(QComboBox* combo, const QString& text);
+// Opens a drop-down's list with a click on its arrow, moves the mouse onto
+// the entry and clicks it: one choice, whatever the box showed before.
+void Pick(QComboBox* combo, const QString& text);
 } // namespace User
 
 // The lines of a text file without their CR LF.

@@ -3,14 +3,12 @@
 #include "platform/Shell.h"
 #include "ui/desk/frmPDetail.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +17,8 @@
 
 namespace {
 
+// The two detail windows of a booking, typed into and clicked as a
+// receptionist does; the fields they edit are the current booking's.
 class DetailTest : public ::testing::Test {
   protected:
     TestProgramFolder folder;
@@ -67,32 +67,18 @@ class DetailTest : public ::testing::Test {
     }
 };
 
-template <typename T> T* child(QWidget* w, const char* name) {
-    T* c = findChildNamed<T>(w, name);
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-}
 QLineEdit* box(QWidget* w, const char* name) {
-    return child<QLineEdit>(w, name);
+    return Control<QLineEdit>(w, name);
 }
 
-void type(QWidget* target, const QString& text) {
-    TypeText(target, text);
+void click(QWidget* w, const char* button) {
+    QTest::mouseClick(Control<QPushButton>(w, button), Qt::LeftButton);
 }
 
-void click(QWidget* target) {
-    const QPointF at(5, 5);
-    QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, target->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(target, &press);
-    QApplication::sendEvent(target, &release);
-}
-
-void choose(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
+// Ctrl+A and Delete, as a user empties a notes box.
+void empty(QPlainTextEdit* notes) {
+    QTest::keyClick(notes, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(notes, Qt::Key_Delete);
 }
 
 QStringList items(QComboBox* combo) {
@@ -108,8 +94,7 @@ QString pressF1On(QWidget* target) {
         opened = path;
         return true;
     });
-    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(target, &f1);
+    QTest::keyClick(target, Qt::Key_F1);
     StartUp::SetShellOpener(nullptr);
     return opened;
 }
@@ -120,7 +105,7 @@ QString pressF1On(QWidget* target) {
 
 TEST_F(DetailTest, LocationShowsTheBookingAndCopiesEdits) {
     frmDetail w(state);
-    w.show();
+    User::ShowActive(&w);
     EXPECT_EQ(w.windowTitle(), "ON-SITE LOCATION AND WORK DETAIL");
     EXPECT_EQ(state.HelpTopic, 60);
     EXPECT_EQ(box(&w, "LocRegNoTB")->text(), "0311-0042");
@@ -130,98 +115,91 @@ TEST_F(DetailTest, LocationShowsTheBookingAndCopiesEdits) {
     EXPECT_EQ(box(&w, "LocDepTb")->text(), "STORES");
     EXPECT_TRUE(box(&w, "LocFullNameTB")->isReadOnly());
     EXPECT_EQ(box(&w, "LocVisitingTB")->text(), "J. Bloggs");
-    EXPECT_EQ(child<QComboBox>(&w, "DescOWCB")->currentText(), "MEETING");
-    EXPECT_EQ(child<QComboBox>(&w, "SelectACB")->currentText(), "OFFICES ONLY");
-    EXPECT_EQ(child<QPlainTextEdit>(&w, "LocInfoTB")->toPlainText(), "first\nsecond");
+    EXPECT_EQ(Control<QComboBox>(&w, "DescOWCB")->currentText(), "MEETING");
+    EXPECT_EQ(Control<QComboBox>(&w, "SelectACB")->currentText(), "OFFICES ONLY");
+    EXPECT_EQ(Control<QPlainTextEdit>(&w, "LocInfoTB")->toPlainText(), "first\nsecond");
     EXPECT_EQ(box(&w, "LocLocTB")->maxLength(), 28);
-    EXPECT_EQ(child<QPushButton>(&w, "cmdDCLEAR")->text(), "Clear...");
+    EXPECT_EQ(Control<QPushButton>(&w, "cmdDCLEAR")->text(), "Clear...");
 
-    type(box(&w, "LocTelTB"), "9");
-    type(box(&w, "LocPagTB"), "1");
-    auto* restrictions = child<QPlainTextEdit>(&w, "LocRestrTB");
-    restrictions->moveCursor(QTextCursor::End);
-    type(restrictions, "\nno labs");
+    TypeText(box(&w, "LocTelTB"), "9");
+    TypeText(box(&w, "LocPagTB"), "1");
+    auto* restrictions = Control<QPlainTextEdit>(&w, "LocRestrTB");
+    QTest::keyClick(restrictions, Qt::Key_End, Qt::ControlModifier);
+    TypeText(restrictions, "\nno labs");
     EXPECT_EQ(state.CurrentRecord.HostPhone, "22319");
     EXPECT_EQ(state.CurrentRecord.HostPager, "881");
     EXPECT_EQ(state.CurrentRecord.Restrictions, "escorted\r\nno labs");
     EXPECT_TRUE(boxes.calls().empty());
+    EXPECT_EQ(pressF1On(box(&w, "LocTelTB")).toStdString(), folder.path() + "KestraneDocs/makebooking3.html");
+    EXPECT_EQ(state.HelpTopic, 60);
 }
 
 TEST_F(DetailTest, LocationCancelRestoresOkAndCloseKeep) {
     const BookingFields original = state.CurrentRecord;
     {
         frmDetail w(state);
-        w.show();
-        type(box(&w, "LocTelTB"), "0");
-        child<QPushButton>(&w, "cmdCancelLocWD")->click();
-        EXPECT_FALSE(w.isVisible());
+        auto watch = OnNextModal([](QWidget* modal) {
+            TypeText(box(modal, "LocTelTB"), "5");
+            click(modal, "cmdCancelLocWD");
+        });
+        EXPECT_EQ(w.exec(), QDialog::Rejected);
         expectSameFields(original);
     }
     {
         frmDetail w(state);
-        w.show();
-        w.cmdDCLEAR_Click();
+        User::ShowActive(&w);
+        click(&w, "cmdDCLEAR");
         EXPECT_EQ(box(&w, "LocOurRefTB")->text(), "");
         EXPECT_EQ(box(&w, "LocDepTb")->text(), "STORES");
-        EXPECT_EQ(child<QComboBox>(&w, "DescOWCB")->currentText(), "");
-        EXPECT_EQ(child<QComboBox>(&w, "SelectACB")->currentText(), "");
+        EXPECT_EQ(Control<QComboBox>(&w, "DescOWCB")->currentText(), "");
+        EXPECT_EQ(Control<QComboBox>(&w, "SelectACB")->currentText(), "");
         EXPECT_EQ(state.CurrentRecord.HostPhone, "");
         EXPECT_EQ(state.CurrentRecord.Restrictions, "");
         EXPECT_EQ(state.CurrentRecord.WorkDescription, " -  Select  - ");
         EXPECT_EQ(state.CurrentRecord.AccessAreas, " -  Select  - ");
         EXPECT_EQ(state.CurrentRecord.Department, "STORES");
-        w.cmdCancelLocWD_Click();
+        click(&w, "cmdCancelLocWD");
+        EXPECT_FALSE(w.isVisible());
         expectSameFields(original);
     }
     {
         frmDetail w(state);
-        w.show();
-        type(box(&w, "LocTelTB"), "0");
-        child<QPushButton>(&w, "cmdOKLocWD")->click();
+        User::ShowActive(&w);
+        TypeText(box(&w, "LocTelTB"), "0");
+        click(&w, "cmdOKLocWD");
         EXPECT_EQ(state.CurrentRecord.HostPhone, "22310");
     }
     {
         frmDetail w(state);
-        w.show();
-        type(box(&w, "LocLocTB"), "A");
+        User::ShowActive(&w);
+        TypeText(box(&w, "LocLocTB"), "A");
         w.close(); // the title bar's close keeps the edits
         EXPECT_EQ(state.CurrentRecord.Location, "B12A");
         EXPECT_EQ(state.CurrentRecord.HostPhone, "22310");
     }
 }
 
-TEST_F(DetailTest, LocationRunsModally) {
-    frmDetail w(state);
-    auto watch = OnNextModal([](QWidget* modal) {
-        type(box(modal, "LocTelTB"), "5");
-        child<QPushButton>(modal, "cmdCancelLocWD")->click();
-    });
-    EXPECT_EQ(w.exec(), QDialog::Rejected);
-    EXPECT_EQ(state.CurrentRecord.HostPhone, "2231");
-}
-
 TEST_F(DetailTest, LocationPickListsComeFromTheListFile) {
     writePickLists("[CATEGORY]\r\nGUEST\r\n[DESCRIPT]\r\nMEETING\r\n[OTHERSEC]\r\nTOUR\r\n\r\n"
                    "[SELECTAC]  remark\r\nLAB\r\n;comment\r\nIGNORED\r\n[SELECTAC]\r\n\tTABBED\r\nLAB\r\n");
     frmDetail w(state);
-    w.show();
-    QComboBox* desc = child<QComboBox>(&w, "DescOWCB");
-    QComboBox* access = child<QComboBox>(&w, "SelectACB");
+    User::ShowActive(&w);
+    QComboBox* desc = Control<QComboBox>(&w, "DescOWCB");
+    QComboBox* access = Control<QComboBox>(&w, "SelectACB");
     EXPECT_EQ(items(desc), QStringList({" MEETING", " TOUR"}));
     EXPECT_EQ(items(access), QStringList({" LAB", " \tTABBED", " LAB"}));
     EXPECT_EQ(desc->currentText(), "MEETING"); // the booking's value, not the first item
 
-    choose(desc, 1);
+    User::Pick(desc, " TOUR");
     EXPECT_EQ(state.CurrentRecord.WorkDescription, "TOUR");
     // The keyboard chooses too; setting the text from code does not.
     access->setFocus();
-    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QApplication::sendEvent(access, &down);
+    QTest::keyClick(access, Qt::Key_Down);
     EXPECT_EQ(state.CurrentRecord.AccessAreas, "LAB");
     access->setEditText("ELSEWHERE");
     EXPECT_EQ(state.CurrentRecord.AccessAreas, "LAB");
     // Typed text could never reach the field, so none is taken.
-    type(access->lineEdit(), "X");
+    TypeText(access->lineEdit(), "X");
     EXPECT_EQ(access->currentText(), "ELSEWHERE");
     EXPECT_TRUE(boxes.calls().empty());
 }
@@ -233,17 +211,17 @@ TEST_F(DetailTest, LocationOpensWithoutTheListFile) {
     EXPECT_EQ(boxes.calls()[0].text, "Could not load the DL/INI Lists FILE LOAD ERROR");
     EXPECT_EQ(boxes.calls()[0].title, "Contact Brantholm and Quote [ LE-5-7853 ]");
     EXPECT_EQ(boxes.calls()[0].style, vb::vbCritical | vb::vbOKOnly);
-    EXPECT_EQ(child<QComboBox>(&w, "DescOWCB")->count(), 0);
+    EXPECT_EQ(Control<QComboBox>(&w, "DescOWCB")->count(), 0);
     EXPECT_EQ(box(&w, "LocTelTB")->text(), "2231");
 }
 
 TEST_F(DetailTest, LocationNoticesOnEveryClick) {
     frmDetail w(state);
-    w.show();
-    auto* info = child<QPlainTextEdit>(&w, "LocInfoTB");
-    click(info->viewport());
-    click(info->viewport());
-    click(child<QPlainTextEdit>(&w, "LocRestrTB")->viewport());
+    User::ShowActive(&w);
+    auto* info = Control<QPlainTextEdit>(&w, "LocInfoTB");
+    QTest::mouseClick(info->viewport(), Qt::LeftButton);
+    QTest::mouseClick(info->viewport(), Qt::LeftButton);
+    QTest::mouseClick(Control<QPlainTextEdit>(&w, "LocRestrTB")->viewport(), Qt::LeftButton);
     ASSERT_EQ(boxes.calls().size(), 3u);
     for (const MsgBoxCall& c : boxes.calls()) {
         EXPECT_EQ(c.title, "Kestrane");
@@ -251,53 +229,36 @@ TEST_F(DetailTest, LocationNoticesOnEveryClick) {
     }
     EXPECT_EQ(boxes.calls()[1].text, "Additional Information Text - Not implemented on this version");
     EXPECT_EQ(boxes.calls()[2].text, "Restrictions Text - Not implemented on this version");
-    info->moveCursor(QTextCursor::End);
-    type(info, "!");
+    QTest::keyClick(info, Qt::Key_End, Qt::ControlModifier);
+    TypeText(info, "!");
     EXPECT_EQ(state.CurrentRecord.AdditionalInfo.back(), '!');
-}
-
-TEST_F(DetailTest, F1OpensEachWindowsHelpPage) {
-    const std::string page = folder.path() + "KestraneDocs/makebooking3.html";
-    {
-        frmDetail w(state);
-        w.show();
-        EXPECT_EQ(pressF1On(box(&w, "LocTelTB")).toStdString(), page);
-        EXPECT_EQ(state.HelpTopic, 60);
-    }
-    {
-        frmPDetail w(state);
-        w.show();
-        EXPECT_EQ(pressF1On(box(&w, "PersTownTB")).toStdString(), page);
-        EXPECT_EQ(state.HelpTopic, 61);
-    }
 }
 
 // --- What a booking file can hold ----------------------------------------------------------
 
 TEST_F(DetailTest, TypedTextIsKeptToLatin1) {
     frmDetail w(state);
-    w.show();
+    User::ShowActive(&w);
     QLineEdit* tel = box(&w, "LocTelTB");
-    tel->clear();
-    type(tel, QString::fromUtf8("\u00e9\u20ac"));
+    User::Retype(tel, QString::fromUtf8("\u00e9\u20ac"));
     tel->insert(QString::fromUtf8("\U0001F600x"));        // pasted: one character outside the Basic Plane
     EXPECT_EQ(tel->text(), QString::fromUtf8("\u00e9x")); // refused, not stored as "?"
     EXPECT_EQ(tel->cursorPosition(), 2);
     EXPECT_EQ(state.CurrentRecord.HostPhone, "\xe9x");
 
     frmPDetail p(state);
-    p.show();
-    auto* notes = child<QPlainTextEdit>(&p, "PersIOPDTB");
-    notes->clear();
-    type(notes, QString::fromUtf8("a\u20ac\nb"));
+    User::ShowActive(&p);
+    auto* notes = Control<QPlainTextEdit>(&p, "PersIOPDTB");
+    empty(notes);
+    TypeText(notes, QString::fromUtf8("a\u20ac\nb"));
     EXPECT_EQ(notes->toPlainText(), "a\nb");
     EXPECT_EQ(state.CurrentRecord.PrescriptionNotes, "a\r\nb");
 
     // The notes fit the booking's 100 columns, each line break stored in four.
-    notes->clear();
-    notes->insertPlainText(QString(40, 'x') + "\n" + QString(100, 'y'));
+    empty(notes);
+    notes->insertPlainText(QString(40, 'x') + "\n" + QString(100, 'y')); // pasted
     EXPECT_EQ(notes->toPlainText(), QString(40, 'x') + "\n" + QString(56, 'y'));
-    type(notes, "z");
+    TypeText(notes, "z");
     EXPECT_EQ(state.CurrentRecord.PrescriptionNotes.size(), 98u);
 }
 
@@ -306,36 +267,39 @@ TEST_F(DetailTest, TypedTextIsKeptToLatin1) {
 TEST_F(DetailTest, PersonalShowsTheBookingAndCopiesEdits) {
     state.CurrentRecord.PrescriptionNotes = "Diabetic<$c>Carries kit"; // as left by a save
     frmPDetail w(state);
-    w.show();
+    User::ShowActive(&w);
     EXPECT_EQ(w.windowTitle(), "PERSONAL DETAILS");
     EXPECT_EQ(box(&w, "PersRegNoTB")->text(), "0311-0042");
     EXPECT_EQ(box(&w, "PersFullNaTB")->text(), "Ann Smith");
     EXPECT_EQ(box(&w, "Genbox3TB")->text(), "F");
     EXPECT_EQ(box(&w, "PersKinEMATB")->text(), "bob@example.com");
     EXPECT_EQ(box(&w, "PersKinEMATB")->maxLength(), 42);
-    EXPECT_EQ(child<QPlainTextEdit>(&w, "PersIOPDTB")->toPlainText(), "Diabetic\nCarries kit");
+    EXPECT_EQ(Control<QPlainTextEdit>(&w, "PersIOPDTB")->toPlainText(), "Diabetic\nCarries kit");
     EXPECT_EQ(state.CurrentRecord.PrescriptionNotes, "Diabetic<$c>Carries kit"); // opening is no change
-    QCheckBox* medicine = child<QCheckBox>(&w, "PersIOPMck");
+    QCheckBox* medicine = Control<QCheckBox>(&w, "PersIOPMck");
     EXPECT_TRUE(medicine->isChecked());
 
-    QComboBox* sal = child<QComboBox>(&w, "SalCB");
+    QComboBox* sal = Control<QComboBox>(&w, "SalCB");
     EXPECT_EQ(sal->currentText(), "Mrs.");
     EXPECT_EQ(items(sal), QStringList({"Mr. ", "Mrs.", "Miss", "Dr.", "Prof."}));
-    type(sal->lineEdit(), "Sir");
+    TypeText(sal->lineEdit(), "Sir");
     EXPECT_EQ(state.CurrentRecord.Salutation, "Mrs.");
-    choose(sal, 0);
+    User::Pick(sal, "Mr. ");
     EXPECT_EQ(state.CurrentRecord.Salutation, "Mr. ");
 
-    medicine->click();
+    const QPoint tick(8, medicine->height() / 2);
+    QTest::mouseClick(medicine, Qt::LeftButton, {}, tick);
     EXPECT_EQ(state.CurrentRecord.OnPrescriptionMedicine, "0");
-    medicine->click();
+    QTest::mouseClick(medicine, Qt::LeftButton, {}, tick);
     EXPECT_EQ(state.CurrentRecord.OnPrescriptionMedicine, "1");
-    type(box(&w, "PersTownTB"), "!");
+    TypeText(box(&w, "PersTownTB"), "!");
     EXPECT_EQ(state.CurrentRecord.Town, "Leeds!");
+    EXPECT_EQ(pressF1On(box(&w, "PersTownTB")).toStdString(), folder.path() + "KestraneDocs/makebooking3.html");
+    EXPECT_EQ(state.HelpTopic, 61);
 
     state.CurrentRecord.OnPrescriptionMedicine = "";
     frmPDetail again(state);
-    EXPECT_FALSE(child<QCheckBox>(&again, "PersIOPMck")->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>(&again, "PersIOPMck")->isChecked());
     EXPECT_EQ(state.CurrentRecord.OnPrescriptionMedicine, "");
 }
 
@@ -343,20 +307,20 @@ TEST_F(DetailTest, PersonalClearCancelAndOk) {
     const BookingFields original = state.CurrentRecord;
     {
         frmPDetail w(state);
-        w.show();
-        w.cmdPCLEAR_Click();
+        User::ShowActive(&w);
+        click(&w, "cmdPCLEAR");
         EXPECT_EQ(box(&w, "PersFullNaTB")->text(), "Ann Smith");
         EXPECT_EQ(box(&w, "Genbox3TB")->text(), "F");
-        EXPECT_EQ(child<QComboBox>(&w, "SalCB")->currentText(), "");
-        EXPECT_FALSE(child<QCheckBox>(&w, "PersIOPMck")->isChecked());
-        child<QPushButton>(&w, "cmdCancePD")->click();
+        EXPECT_EQ(Control<QComboBox>(&w, "SalCB")->currentText(), "");
+        EXPECT_FALSE(Control<QCheckBox>(&w, "PersIOPMck")->isChecked());
+        click(&w, "cmdCancePD");
         expectSameFields(original);
     }
     {
         frmPDetail w(state);
-        w.show();
-        w.cmdPCLEAR_Click();
-        child<QPushButton>(&w, "cmdOKPD")->click();
+        User::ShowActive(&w);
+        click(&w, "cmdPCLEAR");
+        click(&w, "cmdOKPD");
     }
     const BookingFields& r = state.CurrentRecord;
     EXPECT_EQ(r.OnPrescriptionMedicine, "0");
@@ -368,33 +332,31 @@ TEST_F(DetailTest, PersonalClearCancelAndOk) {
     EXPECT_EQ(r.Gender, "F");
     {
         frmPDetail w(state);
-        w.show();
-        type(box(&w, "PersKinNameTB"), "Eve");
+        User::ShowActive(&w);
+        TypeText(box(&w, "PersKinNameTB"), "Eve");
         w.close();
         EXPECT_EQ(state.CurrentRecord.KinName, "Eve");
     }
 }
 
+// The address is checked when the focus moves to another box of the window,
+// by Tab or by a click, never when another window takes it.
 TEST_F(DetailTest, PersonalEmailIsLowerCasedAndChecked) {
     frmPDetail w(state);
-    w.show();
+    User::ShowActive(&w);
     QLineEdit* email = box(&w, "PersKinEMATB");
-    const auto leave = [&](Qt::FocusReason reason) {
-        QFocusEvent out(QEvent::FocusOut, reason);
-        QApplication::sendEvent(email, &out);
-    };
-
-    email->setText("Bob.Smith@Example.COM");
-    leave(Qt::TabFocusReason);
+    User::Retype(email, "Bob.Smith@Example.COM");
+    QTest::keyClick(email, Qt::Key_Tab);
     EXPECT_EQ(email->text(), "bob.smith@example.com");
     EXPECT_EQ(state.CurrentRecord.KinEmail, "bob.smith@example.com");
     EXPECT_TRUE(boxes.calls().empty());
 
-    // Switching to another window is not leaving the box.
-    email->setText("BAD");
-    leave(Qt::ActiveWindowFocusReason);
+    User::Retype(email, "BAD");
+    QWidget other;
+    User::ShowActive(&other);
     EXPECT_EQ(email->text(), "BAD");
     EXPECT_TRUE(boxes.calls().empty());
+    User::ShowActive(&w);
 
     const std::pair<const char*, const char*> bad[] = {
         {"bob smith@example.com", "Kestrane [Bad format: spaces in address]"},
@@ -403,8 +365,8 @@ TEST_F(DetailTest, PersonalEmailIsLowerCasedAndChecked) {
         {"bob@example", "Kestrane [Bad Domain Identity]"}};
     for (const auto& [address, title] : bad) {
         boxes.clear();
-        email->setText(address);
-        w.PersKinEMATB_LostFocus();
+        User::Retype(email, address);
+        QTest::keyClick(email, Qt::Key_Tab);
         ASSERT_EQ(boxes.calls().size(), 1u) << address;
         EXPECT_EQ(boxes.calls()[0].title, title);
         EXPECT_EQ(boxes.calls()[0].text, "Attention: Please note the E-mail address entered is not valid  ");
@@ -412,7 +374,7 @@ TEST_F(DetailTest, PersonalEmailIsLowerCasedAndChecked) {
     }
 
     boxes.clear();
-    email->setText("   ");
-    leave(Qt::MouseFocusReason);
+    User::Retype(email, "   ");
+    QTest::mouseClick(box(&w, "PersKinNameTB"), Qt::LeftButton);
     EXPECT_TRUE(boxes.calls().empty());
 }

@@ -34,7 +34,6 @@ class MainWindowTest : public ::testing::Test {
         if (main) {
             state.RestartPending = true;
             main->close();
-            delete main;
         }
         Clock::Unpin();
         Platform::ClearAnswers();
@@ -46,12 +45,9 @@ class MainWindowTest : public ::testing::Test {
     }
     // Loaded, shown and the active window, so keys reach it as they reach a user's.
     frmMain& shown() {
-        frmMain& w = load();
-        w.show();
-        w.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        User::ShowActive(&load());
         QApplication::processEvents();
-        return w;
+        return *main;
     }
     template <typename T> T* control(const char* name) { return Control<T>(main, name); }
     QLineEdit* box(const char* name) { return control<QLineEdit>(name); }
@@ -102,8 +98,7 @@ TEST_F(MainWindowTest, KeysActOnceAndNeverTypeTheirLetter) {
 
     std::ofstream(folder.path() + "Kestranedata/Record/1403.vrf");
     auto* grid = control<Grid>("TimeGrid");
-    grid->setFocus();
-    grid->Cell(20, 1).Select();
+    User::ClickCell(&w, grid, 20, 1);
     boxes.clear();
     QTest::keyClick(grid, Qt::Key_F2);
     EXPECT_EQ(QApplication::focusWidget(), grid) << "F2 runs Today and opens no cell editor";
@@ -202,28 +197,7 @@ TEST_F(MainWindowTest, StatusBlinksInTheCaptionUntilTheNextTick) {
     EXPECT_EQ(Control<QLabel>(&w, "laSelTime")->text(), "Select");
 }
 
-TEST_F(MainWindowTest, ReadOnlyModeDisablesTheChangingButtons) {
-    state.settings.ReadOnlyMode = "1";
-    frmMain& w = load();
-    for (QPushButton* b : {Control<QPushButton>(&w, "cmdGetCARD"), Control<QPushButton>(&w, "cmdADD"),
-                           Control<QPushButton>(&w, "cmdSUB"), Control<QPushButton>(&w, "cmdCLEARAll"),
-                           Control<QPushButton>(&w, "cmdIN"), Control<QPushButton>(&w, "cmdOUT"),
-                           Control<QPushButton>(&w, "cmdMultiDELETE"), Control<QPushButton>(&w, "cmdDelete"),
-                           Control<QPushButton>(&w, "cmdSAVE"), Control<QPushButton>(&w, "cmdNEW")})
-        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_TRUE(Control<Grid>(&w, "TimeGrid")->ReadOnly());
-    EXPECT_TRUE(Control<QPushButton>(&w, "cmdGetAny")->isEnabled());
-}
-
-TEST_F(MainWindowTest, DeleteOptionsGateTheirButtons) {
-    state.settings.DisableSingleDelete = "1";
-    frmMain& w = load();
-    EXPECT_FALSE(Control<QPushButton>(&w, "cmdDelete")->isEnabled());
-    EXPECT_TRUE(Control<QPushButton>(&w, "cmdMultiDELETE")->isEnabled());
-    EXPECT_TRUE(Control<QPushButton>(&w, "cmdSAVE")->isEnabled());
-}
-
-TEST_F(MainWindowTest, StartsOnTodayWithTheListBoxesSet) {
+TEST_F(MainWindowTest, StartsOnTodayWithTheButtonsItsModesAllow) {
     frmMain& w = load();
     EXPECT_EQ(Control<QComboBox>(&w, "CBGetDay")->currentText(), "15th");
     EXPECT_EQ(Control<QComboBox>(&w, "CBGetMonth")->currentText(), "MARCH");
@@ -234,9 +208,21 @@ TEST_F(MainWindowTest, StartsOnTodayWithTheListBoxesSet) {
     EXPECT_EQ(Control<MonthCalendar>(&w, "Calendar1")->Value(), QDate(2014, 3, 15));
     EXPECT_EQ(Control<Grid>(&w, "StatGrid")->Rows(), 100);
     EXPECT_TRUE(boxes.calls().empty()) << messages().toStdString();
-}
 
-TEST_F(MainWindowTest, StatusListAtStartWritesTheDayWithTwoDigits) {
+    state.settings.DisableSingleDelete = "1";
+    load();
+    EXPECT_FALSE(control<QPushButton>("cmdDelete")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>("cmdMultiDELETE")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>("cmdSAVE")->isEnabled());
+
+    state.settings.ReadOnlyMode = "1";
+    load();
+    for (const char* name : {"cmdGetCARD", "cmdADD", "cmdSUB", "cmdCLEARAll", "cmdIN", "cmdOUT", "cmdMultiDELETE",
+                             "cmdDelete", "cmdSAVE", "cmdNEW"})
+        EXPECT_FALSE(control<QPushButton>(name)->isEnabled()) << name;
+    EXPECT_TRUE(control<Grid>("TimeGrid")->ReadOnly());
+    EXPECT_TRUE(control<QPushButton>("cmdGetAny")->isEnabled());
+
     state.settings.ShowStatusListAtStart = "1";
     Clock::Pin({2014, 3, 3, 9, 0, 0});
     EXPECT_EQ(Control<QComboBox>(&load(), "CBGetDay")->currentText(), "03rd");
@@ -284,30 +270,28 @@ TEST_F(MainWindowTest, PendingRestartOnlyShutsDown) {
     EXPECT_TRUE(state.StatusPending) << "nothing else ran";
 }
 
-TEST_F(MainWindowTest, MissingPickListFileIsReportedOnce) {
-    std::filesystem::remove(folder.path() + "_KSF/KSystem/KACustom.ini");
-    frmMain& w = load();
-    ASSERT_EQ(boxes.calls().size(), 1u);
-    EXPECT_EQ(boxes.calls()[0].text, "File Reading Error: Could not load the DL/INI Lists ");
-    EXPECT_EQ(boxes.calls()[0].title, "Brantholm Solutions [ LE-5-53 ]");
-    EXPECT_EQ(boxes.calls()[0].style, vb::vbCritical);
-    EXPECT_EQ(Control<QComboBox>(&w, "CataCB")->count(), 0);
-    EXPECT_EQ(Control<QComboBox>(&w, "CataCB")->currentText(), "VISITOR");
-    EXPECT_EQ(Control<QComboBox>(&w, "Dept1CB")->currentText(), " -  Select  - ");
-}
-
-TEST_F(MainWindowTest, PickListsFillTheTwoBoxes) {
+TEST_F(MainWindowTest, PickListsFillTheTwoBoxesOrAreReportedMissing) {
     {
         std::ofstream f(folder.path() + "_KSF/KSystem/KACustom.ini", std::ios::binary);
         f << "[CATEGORY]\r\nVISITOR\r\nCONTRACTOR\r\n\r\n[DEPARTME]\r\nSALES\r\n[DESCRIPT]\r\nPAINTING\r\n";
     }
-    frmMain& w = load();
-    ASSERT_EQ(Control<QComboBox>(&w, "CataCB")->count(), 2);
-    EXPECT_EQ(Control<QComboBox>(&w, "CataCB")->itemText(1), " CONTRACTOR");
-    ASSERT_EQ(Control<QComboBox>(&w, "Dept1CB")->count(), 2)
-        << "a section that follows without an end line joins the list above";
-    EXPECT_EQ(Control<QComboBox>(&w, "Dept1CB")->itemText(1), " PAINTING");
-    Control<QComboBox>(&w, "Dept1CB")->setCurrentIndex(0);
-    emit Control<QComboBox>(&w, "Dept1CB")->activated(0);
+    shown();
+    auto* departments = control<QComboBox>("Dept1CB");
+    ASSERT_EQ(control<QComboBox>("CataCB")->count(), 2);
+    EXPECT_EQ(control<QComboBox>("CataCB")->itemText(1), " CONTRACTOR");
+    ASSERT_EQ(departments->count(), 2) << "a section that follows without an end line joins the list above";
+    EXPECT_EQ(departments->itemText(1), " PAINTING");
+    User::Pick(departments, " SALES");
     EXPECT_EQ(state.CurrentRecord.Department, "SALES");
+
+    std::filesystem::remove(folder.path() + "_KSF/KSystem/KACustom.ini");
+    boxes.clear();
+    load();
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "File Reading Error: Could not load the DL/INI Lists ");
+    EXPECT_EQ(boxes.calls()[0].title, "Brantholm Solutions [ LE-5-53 ]");
+    EXPECT_EQ(boxes.calls()[0].style, vb::vbCritical);
+    EXPECT_EQ(control<QComboBox>("CataCB")->count(), 0);
+    EXPECT_EQ(control<QComboBox>("CataCB")->currentText(), "VISITOR");
+    EXPECT_EQ(control<QComboBox>("Dept1CB")->currentText(), " -  Select  - ");
 }

@@ -7,7 +7,6 @@
 #include "platform/VbColor.h"
 #include "ui/desk/frmMain.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -48,6 +47,8 @@ std::string readAll(const std::string& path) {
     return ss.str();
 }
 
+// Arrivals and departures as the desk marks them: F5 for the on-site list, a
+// click on a row, the On-Site and Off-Site buttons, double-clicks on the labels.
 class StatusTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -61,6 +62,7 @@ class StatusTest : public ::testing::Test {
             << bookingLine("140201080000", "Cy", "Moss", 15, "08:00", "01-03-2014", "31-03-2014"); // pass holder
         main = new frmMain(state);
         main->Form_Load();
+        User::ShowActive(main);
         boxes.clear();
     }
     void TearDown() override {
@@ -71,11 +73,12 @@ class StatusTest : public ::testing::Test {
     }
     std::string record(const char* yymm) { return folder.path() + "Kestranedata/Record/" + yymm + ".vrf"; }
     std::string statusFile() { return folder.path() + "Kestranedata/Status/140315.vdf"; }
-    void open(int row) {
-        Control<Grid>(main, "StatGrid")->Cell(row, 1).Select();
-        main->StatGrid_RowChosen();
-    }
-    long back(QLabel* l) { return ToVbColor(l->palette().color(QPalette::Window)); }
+    Grid* grid() { return Control<Grid>(main, "StatGrid"); }
+    ClickLabel* label(const char* name) { return Control<ClickLabel>(main, name); }
+    void click(const char* button) { User::Click(main, button); }
+    void open(int row) { User::ClickCell(main, grid(), row, 1); }
+    void onSiteList() { QTest::keyClick(main, Qt::Key_F5); }
+    long back(const char* name) { return ToVbColor(label(name)->palette().color(QPalette::Window)); }
     std::string stampsOf(const char* regNo) {
         const std::string all = readAll(statusFile());
         const auto at = all.find(regNo);
@@ -90,154 +93,137 @@ class StatusTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(StatusTest, OnSiteListShowsTodaysBookingsAndPasses) {
-    main->cmdDayList_Click();
-    EXPECT_EQ(state.ListMode, 4);
+TEST_F(StatusTest, OnSiteListStampsArrivalsDeparturesAndUndoes) {
+    onSiteList();
     EXPECT_EQ(state.HelpTopic, 22);
     EXPECT_TRUE(Control<QPushButton>(main, "cmdIN")->isEnabled());
-    EXPECT_EQ(main->ListedRows(), 2);
-    Grid* g = Control<Grid>(main, "StatGrid");
+    ASSERT_EQ(main->ListedRows(), 2);
     // Month files are read from six months back onwards.
-    EXPECT_EQ(g->Cell(1, 0).Text(), "140201080000");
-    EXPECT_EQ(g->Cell(1, 5).Text(), "  -  ") << "a pass holder of another month is not expected today";
-    EXPECT_EQ(g->Cell(2, 0).Text(), "140301090000");
-    EXPECT_EQ(g->Cell(2, 5).Text(), "09:15");
-    EXPECT_EQ(g->Cell(2, 6).Text(), "  -  ");
-    EXPECT_EQ(g->Rows(), 52);
+    EXPECT_EQ(grid()->Cell(1, 0).Text(), "140201080000");
+    EXPECT_EQ(grid()->Cell(1, 5).Text(), "  -  ") << "a pass holder of another month is not expected today";
+    EXPECT_EQ(grid()->Cell(2, 0).Text(), "140301090000");
+    EXPECT_EQ(grid()->Cell(2, 5).Text(), "09:15");
+    EXPECT_EQ(grid()->Cell(2, 6).Text(), "  -  ");
+    EXPECT_EQ(grid()->Rows(), 52);
     EXPECT_EQ(stampsOf("140301090000"), "  -    -  ");
     EXPECT_EQ(stampsOf("140301090100"), "missing");
     EXPECT_TRUE(boxes.calls().empty());
 
     // A heading click is a sort, which this list refuses.
-    g->Cell(0, 2).Select();
-    main->StatGrid_RowChosen();
+    User::ClickHeading(grid(), 2);
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "You can't sort this list in the IN/OUT Day-Status view    ");
-}
 
-TEST_F(StatusTest, ArrivalDepartureAndUndoFollowTheStateTable) {
-    main->cmdDayList_Click();
     open(2);
     EXPECT_EQ(Control<QLineEdit>(main, "FirstNameTB")->text(), "Ann");
-
-    main->cmdIN_Click();
+    click("cmdIN");
     EXPECT_EQ(state.HelpTopic, 27);
-    EXPECT_EQ(Control<ClickLabel>(main, "LaON_Site")->text(), "10:30");
-    EXPECT_EQ(back(Control<ClickLabel>(main, "LaON_Site")), 0xFF);
-    EXPECT_EQ(state.CurrentRecord.ArrivalTime, "10:30");
+    EXPECT_EQ(label("LaON_Site")->text(), "10:30");
+    EXPECT_EQ(back("LaON_Site"), 0xFF);
     EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
-    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(2, 6).ForeColor(), 0xFF) << "on site: red";
+    EXPECT_EQ(grid()->Cell(2, 6).ForeColor(), 0xFF) << "on site: red";
 
+    // Another booking for today saved later joins the file with blank
+    // stamps; the stamp stays, and shows again when the booking is opened.
+    std::ofstream(record("1403"), std::ios::binary | std::ios::app)
+        << bookingLine("140302090000", "Dee", "Fox", 15, "12:00");
+    onSiteList();
+    EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
+    EXPECT_EQ(stampsOf("140302090000"), "          ");
+    EXPECT_EQ(grid()->Cell(3, 6).Text(), "  -  ");
+    click("cmdNEW");
+    boxes.clear();
+    boxes.queue(vb::vbCancel); // drop the empty new booking
+    open(2);
+    EXPECT_EQ(label("LaON_Site")->text(), "10:30");
+    EXPECT_EQ(back("LaON_Site"), 0xFF);
+
+    // The labels undo only in the on-site list.
+    click("cmdGetAny");
+    EXPECT_FALSE(Control<QPushButton>(main, "cmdIN")->isEnabled());
+    QTest::mouseDClick(label("LaON_Site"), Qt::LeftButton);
+    EXPECT_EQ(label("LaON_Site")->text(), "10:30");
+    EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
+
+    onSiteList();
     Clock::Pin({2014, 3, 15, 11, 5, 0});
-    main->cmdOUT_Click();
-    EXPECT_EQ(Control<ClickLabel>(main, "LaOFFSite")->text(), "11:05");
-    EXPECT_EQ(back(Control<ClickLabel>(main, "LaOFFSite")), 0xFF00);
-    EXPECT_EQ(back(Control<ClickLabel>(main, "LaON_Site")), 0xF0F0F0);
+    click("cmdOUT");
+    EXPECT_EQ(label("LaOFFSite")->text(), "11:05");
+    EXPECT_EQ(back("LaOFFSite"), 0xFF00);
+    EXPECT_EQ(back("LaON_Site"), 0xF0F0F0);
     EXPECT_EQ(stampsOf("140301090000"), "10:3011:05");
-    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(2, 6).ForeColor(), 0x808080);
-    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(2, 7).ForeColor(), 0x008000);
+    EXPECT_EQ(grid()->Cell(2, 6).ForeColor(), 0x808080);
+    EXPECT_EQ(grid()->Cell(2, 7).ForeColor(), 0x008000);
 
-    main->LaON_Site_DblClick(); // a departed visitor's arrival stays
+    QTest::mouseDClick(label("LaON_Site"), Qt::LeftButton); // a departed visitor's arrival stays
     EXPECT_EQ(stampsOf("140301090000"), "10:3011:05");
-    main->LaOFFSite_DblClick();
+    QTest::mouseDClick(label("LaOFFSite"), Qt::LeftButton);
     EXPECT_EQ(state.HelpTopic, 28);
-    EXPECT_EQ(back(Control<ClickLabel>(main, "LaON_Site")), 0xFF);
+    EXPECT_EQ(back("LaON_Site"), 0xFF);
     EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
-    main->LaON_Site_DblClick();
-    EXPECT_EQ(Control<ClickLabel>(main, "LaON_Site")->text(), "  -  ");
+    QTest::mouseDClick(label("LaON_Site"), Qt::LeftButton);
+    EXPECT_EQ(label("LaON_Site")->text(), "  -  ");
     EXPECT_EQ(stampsOf("140301090000"), "  -    -  ");
 
     // Off-Site without an arrival does nothing.
-    main->cmdOUT_Click();
+    boxes.clear();
+    click("cmdOUT");
     EXPECT_EQ(stampsOf("140301090000"), "  -    -  ");
     EXPECT_TRUE(boxes.calls().empty());
 }
 
-TEST_F(StatusTest, StampsOfAnOpenedBookingAreShownAndKeptByRebuilds) {
-    main->cmdDayList_Click();
-    open(2);
-    main->cmdIN_Click();
-    // Another booking for today saved later joins the file with blank stamps; the stamp stays.
-    std::ofstream(record("1403"), std::ios::binary | std::ios::app)
-        << bookingLine("140302090000", "Dee", "Fox", 15, "12:00");
-    main->cmdDayList_Click();
-    EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
-    EXPECT_EQ(stampsOf("140302090000"), "          ");
-    EXPECT_EQ(Control<Grid>(main, "StatGrid")->Cell(3, 6).Text(), "  -  ");
+TEST_F(StatusTest, StampsAreRefusedWithoutABookingAndBuildAMissingFile) {
+    std::filesystem::remove_all(folder.path() + "Kestranedata/Status");
+    open(1); // Ann Lee in the day list
+    ASSERT_TRUE(std::filesystem::exists(statusFile())) << "opening a booking builds today's file and its folder";
 
-    main->cmdNEW_Click();
-    boxes.queue(vb::vbCancel); // drop the empty new booking
-    open(2);
-    EXPECT_EQ(Control<ClickLabel>(main, "LaON_Site")->text(), "10:30");
-    EXPECT_EQ(back(Control<ClickLabel>(main, "LaON_Site")), 0xFF);
-}
-
-TEST_F(StatusTest, RefusalsAndReadOnly) {
-    main->cmdNEW_Click();
-    main->cmdIN_Click();
+    onSiteList();
+    click("cmdNEW");
+    click("cmdIN");
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "Can't mark as ARRIVED: No booking has been created or saved!");
-
-    main->cmdDayList_Click();
     boxes.queue(vb::vbCancel); // drop the empty new booking
-    open(1);                   // Cy Moss
+    open(2);
+    std::filesystem::remove(statusFile());
+    click("cmdIN");
+    EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
+
+    open(1); // Cy Moss
     boxes.clear();
-    Control<QLineEdit>(main, "LastNameTB")->setText("Mo");
-    Control<QLineEdit>(main, "FirstNameTB")->setText("C");
-    main->cmdIN_Click();
+    User::Retype(Control<QLineEdit>(main, "LastNameTB"), "Mo");
+    User::Retype(Control<QLineEdit>(main, "FirstNameTB"), "C");
+    click("cmdIN");
     EXPECT_TRUE(boxes.calls().empty());
-    EXPECT_EQ(Control<ClickLabel>(main, "LaON_Site")->text(), "  -  ") << "short names are refused silently";
+    EXPECT_EQ(label("LaON_Site")->text(), "  -  ") << "short names are refused silently";
 
     state.settings.ReadOnlyMode = "1";
-    Control<QLineEdit>(main, "LastNameTB")->setText("Moss");
-    Control<QLineEdit>(main, "FirstNameTB")->setText("Cy");
-    main->cmdIN_Click();
-    EXPECT_EQ(Control<ClickLabel>(main, "LaON_Site")->text(), "  -  ");
+    User::Retype(Control<QLineEdit>(main, "LastNameTB"), "Moss");
+    User::Retype(Control<QLineEdit>(main, "FirstNameTB"), "Cy");
+    click("cmdIN");
+    EXPECT_EQ(label("LaON_Site")->text(), "  -  ");
     EXPECT_EQ(state.HelpTopic, 27);
-}
-
-TEST_F(StatusTest, UndoOnlyInTheOnSiteList) {
-    main->cmdDayList_Click();
-    open(2);
-    main->cmdIN_Click();
-    main->SelectListDay(15); // the day list
-    EXPECT_FALSE(Control<QPushButton>(main, "cmdIN")->isEnabled());
-    main->LaON_Site_DblClick();
-    EXPECT_EQ(Control<ClickLabel>(main, "LaON_Site")->text(), "10:30");
-    EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
-}
-
-TEST_F(StatusTest, StampWithoutAStatusFileBuildsItAndAMissingStatusFolderIsMade) {
-    std::filesystem::remove_all(folder.path() + "Kestranedata/Status");
-    main->SelectListDay(15);
-    open(1);
-    ASSERT_TRUE(std::filesystem::exists(statusFile())) << "opening a booking builds today's file";
-    std::filesystem::remove(statusFile());
-    main->cmdIN_Click();
-    EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
+    EXPECT_EQ(stampsOf("140201080000"), "  -    -  ");
 }
 
 // A share that blinks, or a status file that cannot be written, never costs
 // a stamp, and the caption says what was not stored and why.
 TEST_F(StatusTest, OutagesNeverLoseStampsAndSayWhatWasNotStored) {
-    User::ShowActive(main);
-    QTest::keyClick(main, Qt::Key_F5);
+    onSiteList();
     ASSERT_EQ(main->ListedRows(), 2);
-    auto* grid = Control<Grid>(main, "StatGrid");
-    User::ClickCell(main, grid, 1, 6); // the pass holder's "Arrived" cell stamps his arrival
+    User::ClickCell(main, grid(), 1, 6); // the pass holder's "Arrived" cell stamps his arrival
     EXPECT_EQ(stampsOf("140201080000"), "10:30  -  ");
 
     const std::string recordFolder = folder.path() + "Kestranedata/Record";
     std::filesystem::rename(recordFolder, recordFolder + ".away");
-    QTest::keyClick(main, Qt::Key_F5);
+    onSiteList();
     EXPECT_TRUE(main->windowTitle().contains("Write List: today's status file was not written: the data folder or its "
                                              "Record or Status folder cannot be found"))
         << main->windowTitle().toStdString();
-    EXPECT_EQ(grid->Cell(1, 6).Text(), "10:30") << "the list shows the file as it was";
+    EXPECT_EQ(grid()->Cell(1, 6).Text(), "10:30") << "the list shows the file as it was";
     std::filesystem::rename(recordFolder + ".away", recordFolder);
-    QTest::keyClick(main, Qt::Key_F5);
+    onSiteList();
     EXPECT_EQ(stampsOf("140201080000"), "10:30  -  ");
-    EXPECT_EQ(grid->Cell(1, 6).Text(), "10:30");
+    EXPECT_EQ(grid()->Cell(1, 6).Text(), "10:30");
 
     // A Status folder that cannot take files: the day's bookings are listed
     // all the same, and a stamp that was not stored keeps its labels.
@@ -245,12 +231,12 @@ TEST_F(StatusTest, OutagesNeverLoseStampsAndSayWhatWasNotStored) {
     std::filesystem::remove_all(statusFolder);
     std::ofstream(statusFolder) << "not a folder";
     boxes.clear();
-    QTest::keyClick(main, Qt::Key_F5);
+    onSiteList();
     EXPECT_TRUE(boxes.calls().empty()) << boxes.calls()[0].text.toStdString();
     EXPECT_EQ(main->ListedRows(), 2);
     EXPECT_TRUE(main->windowTitle().contains("today's status file was not written"))
         << main->windowTitle().toStdString();
-    User::ClickCell(main, grid, 2, 6);
-    EXPECT_EQ(Control<ClickLabel>(main, "LaON_Site")->text(), "10:30");
+    User::ClickCell(main, grid(), 2, 6);
+    EXPECT_EQ(label("LaON_Site")->text(), "10:30");
     EXPECT_TRUE(main->windowTitle().contains("Time NOT stored")) << main->windowTitle().toStdString();
 }
