@@ -160,7 +160,7 @@ TEST_F(TimeGridTest, TypedTimesAreCheckedWhenTheEditEnds) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     }
     EXPECT_EQ(typeTime("09830"), "09830");
-    ASSERT_FALSE(boxes.calls().empty());
+    ASSERT_EQ(boxes.calls().size(), 1u) << "told once, not again as the editor closes";
     EXPECT_EQ(boxes.calls()[0].text, "Can't Enter This:  Incorrect Time Format");
 
     boxes.clear();
@@ -174,6 +174,30 @@ TEST_F(TimeGridTest, TypedTimesAreCheckedWhenTheEditEnds) {
 
 TEST_F(TimeGridTest, ListDateIsCheckedAndCorrected) {
     frmMain& w = shownOn(2014, 3, 15);
+    // The arrow keys go on from the month and year shown.
+    combo("CBGetMonth")->setFocus();
+    QTest::keyClick(combo("CBGetMonth"), Qt::Key_Down);
+    EXPECT_EQ(combo("CBGetMonth")->currentText(), "APRIL");
+    QTest::keyClick(combo("CBGetMonth"), Qt::Key_Up);
+    combo("CBMonth")->setFocus();
+    QTest::keyClick(combo("CBMonth"), Qt::Key_Up);
+    EXPECT_EQ(combo("CBMonth")->currentText(), "FEBRUARY");
+    boxes.clear();
+
+    // A bad day and a bad year in one click: each is told once.
+    User::Pick(combo("CBGetMonth"), "FEBRUARY");
+    User::Pick(combo("CBGetDay"), "28th");
+    boxes.clear();
+    combo("CBGetDay")->setCurrentIndex(29); // shown, not chosen
+    User::Retype(combo("CBGetYear")->lineEdit(), "2025");
+    click("cmdGetAny");
+    ASSERT_EQ(boxes.calls().size(), 2u);
+    EXPECT_EQ(boxes.calls()[0].text, "ATTENTION: Only [ 28 ] Days in February 2025");
+    EXPECT_EQ(boxes.calls()[1].text, "ATTENTION: No VALID Date selected - Try selecting again");
+    User::Pick(combo("CBGetMonth"), "MARCH");
+    User::Pick(combo("CBGetDay"), "15th");
+
+    boxes.clear();
     User::Retype(combo("CBGetYear")->lineEdit(), "2025");
     click("cmdGetAny");
     ASSERT_EQ(boxes.calls().size(), 1u);

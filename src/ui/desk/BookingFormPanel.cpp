@@ -313,8 +313,15 @@ void BookingFormPanel::showFields(const BookingFields& r) {
     PersMobTB->setText(BookingBoxes::FromBytes(r.MobilePhone));
     PersCarRegTB->setText(BookingBoxes::FromBytes(r.CarRegistration));
     PersEmailTB->setText(BookingBoxes::FromBytes(r.PersonalEmail));
-    CataCB->setEditText(BookingBoxes::FromBytes(r.Category));
-    Dept1CB->setEditText(BookingBoxes::FromBytes(r.Department));
+    // A stored value that is on the list shows as its entry (a blank in front), so
+    // the arrow keys go on from it; any other shows as stored.
+    for (const auto& [box, value] : {std::pair{CataCB, &r.Category}, std::pair{Dept1CB, &r.Department}}) {
+        const int entry = box->findText(QStringLiteral(" ") + BookingBoxes::FromBytes(*value));
+        if (entry >= 0)
+            box->setCurrentIndex(entry);
+        else
+            box->setEditText(BookingBoxes::FromBytes(*value));
+    }
     CatOrganTB->setText(BookingBoxes::FromBytes(r.Organisation));
     CatPartyTB->setText(BookingBoxes::FromBytes(r.PartySize));
     CatAdrTB->setText(BookingBoxes::FromBytes(r.OrganisationAddress));

@@ -2,6 +2,7 @@
 
 #include "platform/VbColor.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +63,14 @@ void SetLabelLook(QLabel* label, const QString& caption, long backBgr) {
     QPalette pal = label->palette();
     pal.setColor(QPalette::Window, VbColor(backBgr));
     label->setPalette(pal);
+}
+
+void ShowEntry(QComboBox* box, const QString& text) {
+    const int index = box->findText(text);
+    if (index >= 0)
+        box->setCurrentIndex(index);
+    else
+        box->setEditText(text);
 }
 
 long BackColourOf(const QLabel* label) {

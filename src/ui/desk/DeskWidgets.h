@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QString>
 
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -28,5 +29,8 @@ QLabel* StatusLabel(QLabel* label, const char* name, const QString& text, QRect 
 // The label's caption and back colour (blue-green-red).
 void SetLabelLook(QLabel* label, const QString& caption, long backBgr);
 long BackColourOf(const QLabel* label);
+// Shows text in a drop-down, choosing its entry when it has one, so the arrow
+// keys go on from there; no choice handler runs.
+void ShowEntry(QComboBox* box, const QString& text);
 
 } // namespace DeskWidgets

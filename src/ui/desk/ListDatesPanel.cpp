@@ -87,13 +87,13 @@ QString ListDatesPanel::yearText() const {
 
 void ListDatesPanel::setDate(int dayIndex, const QString& monthText, const QString& yearText) {
     CBGetDay->setCurrentIndex(dayIndex);
-    CBGetMonth->setEditText(monthText);
-    CBGetYear->setEditText(yearText);
+    ShowEntry(CBGetMonth, monthText);
+    ShowEntry(CBGetYear, yearText);
 }
 
 void ListDatesPanel::setMonthAndYear(const QString& monthText, const QString& yearText) {
-    CBGetMonth->setEditText(monthText);
-    CBGetYear->setEditText(yearText);
+    ShowEntry(CBGetMonth, monthText);
+    ShowEntry(CBGetYear, yearText);
 }
 
 void ListDatesPanel::setDayText(const QString& text) {
@@ -132,23 +132,23 @@ const QString& ListDatesPanel::SetMonthNoFromListMonth() {
     return monthNo_;
 }
 
-void ListDatesPanel::CBGetDay_Click() {
+// The calendar follows the boxes' date (a day the month lacks keeps it on a valid one).
+void ListDatesPanel::showDateInCalendar() {
     SetMonthNoFromListMonth();
     Calendar1->setValueText(QString::fromStdString(
         ListDate::ListDateText(BookingBoxes::ToBytes(CBGetDay->currentText()), BookingBoxes::ToBytes(monthNo_),
                                BookingBoxes::ToBytes(CBGetYear->currentText()))));
+}
+
+void ListDatesPanel::CBGetDay_Click() {
+    showDateInCalendar();
     setDayColour(0);
-    ValidateSelectedDate();
-    emit dayChosen();
+    emit dayChosen(); // the day list checks the date, once
 }
 
 void ListDatesPanel::CBGetMonth_Click() {
-    SetMonthNoFromListMonth();
-    Calendar1->setValueText(QString::fromStdString(
-        ListDate::ListDateText(BookingBoxes::ToBytes(CBGetDay->currentText()), BookingBoxes::ToBytes(monthNo_),
-                               BookingBoxes::ToBytes(CBGetYear->currentText()))));
-    ValidateSelectedDate();
-    emit monthChosen();
+    showDateInCalendar();
+    emit monthChosen(); // the month list checks the date, once
 }
 
 void ListDatesPanel::CBGetYear_Click() {
@@ -164,8 +164,13 @@ bool ListDatesPanel::ValidateSelectedDate() {
                                                                      BookingBoxes::ToBytes(CBGetYear->currentText()));
     if (!check.message.empty())
         warn(check.message);
-    if (check.correctedDay >= 0)
-        SelectListDay(check.correctedDay);
+    if (check.correctedDay >= 0) {
+        // The corrected day goes into the box and the calendar; the list that
+        // asked for this check goes on with it, so nothing is listed or
+        // warned about twice.
+        CBGetDay->setCurrentIndex(check.correctedDay);
+        showDateInCalendar();
+    }
     if (!check.yearMessage.empty())
         warn(check.yearMessage);
     invalidDate_ = check.invalid;
@@ -195,7 +200,7 @@ void ListDatesPanel::cmdListCal_Click() {
 // month and the new day.
 void ListDatesPanel::Calendar1_DblClick() {
     const int day = Calendar1->Day(), month = Calendar1->Month(), year = Calendar1->Year();
-    CBGetYear->setEditText(QString::number(year));
+    ShowEntry(CBGetYear, QString::number(year));
     CBGetMonth->setCurrentIndex(month - 1);
     PicCal1->hide();
     SelectListDay(day);

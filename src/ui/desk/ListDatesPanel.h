@@ -57,6 +57,7 @@ class ListDatesPanel : public QObject {
 
   private:
     void warn(const std::string& text);
+    void showDateInCalendar();
 
     ProgramState& state_;
     QWidget* window_;

@@ -102,8 +102,8 @@ QString TimeGridPanel::bookingMonthText() const {
 }
 
 void TimeGridPanel::setBookingMonth(const QString& monthText, const QString& yearText) {
-    CBMonth->setEditText(monthText);
-    CBYear->setEditText(yearText);
+    ShowEntry(CBMonth, monthText);
+    ShowEntry(CBYear, yearText);
 }
 
 const QString& TimeGridPanel::SetMonthNoFromBookMonth() {
@@ -373,6 +373,7 @@ void TimeGridPanel::TimeGrid_ValidateEdit(int row, int col, bool& cancel) {
     cancel = false;
     const TimeGridRules::TimeEntryCheck check = TimeGridRules::CheckTimeEntry(BookingBoxes::ToBytes(cell.Text()));
     cell.setText(QString::fromLatin1(check.text.c_str()));
+    committed_ = {row, col, check.text};
     if (check.message)
         MsgBox(QString::fromLatin1(check.message), vb::vbExclamation, QStringLiteral("Kestrane"), window_);
     if (check.emptied) {
@@ -388,7 +389,11 @@ void TimeGridPanel::TimeGrid_FocusLost() {
 void TimeGridPanel::CheckTimeGridEntry() {
     GridCell cell = TimeGrid->ActiveCell();
     cell.setForeColor(Black);
-    if (cell.Row() == 0 || cell.Col() != 1)
+    // The entry just committed was checked then, and told about once.
+    const bool justChecked = committed_.row == cell.Row() && committed_.col == cell.Col() &&
+                             committed_.text == BookingBoxes::ToBytes(cell.Text());
+    committed_ = {};
+    if (cell.Row() == 0 || cell.Col() != 1 || justChecked)
         return;
     const TimeGridRules::TimeEntryCheck check = TimeGridRules::CheckTimeEntry(BookingBoxes::ToBytes(cell.Text()));
     if (check.text != BookingBoxes::ToBytes(cell.Text()))

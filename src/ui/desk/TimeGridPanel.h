@@ -80,4 +80,9 @@ class TimeGridPanel : public QObject {
     std::string ownMonth_;   // "yymm" of the booking on the form, empty for none
     TimeCellTexts ownTimes_; // its times while the grid shows another month
     std::string gridMonth_;  // "yymm" the grid was last built for
+    struct CheckedEntry {
+        int row = -1;
+        int col = -1;
+        std::string text;
+    } committed_; // the cell and text the last committed edit was checked with
 };
