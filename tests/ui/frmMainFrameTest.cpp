@@ -215,13 +215,19 @@ TEST_F(MainWindowTest, StartsOnTodayWithTheButtonsItsModesAllow) {
     EXPECT_TRUE(control<QPushButton>("cmdMultiDELETE")->isEnabled());
     EXPECT_TRUE(control<QPushButton>("cmdSAVE")->isEnabled());
 
-    state.settings.ReadOnlyMode = "1";
-    load();
+    // Read-only unless the option is "0", keys included: a blank writes nothing.
+    state.settings.ReadOnlyMode = " ";
+    shown();
     for (const char* name : {"cmdGetCARD", "cmdADD", "cmdSUB", "cmdCLEARAll", "cmdIN", "cmdOUT", "cmdMultiDELETE",
                              "cmdDelete", "cmdSAVE", "cmdNEW"})
         EXPECT_FALSE(control<QPushButton>(name)->isEnabled()) << name;
     EXPECT_TRUE(control<Grid>("TimeGrid")->ReadOnly());
     EXPECT_TRUE(control<QPushButton>("cmdGetAny")->isEnabled());
+    QTest::keyClick(main, Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(box("RegNoTB")->text(), "");
+    QTest::keyClicks(box("FirstNameTB"), "Jo");
+    QTest::keyClick(box("FirstNameTB"), Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(std::filesystem::file_size(folder.path() + "Kestranedata/Record/1403.vrf"), 0u);
 
     state.settings.ShowStatusListAtStart = "1";
     Clock::Pin({2014, 3, 3, 9, 0, 0});
