@@ -192,3 +192,40 @@ std::vector<std::string> FileLines(const std::string& path) {
     }
     return lines;
 }
+
+#include "platform/Platform.h"
+#include "ui/desk/frmMain.h"
+
+void DeskWindowTest::SetUp() {
+    Platform::SetAnswers(PlatformAnswers{});
+    folder.addEmptyMonthFiles();
+}
+
+void DeskWindowTest::TearDown() {
+    dropWindow();
+    Clock::Unpin();
+    Platform::ClearAnswers();
+}
+
+frmMain& DeskWindowTest::openOn(const LocalDateTime& now, bool shown) {
+    dropWindow();
+    Clock::Pin(now);
+    main = new frmMain(state);
+    main->Form_Load();
+    if (shown)
+        User::ShowActive(main);
+    return *main;
+}
+
+void DeskWindowTest::dropWindow() {
+    delete main;
+    main = nullptr;
+}
+
+void DeskWindowTest::click(const char* button) {
+    User::Click(main, button);
+}
+
+std::string DeskWindowTest::monthFile(const char* yymm) const {
+    return folder.path() + "Kestranedata/Record/" + yymm + ".vrf";
+}

@@ -105,3 +105,28 @@ void Pick(QComboBox* combo, const QString& text);
 
 // The lines of a text file without their CR LF.
 std::vector<std::string> FileLines(const std::string& path);
+
+#include "core/Clock.h"
+
+class frmMain;
+
+// The desk window on a test program folder whose data folder has an empty
+// month file for every month: the set-up the desk's window tests share.
+class DeskWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Loads a new desk window with "today" pinned to now (the one open before
+    // goes); shown makes it the active window, so keys reach it. The boxes
+    // the loading showed stay recorded.
+    frmMain& openOn(const LocalDateTime& now, bool shown = true);
+    // Deletes the window without the questions of closing.
+    void dropWindow();
+    std::string monthFile(const char* yymm) const;
+    void click(const char* button);
+
+    TestProgramFolder folder;
+    ProgramState state = folder.makeState();
+    RecordingResponder boxes;
+    frmMain* main = nullptr;
+};

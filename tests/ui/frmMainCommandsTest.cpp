@@ -19,28 +19,16 @@ namespace {
 
 // The booking commands as a receptionist gives them: clicks on the buttons
 // and the grids, keys in the boxes.
-class CommandsTest : public ::testing::Test {
+class CommandsTest : public DeskWindowTest {
   protected:
     void SetUp() override {
-        Clock::Pin({2014, 3, 15, 10, 30, 0});
-        Platform::SetAnswers(PlatformAnswers{});
-        folder.addEmptyMonthFiles();
-        main = new frmMain(state);
-        main->Form_Load();
-        User::ShowActive(main);
+        DeskWindowTest::SetUp();
+        openOn({2014, 3, 15, 10, 30, 0});
         boxes.clear();
     }
-    void TearDown() override {
-        state.RestartPending = true;
-        delete main;
-        Clock::Unpin();
-        Platform::ClearAnswers();
-    }
-    std::string monthFile(const char* yymm) { return folder.path() + "Kestranedata/Record/" + yymm + ".vrf"; }
     QLineEdit* box(const char* name) { return Control<QLineEdit>(main, name); }
     QComboBox* combo(const char* name) { return Control<QComboBox>(main, name); }
     Grid* grid(const char* name) { return Control<Grid>(main, name); }
-    void click(const char* button) { User::Click(main, button); }
     void retype(const char* name, const QString& text) { User::Retype(box(name), text); }
     // The time box set to time, a click on the day's cell, then "+".
     void bookTime(int day, const char* time) {
@@ -60,11 +48,6 @@ class CommandsTest : public ::testing::Test {
     void listDay(int day) { User::Choose(combo("CBGetDay"), combo("CBGetDay")->itemText(day)); }
     void openListRow(int row) { User::ClickCell(main, grid("StatGrid"), row, 1); }
     std::string slot(const std::string& line, int day) { return line.substr(1060 - 1 + 4 * (day - 1), 4); }
-
-    TestProgramFolder folder;
-    ProgramState state = folder.makeState();
-    RecordingResponder boxes;
-    frmMain* main = nullptr;
 };
 
 } // namespace

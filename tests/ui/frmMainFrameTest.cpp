@@ -24,28 +24,17 @@
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public DeskWindowTest {
   protected:
     void SetUp() override {
+        DeskWindowTest::SetUp();
         Clock::Pin({2014, 3, 15, 10, 30, 0});
-        Platform::SetAnswers(PlatformAnswers{});
     }
-    void TearDown() override {
-        if (main) {
-            state.RestartPending = true;
-            main->close();
-        }
-        Clock::Unpin();
-        Platform::ClearAnswers();
-    }
-    frmMain& load() {
-        main = new frmMain(state);
-        main->Form_Load();
-        return *main;
-    }
+    // A window loaded on the day pinned, not shown.
+    frmMain& load() { return openOn(Clock::Now(), false); }
     // Loaded, shown and the active window, so keys reach it as they reach a user's.
     frmMain& shown() {
-        User::ShowActive(&load());
+        openOn(Clock::Now());
         QApplication::processEvents();
         return *main;
     }
@@ -57,11 +46,6 @@ class MainWindowTest : public ::testing::Test {
             all << c.text;
         return all.join(u'|');
     }
-
-    TestProgramFolder folder;
-    ProgramState state = (folder.addEmptyMonthFiles(), folder.makeState());
-    RecordingResponder boxes;
-    frmMain* main = nullptr;
 };
 
 } // namespace

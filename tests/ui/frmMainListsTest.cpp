@@ -66,12 +66,10 @@ QString pdfText(const QString& pdf) {
 
 // The lists as a receptionist asks for them: the date boxes chosen with the
 // keys, the list buttons clicked, the find box typed into.
-class ListsTest : public ::testing::Test {
+class ListsTest : public DeskWindowTest {
   protected:
     void SetUp() override {
-        Clock::Pin({2014, 3, 15, 10, 30, 0});
-        Platform::SetAnswers(PlatformAnswers{});
-        folder.addEmptyMonthFiles();
+        DeskWindowTest::SetUp();
         // March 2014: John SMITH on the 1st, 2nd and 30th; Mary JONES today; a
         // pass without a booked day; and a booking moved in from February.
         writeMonth(monthFile("1403"), {bookingLine({"140301101010",
@@ -82,18 +80,9 @@ class ListsTest : public ::testing::Test {
                                        bookingLine({"140305111111", "Mary", "JONES", {{15, "08:05"}}}),
                                        bookingLine({"140310121212", "Ann", "LEE", {}, weekPass()}),
                                        bookingLine({"140220111111", "Pete", "BROWN", {{20, "11:00"}}})});
-        main = new frmMain(state);
-        main->Form_Load();
-        User::ShowActive(main);
+        openOn({2014, 3, 15, 10, 30, 0});
         boxes.clear();
     }
-    void TearDown() override {
-        state.RestartPending = true;
-        delete main;
-        Clock::Unpin();
-        Platform::ClearAnswers();
-    }
-    std::string monthFile(const char* yymm) const { return folder.path() + "Kestranedata/Record/" + yymm + ".vrf"; }
     static void writeMonth(const std::string& path, const std::vector<std::string>& lines) {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         for (const std::string& l : lines) {
@@ -101,7 +90,6 @@ class ListsTest : public ::testing::Test {
             out << l << "\r\n";
         }
     }
-    void click(const char* button) { User::Click(main, button); }
     void choose(const char* combo, const QString& text) { User::Pick(Control<QComboBox>(main, combo), text); }
     Grid* grid() const { return Control<Grid>(main, "StatGrid"); }
     QString cell(int row, int col) const { return grid()->Cell(row, col).Text(); }
@@ -136,11 +124,6 @@ class ListsTest : public ::testing::Test {
             all << c.title + u':' + c.text;
         return all.join(u'|');
     }
-
-    TestProgramFolder folder;
-    ProgramState state = folder.makeState();
-    RecordingResponder boxes;
-    frmMain* main = nullptr;
 };
 
 } // namespace

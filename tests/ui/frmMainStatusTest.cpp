@@ -49,33 +49,21 @@ std::string readAll(const std::string& path) {
 
 // Arrivals and departures as the desk marks them: F5 for the on-site list, a
 // click on a row, the On-Site and Off-Site buttons, double-clicks on the labels.
-class StatusTest : public ::testing::Test {
+class StatusTest : public DeskWindowTest {
   protected:
     void SetUp() override {
-        Clock::Pin({2014, 3, 15, 10, 30, 0});
-        Platform::SetAnswers(PlatformAnswers{});
-        folder.addEmptyMonthFiles();
-        std::ofstream(record("1403"), std::ios::binary)
+        DeskWindowTest::SetUp();
+        std::ofstream(monthFile("1403"), std::ios::binary)
             << bookingLine("140301090000", "Ann", "Lee", 15, "09:15")    // expected today
             << bookingLine("140301090100", "Bob", "Stone", 20, "11:00"); // another day, no pass
-        std::ofstream(record("1402"), std::ios::binary)
+        std::ofstream(monthFile("1402"), std::ios::binary)
             << bookingLine("140201080000", "Cy", "Moss", 15, "08:00", "01-03-2014", "31-03-2014"); // pass holder
-        main = new frmMain(state);
-        main->Form_Load();
-        User::ShowActive(main);
+        openOn({2014, 3, 15, 10, 30, 0});
         boxes.clear();
     }
-    void TearDown() override {
-        state.RestartPending = true;
-        delete main;
-        Clock::Unpin();
-        Platform::ClearAnswers();
-    }
-    std::string record(const char* yymm) { return folder.path() + "Kestranedata/Record/" + yymm + ".vrf"; }
     std::string statusFile() { return folder.path() + "Kestranedata/Status/140315.vdf"; }
     Grid* grid() { return Control<Grid>(main, "StatGrid"); }
     ClickLabel* label(const char* name) { return Control<ClickLabel>(main, name); }
-    void click(const char* button) { User::Click(main, button); }
     void open(int row) { User::ClickCell(main, grid(), row, 1); }
     void onSiteList() { QTest::keyClick(main, Qt::Key_F5); }
     long back(const char* name) { return ToVbColor(label(name)->palette().color(QPalette::Window)); }
@@ -84,11 +72,6 @@ class StatusTest : public ::testing::Test {
         const auto at = all.find(regNo);
         return at == std::string::npos ? "missing" : all.substr(at + 990, 10);
     }
-
-    TestProgramFolder folder;
-    ProgramState state = folder.makeState();
-    RecordingResponder boxes;
-    frmMain* main = nullptr;
 };
 
 } // namespace
@@ -125,7 +108,7 @@ TEST_F(StatusTest, OnSiteListStampsArrivalsDeparturesAndUndoes) {
 
     // Another booking for today saved later joins the file with blank
     // stamps; the stamp stays, and shows again when the booking is opened.
-    std::ofstream(record("1403"), std::ios::binary | std::ios::app)
+    std::ofstream(monthFile("1403"), std::ios::binary | std::ios::app)
         << bookingLine("140302090000", "Dee", "Fox", 15, "12:00");
     onSiteList();
     EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");

@@ -17,36 +17,17 @@
 namespace {
 
 // The booking month's time grid and the list date, as the desk uses them.
-class TimeGridTest : public ::testing::Test {
+class TimeGridTest : public DeskWindowTest {
   protected:
-    void SetUp() override { Platform::SetAnswers(PlatformAnswers{}); }
-    void TearDown() override {
-        if (main) {
-            state.RestartPending = true;
-            delete main;
-        }
-        Clock::Unpin();
-        Platform::ClearAnswers();
-    }
     frmMain& shownOn(int y, int m, int d) {
-        delete main;
-        Clock::Pin({y, m, d, 9, 0, 0});
-        main = new frmMain(state);
-        main->Form_Load();
-        User::ShowActive(main);
+        openOn({y, m, d, 9, 0, 0});
         boxes.clear();
         return *main;
     }
     bool closed(int row) { return grid()->Cell(row, 1).Locked(); }
     Grid* grid() { return Control<Grid>(main, "TimeGrid"); }
     QComboBox* combo(const char* name) { return Control<QComboBox>(main, name); }
-    void click(const char* button) { User::Click(main, button); }
     void clickCell(int row, int col) { User::ClickCell(main, grid(), row, col); }
-
-    TestProgramFolder folder;
-    ProgramState state = (folder.addEmptyMonthFiles(), folder.makeState());
-    RecordingResponder boxes;
-    frmMain* main = nullptr;
 };
 
 } // namespace
