@@ -1,6 +1,7 @@
 // The desk window's month list of a busy month (5,000 bookings, four booked
 // days each: 20,000 rows) built and shown in its list grid, offscreen, beside
 // the time to read the same file raw.
+#include "BusyMonth.h"
 #include "core/AtomicFile.h"
 #include "core/Clock.h"
 #include "core/ProgramState.h"
@@ -12,47 +13,11 @@
 #include <QComboBox>
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
-#include <fstream>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
 
 namespace {
 
-struct BusyMonth {
-    std::string programFolder;
-    std::string file;
-
-    BusyMonth() {
-        programFolder =
-            (fs::temp_directory_path() / ("kestrane-bench-lists-" + std::to_string(::getpid()))).string() + "/";
-        fs::create_directories(programFolder + "Kestranedata/Record");
-        fs::create_directories(programFolder + "Kestranedata/Status");
-        file = programFolder + "Kestranedata/Record/1403.vrf";
-        std::ofstream out(file, std::ios::binary);
-        for (int i = 0; i < 5000; ++i) {
-            BookingFields rec;
-            rec.RegNo = std::to_string(140310000000LL + i);
-            rec.FirstName = "First" + std::to_string(i);
-            rec.LastName = "Visitor" + std::to_string(i);
-            rec.Organisation = "Harwell Fixings and Fastenings Ltd";
-            rec.Department = "ENGINEERING";
-            rec.Category = "CONTRACTOR";
-            TimeCellTexts cells;
-            for (int d = 0; d < 4; ++d)
-                cells[static_cast<std::size_t>((i + d * 7) % 31)] = "09:30";
-            out << BuildBookingLine(rec, cells) << "\r\n";
-        }
-    }
-    ~BusyMonth() {
-        std::error_code ec;
-        fs::remove_all(programFolder, ec);
-    }
-};
-
 BusyMonth& month() {
-    static BusyMonth m;
+    static BusyMonth m("lists", 5000, 4);
     return m;
 }
 
@@ -67,8 +32,8 @@ BENCHMARK(RawRead)->Unit(benchmark::kMillisecond);
 
 void MonthListShown(benchmark::State& state) {
     ProgramState s;
-    s.ProgramFolder = month().programFolder;
-    s.settings.DataRoot = month().programFolder + "Kestranedata";
+    s.ProgramFolder = month().folder;
+    s.settings.DataRoot = month().dataRoot;
     frmMain w(s);
     w.findChild<QComboBox*>(QStringLiteral("CBGetMonth"))->setEditText(QStringLiteral("MARCH"));
     w.findChild<QComboBox*>(QStringLiteral("CBGetYear"))->setEditText(QStringLiteral("2014"));

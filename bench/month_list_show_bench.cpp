@@ -3,6 +3,7 @@
 // and through the desk window's own month list command, "today" in the middle
 // of that month, beside reading the file raw. Reports the memory the list
 // needs at its peak and once shown (resident size less the size before).
+#include "BusyMonth.h"
 #include "core/AtomicFile.h"
 #include "core/Clock.h"
 #include "core/desk/BookingRecord.h"
@@ -17,12 +18,8 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
-#include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -43,39 +40,8 @@ void resetPeak() {
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
-struct BusyMonth {
-    std::string folder = (fs::temp_directory_path() / ("kestrane-bench-month-" + std::to_string(::getpid()))).string();
-    std::string dataRoot = folder + "/Kestranedata";
-    std::string file = dataRoot + "/Record/1403.vrf";
-
-    BusyMonth() {
-        fs::create_directories(dataRoot + "/Record");
-        fs::create_directories(dataRoot + "/Status");
-        std::string bytes;
-        bytes.reserve(static_cast<std::size_t>(Bookings) * (BookingLineLength + 2));
-        TimeCellTexts cells;
-        for (int d = 0; d < 31; ++d)
-            cells[static_cast<std::size_t>(d)] = (d % 2 ? "09:30" : "14:15");
-        for (int i = 0; i < Bookings; ++i) {
-            BookingFields rec;
-            rec.RegNo = std::to_string(140310000000LL + i);
-            rec.FirstName = "First" + std::to_string(i);
-            rec.LastName = "Visitor" + std::to_string(i);
-            rec.Organisation = "Harwell Fixings and Fastenings Ltd";
-            rec.Department = "ENGINEERING";
-            rec.Category = "CONTRACTOR";
-            bytes += BuildBookingLine(rec, cells) + "\r\n";
-        }
-        WriteFileAtomically(file, bytes, false);
-    }
-    ~BusyMonth() {
-        std::error_code ec;
-        fs::remove_all(folder, ec);
-    }
-};
-
 BusyMonth& month() {
-    static BusyMonth m;
+    static BusyMonth m("month", Bookings, 31);
     return m;
 }
 
@@ -126,7 +92,7 @@ BENCHMARK(BM_MonthListShown)->Unit(benchmark::kMillisecond)->Iterations(5);
 // file named, the list built and shown in the window's list grid.
 void BM_DeskMonthListShown(benchmark::State& state) {
     ProgramState desk;
-    desk.ProgramFolder = month().folder + "/";
+    desk.ProgramFolder = month().folder;
     desk.settings.DataRoot = month().dataRoot;
     double peakMb = 0, heldMb = 0;
     int rows = 0;
