@@ -1,6 +1,8 @@
 #include "core/desk/ArrivalDeparture.h"
 
 #include "core/TextUtil.h"
+#include "core/desk/BookingRecord.h"
+#include "core/desk/DayStatusFile.h"
 
 namespace ArrivalDeparture {
 
@@ -80,6 +82,27 @@ UndoResult UndoDeparture(bool readOnly, int listMode, long departureBackColour, 
     result.arrivalTime = arrivalTime;
     result.departureTime = NoTime;
     return result;
+}
+
+LabelLooks LooksInStatusLines(const std::vector<std::string>& lines, const std::string& regNo) {
+    // Stamps as the digits "hhmm" of "hh:mm"; blanks and "  -  " give no digits.
+    std::string arrival, departure;
+    const auto digits = [](std::string_view time) {
+        return std::string(time.substr(0, 2)) + std::string(time.size() >= 5 ? time.substr(3, 2) : "");
+    };
+    const std::string key = Text::Trim(regNo);
+    for (const std::string& line : lines)
+        if (ColumnText(line, Columns::RegNo) == key) {
+            arrival = digits(DayStatus::ArrivalTime(line));
+            departure = digits(DayStatus::DepartureTime(line));
+        }
+    const auto asTime = [](const std::string& d) {
+        return Text::Trim(d).empty() ? std::string(NoTime) : d.substr(0, 2) + ":" + d.substr(d.size() - 2);
+    };
+    const long a = Text::Val(arrival), d = Text::Val(departure);
+    if (a == 0)
+        return LooksFor(StatusLook::NotArrived, NoTime, NoTime);
+    return LooksFor(d < a ? StatusLook::OnSite : StatusLook::Departed, asTime(arrival), asTime(departure));
 }
 
 } // namespace ArrivalDeparture

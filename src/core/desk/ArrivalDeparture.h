@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 
 #include <string>
+#include <vector>
 
 // What the On-Site and Off-Site buttons and the double-clicks on the two
 // time labels do, given what the booking form shows. The window shows the
@@ -61,6 +62,10 @@ struct StampResult {
     std::string arrivalTime;
     std::string departureTime;
 };
+
+// The labels of booking regNo (trimmed) from the lines of today's status
+// file: the last line of the number counts; no line is not arrived.
+LabelLooks LooksInStatusLines(const std::vector<std::string>& lines, const std::string& regNo);
 
 // On-Site: a new arrival at now, any departure cleared.
 StampResult MarkArrived(const StampForm& form, const LocalDateTime& now);

@@ -135,27 +135,7 @@ void ArrivalPanel::ShowArrivalAndDeparture() {
         BuildDayStatusFile();
         read = BookingFiles::ReadLines(path);
     }
-    std::string arrival, departure;
-    const std::string regNo = Text::Trim(BookingBoxes::ToBytes(form_.regNoText()));
-    for (const std::string& line : read.lines)
-        if (ColumnText(line, Columns::RegNo) == regNo) {
-            const std::string_view a = DayStatus::ArrivalTime(line), d = DayStatus::DepartureTime(line);
-            arrival = std::string(a.substr(0, 2)) + std::string(a.size() >= 5 ? a.substr(3, 2) : "");
-            departure = std::string(d.substr(0, 2)) + std::string(d.size() >= 5 ? d.substr(3, 2) : "");
-        }
-    const long a = Text::Val(arrival), d = Text::Val(departure);
-    using ArrivalDeparture::StatusLook;
-    const auto asTime = [](const std::string& digits) {
-        return Text::Trim(digits).empty() ? std::string(ArrivalDeparture::NoTime)
-                                          : digits.substr(0, 2) + ":" + digits.substr(digits.size() - 2);
-    };
-    if (a == 0)
-        showLooks(
-            ArrivalDeparture::LooksFor(StatusLook::NotArrived, ArrivalDeparture::NoTime, ArrivalDeparture::NoTime));
-    else if (d < a)
-        showLooks(ArrivalDeparture::LooksFor(StatusLook::OnSite, asTime(arrival), asTime(departure)));
-    else
-        showLooks(ArrivalDeparture::LooksFor(StatusLook::Departed, asTime(arrival), asTime(departure)));
+    showLooks(ArrivalDeparture::LooksInStatusLines(read.lines, BookingBoxes::ToBytes(form_.regNoText())));
 }
 
 DayStatus::BuildResult ArrivalPanel::BuildDayStatusFile() {
