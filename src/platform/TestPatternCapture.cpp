@@ -1,5 +1,9 @@
 #include "platform/TestPatternCapture.h"
 
+#include "core/AtomicFile.h"
+#include "core/passes/AviFile.h"
+
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
 #include <QTime>
@@ -9,6 +13,8 @@
 namespace {
 const QSize FrameSizes[] = {{176, 144}, {320, 240}, {352, 288}, {640, 480}};
 constexpr int FrameIntervalMs = 100;
+// What precedes the pixels in a 24-bit bitmap file.
+constexpr int BitmapHeaderBytes = 54;
 
 void PutLittleEndian32(QByteArray& bytes, int at, quint32 value) {
     for (int i = 0; i < 4; ++i)
@@ -94,7 +100,33 @@ bool TestPatternCapture::stillBitmap(QByteArray& bytes, QString& error) const {
     return true;
 }
 
+bool TestPatternCapture::saveCaptureFile(const QString& path, QString& error) {
+    if (!canRecord())
+        return VideoCapture::saveCaptureFile(path, error);
+    constexpr int framesPerSecond = 1000 / FrameIntervalMs;
+    std::vector<std::string> frames;
+    QSize size;
+    for (int i = 0; i < framesPerSecond; ++i) {
+        const QImage frame = nextFrame().convertToFormat(QImage::Format_RGB888);
+        size = frame.size();
+        QByteArray bitmap;
+        QBuffer buffer(&bitmap);
+        buffer.open(QIODevice::WriteOnly);
+        frame.save(&buffer, "BMP");
+        frames.emplace_back(bitmap.constData() + BitmapHeaderBytes, bitmap.size() - BitmapHeaderBytes);
+    }
+    const FileError failure = WriteFileAtomically(
+        path.toStdString(), AviFile::UncompressedVideo(size.width(), size.height(), framesPerSecond, frames));
+    if (failure)
+        error = QString::fromStdString(failure.description);
+    return !failure;
+}
+
 void TestPatternCapture::drawFrame() {
+    deliverFrame(nextFrame());
+}
+
+QImage TestPatternCapture::nextFrame() {
     const QSize size = formatIndex_ >= 0 ? FrameSizes[formatIndex_] : QSize(320, 240);
     QImage frame(size, QImage::Format_RGB32);
     QPainter p(&frame);
@@ -119,7 +151,7 @@ void TestPatternCapture::drawFrame() {
     p.drawText(band, Qt::AlignCenter, QTime::currentTime().toString(QStringLiteral("HH:mm:ss.z")));
     p.end();
     step_ += speed_;
-    deliverFrame(frame);
+    return frame;
 }
 
 std::unique_ptr<VideoCapture> VideoCaptureDevices::MakeTestPattern(const TestPatternSettings& settings) {

@@ -22,9 +22,13 @@ class TestPatternCapture : public VideoCapture {
     std::vector<VideoProperty> properties() const override;
     void setPropertyValue(int index, int value) override;
     bool stillBitmap(QByteArray& bytes, QString& error) const override;
+    bool canRecord() const override { return driverIndex_ >= 0; }
+    // A clip of one second, drawn at once.
+    bool saveCaptureFile(const QString& path, QString& error) override;
 
   private:
     void drawFrame();
+    QImage nextFrame();
 
     VideoCaptureDevices::TestPatternSettings settings_;
     QTimer timer_;

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -82,7 +83,6 @@ TEST_F(CameraWindowTest, SnapWritesTheBitmapIntoANewMonthFolderAndMarksThePhoto)
     EXPECT_FALSE(state.PhotoTakenFlag);
     EXPECT_EQ(window->width(), NormalWidthPx);
     EXPECT_FALSE(Control<QPushButton>(window.get(), "cmdEnterSetup")->isEnabled()) << "video setup is off";
-    EXPECT_FALSE(Control<QPushButton>(window.get(), "cmdSaveAs")->isVisible()) << "the test pattern cannot record";
     auto* drivers = Control<QComboBox>(window.get(), "cbDriver");
     ASSERT_EQ(drivers->count(), 1);
     EXPECT_EQ(drivers->currentText(), "Test pattern");
@@ -92,6 +92,36 @@ TEST_F(CameraWindowTest, SnapWritesTheBitmapIntoANewMonthFolderAndMarksThePhoto)
 
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(openedHelp, helpPage("snapshot.html"));
+
+    // Save AVI: a cancelled dialog writes nothing; a confirmed name gets a clip.
+    QString title, startFolder;
+    QStringList filters;
+    auto watch = OnNextModal([&](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_TRUE(files);
+        title = files->windowTitle();
+        filters = files->nameFilters();
+        startFolder = files->directory().absolutePath() + '/';
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    User::Click(window.get(), "cmdSaveAs");
+    EXPECT_EQ(title, "Save AVI File");
+    EXPECT_EQ(filters, QStringList{"AVI files (*.avi)"});
+    EXPECT_EQ(startFolder, QString::fromStdString(folder.path()));
+    watch = OnNextModal([](QWidget* dialog) {
+        auto* name = Control<QLineEdit>(dialog, "fileNameEdit");
+        QTest::keyClicks(name, "visit");
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    EXPECT_FALSE(fs::exists(folder.path() + "visit.avi"));
+    User::Click(window.get(), "cmdSaveAs");
+    std::string clip;
+    ReadWholeFile(folder.path() + "visit.avi", clip);
+    // Ten frames of 320 x 240 behind a header of 224 bytes, and the index.
+    ASSERT_EQ(clip.size(), 224u + 10u * (8u + 320u * 240u * 3u) + 8u + 10u * 16u);
+    EXPECT_EQ(clip.substr(0, 4) + clip.substr(8, 8), "RIFFAVI LIST");
+    EXPECT_EQ(little32(clip, 4), clip.size() - 8);
+    EXPECT_TRUE(boxes.calls().empty());
 
     ASSERT_FALSE(fs::exists(photoFolder()));
     User::Click(window.get(), "cmdSaveDIB");

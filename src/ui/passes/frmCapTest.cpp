@@ -112,6 +112,11 @@ void frmCapTest::buildControls() {
     cmdCapture = Button(this, "cmdCapture", "Capture", QString(), QRect(x, buttonsY, 90, 28));
     cmdCFGDone = Button(this, "cmdCFGDone", "OK", QString(), QRect(x + 190, buttonsY, 90, 28));
 
+    setupControls_ = {cbDriver,   chkPreview,     chkStretch,       chkCenter,    chkAutoSize,  chkAudio,
+                      chkPreRoll, chkUserConfirm, chkFrameCallback, cmdSourceDlg, cmdFormatDlg, cmdDisplayDlg,
+                      cmdCompDlg, cmdAudioDlg,    Label1,           txtWidth,     cmdWidth,     txtHeight,
+                      cmdHeight,  picStatus,      cmdCapture,       cmdCFGDone};
+
     connect(cmdEnterSetup, &QPushButton::clicked, this, &frmCapTest::cmdEnterSetup_Click);
     connect(cmdSaveDIB, &QPushButton::clicked, this, &frmCapTest::cmdSaveDIB_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmCapTest::cmdClose_Click);
@@ -355,4 +360,6 @@ void frmCapTest::done(int result) {
 
 void frmCapTest::setWidthTwips(int twips) {
     setFixedSize(Px(twips), HeightPx);
+    for (QWidget* control : setupControls_)
+        control->setVisible(twips == SetupWidthTwips);
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -62,6 +63,8 @@ class frmCapTest : public QDialog {
 
     ProgramState& state_;
     std::unique_ptr<VideoCapture> capture_;
+    // Shown only in the setup view, so no key reaches them beyond the window's edge.
+    std::vector<QWidget*> setupControls_;
 
     QFrame* OCXContainer = nullptr;
     VideoPreview* ezVidCap1 = nullptr;
