@@ -40,12 +40,12 @@ QString PixelFormatName(QVideoFrameFormat::PixelFormat format) {
 
 CameraCapture::CameraCapture()
     : devices_(QMediaDevices::videoInputs()), session_(std::make_unique<QMediaCaptureSession>()),
-      sink_(std::make_unique<QVideoSink>()) {
+      sink_(std::make_unique<QVideoSink>()), recorder_(std::make_unique<QMediaRecorder>()) {
     session_->setVideoSink(sink_.get());
-    connect(sink_.get(), &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame& frame) {
-        if (option(Option::Preview) || option(Option::FrameCallback))
-            deliverFrame(frame.toImage());
-    });
+    session_->setRecorder(recorder_.get());
+    // Kept whether shown or not: SNAP saves the latest frame.
+    connect(sink_.get(), &QVideoSink::videoFrameChanged, this,
+            [this](const QVideoFrame& frame) { deliverFrame(frame.toImage()); });
     const QCameraDevice preferred = QMediaDevices::defaultVideoInput();
     const int first = devices_.indexOf(preferred);
     if (!devices_.isEmpty())
@@ -53,8 +53,7 @@ CameraCapture::CameraCapture()
 }
 
 CameraCapture::~CameraCapture() {
-    if (recorder_)
-        recorder_->stop();
+    recorder_->stop();
     if (camera_)
         camera_->stop();
 }
@@ -192,14 +191,7 @@ void CameraCapture::setPropertyValue(int index, int value) {
 }
 
 bool CameraCapture::canRecord() const {
-    if (driverIndex_ < 0)
-        return false;
-    if (!recorder_) {
-        auto* self = const_cast<CameraCapture*>(this);
-        self->recorder_ = std::make_unique<QMediaRecorder>();
-        self->session_->setRecorder(self->recorder_.get());
-    }
-    return recorder_->isAvailable();
+    return driverIndex_ >= 0 && recorder_->isAvailable();
 }
 
 bool CameraCapture::saveCaptureFile(const QString& path, QString& error) {

@@ -30,11 +30,13 @@ TestPatternCapture::TestPatternCapture(const VideoCaptureDevices::TestPatternSet
 }
 
 int TestPatternCapture::driverCount() const {
-    return settings_.devicePresent ? 1 : 0;
+    return settings_.devicePresent ? (settings_.brokenDevice ? 2 : 1) : 0;
 }
 
 QString TestPatternCapture::driverName(int index) const {
-    return index == 0 && settings_.devicePresent ? QStringLiteral("Test pattern") : QString();
+    if (index == 0 && settings_.devicePresent)
+        return QStringLiteral("Test pattern");
+    return index == 1 && driverCount() == 2 ? QStringLiteral("Broken camera") : QString();
 }
 
 bool TestPatternCapture::setDriverIndex(int index) {

@@ -100,6 +100,8 @@ namespace VideoCaptureDevices {
 
 struct TestPatternSettings {
     bool devicePresent = true;
+    // A second device, "Broken camera", that never connects.
+    bool brokenDevice = false;
     // When set, a still is padded to exactly this many bytes.
     qint64 stillBytes = 0;
 };

@@ -160,6 +160,7 @@ TEST_F(CameraWindowTest, PhotosOverTheSizeLimitDrawTheWarningAndStay) {
 
 TEST_F(CameraWindowTest, SetupViewOffersWhatTheDeviceHas) {
     state.settings.EnableVideoConfig = "1";
+    device.brokenDevice = true;
     auto window = open();
     auto* w = window.get();
     User::Click(w, "cmdEnterSetup");
@@ -176,6 +177,12 @@ TEST_F(CameraWindowTest, SetupViewOffersWhatTheDeviceHas) {
     for (const char* name : {"cmdDisplayDlg", "cmdCompDlg", "cmdAudioDlg"})
         EXPECT_FALSE(Control<QPushButton>(w, name)->isEnabled()) << name;
     EXPECT_TRUE(Control<QCheckBox>(w, "chkPreview")->isChecked());
+
+    // A device that does not connect leaves the one connected before.
+    auto* drivers = Control<QComboBox>(w, "cbDriver");
+    User::Pick(drivers, "Broken camera");
+    EXPECT_EQ(drivers->currentText(), "Test pattern");
+    EXPECT_EQ(Control<QLabel>(w, "lblStatusString")->text(), "Could not connect!");
 
     User::Click(w, "cmdCapture");
     ASSERT_EQ(boxes.calls().size(), 1u);

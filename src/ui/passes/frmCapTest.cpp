@@ -89,12 +89,12 @@ void frmCapTest::buildControls() {
     chkFrameCallback =
         optionBox("chkFrameCallback", "Enable FrameCallback Event", 7, static_cast<int>(Option::FrameCallback));
 
-    const int dialogsX = x + 190;
-    cmdSourceDlg = Button(this, "cmdSourceDlg", "Source...", QString(), QRect(dialogsX, 42, 90, 24));
-    cmdFormatDlg = Button(this, "cmdFormatDlg", "Format...", QString(), QRect(dialogsX, 68, 90, 24));
-    cmdDisplayDlg = Button(this, "cmdDisplayDlg", "Display...", QString(), QRect(dialogsX, 94, 90, 24));
-    cmdCompDlg = Button(this, "cmdCompDlg", "Comp...", QString(), QRect(dialogsX, 120, 90, 24));
-    cmdAudioDlg = Button(this, "cmdAudioDlg", "Audio...", QString(), QRect(dialogsX, 146, 90, 24));
+    const int dialogsX = x + 202;
+    cmdSourceDlg = Button(this, "cmdSourceDlg", "Source...", QString(), QRect(dialogsX, 42, 78, 24));
+    cmdFormatDlg = Button(this, "cmdFormatDlg", "Format...", QString(), QRect(dialogsX, 68, 78, 24));
+    cmdDisplayDlg = Button(this, "cmdDisplayDlg", "Display...", QString(), QRect(dialogsX, 94, 78, 24));
+    cmdCompDlg = Button(this, "cmdCompDlg", "Comp...", QString(), QRect(dialogsX, 120, 78, 24));
+    cmdAudioDlg = Button(this, "cmdAudioDlg", "Audio...", QString(), QRect(dialogsX, 146, 78, 24));
 
     Label1 = Named(Caption(this, "On-Screen Size", x, 208, 120), "Label1");
     txtWidth = Box(this, "txtWidth", QRect(x, 230, 56, 24));
@@ -138,10 +138,21 @@ void frmCapTest::buildControls() {
 
 QCheckBox* frmCapTest::optionBox(const char* name, const QString& text, int row, int option) {
     auto* box = Named(new QCheckBox(text, this), name);
-    box->setGeometry(Px(NormalWidthTwips) + 9, 42 + row * 20, 185, 20);
+    box->setGeometry(Px(NormalWidthTwips) + 9, 42 + row * 20, 200, 20);
     connect(box, &QCheckBox::clicked, this,
             [this, option](bool checked) { capture_->setOption(static_cast<Option>(option), checked); });
     return box;
+}
+
+std::vector<std::pair<QCheckBox*, VideoCapture::Option>> frmCapTest::optionBoxes() const {
+    return {{chkPreview, Option::Preview},
+            {chkStretch, Option::Stretch},
+            {chkCenter, Option::Center},
+            {chkAutoSize, Option::AutoSize},
+            {chkAudio, Option::Audio},
+            {chkPreRoll, Option::PreRoll},
+            {chkUserConfirm, Option::UserConfirm},
+            {chkFrameCallback, Option::FrameCallback}};
 }
 
 void frmCapTest::Form_Load() {
@@ -168,15 +179,9 @@ void frmCapTest::Form_Load() {
     txtWidth->setText(QString::number(PreviewWidthTwips));
     txtHeight->setText(QString::number(PreviewHeightTwips));
     capture_->setOption(Option::AutoSize, false);
-    const std::pair<QCheckBox*, Option> readBack[] = {{chkCenter, Option::Center},
-                                                      {chkStretch, Option::Stretch},
-                                                      {chkAudio, Option::Audio},
-                                                      {chkPreRoll, Option::PreRoll},
-                                                      {chkUserConfirm, Option::UserConfirm},
-                                                      {chkPreview, Option::Preview},
-                                                      {chkFrameCallback, Option::FrameCallback}};
-    for (const auto& [box, option] : readBack)
-        box->setChecked(capture_->option(option));
+    for (const auto& [box, option] : optionBoxes())
+        if (box != chkAutoSize)
+            box->setChecked(capture_->option(option));
 
     StartUp::Pause(0.1);
     ezVidCap1->resize(Px(PreviewWidthTwips), Px(PreviewHeightTwips));
@@ -202,15 +207,7 @@ void frmCapTest::UpdateButtons() {
         cmdDisplayDlg->setEnabled(capture_->hasDialog(Dialog::Display));
         cmdSourceDlg->setEnabled(capture_->hasDialog(Dialog::Source));
     }
-    const std::pair<QCheckBox*, Option> boxes[] = {{chkPreview, Option::Preview},
-                                                   {chkStretch, Option::Stretch},
-                                                   {chkCenter, Option::Center},
-                                                   {chkAutoSize, Option::AutoSize},
-                                                   {chkAudio, Option::Audio},
-                                                   {chkPreRoll, Option::PreRoll},
-                                                   {chkUserConfirm, Option::UserConfirm},
-                                                   {chkFrameCallback, Option::FrameCallback}};
-    for (const auto& [box, option] : boxes)
+    for (const auto& [box, option] : optionBoxes())
         box->setEnabled(capture_->hasOption(option));
     cmdSaveAs->setVisible(capture_->canRecord());
 }
@@ -275,7 +272,7 @@ void frmCapTest::cbDriver_Click() {
     if (chosen == previous)
         return;
     if (!capture_->setDriverIndex(chosen)) {
-        if (previous >= 0)
+        if (previous >= 0 && capture_->driverIndex() != previous)
             capture_->setDriverIndex(previous);
         cbDriver->setCurrentIndex(previous);
         lblStatusString->setText(QStringLiteral("Could not connect!"));

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/ProgramState.h"
+#include "platform/VideoCapture.h"
 
 #include <QDialog>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -13,7 +15,6 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class VideoCapture;
 class VideoPreview;
 
 // The camera window: shows the live picture of a capture device and saves one
@@ -60,6 +61,7 @@ class frmCapTest : public QDialog {
     void buildControls();
     QCheckBox* optionBox(const char* name, const QString& text, int row, int option);
     void setWidthTwips(int twips);
+    std::vector<std::pair<QCheckBox*, VideoCapture::Option>> optionBoxes() const;
 
     ProgramState& state_;
     std::unique_ptr<VideoCapture> capture_;
