@@ -2,6 +2,7 @@
 #include "UiTestSupport.h"
 #include "core/Clock.h"
 #include "core/desk/BookingRecord.h"
+#include "core/desk/ListDate.h"
 #include "core/passes/PhotoFile.h"
 #include "platform/Grid.h"
 #include "platform/Platform.h"
@@ -127,6 +128,8 @@ TEST_F(HandlePhotoTest, ListsAndFindsThePeriodsPhotos) {
     EXPECT_FALSE(state.PhotoAttachedFlag || state.PhotoDeletedFlag);
     EXPECT_EQ(control<QComboBox>("CBHPMonth")->currentText(), u"MARCH");
     EXPECT_EQ(control<QComboBox>("CBHPYear")->currentText(), u"2014");
+    QComboBox* years = control<QComboBox>("CBHPYear");
+    EXPECT_EQ(years->itemText(years->count() - 1), QString::number(ListDate::LastYear()));
     EXPECT_EQ(control<QComboBox>("CBHPDay")->currentText(), u"All Days");
     EXPECT_EQ(grid()->Rows(), 50);
 
