@@ -85,17 +85,17 @@ frmHandlePhoto::frmHandlePhoto(ProgramState& state, const QString& listMonthText
     setFixedSize(760, 536);
 
     Label(this, "laFindBy", QStringLiteral("FIND PHOTOS BY:"), QRect(12, 8, 300, 18), true);
-    HPSearchLa = Label(this, "HPSearchLa", QStringLiteral("Find Photo(s) by:"), QRect(12, 32, 110, 20));
-    CBHPListBy = Combo(this, "CBHPListBy", QRect(125, 30, 190, 24));
+    HPSearchLa = Label(this, "HPSearchLa", QStringLiteral("Find Photo(s) by:"), QRect(12, 32, 136, 20));
+    CBHPListBy = Combo(this, "CBHPListBy", QRect(150, 30, 176, 24));
     for (std::string_view key : SearchFields::ListByKeys())
         CBHPListBy->addItem(key == "VISITING/REPORTING TO" ? QStringLiteral("REPORTING TO") : FromBytes(key));
-    laHPFWoP = Label(this, "laHPFWoP", QStringLiteral("Name, Word or Phrase"), QRect(12, 60, 110, 20));
+    laHPFWoP = Label(this, "laHPFWoP", QStringLiteral("Name, Word or Phrase"), QRect(12, 60, 136, 20));
     HPFindTB = Named(new QLineEdit(this), "HPFindTB");
-    HPFindTB->setGeometry(125, 58, 190, 24);
+    HPFindTB->setGeometry(150, 58, 176, 24);
     BookingBoxes::KeepLatin1(HPFindTB);
     LaHPLeaveB = Label(this, "LaHPLeaveB", QStringLiteral("Leave blank to list all photos for the selected period"),
                        QRect(12, 86, 330, 18));
-    cmdHPFind = Button(this, "cmdHPFind", QStringLiteral("Find"), QRect(322, 57, 70, 26));
+    cmdHPFind = Button(this, "cmdHPFind", QStringLiteral("Find"), QRect(332, 57, 66, 26));
 
     Label(this, "laPeriod", QStringLiteral("SELECT PERIOD OF PHOTOS TO LIST"), QRect(410, 8, 340, 18), true);
     Label(this, "laMonthCaption", QStringLiteral("Month"), QRect(552, 26, 100, 16));
@@ -122,12 +122,12 @@ frmHandlePhoto::frmHandlePhoto(ProgramState& state, const QString& listMonthText
     cmdHPList = Button(this, "cmdHPList", QStringLiteral("List"), QRect(682, 78, 70, 26));
 
     PhotoGrid = Named(new Grid(this), "PhotoGrid");
-    PhotoGrid->setGeometry(10, 112, 522, 380);
+    PhotoGrid->setGeometry(10, 112, 530, 380);
     PhotoGrid->setReadOnly(true);
 
-    Label(this, "laDeleteAttach", QStringLiteral("DELETE / ATTACH"), QRect(546, 112, 200, 18), true);
+    Label(this, "laDeleteAttach", QStringLiteral("DELETE / ATTACH"), QRect(552, 112, 200, 18), true);
     HPImage = Named(new QLabel(this), "HPImage");
-    HPImage->setGeometry(546, 134, 150, 180);
+    HPImage->setGeometry(552, 134, 150, 180);
     HPImage->setFrameShape(QFrame::Panel);
     HPImage->setFrameShadow(QFrame::Sunken);
     HPImage->setScaledContents(true);
@@ -137,14 +137,14 @@ frmHandlePhoto::frmHandlePhoto(ProgramState& state, const QString& listMonthText
     QLabel** details[] = {&LAHPName, &LaHPOrg, &LaHPPassI, &LaHPRegno};
     const char* detailNames[] = {"LAHPName", "LaHPOrg", "LaHPPassI", "LaHPRegno"};
     for (int i = 0; i < 4; ++i) {
-        Label(this, nullptr, QString::fromLatin1(captions[i]), QRect(546, detailTop + 24 * i, 80, 20));
-        *details[i] = Label(this, detailNames[i], QString(), QRect(628, detailTop + 24 * i, 124, 20));
+        Label(this, nullptr, QString::fromLatin1(captions[i]), QRect(552, detailTop + 24 * i, 80, 20));
+        *details[i] = Label(this, detailNames[i], QString(), QRect(634, detailTop + 24 * i, 120, 20));
     }
-    cmdHPAttach = Button(this, "cmdHPAttach", QStringLiteral("Attach"), QRect(546, 424, 100, 28));
-    cmdHPDelete = Button(this, "cmdHPDelete", QStringLiteral("Delete"), QRect(652, 424, 100, 28));
+    cmdHPAttach = Button(this, "cmdHPAttach", QStringLiteral("Attach"), QRect(552, 424, 98, 28));
+    cmdHPDelete = Button(this, "cmdHPDelete", QStringLiteral("Delete"), QRect(656, 424, 98, 28));
     cmdHPDeleteList = Button(this, "cmdHPDeleteList", QStringLiteral("Delete"), QRect(10, 500, 100, 28));
     cmdHPDeleteList->setToolTip(QStringLiteral(" Deletes the photos of every listed row "));
-    cmdHPClose = Button(this, "cmdHPClose", QStringLiteral("Ok"), QRect(652, 500, 100, 28));
+    cmdHPClose = Button(this, "cmdHPClose", QStringLiteral("Ok"), QRect(656, 500, 98, 28));
     // Photos are neither attached nor deleted while the desk only reads.
     for (QPushButton* writes : {cmdHPAttach, cmdHPDelete, cmdHPDeleteList})
         writes->setEnabled(!state_.options().readOnly());
