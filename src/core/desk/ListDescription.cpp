@@ -86,6 +86,15 @@ std::string_view CellText(const ListDescription& description, const BookingList&
         return ColumnText(line, Columns::Department);
     case Cell::HostPhone:
         return ColumnText(line, Columns::HostPhone);
+    case Cell::FullName:
+        scratch.assign(Text::TrimView(ColumnText(line, Columns::FirstName)));
+        scratch += ' ';
+        scratch += Text::TrimView(ColumnText(line, Columns::LastName));
+        return scratch;
+    case Cell::PhotoTaken:
+        return ColumnText(line, PhotoTakenColumn, PhotoTakenWidth);
+    case Cell::PhotoAge:
+        return Text::TrimView(ColumnText(line, PhotoAgeColumn, PhotoAgeWidth));
     }
     return {};
 }

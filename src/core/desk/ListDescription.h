@@ -2,6 +2,7 @@
 
 #include "core/desk/BookingList.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -32,7 +33,18 @@ enum class Cell : std::uint8_t {
     ReportingTo,
     Department,
     HostPhone,
+    FullName,   // trimmed first name, a blank, trimmed last name
+    PhotoTaken, // a photo list row's photo date
+    PhotoAge,   // and its age
 };
+
+// A photo list row is its booking line made exactly 1186 bytes long, then the
+// date its photo was written ("dd-mm-yyyy") and the photo's age padded with
+// blanks to 12 bytes.
+inline constexpr std::size_t PhotoTakenColumn = 1187;
+inline constexpr std::size_t PhotoTakenWidth = 10;
+inline constexpr std::size_t PhotoAgeColumn = 1197;
+inline constexpr std::size_t PhotoAgeWidth = 12;
 
 inline constexpr int GridDefault = -1; // a width or alignment the list leaves to the grid
 

@@ -25,3 +25,7 @@ std::string PhotoFile::PhotoFilePath(const std::string& dataRoot, const std::str
     return PhotoMonthFolder(dataRoot, regNo) + safePart(regNo) + "_" + safePart(firstName) + "_" + safePart(lastName) +
            ".bmp";
 }
+
+std::string PhotoFile::PhotoNamePrefix(const std::string& regNo) {
+    return safePart(regNo) + "_";
+}

@@ -11,5 +11,7 @@ namespace PhotoFile {
 std::string PhotoMonthFolder(const std::string& dataRoot, const std::string& regNo);
 std::string PhotoFilePath(const std::string& dataRoot, const std::string& regNo, const std::string& firstName,
                           const std::string& lastName);
+// How the names of every photo file of regNo begin: "<number>_".
+std::string PhotoNamePrefix(const std::string& regNo);
 
 } // namespace PhotoFile

@@ -1,11 +1,510 @@
 #include "ui/photos/frmHandlePhoto.h"
 
+#include "core/Clock.h"
+#include "core/TextUtil.h"
+#include "core/desk/BookingRecord.h"
+#include "core/desk/ListDate.h"
+#include "core/desk/MonthBookingFile.h"
+#include "core/desk/SearchFields.h"
+#include "core/passes/PhotoFile.h"
+#include "core/passes/PhotoLibrary.h"
+#include "platform/Grid.h"
+#include "platform/ListGrid.h"
+#include "platform/MsgBox.h"
+#include "platform/Pause.h"
+#include "platform/Shell.h"
+#include "ui/desk/BookingBoxes.h"
+#include "ui/desk/DeskWidgets.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <filesystem>
+
+using BookingBoxes::FromBytes;
+using BookingBoxes::ToBytes;
+using DeskWidgets::Named;
+
+namespace {
+
+const QString Title = QStringLiteral("Kestrane");
+const QString PlainCaption = QStringLiteral("Manage Photo");
+constexpr int RegNoCol = 5;
+constexpr std::uintmax_t LargestPhoto = 100000;
+
+QLabel* Label(QWidget* parent, const char* name, const QString& text, QRect at, bool bold = false) {
+    auto* label = Named(new QLabel(text, parent), name);
+    label->setGeometry(at);
+    if (bold) {
+        QFont f = label->font();
+        f.setBold(true);
+        label->setFont(f);
+    }
+    return label;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& text, QRect at) {
+    auto* button = Named(new QPushButton(text, parent), name);
+    button->setAutoDefault(false); // Enter in the find box runs Find, not a default button
+    button->setGeometry(at);
+    return button;
+}
+
+QComboBox* Combo(QWidget* parent, const char* name, QRect at) {
+    auto* combo = Named(new QComboBox(parent), name);
+    combo->setGeometry(at);
+    return combo;
+}
+
+void SetTextColour(QLabel* label, long bgr) {
+    const int r = static_cast<int>(bgr & 0xFF), g = static_cast<int>((bgr >> 8) & 0xFF),
+              b = static_cast<int>((bgr >> 16) & 0xFF);
+    label->setStyleSheet(QStringLiteral("color: %1;").arg(QColor(r, g, b).name()));
+}
+
+std::string Trimmed(const QString& text) {
+    return Text::Trim(ToBytes(text));
+}
+
+} // namespace
+
 frmHandlePhoto::frmHandlePhoto(ProgramState& state, const QString& listMonthText, const QString& listYearText,
                                QWidget* parent)
     : QDialog(parent), state_(state) {
     setObjectName("frmHandlePhoto");
-    Q_UNUSED(listMonthText);
-    Q_UNUSED(listYearText);
+    setWindowTitle(PlainCaption);
+    setModal(true);
+    setFixedSize(760, 536);
+
+    Label(this, "laFindBy", QStringLiteral("FIND PHOTOS BY:"), QRect(12, 8, 300, 18), true);
+    HPSearchLa = Label(this, "HPSearchLa", QStringLiteral("Find Photo(s) by:"), QRect(12, 32, 136, 20));
+    CBHPListBy = Combo(this, "CBHPListBy", QRect(150, 30, 176, 24));
+    for (std::string_view key : SearchFields::ListByKeys())
+        CBHPListBy->addItem(key == "VISITING/REPORTING TO" ? QStringLiteral("REPORTING TO") : FromBytes(key));
+    laHPFWoP = Label(this, "laHPFWoP", QStringLiteral("Name, Word or Phrase"), QRect(12, 60, 136, 20));
+    HPFindTB = Named(new QLineEdit(this), "HPFindTB");
+    HPFindTB->setGeometry(150, 58, 176, 24);
+    BookingBoxes::KeepLatin1(HPFindTB);
+    LaHPLeaveB = Label(this, "LaHPLeaveB", QStringLiteral("Leave blank to list all photos for the selected period"),
+                       QRect(12, 86, 330, 18));
+    cmdHPFind = Button(this, "cmdHPFind", QStringLiteral("Find"), QRect(332, 57, 66, 26));
+
+    Label(this, "laPeriod", QStringLiteral("SELECT PERIOD OF PHOTOS TO LIST"), QRect(410, 8, 340, 18), true);
+    Label(this, "laMonthCaption", QStringLiteral("Month"), QRect(552, 26, 100, 16));
+    Label(this, "laYearCaption", QStringLiteral("Year"), QRect(688, 26, 60, 16));
+    laHPDay = Label(this, "laHPDay", QStringLiteral("Day"), QRect(410, 46, 28, 20));
+    CBHPDay = Combo(this, "CBHPDay", QRect(440, 44, 84, 24));
+    CBHPDay->addItem(QStringLiteral("All Days"));
+    for (int day = 1; day <= 31; ++day) {
+        const char* suffix = (day % 10 == 1 && day != 11)   ? "st"
+                             : (day % 10 == 2 && day != 12) ? "nd"
+                             : (day % 10 == 3 && day != 13) ? "rd"
+                                                            : "th";
+        CBHPDay->addItem(QString::number(day) + QLatin1String(suffix));
+    }
+    laHPMonth = Label(this, "laHPMonth", QStringLiteral("IN"), QRect(528, 46, 22, 20));
+    CBHPMonth = Combo(this, "CBHPMonth", QRect(552, 44, 110, 24));
+    CBHPMonth->addItem(QStringLiteral("All Months"));
+    for (const std::string& month : ListDate::MonthNames())
+        CBHPMonth->addItem(QString::fromStdString(month));
+    laHPYear = Label(this, "laHPYear", QStringLiteral("/"), QRect(666, 46, 20, 20));
+    CBHPYear = Combo(this, "CBHPYear", QRect(688, 44, 64, 24));
+    for (int year = ListDate::FirstYear; year <= ListDate::LastYear(); ++year)
+        CBHPYear->addItem(QString::number(year));
+    cmdHPList = Button(this, "cmdHPList", QStringLiteral("List"), QRect(682, 78, 70, 26));
+
+    PhotoGrid = Named(new Grid(this), "PhotoGrid");
+    PhotoGrid->setGeometry(10, 112, 530, 380);
+    PhotoGrid->setReadOnly(true);
+
+    Label(this, "laDeleteAttach", QStringLiteral("DELETE / ATTACH"), QRect(552, 112, 200, 18), true);
+    HPImage = Named(new QLabel(this), "HPImage");
+    HPImage->setGeometry(552, 134, 150, 180);
+    HPImage->setFrameShape(QFrame::Panel);
+    HPImage->setFrameShadow(QFrame::Sunken);
+    HPImage->setScaledContents(true);
+    HPImage->setEnabled(false);
+    const int detailTop = 322;
+    const char* captions[] = {"Name", "Organisation", "Pass Issued:", "Registration"};
+    QLabel** details[] = {&LAHPName, &LaHPOrg, &LaHPPassI, &LaHPRegno};
+    const char* detailNames[] = {"LAHPName", "LaHPOrg", "LaHPPassI", "LaHPRegno"};
+    for (int i = 0; i < 4; ++i) {
+        Label(this, nullptr, QString::fromLatin1(captions[i]), QRect(552, detailTop + 24 * i, 80, 20));
+        *details[i] = Label(this, detailNames[i], QString(), QRect(634, detailTop + 24 * i, 120, 20));
+    }
+    cmdHPAttach = Button(this, "cmdHPAttach", QStringLiteral("Attach"), QRect(552, 424, 98, 28));
+    cmdHPDelete = Button(this, "cmdHPDelete", QStringLiteral("Delete"), QRect(656, 424, 98, 28));
+    cmdHPDeleteList = Button(this, "cmdHPDeleteList", QStringLiteral("Delete"), QRect(10, 500, 100, 28));
+    cmdHPDeleteList->setToolTip(QStringLiteral(" Deletes the photos of every listed row "));
+    cmdHPClose = Button(this, "cmdHPClose", QStringLiteral("Ok"), QRect(656, 500, 98, 28));
+    // Photos are neither attached nor deleted while the desk only reads.
+    for (QPushButton* writes : {cmdHPAttach, cmdHPDelete, cmdHPDeleteList})
+        writes->setEnabled(!state_.options().readOnly());
+
+    blinkTimer_ = new QTimer(this);
+    blinkTimer_->setInterval(80);
+    connect(blinkTimer_, &QTimer::timeout, this, &frmHandlePhoto::blinkStep);
+
+    connect(cmdHPFind, &QPushButton::clicked, this, &frmHandlePhoto::cmdHPFind_Click);
+    connect(cmdHPList, &QPushButton::clicked, this, &frmHandlePhoto::cmdHPList_Click);
+    connect(cmdHPClose, &QPushButton::clicked, this, &frmHandlePhoto::cmdHPClose_Click);
+    connect(HPFindTB, &QLineEdit::returnPressed, this, [this] { HPFindTB_KeyPress(13); });
+    connect(CBHPDay, &QComboBox::activated, this, &frmHandlePhoto::CBHPDay_Click);
+    connect(CBHPMonth, &QComboBox::activated, this, &frmHandlePhoto::CBHPMonth_Click);
+    connect(PhotoGrid, &Grid::RowChosen, this, [this](int, int) { PhotoGrid_RowChosen(); });
+    connect(cmdHPAttach, &QPushButton::clicked, this, &frmHandlePhoto::cmdHPAttach_Click);
+    connect(cmdHPDelete, &QPushButton::clicked, this, &frmHandlePhoto::cmdHPDelete_Click);
+    connect(cmdHPDeleteList, &QPushButton::clicked, this, &frmHandlePhoto::cmdHPDeleteList_Click);
+
+    Form_Load(listMonthText, listYearText);
 }
 
 frmHandlePhoto::~frmHandlePhoto() = default;
+
+void frmHandlePhoto::Form_Load(const QString& listMonthText, const QString& listYearText) {
+    CentreForm();
+    SetupPhotoGrid();
+    CBHPDay->setCurrentIndex(0);
+    if (const int month = CBHPMonth->findText(listMonthText.trimmed()); month >= 0)
+        CBHPMonth->setCurrentIndex(month);
+    if (const int year = CBHPYear->findText(listYearText.trimmed()); year >= 0)
+        CBHPYear->setCurrentIndex(year);
+    SetTextColour(laHPDay, 0xC0C0C0);
+    SetTextColour(laHPMonth, 0xC0C0C0);
+    SetFindControlsEnabled(true);
+    HPImage->setEnabled(true);
+    state_.PhotoAttachedFlag = false;
+    state_.PhotoDeletedFlag = false;
+}
+
+void frmHandlePhoto::CentreForm() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+void frmHandlePhoto::SetupPhotoGrid() {
+    ShowList(*PhotoGrid, Lists::PhotoList, nullptr);
+    for (QLabel* label : {LAHPName, LaHPOrg, LaHPPassI, LaHPRegno})
+        label->clear();
+}
+
+void frmHandlePhoto::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        state_.HelpTopic = 70;
+        StartUp::ShowHelpTopic(state_);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmHandlePhoto::cmdHPClose_Click() {
+    accept();
+}
+
+// --- Finding and listing ---------------------------------------------------------------------
+
+void frmHandlePhoto::HPFindTB_KeyPress(int keyAscii) {
+    if (keyAscii == 13)
+        cmdHPFind_Click();
+}
+
+void frmHandlePhoto::cmdHPFind_Click() {
+    if (CBHPMonth->currentText() != u"All Months")
+        FindPhotosInMonth();
+    else
+        FindPhotosInYear();
+}
+
+void frmHandlePhoto::cmdHPList_Click() {
+    if (CBHPMonth->currentText() != u"All Months")
+        ListPhotosInMonth();
+    else
+        ListPhotosInYear();
+}
+
+void frmHandlePhoto::FindPhotosInMonth() {
+    scanMonth(true);
+}
+
+void frmHandlePhoto::ListPhotosInMonth() {
+    scanMonth(false);
+}
+
+void frmHandlePhoto::FindPhotosInYear() {
+    scanYear(true);
+}
+
+void frmHandlePhoto::ListPhotosInYear() {
+    scanYear(false);
+}
+
+void frmHandlePhoto::SetMonthNumber() {
+    if (const auto code = ListDate::MonthNoFromName(ToBytes(CBHPMonth->currentText())))
+        SelectedMonthCode = QString::fromStdString(*code);
+}
+
+namespace {
+PhotoLibrary::ScanFilter FilterOf(bool find, const QComboBox* listBy, const QLineEdit* findBox, const QComboBox* day) {
+    PhotoLibrary::ScanFilter filter;
+    filter.find = find;
+    if (find) {
+        filter.key = Trimmed(listBy->currentText());
+        filter.searchText = Trimmed(findBox->text());
+    } else {
+        filter.day = PhotoLibrary::DayOfEntry(ToBytes(day->currentText()));
+    }
+    return filter;
+}
+} // namespace
+
+void frmHandlePhoto::scanMonth(bool find) {
+    SetMonthNumber();
+    const PhotoLibrary::ScanFilter filter = FilterOf(find, CBHPListBy, HPFindTB, CBHPDay);
+    const Lists::ListResult result =
+        PhotoLibrary::ScanMonth(state_.settings.DataRoot, ToBytes(CBHPYear->currentText().right(2)),
+                                ToBytes(SelectedMonthCode), filter, Clock::Now());
+    showScan(result);
+    if (result.error.number == ErrorNumber::FileNotFound) {
+        MsgBox(QStringLiteral("No Photos have been found for the selected date"), vb::vbExclamation, Title, this);
+    } else if (result.error) {
+        const QString code = find ? QStringLiteral("PH-8161") : QStringLiteral("PH-8162");
+        MsgBox(QStringLiteral("An unexpected ERROR has occured in the Photo File system \r\nPlease report this to "
+                              "Brantholm Solutions [ %1 ]")
+                   .arg(code),
+               vb::vbCritical, QStringLiteral("Kestrane [ %1 ]").arg(code), this);
+    }
+}
+
+void frmHandlePhoto::scanYear(bool find) {
+    PhotoLibrary::ScanFilter filter = FilterOf(find, CBHPListBy, HPFindTB, CBHPDay);
+    filter.day = 0;
+    const Lists::ListResult result = PhotoLibrary::ScanYear(
+        state_.settings.DataRoot, ToBytes(CBHPYear->currentText().right(2)), filter, Clock::Now());
+    showScan(result);
+    if (result.error)
+        MsgBox(QStringLiteral("Error in finding photos for the selected dates"), vb::vbExclamation,
+               find ? QStringLiteral("Kestrane FP5565") : QStringLiteral("Kestrane FP5567"), this);
+}
+
+// Shows the rows found, and on success how many in the caption.
+void frmHandlePhoto::showScan(const Lists::ListResult& result) {
+    ShowList(*PhotoGrid, Lists::PhotoList, result.list);
+    if (result.error)
+        return;
+    PhotoGrid->Cell(1, 1).Select();
+    const int found = result.list->RowCount();
+    ShowCaptionStatus(found == 0   ? QStringLiteral("No Photos Found")
+                      : found == 1 ? QStringLiteral("One Photo Found")
+                                   : QStringLiteral("%1 Photos Found").arg(found));
+}
+
+void frmHandlePhoto::CBHPDay_Click() {
+    const bool allDays = CBHPDay->currentText().trimmed() == u"All Days";
+    laHPMonth->setText(allDays ? QStringLiteral("IN") : QStringLiteral("OF"));
+    SetTextColour(laHPMonth, allDays ? 0xC0C0C0 : 0x404040);
+    SetTextColour(laHPDay, allDays ? 0xC0C0C0 : 0x404040);
+    SetFindControlsEnabled(allDays);
+}
+
+void frmHandlePhoto::CBHPMonth_Click() {
+    const bool allMonths = CBHPMonth->currentText().trimmed() == u"All Months";
+    CBHPDay->setEnabled(!allMonths);
+    laHPYear->setText(allMonths ? QStringLiteral("IN") : QStringLiteral("/"));
+}
+
+void frmHandlePhoto::SetFindControlsEnabled(bool enabled) {
+    CBHPListBy->setEnabled(enabled);
+    HPFindTB->setEnabled(enabled);
+    for (QLabel* label : {HPSearchLa, laHPFWoP, LaHPLeaveB})
+        SetTextColour(label, enabled ? 0x404040 : 0xA0A0A0);
+}
+
+// The status blinks five times in the caption and then stays there.
+void frmHandlePhoto::ShowCaptionStatus(const QString& text) {
+    blinkText_ = PlainCaption + QStringLiteral("  [ ") + text + QStringLiteral(" ]");
+    blinkTicks_ = 0;
+    setWindowTitle(blinkText_);
+    blinkTimer_->start();
+}
+
+void frmHandlePhoto::blinkStep() {
+    ++blinkTicks_;
+    setWindowTitle(blinkTicks_ % 2 ? PlainCaption : blinkText_);
+    if (blinkTicks_ >= 10)
+        blinkTimer_->stop();
+}
+
+// --- Showing, attaching and deleting ---------------------------------------------------------
+
+void frmHandlePhoto::showPlaceholder() {
+    HPImage->setPixmap(QPixmap(QFile::decodeName(QByteArray::fromStdString(state_.ProgramFolder)) +
+                               QStringLiteral("_KSF/IRender/currentfile.bmp")));
+}
+
+void frmHandlePhoto::showPhoto(const std::string& path) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec || size > LargestPhoto) {
+        MsgBox(QStringLiteral("Video Setup Error: Resolution settings are too high for Kestrane"), vb::vbExclamation,
+               Title, this);
+        showPlaceholder();
+        return;
+    }
+    HPImage->setPixmap(QPixmap(QFile::decodeName(QByteArray::fromStdString(path))));
+}
+
+void frmHandlePhoto::PhotoGrid_RowChosen() {
+    if (PhotoGrid->CurrentRow() <= 0)
+        return;
+    HPImage->setEnabled(false);
+    const int row = PhotoGrid->ActiveCell().Row();
+    const std::string reg = Trimmed(PhotoGrid->Cell(row, RegNoCol).Text());
+    if (reg.empty()) {
+        showPlaceholder();
+        StartUp::Pause(0.08);
+        for (QLabel* label : {LaHPRegno, LAHPName, LaHPOrg, LaHPPassI})
+            label->clear();
+        HPImage->setEnabled(true);
+        return;
+    }
+    // The booking as its month file holds it now, not as it was listed.
+    const BookingFiles::LineResult found = BookingFiles::ReadBookingLine(state_.settings.DataRoot, reg);
+    if (!found.error) {
+        const std::string_view line = found.line;
+        SelectedPhotoRegNo = std::string(ColumnText(line, Columns::RegNo));
+        SelectedPhotoFirstName = TrimmedColumn(line, Columns::FirstName);
+        SelectedPhotoLastName = TrimmedColumn(line, Columns::LastName);
+        LaHPRegno->setText(FromBytes(SelectedPhotoRegNo));
+        LAHPName->setText(FromBytes(SelectedPhotoFirstName + " " + SelectedPhotoLastName));
+        LaHPOrg->setText(FromBytes(TrimmedColumn(line, Columns::Organisation)));
+        LaHPPassI->setText(FromBytes(TrimmedColumn(line, Columns::PassIssued)));
+        showPhoto(PhotoFile::PhotoFilePath(state_.settings.DataRoot, SelectedPhotoRegNo, SelectedPhotoFirstName,
+                                           SelectedPhotoLastName));
+    }
+    StartUp::Pause(0.1);
+    HPImage->setEnabled(true);
+}
+
+void frmHandlePhoto::BuildCreatedTexts() {
+    const auto build = [this](const std::string& regNo, const QString& conflictTitle) {
+        const PhotoLibrary::CreatedText created = PhotoLibrary::CreatedTextOf(regNo);
+        if (!created.monthValid)
+            MsgBox(QStringLiteral("Date Assignment Conflict:  One or more bookings may have incorrect data"),
+                   vb::vbOKCancel | vb::vbExclamation, conflictTitle, this);
+        return created.text;
+    };
+    SelectedPhotoCreatedText = build(Trimmed(LaHPRegno->text()), QStringLiteral("Kestrane [ PH-8159 ]"));
+    CurrentBookingCreatedText = build(Text::Trim(state_.CurrentRecord.RegNo), QStringLiteral("Kestrane [ PH-8160 ]"));
+}
+
+void frmHandlePhoto::cmdHPAttach_Click() {
+    const std::string r = Trimmed(LaHPRegno->text());
+    if (r.size() != 12 || state_.options().readOnly())
+        return;
+    const BookingFields& current = state_.CurrentRecord;
+    if (!PhotoLibrary::CanAttachTo(current)) {
+        MsgBox(QStringLiteral("Can't attach photo: Save this booking before attaching a photo to it"),
+               vb::vbExclamation, Title, this);
+        return;
+    }
+    const std::string photoPass = Trimmed(LaHPPassI->text());
+    BuildCreatedTexts();
+    const std::string currentName = Text::Trim(current.FirstName) + " " + Text::Trim(current.LastName);
+    if (Trimmed(LAHPName->text()) != currentName &&
+        MsgBox(QStringLiteral("This will attach a photo to an individual with a different name!  \r\nDo you still "
+                              "wish to proceed?"),
+               vb::vbYesNo | vb::vbExclamation, Title, this) == vb::vbNo)
+        return;
+    const PhotoLibrary::AttachParty photo{ToBytes(LAHPName->text()), ToBytes(LaHPRegno->text()),
+                                          photoPass.empty() ? "No Pass" : photoPass, ToBytes(LaHPOrg->text()),
+                                          SelectedPhotoCreatedText};
+    const PhotoLibrary::AttachParty booking{current.FirstName + " " + current.LastName, current.RegNo,
+                                            Text::IsBlank(current.PassIssued) ? "No Pass" : current.PassIssued,
+                                            current.Organisation, CurrentBookingCreatedText};
+    if (MsgBox(FromBytes(PhotoLibrary::AttachQuestion(photo, booking, state_.WindowsVersion)),
+               vb::vbYesNoCancel | vb::vbInformation, Title, this) != vb::vbYes)
+        return;
+    if (PhotoLibrary::AttachPhoto(state_.settings.DataRoot, SelectedPhotoRegNo, SelectedPhotoFirstName,
+                                  SelectedPhotoLastName, current)) {
+        MsgBox(QStringLiteral("Can't attach photo: The file may be locked by another application"),
+               vb::vbOKCancel | vb::vbExclamation, QStringLiteral("Kestrane [ PH-8158 ]"), this);
+        return;
+    }
+    state_.PhotoAttachedFlag = true;
+    ShowCaptionStatus(QStringLiteral("Photo for ") + FromBytes(current.FirstName) + u' ' + FromBytes(current.LastName) +
+                      QStringLiteral(" UPDATED"));
+}
+
+void frmHandlePhoto::cmdHPDelete_Click() {
+    const std::string reg = Trimmed(LaHPRegno->text());
+    if (reg.empty() || state_.options().readOnly())
+        return;
+    if (MsgBox(QStringLiteral("This will permanently delete the photo for ") + LAHPName->text(),
+               vb::vbOKCancel | vb::vbExclamation, Title, this) == vb::vbCancel)
+        return;
+    if (!PhotoLibrary::DeletePhotosOf(state_.settings.DataRoot, reg).Succeeded()) {
+        MsgBox(QStringLiteral("Can't delete photo: It may be locked or removed by another application"),
+               vb::vbOKCancel | vb::vbExclamation, Title, this);
+        return;
+    }
+    // The pass window reloads its photo whenever the photo's files went,
+    // whether or not the list still showed its row.
+    state_.PhotoDeletedFlag = true;
+    int found = 0;
+    for (int row = 1; row < PhotoGrid->Rows() && !found; ++row)
+        if (Trimmed(PhotoGrid->Cell(row, RegNoCol).Text()) == reg)
+            found = row;
+    if (!found) {
+        PhotoGrid->Cell(1, 1).Select();
+        return;
+    }
+    HPImage->setEnabled(false);
+    showPlaceholder();
+    StartUp::Pause(0.08);
+    PhotoGrid->RemoveItem(found);
+    HPImage->setEnabled(true);
+    ShowCaptionStatus(QStringLiteral("Photo Deleted"));
+}
+
+void frmHandlePhoto::cmdHPDeleteList_Click() {
+    if (state_.options().readOnly())
+        return;
+    if (MsgBox(QStringLiteral("This will permanently delete ALL PHOTOS currently listed"),
+               vb::vbOKCancel | vb::vbExclamation, Title, this) == vb::vbCancel)
+        return;
+    const int passes = PhotoGrid->Rows() - 1;
+    int failures = 0;
+    for (int pass = 0, row = 0; pass < passes; ++pass) {
+        ++row;
+        const std::string reg = Trimmed(PhotoGrid->Cell(row, RegNoCol).Text());
+        if (reg.empty())
+            continue;
+        const PhotoLibrary::PhotoDeletion deleted = PhotoLibrary::DeletePhotosOf(state_.settings.DataRoot, reg);
+        if (deleted.matched > 0 && !deleted.anyLeft) {
+            PhotoGrid->RemoveItem(row);
+            --row;
+        } else {
+            ++failures;
+        }
+    }
+    if (failures == 0) {
+        PhotoGrid->Cell(1, 1).Select();
+        ShowCaptionStatus(QStringLiteral("Photos Deleted"));
+    } else if (failures == 1) {
+        MsgBox(QStringLiteral("One Photo could not be deleted: It may be locked or already removed"),
+               vb::vbOKCancel | vb::vbExclamation, Title, this);
+    } else {
+        MsgBox(QStringLiteral("%1 items could not be deleted, these may be locked or already removed").arg(failures),
+               vb::vbOKCancel | vb::vbExclamation, Title, this);
+    }
+}
