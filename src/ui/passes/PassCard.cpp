@@ -76,9 +76,12 @@ void PaintBarcode(QPainter& painter, const QRectF& rect, const std::string& text
     const Passes::Code39Symbol symbol = Passes::EncodeCode39(text);
     if (symbol.bars.empty())
         return;
-    const double module = rect.width() / symbol.widthModules;
+    // Readers need a blank margin of ten narrow bars on each side.
+    constexpr double QuietModules = 10;
+    const double module = rect.width() / (symbol.widthModules + 2 * QuietModules);
+    const double left = rect.x() + QuietModules * module;
     for (const Passes::Bar& bar : symbol.bars)
-        painter.fillRect(QRectF(rect.x() + bar.x * module, rect.y(), bar.width * module, rect.height()), Qt::black);
+        painter.fillRect(QRectF(left + bar.x * module, rect.y(), bar.width * module, rect.height()), Qt::black);
 }
 
 namespace {

@@ -67,7 +67,7 @@ struct Content {
 void Paint(QPainter& painter, const Content& card, double dpi);
 void Paint(QPaintDevice& device, const Content& card, double dpi);
 
-// The Code 39 bars of text drawn to fill rect (quiet zones left to the caller).
+// The Code 39 bars of text drawn across rect, quiet zones included.
 void PaintBarcode(QPainter& painter, const QRectF& rect, const std::string& text);
 
 } // namespace PassCard
