@@ -269,10 +269,11 @@ void frmPass::Form_Load() {
     const LocalDateTime now = Clock::Now();
     Calendar2->setValue(QDate(now.year, now.month, now.day));
     cmdPrintPass->setEnabled(!state_.options().disablePassPrinting());
-    FillPassCard();
-    ShowBarcode();
+    // Cleared before the card is filled, so a photo found missing there is still saved.
     state_.PassChanged = false;
     state_.PassRevokeRequest = false;
+    FillPassCard();
+    ShowBarcode();
     cmdRemovePass->setEnabled(!Text::IsBlank(state_.CurrentRecord.PassIssued));
 }
 
