@@ -43,6 +43,7 @@ class BookingCommands : public QObject {
     void ClearBookingForm();
 
     bool NewBooking() const { return newBooking_; }
+    void setNewBooking(bool isNew) { newBooking_ = isNew; }
 
   private:
     bool SaveChangesCheck(BookingRules::AskedBy who);

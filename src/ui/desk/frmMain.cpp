@@ -1,6 +1,7 @@
 #include "ui/desk/frmMain.h"
 
 #include "core/Clock.h"
+#include "core/TextUtil.h"
 #include "core/desk/ListDate.h"
 #include "platform/ClickLabel.h"
 #include "platform/MsgBox.h"
@@ -16,6 +17,7 @@
 #include "ui/desk/TimeGridPanel.h"
 #include "ui/desk/frmDetail.h"
 #include "ui/desk/frmPDetail.h"
+#include "ui/passes/frmPass.h"
 #include "ui/startup/Artwork.h"
 #include "ui/startup/frmAbout.h"
 
@@ -173,10 +175,10 @@ void frmMain::Form_Activate() {
         ShowCaptionStatus(QString::fromLatin1(state_.StatusMessage.c_str()));
         RefreshCurrentList();
     }
+    // A pass store that fails stays pending, and the next activation tries again.
     if (state_.PassChanged || state_.PassRevokeRequest) {
-        state_.PassChanged = false;
-        if (!state_.options().readOnly())
-            UpdateRecord();
+        if (state_.options().readOnly() || UpdateRecord())
+            state_.PassChanged = false;
     }
     ShowPhotoLabel();
     ShowPassLabel();
@@ -365,7 +367,30 @@ void frmMain::cmdMultiDELETE_Click() {
 }
 
 void frmMain::cmdGetCARD_Click() {
-    // This version has no pass window: the button does nothing.
+    const auto refuse = [this](const char* text) {
+        MsgBox(QString::fromLatin1(text), vb::vbExclamation, QStringLiteral("Kestrane"), this);
+    };
+    if (state_.options().readOnly())
+        return refuse("You cannot create or save Passes in Read Only Mode");
+    const BookingRules::FormEntries e = form_->entries();
+    if (Text::IsBlank(e.firstName))
+        return refuse("Can't Create PASS:  No first Name/Initial has been entered");
+    if (Text::IsBlank(e.lastName))
+        return refuse("Can't Create PASS:  No last Name has been entered");
+    if (Text::IsBlank(e.organisation))
+        return refuse("Can't Create PASS:  No Organisation name has been entered");
+    if (Text::Trim(e.department) == "-  Select  -")
+        return refuse("Can't Create PASS:  No Department has been selected");
+    const QString regNo = form_->regNoText().trimmed();
+    if (regNo.isEmpty() || regNo == u"NEW Booking") {
+        commands_->setNewBooking(true);
+        cmdSAVE_Click();
+    }
+    // A pass needs the booking's number: its photo and its barcode are named by it.
+    if (!BookingRules::IsBookingNumber(form_->regNoText().toLatin1().toStdString()))
+        return;
+    frmPass pass(state_, dates_->monthText(), dates_->yearText(), this);
+    RunModal(pass);
 }
 
 void frmMain::CmdPersonal_Click() {

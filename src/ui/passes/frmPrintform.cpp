@@ -1,0 +1,164 @@
+#include "ui/passes/frmPrintform.h"
+
+#include "core/Clock.h"
+#include "core/passes/PassRules.h"
+#include "core/passes/PhotoFile.h"
+#include "platform/MsgBox.h"
+#include "platform/Pause.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+QString latin1(const std::string& s) {
+    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+QLabel* field(QWidget* parent, const char* name) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+} // namespace
+
+frmPrintform::frmPrintform(ProgramState& state, const PreparedPass& pass, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), pass_(pass) {
+    setObjectName(QStringLiteral("frmPrintform"));
+    setWindowTitle(QStringLiteral("NOW PRINTING "));
+    PFirmNameTB = field(this, "PFirmNameTB");
+    P_PassNameTB = field(this, "P_PassNameTB");
+    P_PassRegOPTB = field(this, "P_PassRegOPTB");
+    P_PassOrganTB = field(this, "P_PassOrganTB");
+    P_PassDeptTB = field(this, "P_PassDeptTB");
+    P_PASSValidTB = field(this, "P_PASSValidTB");
+    P_PassDateTB = field(this, "P_PassDateTB");
+    P_PassTimeTB = field(this, "P_PassTimeTB");
+    laBCp = field(this, "laBCp");
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    Timer1->setSingleShot(true);
+    connect(Timer1, &QTimer::timeout, this, &frmPrintform::Timer1_Timer);
+}
+
+frmPrintform::~frmPrintform() = default;
+
+void frmPrintform::Form_Load() {
+    CentreForm();
+    FillPrintCard();
+    ShowBarcode();
+}
+
+void frmPrintform::CentreForm() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect s = screen->geometry();
+        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
+    }
+}
+
+void frmPrintform::FillPrintCard() {
+    const BookingFields& r = state_.CurrentRecord;
+    PFirmNameTB->setText(latin1(state_.SiteName).toUpper());
+    const QString name = latin1(r.FirstName) + u' ' + latin1(r.LastName);
+    P_PassNameTB->setText(name);
+    P_PassRegOPTB->setText(QStringLiteral("No. ") + latin1(r.RegNo));
+    P_PassOrganTB->setText(latin1(r.Organisation));
+    P_PassDeptTB->setText(latin1(r.Department));
+    if (!name.trimmed().isEmpty()) {
+        P_PASSValidTB->setText(latin1(pass_.PassValidityText));
+        P_PassDateTB->setText(latin1(pass_.NewPassStart));
+        P_PassTimeTB->setText(latin1(Passes::IssueStamp(Clock::Now())));
+    }
+    const std::string photo = pass_.PhotoFoundFlag
+                                  ? PhotoFile::PhotoFilePath(state_.settings.DataRoot, r.RegNo, r.FirstName, r.LastName)
+                                  : Passes::PlaceholderPhoto(state_.ProgramFolder);
+    photo_.load(QString::fromLocal8Bit(photo.c_str()));
+    if (state_.options().showPassLogo())
+        logo_.load(QString::fromLocal8Bit(Passes::PassLogoFile(state_.ProgramFolder).c_str()));
+    StartUp::Pause(0.1);
+    Timer1->start();
+}
+
+void frmPrintform::ShowBarcode() {
+    laBCp->setVisible(state_.options().showPassBarcode());
+    laBCp->setText(QStringLiteral("*") + latin1(state_.CurrentRecord.RegNo) + QStringLiteral("*"));
+}
+
+PassCard::Content frmPrintform::Card() const {
+    PassCard::Content c;
+    c.firmName = PFirmNameTB->text();
+    c.name = P_PassNameTB->text();
+    c.organisation = P_PassOrganTB->text();
+    c.department = P_PassDeptTB->text();
+    c.validity = P_PASSValidTB->text();
+    c.validFrom = P_PassDateTB->text();
+    c.issued = P_PassTimeTB->text();
+    c.regNo = latin1(state_.CurrentRecord.RegNo);
+    c.photo = photo_;
+    c.logo = logo_;
+    c.showBarcode = state_.options().showPassBarcode();
+    return c;
+}
+
+void frmPrintform::Timer1_Timer() {
+    Timer1->stop();
+    if (done_)
+        return;
+    done_ = true;
+    StartUp::Pause(0.1);
+    QString failure;
+    if (!PrintCard(Card(), failure)) {
+        MsgBox(failure, vb::vbExclamation, QStringLiteral("Kestrane"), parentWidget());
+        return;
+    }
+    // Stored only once the printer has the pass; the desk saves it (PassChanged).
+    BookingFields& r = state_.CurrentRecord;
+    r.PassStart = pass_.NewPassStart;
+    r.PassEnd = pass_.NewPassEnd;
+    r.PassPeriod = pass_.NewPassPeriod;
+    r.PassIssued = pass_.NewPassIssued;
+    state_.PassChanged = true;
+    printed_ = true;
+}
+
+void frmPrintform::finish() {
+    if (!done_)
+        Timer1_Timer();
+}
+
+bool frmPrintform::PrintCard(const PassCard::Content& card, QString& failure) {
+    std::unique_ptr<QPrinter> printer;
+    // KESTRANE_PRINT_TO_PDF=<file> sends the pass to that PDF file instead of
+    // the printer, so tests can read a printed pass back.
+    const QString pdf = qEnvironmentVariable("KESTRANE_PRINT_TO_PDF");
+    if (!pdf.isEmpty()) {
+        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+    } else {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) {
+            failure = QStringLiteral("The pass was not printed: there is no default printer");
+            return false;
+        }
+        printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    }
+    printer->setDocName(QStringLiteral("Kestrane pass ") + card.regNo);
+    QPainter painter;
+    bool ok = painter.begin(printer.get());
+    if (ok) {
+        PassCard::Paint(painter, card, printer->resolution());
+        ok = painter.end();
+    }
+    if (!ok || printer->printerState() == QPrinter::Error) {
+        failure = QStringLiteral("The pass was not printed: the printer could not take it");
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,387 @@
+#include "ui/passes/frmPass.h"
+#include "UiTestSupport.h"
+#include "core/Clock.h"
+#include "core/passes/PhotoFile.h"
+#include "platform/Grid.h"
+#include "platform/MonthCalendar.h"
+#include "platform/Shell.h"
+#include "ui/desk/frmMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include <filesystem>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Passes as a receptionist makes them: F9 on the desk, then clicks in the
+// pass window, and the booking's line in its month file afterwards.
+class PassTest : public DeskWindowTest {
+  protected:
+    void SetUp() override {
+        DeskWindowTest::SetUp();
+        openOn({2014, 3, 15, 10, 30, 0});
+        boxes.clear();
+    }
+    void TearDown() override {
+        qunsetenv("KESTRANE_PRINT_TO_PDF");
+        DeskWindowTest::TearDown();
+    }
+    QLineEdit* box(const char* name) { return Control<QLineEdit>(main, name); }
+    QComboBox* combo(const char* name) { return Control<QComboBox>(main, name); }
+    void retype(const char* name, const QString& text) { User::Retype(box(name), text); }
+    // NEW, the names, a department, an organisation and a time on the 20th.
+    void typeBooking(const char* first, const char* last) {
+        click("cmdNEW");
+        retype("FirstNameTB", QString::fromLatin1(first));
+        retype("LastNameTB", QString::fromLatin1(last));
+        User::Choose(combo("Dept1CB"), QStringLiteral(" FINANCE"));
+        retype("CatOrganTB", QStringLiteral("ACME LTD"));
+        User::Retype(combo("cbTime")->lineEdit(), QStringLiteral("11:45"));
+        User::ClickCell(main, Control<Grid>(main, "TimeGrid"), 20, 1);
+        click("cmdADD");
+    }
+    // F9 on the desk; inside runs on the pass window while it is open. False
+    // when no pass window opened.
+    bool onPassWindow(const std::function<void(frmPass&)>& inside) {
+        bool opened = false;
+        const auto watch = OnNextModal([&](QWidget* w) {
+            auto* pass = qobject_cast<frmPass*>(w);
+            if (!pass) {
+                ADD_FAILURE() << "not the pass window: " << w->objectName().toStdString();
+                w->close();
+                return;
+            }
+            opened = true;
+            inside(*pass);
+            if (pass->isVisible())
+                pass->close();
+        });
+        if (!main->isActiveWindow())
+            User::ShowActive(main); // the desk is active again once a window over it has gone
+        QTest::keyClick(main, Qt::Key_F9);
+        return opened;
+    }
+    std::string line(const char* yymm = "1403") {
+        const auto lines = FileLines(monthFile(yymm));
+        return lines.empty() ? std::string() : lines.back();
+    }
+    static std::string passFields(const std::string& line) { return line.size() < 988 ? "" : line.substr(935, 52); }
+    static char photoMark(const std::string& line) { return line.size() < 989 ? '?' : line[988]; }
+    QString passLabel() { return Control<QLabel>(main, "PassPrntdLa")->text(); }
+    std::string photoPath() {
+        const BookingFields& r = state.CurrentRecord;
+        return PhotoFile::PhotoFilePath(state.settings.DataRoot, r.RegNo, r.FirstName, r.LastName);
+    }
+    void writePhoto(const std::string& path) {
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        QImage green(176, 144, QImage::Format_RGB888);
+        green.fill(Qt::green);
+        ASSERT_TRUE(green.save(QString::fromStdString(path), "BMP"));
+    }
+    static QString cardText(frmPass& w, const char* name) { return Control<QLabel>(&w, name)->text(); }
+    static bool showsGreenPhoto(frmPass& w) {
+        const QLabel* photo = Control<QLabel>(&w, "PassPortIma");
+        const QImage shown = photo->pixmap().toImage();
+        return !shown.isNull() && shown.pixelColor(shown.rect().center()) == QColor(Qt::green);
+    }
+    static void pick(frmPass& w, const char* comboName, const char* text) {
+        User::Pick(Control<QComboBox>(&w, comboName), QString::fromLatin1(text));
+    }
+    static void doubleClickDate(frmPass& w, QDate date) {
+        auto* calendar = Control<MonthCalendar>(&w, "Calendar2");
+        calendar->setValue(date);
+        auto* days = calendar->findChild<QTableView*>();
+        ASSERT_TRUE(days);
+        QTest::mouseDClick(days->viewport(), Qt::LeftButton, {}, days->visualRect(days->currentIndex()).center());
+    }
+    QStringList texts() {
+        QStringList t;
+        for (const MsgBoxCall& c : boxes.calls())
+            t << c.text;
+        return t;
+    }
+};
+
+} // namespace
+
+TEST_F(PassTest, PassButtonRefusesIncompleteOrUnsavedBookings) {
+    const auto refusalOnF9 = [&] {
+        boxes.clear();
+        EXPECT_FALSE(onPassWindow([](frmPass&) {}));
+        return boxes.calls().empty() ? QString() : boxes.calls().back().text;
+    };
+    click("cmdNEW");
+    EXPECT_EQ(refusalOnF9(), "Can't Create PASS:  No first Name/Initial has been entered");
+    retype("FirstNameTB", "J");
+    EXPECT_EQ(refusalOnF9(), "Can't Create PASS:  No last Name has been entered");
+    retype("LastNameTB", "Li");
+    EXPECT_EQ(refusalOnF9(), "Can't Create PASS:  No Organisation name has been entered");
+    retype("CatOrganTB", "ACME LTD");
+    EXPECT_EQ(refusalOnF9(), "Can't Create PASS:  No Department has been selected");
+    User::Choose(combo("Dept1CB"), QStringLiteral(" FINANCE"));
+    // The save the pass button runs refuses the one-letter name: no window over "NEW Booking".
+    EXPECT_EQ(refusalOnF9(), "Can't Save: A Valid Name does not appear to be entered");
+    EXPECT_EQ(box("RegNoTB")->text(), "NEW Booking");
+    EXPECT_TRUE(FileLines(monthFile("1403")).empty());
+
+    state.settings.ReadOnlyMode = "1";
+    EXPECT_EQ(refusalOnF9(), "You cannot create or save Passes in Read Only Mode");
+}
+
+TEST_F(PassTest, ValidityFollowsTheCombosAndTheCalendar) {
+    typeBooking("Jo", "Li");
+    QString helpPage;
+    StartUp::SetShellOpener([&](const QString& path, const QString&) {
+        helpPage = path;
+        return true;
+    });
+    const bool opened = onPassWindow([&](frmPass& w) {
+        EXPECT_EQ(w.windowTitle(), "SET NEW PASS DATES");
+        EXPECT_EQ(cardText(w, "FirmNameTB"), "MY COMPANY");
+        EXPECT_EQ(cardText(w, "PassNameTB"), "Jo Li");
+        EXPECT_EQ(cardText(w, "PassOrganTB"), "ACME LTD");
+        EXPECT_EQ(cardText(w, "PassDeptTB"), "FINANCE");
+        EXPECT_EQ(cardText(w, "PassRegOPTB"), "No. 140315103000");
+        EXPECT_EQ(cardText(w, "PassRegNoTB"), "140315103000");
+        EXPECT_EQ(cardText(w, "laBC"), "*140315103000*");
+        EXPECT_EQ(cardText(w, "PASSValidTB"), "DAY PASS  15 MAR 2014");
+        EXPECT_EQ(cardText(w, "PassDateTB"), "15-03-2014");
+        EXPECT_EQ(cardText(w, "PassTimeTB"), "15-03-2014 at 10:30");
+        EXPECT_FALSE(Control<QPushButton>(&w, "cmdRemovePass")->isEnabled());
+        EXPECT_EQ(w.Prepared().NewPassEnd, "15-03-2014") << "the opening pass ends today";
+
+        boxes.clear();
+        User::Click(&w, "cmdCal");
+        EXPECT_EQ(texts(), QStringList{"You can only Issue/Print a Day Pass for TODAY"});
+        EXPECT_TRUE(Control<QFrame>(&w, "PicCal2")->isHidden());
+        pick(w, "PassPeriodCB", "Day");
+        EXPECT_EQ(w.Prepared().NewPassEnd, "16-03-2014") << "a day pass worked out ends tomorrow";
+        EXPECT_EQ(w.Prepared().NewPassPeriod, "1D");
+
+        pick(w, "PassNumberCB", "THREE ");
+        pick(w, "PassPeriodCB", "Week");
+        EXPECT_EQ(cardText(w, "PASSValidTB"), "Valid Until:  05 APR 2014");
+        EXPECT_EQ(w.Prepared().NewPassPeriod, "3W");
+        EXPECT_EQ(Control<QLabel>(&w, "laDayNotice")->text(), "PRINTING PASS");
+
+        // A start before today is refused, by the calendar and again by Print.
+        User::Click(&w, "cmdCal");
+        EXPECT_FALSE(Control<QFrame>(&w, "PicCal2")->isHidden());
+        boxes.clear();
+        doubleClickDate(w, QDate(2014, 3, 14));
+        EXPECT_EQ(Control<QLineEdit>(&w, "PassTodayTB")->text(), "14-03-2014");
+        EXPECT_EQ(cardText(w, "PASSValidTB"), "I N V A L I D");
+        EXPECT_TRUE(Control<QFrame>(&w, "PicCal2")->isHidden());
+        pick(w, "PassNumberCB", "TWO ");
+        EXPECT_EQ(cardText(w, "PASSValidTB"), "Valid Until:  28 MAR 2014");
+        User::Click(&w, "cmdPrintPass");
+        EXPECT_EQ(texts(), QStringList(2, "You Cannot Issue a Pass DATED BEFORE Today"));
+
+        // Month steps keep the day, wrap at the years' ends, and a month lacks no day.
+        User::Click(&w, "cmdCal");
+        auto* calendar = Control<MonthCalendar>(&w, "Calendar2");
+        calendar->setValue(QDate(2024, 12, 31));
+        User::Click(&w, "cmdCalINCR");
+        EXPECT_EQ(calendar->Value(), QDate(2010, 1, 31));
+        User::Click(&w, "cmdCalDECR");
+        EXPECT_EQ(calendar->Value(), QDate(2010, 12, 31));
+        User::Click(&w, "cmdCalDECR");
+        EXPECT_EQ(calendar->Value(), QDate(2010, 11, 30));
+
+        pick(w, "PassNumberCB", "ONE ");
+        pick(w, "PassPeriodCB", "Month");
+        doubleClickDate(w, QDate(2015, 1, 31));
+        EXPECT_EQ(cardText(w, "PassDateTB"), "31-01-2015");
+        EXPECT_EQ(cardText(w, "PASSValidTB"), "Valid Until:  28 FEB 2015");
+        EXPECT_EQ(w.Prepared().NewPassEnd, "28-02-2015");
+        EXPECT_EQ(w.Prepared().NewPassPeriod, "1M");
+
+        // A day pass goes back to today.
+        pick(w, "PassPeriodCB", "Day");
+        EXPECT_EQ(Control<QLineEdit>(&w, "PassTodayTB")->text(), "Today");
+        EXPECT_EQ(cardText(w, "PASSValidTB"), "DAY PASS  15 MAR 2014");
+        EXPECT_EQ(Control<QLabel>(&w, "laDayNotice")->text(), "PRINTING PASS ONLY VALID TODAY");
+
+        QTest::keyClick(&w, Qt::Key_F1);
+        EXPECT_EQ(state.HelpTopic, 100);
+    });
+    StartUp::SetShellOpener(nullptr);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(helpPage, QString::fromStdString(folder.path() + "KestraneDocs/issuingapass.html"));
+    // F9 saved the new booking first; closing without printing stores no pass.
+    EXPECT_EQ(box("RegNoTB")->text(), "140315103000");
+    EXPECT_EQ(passFields(line()), std::string(52, ' '));
+    EXPECT_EQ(passLabel(), "No Pass on-File");
+}
+
+TEST_F(PassTest, PrintedPassIsStoredAndReadsBackThenIsRevoked) {
+    typeBooking("Jo", "Li");
+    click("cmdSAVE");
+    const std::string pdf = folder.path() + "pass.pdf";
+
+    // A print that fails says so and stores nothing.
+    qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(folder.path() + "no/such/folder/pass.pdf"));
+    boxes.clear();
+    ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+        boxes.queue(vb::vbNo);
+        User::Click(&w, "cmdPrintPass");
+        EXPECT_EQ(texts(), QStringList{"No Photo Found:  Do you wish to Print Without Photo ? "});
+        User::Click(&w, "cmdPrintPass"); // Yes
+        ASSERT_EQ(boxes.calls().size(), 3u);
+        EXPECT_EQ(boxes.calls()[2].text, "The pass was not printed: the printer could not take it");
+        EXPECT_EQ(boxes.calls()[2].title, "Kestrane");
+        EXPECT_FALSE(Control<QPushButton>(&w, "cmdRemovePass")->isEnabled());
+    }));
+    EXPECT_EQ(passFields(line()), std::string(52, ' '));
+
+    qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(pdf));
+    Clock::Pin({2014, 3, 15, 10, 41, 0});
+    ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+        pick(w, "PassNumberCB", "THREE ");
+        pick(w, "PassPeriodCB", "Week");
+        Clock::Pin({2014, 3, 15, 10, 44, 0});
+        User::Click(&w, "cmdPrintPass");
+        EXPECT_TRUE(Control<QPushButton>(&w, "cmdRemovePass")->isEnabled());
+    }));
+    // The stamp is the moment the window opened; the paper shows the moment of printing.
+    EXPECT_EQ(passFields(line()), "15-03-2014 05-04-2014 3W         15-03-2014 at 10:41");
+    EXPECT_EQ(passLabel(), "05-04-2014  3 Week");
+    EXPECT_FALSE(state.PassChanged);
+
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"),
+               {QStringLiteral("-layout"), QString::fromStdString(pdf), QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* shown :
+         {"MY COMPANY", "Jo Li", "ACME LTD", "REPORTS TO:", "FINANCE", "Valid Until:", "05 APR 2014",
+          "Valid From:", "15-03-2014", "Issued:", "15-03-2014 at 10:44", "No. 140315103000"})
+        EXPECT_TRUE(page.contains(QString::fromLatin1(shown))) << shown << " not in:\n" << page.toStdString();
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                  QString::fromStdString(pdf), QString::fromStdString(folder.path() + "pass")});
+    ASSERT_TRUE(render.waitForFinished(20000));
+    QProcess scan;
+    scan.start(QStringLiteral("zbarimg"), {QStringLiteral("-q"), QString::fromStdString(folder.path() + "pass.png")});
+    ASSERT_TRUE(scan.waitForFinished(20000));
+    EXPECT_EQ(QString::fromUtf8(scan.readAllStandardOutput()).trimmed(), "CODE-39:140315103000");
+
+    // Remove asks; No and Cancel keep the window and the pass, Yes blanks it.
+    state.settings.ShowPassBarcode = "0";
+    state.settings.ShowPassLogo = "0";
+    state.settings.DisablePassPrinting = "1";
+    boxes.clear();
+    ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+        EXPECT_TRUE(Control<QWidget>(&w, "laBC")->isHidden());
+        EXPECT_TRUE(Control<QWidget>(&w, "LogoImage")->isHidden());
+        EXPECT_FALSE(Control<QPushButton>(&w, "cmdPrintPass")->isEnabled());
+        for (int answer : {vb::vbNo, vb::vbCancel}) {
+            boxes.queue(answer);
+            User::Click(&w, "cmdRemovePass");
+            EXPECT_TRUE(w.isVisible());
+            EXPECT_FALSE(state.PassRevokeRequest);
+        }
+        ASSERT_EQ(boxes.calls().size(), 2u);
+        EXPECT_EQ(boxes.calls()[0].text, "This will REMOVE the pass record for Jo Li\r\n\r\n"
+                                         "Start Date: 15-03-2014   Pass Ends: 05-04-2014\r\n"
+                                         "Pass Issued: 15-03-2014 at 10:41 for 3 Weeks\r\n"
+                                         "ACME LTD  [ 140315103000 ]\r\n\r\nDo you wish to proceed ?");
+        EXPECT_EQ(boxes.calls()[0].style, vb::vbYesNoCancel | vb::vbQuestion);
+        boxes.queue(vb::vbYes);
+        User::Click(&w, "cmdRemovePass");
+        EXPECT_FALSE(w.isVisible());
+    }));
+    EXPECT_EQ(passFields(line()), std::string(52, ' '));
+    EXPECT_EQ(passLabel(), "No Pass on-File");
+    EXPECT_FALSE(state.PassRevokeRequest);
+}
+
+TEST_F(PassTest, PhotoFlagsFollowEachBookingsOwnFile) {
+    typeBooking("Jo", "Li");
+    click("cmdSAVE");
+    const std::string joPhoto = photoPath();
+
+    // The camera writes Jo's photo: the card shows it and the booking records it.
+    ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+        EXPECT_FALSE(showsGreenPhoto(w));
+        const auto camera = OnNextModal([&](QWidget* cam) {
+            writePhoto(joPhoto);
+            state.PhotoTakenFlag = true;
+            cam->close();
+        });
+        User::Click(&w, "cmdCapture");
+        EXPECT_TRUE(showsGreenPhoto(w));
+        EXPECT_EQ(state.CurrentRecord.PhotoOnFile, "1");
+    }));
+    EXPECT_EQ(photoMark(line()), '1');
+    EXPECT_EQ(Control<QLabel>(main, "PhotoOnFLa")->text(), "Photo on-File");
+
+    // Another booking: the flags left from Jo's photo and a deletion in the library mark nothing.
+    Clock::Pin({2014, 3, 15, 10, 35, 0});
+    typeBooking("Al", "Bo");
+    click("cmdSAVE");
+    state.PhotoTakenFlag = true;
+    ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+        const auto library = OnNextModal([&](QWidget* lib) {
+            state.PhotoDeletedFlag = true; // some other booking's photo
+            lib->close();
+        });
+        User::Click(&w, "cmdGetPhoto");
+        EXPECT_FALSE(showsGreenPhoto(w));
+        EXPECT_EQ(state.CurrentRecord.PhotoOnFile, "0");
+        EXPECT_FALSE(state.PhotoDeletedFlag);
+    }));
+    EXPECT_EQ(photoMark(line()), '0');
+    EXPECT_EQ(Control<QLabel>(main, "PhotoOnFLa")->text(), "NO PHOTO");
+    EXPECT_FALSE(std::filesystem::exists(photoPath()));
+
+    // Jo's photo goes (at another desk) while Jo is open here: the card finds
+    // it missing and the corrected mark is stored.
+    User::Choose(combo("CBGetDay"), combo("CBGetDay")->itemText(20)); // the day list of their visits
+    Grid* list = Control<Grid>(main, "StatGrid");
+    int joRow = 1;
+    while (joRow < main->ListedRows() && list->Cell(joRow, 0).Text() != "140315103000")
+        ++joRow;
+    User::ClickCell(main, list, joRow, 1);
+    ASSERT_EQ(box("FirstNameTB")->text(), "Jo");
+    std::filesystem::remove(joPhoto);
+    ASSERT_TRUE(onPassWindow([&](frmPass& w) { EXPECT_FALSE(showsGreenPhoto(w)); }));
+    const auto lines = FileLines(monthFile("1403"));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(photoMark(lines[0]), '0');
+}
+
+TEST_F(PassTest, FailedPassStoreStaysPendingAndIsReported) {
+    typeBooking("Jo", "Li");
+    click("cmdSAVE");
+    qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(folder.path() + "pass.pdf"));
+    // The month file cannot be rewritten while a folder stands in its place.
+    const std::string file = monthFile("1403");
+    const std::string kept = file + ".kept";
+    ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+        User::Click(&w, "cmdPrintPass");
+        std::filesystem::rename(file, kept);
+        std::filesystem::create_directory(file);
+        boxes.clear();
+    }));
+    EXPECT_FALSE(boxes.calls().empty()) << "the failed store is reported";
+    EXPECT_TRUE(state.PassChanged);
+    std::filesystem::remove(file);
+    std::filesystem::rename(kept, file);
+    main->Form_Activate();
+    EXPECT_FALSE(state.PassChanged);
+    EXPECT_EQ(passFields(line()).substr(0, 10), "15-03-2014");
+}
