@@ -66,14 +66,19 @@ ProgramState TestProgramFolder::makeState() const {
 }
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 
 std::unique_ptr<QTimer> OnNextModal(std::function<void(QWidget*)> action) {
     auto timer = std::make_unique<QTimer>();
     timer->setInterval(5);
     QTimer* t = timer.get();
-    QObject::connect(t, &QTimer::timeout, [t, action]() {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+    // A window already modal when the watch starts is the one the test is
+    // in, not the one it waits for.
+    QPointer<QWidget> before = QApplication::activeModalWidget();
+    QObject::connect(t, &QTimer::timeout, [t, action, before]() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal != before) {
             t->stop();
             action(modal);
         }

@@ -60,7 +60,7 @@ template <typename T> T* findChildNamed(QWidget* parent, const char* name) {
 #include <memory>
 
 // Runs `action` on the next modal window that opens (a dialog's exec() blocks
-// the test), polling until one is up. The watch ends when the returned handle
+// the test), polling until one is up other than the one modal now. The watch ends when the returned handle
 // goes, so a window that never opens leaves nothing behind for later tests.
 [[nodiscard]] std::unique_ptr<QTimer> OnNextModal(std::function<void(QWidget*)> action);
 
