@@ -6,9 +6,11 @@
 #include "core/desk/CurrentRecord.h"
 #include "core/maintenance/SampleTables.h"
 
-#include <cctype>
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstring>
 #include <unistd.h>
 #include <unordered_set>
 
@@ -18,8 +20,15 @@ namespace {
 
 using namespace Tables;
 
+void AppendTwoDigits(std::string& out, int n) {
+    out += static_cast<char>('0' + n / 10 % 10);
+    out += static_cast<char>('0' + n % 10);
+}
+
 std::string TwoDigits(int n) {
-    return std::string(1, static_cast<char>('0' + n / 10 % 10)) + static_cast<char>('0' + n % 10);
+    std::string text;
+    AppendTwoDigits(text, n);
+    return text;
 }
 
 int MonthLength(int month) {
@@ -36,31 +45,38 @@ int MonthLength(int month) {
     }
 }
 
-std::string Lower(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
+void LowerFrom(std::string& text, std::size_t from) {
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (text[i] >= 'A' && text[i] <= 'Z')
+            text[i] = static_cast<char>(text[i] | 0x20);
+    }
 }
 
 // A value as the desk's old number printing wrote it: up to seven
 // significant digits, exponent form below 0.1 ("7.05E-02").
-std::string SingleText(float value) {
-    char buffer[32];
-    if (value == 0.0f)
-        return "0";
-    if (value < 0.1f) {
-        std::snprintf(buffer, sizeof buffer, "%.6E", static_cast<double>(value));
-        std::string text(buffer);
-        const std::size_t e = text.find('E');
-        std::string mantissa = text.substr(0, e);
-        while (mantissa.back() == '0')
-            mantissa.pop_back();
-        if (mantissa.back() == '.')
-            mantissa.pop_back();
-        return mantissa + text.substr(e);
+std::size_t SingleText(float value, char* out, std::size_t size) {
+    if (value == 0.0f) {
+        out[0] = '0';
+        return 1;
     }
-    std::snprintf(buffer, sizeof buffer, "%.7G", static_cast<double>(value));
-    return buffer;
+    const bool small = value < 0.1f;
+    const std::to_chars_result r = small ? std::to_chars(out, out + size, value, std::chars_format::scientific, 6)
+                                         : std::to_chars(out, out + size, value, std::chars_format::fixed, 7);
+    char* end = r.ptr;
+    char* mantissaEnd = small ? std::find(out, end, 'e') : end;
+    char* cut = mantissaEnd;
+    while (cut > out && cut[-1] == '0')
+        --cut;
+    if (cut > out && cut[-1] == '.')
+        --cut;
+    if (small) {
+        *mantissaEnd = 'E';
+        std::memmove(cut, mantissaEnd, static_cast<std::size_t>(end - mantissaEnd));
+        end = cut + (end - mantissaEnd);
+    } else {
+        end = cut;
+    }
+    return static_cast<std::size_t>(end - out);
 }
 
 // Builds one booking after another in its own fields.
@@ -68,89 +84,96 @@ class BookingMaker {
   public:
     BookingMaker(Generator& rnd, std::string_view yymm) : rnd_(rnd), yymm_(yymm) {
         monthLength_ = MonthLength((yymm_[2] - '0') * 10 + (yymm_[3] - '0'));
+        for (std::size_t k = 0; k < BookingColumns.size(); ++k)
+            stored_[k] = &rec_.Field(BookingColumns[k].field);
     }
 
-    std::string Next(std::unordered_set<std::string>& taken) {
-        std::string regNo;
+    void AppendNext(std::unordered_set<std::string>& taken, std::string& out) {
+        std::string& regNo = rec_.RegNo;
         do {
             const int day = rnd_.Int(30, 1);
             const int hour = rnd_.Int(9, 9);
             const int minute = rnd_.Int(60, 1);
             const int second = rnd_.Int(60, 1);
-            regNo = yymm_ + TwoDigits(day) + TwoDigits(hour) + TwoDigits(minute) + TwoDigits(second);
+            regNo.assign(yymm_);
+            AppendTwoDigits(regNo, day);
+            AppendTwoDigits(regNo, hour);
+            AppendTwoDigits(regNo, minute);
+            AppendTwoDigits(regNo, second);
         } while (!taken.insert(regNo).second);
-        rec_.RegNo = regNo;
         FillPerson();
         FillWork();
 
         const int dayIndex = rnd_.Int(31);
         const int hour = rnd_.Int(9, 9);
         const int quarter = rnd_.Int(4, 1);
-        TimeCellTexts times;
-        if (dayIndex + 1 <= monthLength_)
-            times[static_cast<std::size_t>(dayIndex)] = TwoDigits(hour) + TwoDigits(quarter * 15 % 60);
-        return BuildBookingLine(rec_, times);
+
+        const std::size_t at = out.size();
+        out.append(BookingLineLength, ' ');
+        char* line = out.data() + at;
+        for (std::size_t k = 0; k < BookingColumns.size(); ++k) {
+            const ColumnSpan span = BookingColumns[k].span;
+            std::memcpy(line + span.column - 1, stored_[k]->data(), std::min(stored_[k]->size(), span.width));
+        }
+        if (dayIndex + 1 <= monthLength_) {
+            char* slot = line + Columns::DaySlot(dayIndex + 1).column - 1;
+            const int minute = quarter * 15 % 60;
+            slot[0] = static_cast<char>('0' + hour / 10);
+            slot[1] = static_cast<char>('0' + hour % 10);
+            slot[2] = static_cast<char>('0' + minute / 10);
+            slot[3] = static_cast<char>('0' + minute % 10);
+        }
+        out += "\r\n";
     }
 
   private:
-    std::string Tail(std::size_t length) {
-        std::string text = "216354876432" + SingleText(rnd_.Rnd());
-        for (char& c : text) {
-            if (c == '.')
-                c = '0';
-            else if (c == '-')
-                c = '7';
-            else if (c == 'E')
-                c = '2';
+    void AppendTail(std::string& out, std::size_t length) {
+        static constexpr std::string_view Lead = "216354876432";
+        char text[48];
+        std::memcpy(text, Lead.data(), Lead.size());
+        const std::size_t size = Lead.size() + SingleText(rnd_.Rnd(), text + Lead.size(), sizeof text - Lead.size());
+        for (char* c = text + size - length; c < text + size; ++c) {
+            if (*c == '.')
+                *c = '0';
+            else if (*c == '-')
+                *c = '7';
+            else if (*c == 'E')
+                *c = '2';
+            out += *c;
         }
-        return text.substr(text.size() - length);
     }
 
-    std::string Mobile() {
-        const std::string prefix(MobilePrefixes[static_cast<std::size_t>(rnd_.Int(7))]);
-        return prefix + Tail(8);
+    void Mobile(std::string& out) {
+        out.assign(MobilePrefixes[static_cast<std::size_t>(rnd_.Int(7))]);
+        AppendTail(out, 8);
     }
 
-    std::string Landline(int draws) {
-        const std::string prefix(AreaPrefixes[static_cast<std::size_t>(AreaOfDraw[rnd_.Int(draws)])]);
-        const char last = prefix[prefix.find_last_of("0123456789")];
-        return prefix + Tail(last < '6' ? 11 : 10);
+    void Landline(std::string& out, int draws) {
+        const std::string_view prefix = AreaPrefixes[static_cast<std::size_t>(AreaOfDraw[rnd_.Int(draws)])];
+        out.assign(prefix);
+        AppendTail(out, prefix[prefix.find_last_of("0123456789")] < '6' ? 11 : 10);
     }
 
-    std::string Letter(std::string_view letters, int draws) {
-        return std::string(1, letters[static_cast<std::size_t>(rnd_.Int(draws))]);
-    }
+    char Letter(std::string_view letters, int draws) { return letters[static_cast<std::size_t>(rnd_.Int(draws))]; }
 
-    std::string Digit() { return std::to_string(rnd_.Int(10)); }
+    char Digit() { return static_cast<char>('0' + rnd_.Int(10)); }
 
-    std::string CarRegistration() {
-        std::string car = Letter(CarLetters, 13);
+    void CarRegistration(std::string& car) {
+        car.assign(1, Letter(CarLetters, 13));
         const float r1 = rnd_.Rnd();
         const float r2 = rnd_.Rnd();
-        std::string second = Letter(CarLetters, 13);
-        if (second == "O")
-            second = "X";
-        car += second + std::to_string(static_cast<int>(r1 * 7.0)) + std::to_string(static_cast<int>(r2 * 10.0));
+        const char second = Letter(CarLetters, 13);
+        car += second == 'O' ? 'X' : second;
+        car += static_cast<char>('0' + static_cast<int>(r1 * 7.0));
+        car += static_cast<char>('0' + static_cast<int>(r2 * 10.0));
         car += ' ';
         for (int i = 0; i < 3; ++i) {
-            switch (rnd_.Int(17)) {
-            case 0:
-                car += "N";
-                break;
-            case 1:
-                car += "A";
-                break;
+            static constexpr std::string_view Single = "NAPDRS-----BCEFGK"; // by draw; "-" never chosen
+            switch (const int draw = rnd_.Int(17)) {
             case 2:
-                car += "P" + Digit();
-                break;
-            case 3:
-                car += "D";
-                break;
-            case 4:
-                car += "R";
-                break;
-            case 5:
-                car += "S";
+            case 13:
+                car += draw == 2 ? 'P' : 'E';
+                car += Digit();
                 break;
             case 6:
             case 7:
@@ -162,64 +185,76 @@ class BookingMaker {
             case 10:
                 car += Digit();
                 break;
-            case 11:
-                car += "B";
-                break;
-            case 12:
-                car += "C";
-                break;
-            case 13:
-                car += "E" + Digit();
-                break;
-            case 14:
-                car += "F";
-                break;
-            case 15:
-                car += "G";
-                break;
             default:
-                car += "K";
+                car += Single[static_cast<std::size_t>(draw)];
                 break;
             }
         }
-        return car.size() > 8 ? car.substr(1, 8) : car;
+        if (car.size() > 8)
+            car = car.substr(1, 8);
     }
 
-    std::string NamePart() {
+    // The address of one of the nine name styles at domain, in lower case.
+    void Email(std::string& out, std::string_view domain) {
         const std::string& first = rec_.FirstName;
         const std::string& last = rec_.LastName;
-        const std::string initial = first.substr(0, 1);
-        const std::string lastInitial = last.substr(0, 1);
+        out.clear();
         switch (rnd_.Int(9)) {
         case 0:
-            return first + Digit() + Digit();
+            out += first;
+            out += Digit();
+            out += Digit();
+            break;
         case 1:
-            return initial + "." + last;
+            (out += first[0]) += '.';
+            out += last;
+            break;
         case 2:
-            return initial + last;
+            (out += first[0]) += last;
+            break;
         case 3:
-            return initial + last + Digit();
+            (out += first[0]) += last;
+            out += Digit();
+            break;
         case 4:
-            return first + "." + last;
+            (out += first) += '.';
+            out += last;
+            break;
         case 5:
-            return first + last;
+            (out += first) += last;
+            break;
         case 6:
-            return initial + last + Digit() + Digit();
+            (out += first[0]) += last;
+            out += Digit();
+            out += Digit();
+            break;
         case 7:
-            return first + lastInitial;
+            (out += first) += last[0];
+            break;
         default:
-            return first + "." + lastInitial;
+            (out += first) += '.';
+            out += last[0];
+            break;
         }
+        out += domain;
+        LowerFrom(out, 0);
     }
 
-    std::string PostCode(int letterDraws, int lastLetterDraws, int districtDraws, int digitDraws) {
-        std::string code = Letter(PostCodeLetters, letterDraws) + Letter(PostCodeLetters, letterDraws);
-        const std::string third = Letter(PostCodeLetters, letterDraws);
-        const std::string fourth = Letter(PostCodeLetters, lastLetterDraws);
-        const int d = rnd_.Int(districtDraws) % 22 + 1;
-        code += std::to_string(d) + (d == 20 ? "" : " ");
-        code += std::to_string((rnd_.Int(digitDraws) + 1) % 10);
-        return code + third + fourth;
+    void PostCode(std::string& code, int letterDraws, int lastLetterDraws, int districtDraws, int digitDraws) {
+        code.clear();
+        code += Letter(PostCodeLetters, letterDraws);
+        code += Letter(PostCodeLetters, letterDraws);
+        const char third = Letter(PostCodeLetters, letterDraws);
+        const char fourth = Letter(PostCodeLetters, lastLetterDraws);
+        const int district = rnd_.Int(districtDraws) % 22 + 1;
+        if (district >= 10)
+            code += static_cast<char>('0' + district / 10);
+        code += static_cast<char>('0' + district % 10);
+        if (district != 20)
+            code += ' ';
+        code += static_cast<char>('0' + (rnd_.Int(digitDraws) + 1) % 10);
+        code += third;
+        code += fourth;
     }
 
     void FillPerson() {
@@ -238,39 +273,39 @@ class BookingMaker {
         const int a = rnd_.Int(31);
         const int b = rnd_.Int(31);
         const FirstName& first = FirstNames[static_cast<std::size_t>(a)];
-        rec_.FirstName = std::string(first.name);
+        rec_.FirstName.assign(first.name);
         rec_.Gender = first.female ? "F" : "M";
         if (!first.female)
             rec_.Salutation = "Mr";
         else
             rec_.Salutation = 40 % a <= 12 ? "Miss" : "Mrs.";
-        rec_.LastName = std::string(Surnames[static_cast<std::size_t>(b)]);
+        rec_.LastName.assign(Surnames[static_cast<std::size_t>(b)]);
 
-        rec_.MobilePhone = Mobile();
-        rec_.HomePhone = Mobile();
-        rec_.KinPhone = Mobile();
-        rec_.AlternativePhone = Mobile();
+        Mobile(rec_.MobilePhone);
+        Mobile(rec_.HomePhone);
+        Mobile(rec_.KinPhone);
+        Mobile(rec_.AlternativePhone);
         rec_.PartySize = "1";
-        rec_.CarRegistration = CarRegistration();
-        const std::string_view domain = PersonalDomains[static_cast<std::size_t>(PersonalDomainOfDraw[rnd_.Int(40)])];
-        rec_.PersonalEmail = Lower(NamePart() + std::string(domain));
+        CarRegistration(rec_.CarRegistration);
+        Email(rec_.PersonalEmail, PersonalDomains[static_cast<std::size_t>(PersonalDomainOfDraw[rnd_.Int(40)])]);
 
-        rec_.KinName = std::string(ContactFirstNames[static_cast<std::size_t>(rnd_.Int(31))]) + " " + rec_.LastName;
+        rec_.KinName.assign(ContactFirstNames[static_cast<std::size_t>(rnd_.Int(31))]);
+        (rec_.KinName += ' ') += rec_.LastName;
 
-        rec_.KinWorkPhone = Landline(13);
-        const char last = rec_.KinWorkPhone.back();
-        rec_.AlternativePhone = rec_.KinWorkPhone + Tail(last < '6' ? 11 : 10);
-        rec_.DirectDialPhone = Landline(12);
-        rec_.HostPhone = Landline(12);
+        Landline(rec_.KinWorkPhone, 13);
+        rec_.AlternativePhone.assign(rec_.KinWorkPhone);
+        AppendTail(rec_.AlternativePhone, rec_.KinWorkPhone.back() < '6' ? 11 : 10);
+        Landline(rec_.DirectDialPhone, 12);
+        Landline(rec_.HostPhone, 12);
 
         FillOrganisation();
     }
 
     void FillOrganisation() {
         const Organisation& org = Organisations[static_cast<std::size_t>(rnd_.Int(36))];
-        rec_.Organisation = std::string(org.name);
-        rec_.OrganisationAddress = std::string(org.address);
-        rec_.OrganisationEmail = Lower(NamePart() + std::string(org.domain));
+        rec_.Organisation.assign(org.name);
+        rec_.OrganisationAddress.assign(org.address);
+        Email(rec_.OrganisationEmail, org.domain);
 
         const int v = rnd_.Int(81);
         rec_.Category = v <= 10   ? "CONTRACTOR"
@@ -295,9 +330,9 @@ class BookingMaker {
                           : w >= 96 && w <= 101  ? "STORES"
                           : w >= 102 && w <= 113 ? "TEST DEPARTMENT"
                                                  : "TRAINING";
-        rec_.OrganisationPostCode = PostCode(16, 17, 34, 9);
-        rec_.PostCode = PostCode(17, 17, 36, 10);
-        rec_.ReportingTo = std::string(Hosts[static_cast<std::size_t>(rnd_.Int(31))]);
+        PostCode(rec_.OrganisationPostCode, 16, 17, 34, 9);
+        PostCode(rec_.PostCode, 17, 17, 36, 10);
+        rec_.ReportingTo.assign(Hosts[static_cast<std::size_t>(rnd_.Int(31))]);
     }
 
     void FillWork() {
@@ -342,6 +377,7 @@ class BookingMaker {
     std::string yymm_;
     int monthLength_ = 31;
     BookingFields rec_;
+    std::array<const std::string*, BookingColumns.size()> stored_{}; // the fields of rec_ in column order
 };
 
 } // namespace
@@ -351,21 +387,20 @@ float Generator::Rnd() {
 }
 
 int Generator::Int(int n, int k) {
-    return static_cast<int>(std::floor(static_cast<double>(Rnd()) * n + k));
+    return static_cast<int>(static_cast<double>(Rnd()) * n) + k; // never negative: truncation is rounding down
 }
 
 int Generator::Nearest(int n) {
     return static_cast<int>(std::nearbyint(static_cast<double>(Rnd()) * n + 1));
 }
 
-std::vector<std::string> Generator::MonthLines(std::string_view yymm) {
+void Generator::AppendMonthFile(std::string_view yymm, std::string& out) {
     BookingMaker maker(*this, yymm);
     std::unordered_set<std::string> taken;
-    std::vector<std::string> lines;
-    lines.reserve(BookingsPerFile);
+    taken.reserve(BookingsPerFile * 2);
+    out.reserve(out.size() + BookingsPerFile * (BookingLineLength + 2));
     for (int i = 0; i < BookingsPerFile; ++i)
-        lines.push_back(maker.Next(taken));
-    return lines;
+        maker.AppendNext(taken, out);
 }
 
 std::vector<std::string> MonthFilePaths(const std::string& dataRoot) {
@@ -395,10 +430,7 @@ RunResult WriteMonthFiles(const std::string& dataRoot, std::uint64_t seed, const
             beforeFile();
         const std::string name = path.substr(path.size() - 8, 4);
         bytes.clear();
-        for (const std::string& line : generator.MonthLines(name)) {
-            bytes += line;
-            bytes += "\r\n";
-        }
+        generator.AppendMonthFile(name, bytes);
         FileError error;
         {
             FileLock lock(path);

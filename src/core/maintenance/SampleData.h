@@ -28,9 +28,9 @@ class Generator {
   public:
     explicit Generator(std::uint64_t seed) : engine_(seed) {}
 
-    // The booking lines (without line ends) of the month file yymm, each
-    // number appearing once.
-    std::vector<std::string> MonthLines(std::string_view yymm);
+    // Appends the CR LF terminated booking lines of the month file yymm to
+    // out, each number appearing once.
+    void AppendMonthFile(std::string_view yymm, std::string& out);
 
     // A uniform value in [0, 1) of single precision.
     float Rnd();
