@@ -175,6 +175,8 @@ TEST(BulkDeleteTest, SelectionChecksQuestionsAndStatusTexts) {
     EXPECT_TRUE(c.invalid);
     c = Maintenance::ValidateSelection(0, "All Days", "- Select -", "2016");
     EXPECT_EQ(c.messages, Messages{"ATTENTION: No VALID Date selected - Try selecting again"});
+    c = Maintenance::ValidateSelection(31, "31st", "JULY", "2016abc");
+    EXPECT_EQ(c.messages, Messages{"ATTENTION: No VALID Date selected - Try selecting again"});
     c = Maintenance::ValidateSelection(31, "31st", "JULY", "2016");
     EXPECT_FALSE(c.invalid);
     EXPECT_TRUE(c.messages.empty());

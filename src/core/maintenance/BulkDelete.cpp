@@ -153,7 +153,8 @@ SelectionCheck ValidateSelection(int dayIndex, std::string_view dayText, std::st
             check.invalid = true;
         }
     }
-    if (year < ListDate::FirstYear || year > ListDate::LastYear()) {
+    // Only a four-digit year names its month files; "2016abc" must not.
+    if (YearDigits(yearText).empty()) {
         check.messages.emplace_back(ListDate::NoValidDateText);
         check.invalid = true;
     }

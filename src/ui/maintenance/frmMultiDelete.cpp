@@ -8,6 +8,7 @@
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/VbColor.h"
+#include "ui/desk/BookingBoxes.h"
 #include "ui/desk/DeskWidgets.h"
 
 #include <QComboBox>
@@ -49,11 +50,11 @@ constexpr std::array<Prompt, 10> Prompts{{
 }};
 
 std::string Bytes(const QString& text) {
-    return text.toLatin1().toStdString();
+    return BookingBoxes::ToBytes(text);
 }
 
 QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.c_str(), static_cast<qsizetype>(text.size()));
+    return BookingBoxes::FromBytes(text);
 }
 
 void Tell(QWidget* parent, const QString& text, const QString& title = Title) {
@@ -93,6 +94,7 @@ void frmMultiDelete::buildControls() {
     CBDListBy = Combo(this, "CBDListBy", QRect(12, 140, 190, 24), false);
     laFWoP = Named(Caption(this, QStringLiteral("Word or Phrase to look for"), 214, 118, 200), "laFWoP");
     DFindTB = Box(this, "DFindTB", QRect(214, 140, 202, 24), 60);
+    BookingBoxes::KeepLatin1(DFindTB);
     LaLeaveB =
         Named(Caption(this, QStringLiteral("Leave blank to delete all records for the selected period"), 12, 172, 404),
               "LaLeaveB");
@@ -232,7 +234,7 @@ void frmMultiDelete::DeleteMonthBookings() {
 
     SetMonthNumber();
     const std::string path =
-        BookingFiles::MonthFilePath(state_.settings.DataRoot, year.substr(year.size() - 2) + DeleteMonthNo);
+        BookingFiles::MonthFilePath(state_.settings.DataRoot, Maintenance::YearDigits(year) + DeleteMonthNo);
     if (allDays && find.empty()) {
         const FileError error = Maintenance::EmptyMonthFile(path);
         if (!error) {
