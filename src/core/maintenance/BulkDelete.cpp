@@ -202,6 +202,13 @@ std::string WholeMonthStatus(std::string_view monthText, std::string_view yearTe
     return "All Bookings for " + std::string(monthText) + " " + std::string(yearText) + " Deleted";
 }
 
+std::string FailedStatus(std::string_view dayText, std::string_view monthText, std::string_view yearText) {
+    std::string status = "Could not remove the Bookings for ";
+    if (!dayText.empty())
+        status += "the " + std::string(dayText) + " of ";
+    return status + std::string(monthText) + " " + std::string(yearText);
+}
+
 std::string YearStatus(const YearOutcome& outcome, std::string_view yearText) {
     const std::string year(yearText);
     if (outcome.failed == 0 && outcome.deleted > 0)

@@ -70,6 +70,8 @@ std::string YearQuestion(std::string_view yearText);
 // month cases.
 std::string DeletedStatus(int count, std::string_view dayText, std::string_view monthText, std::string_view yearText);
 std::string WholeMonthStatus(std::string_view monthText, std::string_view yearText);
+// After a deletion that failed for another reason than nothing to delete.
+std::string FailedStatus(std::string_view dayText, std::string_view monthText, std::string_view yearText);
 // Says how many month files went when not all of them did.
 std::string YearStatus(const YearOutcome& outcome, std::string_view yearText);
 

@@ -241,13 +241,15 @@ void frmMultiDelete::DeleteMonthBookings() {
             finishMonthDeletion(Maintenance::WholeMonthStatus(month, year));
             return;
         }
-        if (error.number == ErrorNumber::FileNotFound || error.number == ErrorNumber::PathNotFound)
+        if (error.number == ErrorNumber::FileNotFound || error.number == ErrorNumber::PathNotFound) {
             Tell(this, QStringLiteral("No Visitor Records can be found for the DATE Specified"),
                  QStringLiteral("Kestrane 6225"));
-        else
+            finishMonthDeletion(Maintenance::DeletedStatus(0, {}, month, year));
+        } else {
             Tell(this, QStringLiteral("An Error has occurred in trying to DELETE the records specified"),
                  QStringLiteral("Kestrane 6226"));
-        finishMonthDeletion(Maintenance::DeletedStatus(0, {}, month, year));
+            finishMonthDeletion(Maintenance::FailedStatus({}, month, year));
+        }
         return;
     }
 
@@ -257,25 +259,31 @@ void frmMultiDelete::DeleteMonthBookings() {
                                            : DeleteRule::MatchingOnDay;
     const Maintenance::DeleteOutcome outcome =
         Maintenance::DeleteFromMonth(path, rule, key, find, static_cast<int>(Text::Val(day)));
-    if (outcome.error) {
-        const QString code = rule == DeleteRule::MatchingInMonth ? QStringLiteral("62")
-                             : rule == DeleteRule::Day           ? QStringLiteral("61")
-                                                                 : QStringLiteral("63");
+    const int error = outcome.error.number;
+    const bool missing = error == ErrorNumber::FileNotFound || error == ErrorNumber::PathNotFound;
+    if (error) {
+        // Titles "Kestrane 6215" .. "6327": the rule, then what went wrong.
+        const QString code = QStringLiteral("Kestrane ") + (rule == DeleteRule::MatchingInMonth ? "62"
+                                                            : rule == DeleteRule::Day           ? "61"
+                                                                                                : "63");
         const QString period = Latin1(allDays ? month + " " + year : "the " + day + " " + month + " " + year);
-        const int number = outcome.error.number;
-        if (number == ErrorNumber::FileNotFound || number == ErrorNumber::PathNotFound)
+        if (missing)
             Tell(this,
                  allDays ? QStringLiteral("No Visitor Records exist for the DATE Specified")
                          : QStringLiteral("No Visitor records Exist for the DAY Specified"),
-                 QStringLiteral("Kestrane ") + code + (allDays ? QStringLiteral("15") : QStringLiteral("25")));
-        else if (number == ErrorNumber::NothingFound)
+                 code + (allDays ? "15" : "25"));
+        else if (error == ErrorNumber::NothingFound)
             Tell(this, QStringLiteral("No items to DELETE have been found for ") + period,
-                 QStringLiteral("Kestrane ") + code + (allDays ? QStringLiteral("16") : QStringLiteral("26")));
+                 code + (allDays ? "16" : "26"));
         else
             Tell(this, QStringLiteral("No items to DELETE have been found for this Date "),
-                 QStringLiteral("Kestrane ") + code + (allDays ? QStringLiteral("17") : QStringLiteral("27")));
+                 code + (allDays ? "17" : "27"));
     }
-    finishMonthDeletion(Maintenance::DeletedStatus(outcome.deleted, allDays ? std::string() : day, month, year));
+    const std::string dayPart = allDays ? std::string() : day;
+    if (error && !missing && error != ErrorNumber::NothingFound)
+        finishMonthDeletion(Maintenance::FailedStatus(dayPart, month, year));
+    else
+        finishMonthDeletion(Maintenance::DeletedStatus(outcome.deleted, dayPart, month, year));
 }
 
 void frmMultiDelete::finishMonthDeletion(const std::string& status) {
