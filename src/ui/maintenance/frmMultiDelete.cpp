@@ -80,12 +80,12 @@ frmMultiDelete::frmMultiDelete(ProgramState& state, QWidget* mainWindow) : QDial
 
 void frmMultiDelete::buildControls() {
     Caption(this, QStringLiteral("SELECT PERIOD OF BOOKINGS TO DELETE"), 12, 8, 400, true);
-    Caption(this, QStringLiteral("Month"), 190, 32, 80);
+    Caption(this, QStringLiteral("Month"), 194, 32, 80);
     Caption(this, QStringLiteral("Year"), 340, 32, 60);
-    laMDelDay = Named(Caption(this, QStringLiteral("Bookings on"), 12, 54, 70), "laMDelDay");
-    CBMDELDay = Combo(this, "CBMDELDay", QRect(82, 52, 80, 24), true);
-    laMDelMonth = Named(Caption(this, QStringLiteral("IN"), 166, 54, 22), "laMDelMonth");
-    CBMDELMonth = Combo(this, "CBMDELMonth", QRect(190, 52, 120, 24), true);
+    laMDelDay = Named(Caption(this, QStringLiteral("Bookings on"), 12, 54, 78), "laMDelDay");
+    CBMDELDay = Combo(this, "CBMDELDay", QRect(90, 52, 78, 24), true);
+    laMDelMonth = Named(Caption(this, QStringLiteral("IN"), 172, 54, 20), "laMDelMonth");
+    CBMDELMonth = Combo(this, "CBMDELMonth", QRect(194, 52, 116, 24), true);
     laMDelYear = Named(Caption(this, QStringLiteral("/"), 316, 54, 22), "laMDelYear");
     CBMDELYear = Combo(this, "CBMDELYear", QRect(340, 52, 76, 24), true);
 
