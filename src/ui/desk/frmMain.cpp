@@ -17,6 +17,8 @@
 #include "ui/desk/TimeGridPanel.h"
 #include "ui/desk/frmDetail.h"
 #include "ui/desk/frmPDetail.h"
+#include "ui/maintenance/SampleDataRun.h"
+#include "ui/maintenance/frmMultiDelete.h"
 #include "ui/passes/frmPass.h"
 #include "ui/startup/Artwork.h"
 #include "ui/startup/frmAbout.h"
@@ -355,7 +357,8 @@ void frmMain::qxlogoIM_Click() {
 }
 
 void frmMain::Command1_Click() {
-    // This version has no sample-data generator: the button does nothing.
+    if (SampleDataRun::Run(state_, this))
+        RefreshCurrentList();
 }
 
 void frmMain::Command2_Click() {}
@@ -363,7 +366,8 @@ void frmMain::Command2_Click() {}
 void frmMain::cmdMultiDELETE_Click() {
     if (state_.options().readOnly() || state_.options().disableMultiDelete())
         return;
-    // This version has no bulk-deletion window.
+    auto* window = findChild<frmMultiDelete*>();
+    RunModal(window ? *window : *new frmMultiDelete(state_, this));
 }
 
 void frmMain::cmdGetCARD_Click() {

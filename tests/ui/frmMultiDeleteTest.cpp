@@ -1,0 +1,293 @@
+#include "UiTestSupport.h"
+#include "core/desk/BookingRecord.h"
+#include "ui/desk/frmMain.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const QString Caption = QStringLiteral("Brantholm Solutions Kestrane");
+
+std::string Booking(const char* regNo, const char* first, const char* last, std::initializer_list<int> days) {
+    BookingFields rec;
+    rec.RegNo = regNo;
+    rec.FirstName = first;
+    rec.LastName = last;
+    rec.Organisation = "Harwell Fixings";
+    TimeCellTexts times;
+    for (int day : days)
+        times[static_cast<std::size_t>(day - 1)] = "10:15";
+    return BuildBookingLine(rec, times) + "\r\n";
+}
+
+// The deletion window as an administrator uses it from the desk's "X".
+class MultiDeleteTest : public DeskWindowTest {
+  protected:
+    void SetUp() override {
+        DeskWindowTest::SetUp();
+        std::ofstream(monthFile("1603"), std::ios::binary)
+            << Booking("160301090000", "Ann", "Lee", {5, 15}) << Booking("160302090000", "Bob", "Hart", {5})
+            << Booking("160303090000", "Cy", "Lee", {6}) << Booking("160304090000", "Di", "Ng", {15});
+        openOn({2016, 3, 15, 10, 0, 0});
+        boxes.clear();
+    }
+
+    struct Choice {
+        const char* month = nullptr;
+        const char* day = nullptr;
+        const char* year = nullptr;
+        const char* key = nullptr;
+        const char* text = nullptr;
+    };
+
+    // Opens the window with "X", makes the choices, presses Delete and then
+    // Cancel when the window is still open; gives the window's texts.
+    void deleteWith(const Choice& c, std::function<void(QWidget*)> check = {}) {
+        auto watch = OnNextModal([&](QWidget* window) {
+            dialog = window;
+            if (c.month)
+                User::Choose(Control<QComboBox>(window, "CBMDELMonth"), QString::fromLatin1(c.month));
+            if (c.day)
+                User::Choose(Control<QComboBox>(window, "CBMDELDay"), QString::fromLatin1(c.day));
+            if (c.year)
+                User::Retype(Control<QComboBox>(window, "CBMDELYear")->lineEdit(), QString::fromLatin1(c.year));
+            if (c.key)
+                User::Choose(Control<QComboBox>(window, "CBDListBy"), QString::fromLatin1(c.key));
+            if (c.text)
+                User::Retype(Control<QLineEdit>(window, "DFindTB"), QString::fromLatin1(c.text));
+            if (check)
+                check(window);
+            User::Click(window, "cmdMDELDelete");
+            stayedOpen = window->isVisible();
+            if (stayedOpen)
+                User::Click(window, "cmdMDELCancel");
+        });
+        click("cmdMultiDELETE");
+    }
+    std::vector<std::pair<QString, QString>> shown() const {
+        std::vector<std::pair<QString, QString>> all;
+        for (const MsgBoxCall& call : boxes.calls())
+            all.emplace_back(call.title, call.text);
+        return all;
+    }
+    QString status() const { return main->windowTitle(); }
+    static QString statusOf(const char* text) { return Caption + "  [ " + text + " ]"; }
+
+    QWidget* dialog = nullptr;
+    bool stayedOpen = false;
+};
+
+using Shown = std::vector<std::pair<QString, QString>>;
+const QString Kestrane = QStringLiteral("Kestrane");
+
+} // namespace
+
+TEST_F(MultiDeleteTest, EachPeriodIsAskedDeletedAndReportedInTheDeskCaption) {
+    state.StatusPending = true;
+    deleteWith({}, [&](QWidget* w) {
+        EXPECT_FALSE(state.StatusPending); // the window took the hand-off over
+        EXPECT_EQ(w->windowTitle(), "Delete Records");
+        EXPECT_EQ(w->pos(), main->pos() + QPoint(633, 147));
+        EXPECT_EQ(Control<QComboBox>(w, "CBMDELMonth")->currentText(), "- Select -");
+        EXPECT_EQ(Control<QComboBox>(w, "CBMDELDay")->currentText(), "All Days");
+        EXPECT_EQ(Control<QComboBox>(w, "CBMDELYear")->currentText(), "2016");
+        EXPECT_FALSE(Control<QLineEdit>(w, "DFindTB")->isEnabled());
+    });
+    EXPECT_EQ(shown(), (Shown{{Kestrane, "Kestrane Can't Determine the Date you wish to Delete - Select again!"}}));
+    EXPECT_TRUE(stayedOpen);
+
+    // The 5th: No keeps everything, Yes takes Ann (also on the 15th) and Bob.
+    const int listed = main->ListedRows();
+    boxes.clear();
+    boxes.queue(vb::vbNo);
+    deleteWith({"MARCH", "5th"}, [&](QWidget* w) {
+        EXPECT_EQ(Control<QLabel>(w, "laMDelMonth")->text(), "OF");
+        EXPECT_TRUE(Control<QLineEdit>(w, "DFindTB")->isEnabled());
+    });
+    EXPECT_EQ(shown(),
+              (Shown{{Kestrane, "DELETE ALL Bookings made on the 5th of MARCH 2016\r\nDo you wish to proceed?"}}));
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(FileLines(monthFile("1603")).size(), 4u);
+    boxes.clear();
+    deleteWith({});
+    EXPECT_FALSE(stayedOpen);
+    EXPECT_EQ(status(), statusOf("2 Records Deleted for the 5th of MARCH 2016"));
+    EXPECT_EQ(main->ListedRows(), listed - 1);
+    EXPECT_EQ(FileLines(monthFile("1603")),
+              (std::vector<std::string>{Booking("160303090000", "Cy", "Lee", {6}).substr(0, 1186),
+                                        Booking("160304090000", "Di", "Ng", {15}).substr(0, 1186)}));
+
+    // The whole month by a name; the window kept its month.
+    boxes.clear();
+    deleteWith({nullptr, "All Days", nullptr, "NAME", "cy  lee"}, [&](QWidget* w) {
+        EXPECT_EQ(Control<QComboBox>(w, "CBMDELMonth")->currentText(), "MARCH");
+        EXPECT_EQ(Control<QLabel>(w, "DSearchLa")->text(), "Find Visitor by:");
+        EXPECT_EQ(Control<QLabel>(w, "laFWoP")->text(), "Enter Name");
+    });
+    EXPECT_EQ(shown(), (Shown{{Kestrane, "DELETE ALL BOOKINGS for the Month of MARCH 2016 with:\r\n\r\n[ cy  lee ] in "
+                                         "the NAME field\r\n\r\nDo you wish to proceed?"}}));
+    EXPECT_EQ(status(), statusOf("One Record Deleted for MARCH 2016"));
+
+    // The whole month: the file stays, empty.
+    boxes.clear();
+    deleteWith({nullptr, nullptr, nullptr, nullptr, ""});
+    EXPECT_EQ(shown(), (Shown{{Kestrane,
+                               "DELETE ALL BOOKINGS for the Entire MONTH of MARCH 2016.\r\nDo you wish to proceed?"}}));
+    EXPECT_EQ(status(), statusOf("All Bookings for MARCH 2016 Deleted"));
+    EXPECT_TRUE(fs::exists(monthFile("1603")));
+    EXPECT_TRUE(FileLines(monthFile("1603")).empty());
+
+    // The year: the window stays open, its status shows after Cancel.
+    boxes.clear();
+    deleteWith({"All Months"}, [&](QWidget* w) {
+        EXPECT_FALSE(Control<QComboBox>(w, "CBMDELDay")->isEnabled());
+        EXPECT_FALSE(Control<QLineEdit>(w, "DFindTB")->isEnabled());
+        EXPECT_EQ(Control<QLabel>(w, "laMDelYear")->text(), "IN");
+    });
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(shown(), (Shown{{Kestrane, "This will DELETE ALL BOOKINGS for the Entire YEAR of 2016.\r\nDo you "
+                                         "wish to proceed?"},
+                              {Kestrane, "No Visitor Bookings for this DATE have been found"}})); // the day list
+    EXPECT_EQ(status(), statusOf("All Bookings for the year 2016 Deleted"));
+    EXPECT_FALSE(fs::exists(monthFile("1603")));
+    EXPECT_FALSE(fs::exists(monthFile("1612")));
+    EXPECT_TRUE(fs::exists(monthFile("1701")));
+    EXPECT_EQ(main->findChildren<QDialog*>().size(), 1); // the one window, kept
+}
+
+TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
+    deleteWith({"FEBRUARY", "30th", "2015"});
+    EXPECT_EQ(shown(), (Shown{{Kestrane, "ATTENTION: Only [ 28 ] Days in February 2015"}}));
+    EXPECT_EQ(Control<QComboBox>(dialog, "CBMDELDay")->currentText(), "28th");
+    boxes.clear();
+    deleteWith({"APRIL", "1st", "2009"});
+    EXPECT_EQ(shown(), (Shown{{Kestrane, "ATTENTION: No VALID Date selected - Try selecting again"}}));
+
+    // A missing month file, nothing to drop, and a folder in the way, for
+    // each of the three ways of picking lines.
+    fs::remove(monthFile("1604"));
+    fs::remove(monthFile("1606"));
+    fs::create_directory(monthFile("1606"));
+    struct Case {
+        Choice choice;
+        const char* titles[3];
+        QString texts[3];
+    };
+    const QString other = QStringLiteral("No items to DELETE have been found for this Date ");
+    const Case cases[] = {
+        {{nullptr, "All Days", "2016", nullptr, "Zed"},
+         {"Kestrane 6215", "Kestrane 6216", "Kestrane 6217"},
+         {"No Visitor Records exist for the DATE Specified", "No items to DELETE have been found for MAY 2016", other}},
+        {{nullptr, "7th", "2016", nullptr, ""},
+         {"Kestrane 6125", "Kestrane 6126", "Kestrane 6127"},
+         {"No Visitor records Exist for the DAY Specified", "No items to DELETE have been found for the 7th MAY 2016",
+          other}},
+        {{nullptr, "7th", "2016", nullptr, "Zed"},
+         {"Kestrane 6325", "Kestrane 6326", "Kestrane 6327"},
+         {"No Visitor records Exist for the DAY Specified", "No items to DELETE have been found for the 7th MAY 2016",
+          other}},
+    };
+    for (const Case& c : cases) {
+        int i = 0;
+        for (const char* month : {"APRIL", "MAY", "JUNE"}) {
+            Choice choice = c.choice;
+            choice.month = month;
+            boxes.clear();
+            deleteWith(choice);
+            ASSERT_EQ(boxes.calls().size(), 2u) << month;
+            const QString expected = QString(c.texts[i]).replace("MAY", month);
+            EXPECT_EQ(boxes.calls()[1].title, c.titles[i]);
+            EXPECT_EQ(boxes.calls()[1].text, expected);
+            // Nothing there reads as nothing deleted; a failure never reads "Deleted".
+            EXPECT_TRUE(
+                status().startsWith(Caption + (i < 2 ? "  [ No Records Deleted for " : "  [ Could not remove ")))
+                << status().toStdString();
+            ++i;
+        }
+    }
+    EXPECT_TRUE(fs::is_directory(monthFile("1606")));
+
+    // The whole month: a folder in the way, then no Record folder.
+    boxes.clear();
+    deleteWith({"JUNE", "All Days", "2016", nullptr, ""});
+    ASSERT_EQ(boxes.calls().size(), 2u);
+    EXPECT_EQ(boxes.calls()[1].title, "Kestrane 6226");
+    EXPECT_EQ(boxes.calls()[1].text, "An Error has occurred in trying to DELETE the records specified");
+    EXPECT_EQ(status(), statusOf("Could not remove the Bookings for JUNE 2016"));
+    const std::string record = folder.path() + "Kestranedata/Record";
+    fs::rename(record, record + ".away");
+    boxes.clear();
+    deleteWith({"MARCH"});
+    ASSERT_EQ(boxes.calls().size(), 2u);
+    EXPECT_EQ(boxes.calls()[1].title, "Kestrane 6225");
+    EXPECT_EQ(boxes.calls()[1].text, "No Visitor Records can be found for the DATE Specified");
+    fs::rename(record + ".away", record);
+    EXPECT_EQ(FileLines(monthFile("1603")).size(), 4u);
+
+    // The year: a month folder in the way, then nothing left to delete.
+    fs::remove(monthFile("1803"));
+    fs::create_directories(monthFile("1803") + "/inside");
+    boxes.clear();
+    deleteWith({"All Months", nullptr, "2018"});
+    EXPECT_EQ(shown(), (Shown{{Kestrane, "This will DELETE ALL BOOKINGS for the Entire YEAR of 2018.\r\n"
+                                         "Do you wish to proceed?"},
+                              {"Kestrane 6527", "No items to DELETE have been found for this YEAR "}}));
+    EXPECT_EQ(status(), statusOf("Not all Bookings for the year 2018 could be removed: 1 month files remain"));
+    fs::remove_all(monthFile("1803"));
+    boxes.clear();
+    deleteWith({});
+    ASSERT_EQ(boxes.calls().size(), 2u);
+    EXPECT_EQ(boxes.calls()[1].title, "Kestrane 6525");
+    EXPECT_EQ(boxes.calls()[1].text, "No Visitor records Found for the YEAR Specified");
+    EXPECT_EQ(status(), statusOf("No Bookings found for the year 2018"));
+}
+
+TEST_F(MultiDeleteTest, TestDataFillsTheSampleYearsAfterAskingOnce) {
+    openOn({2011, 6, 10, 9, 0, 0});
+    boxes.clear();
+    boxes.queue(vb::vbNo);
+    click("Command1");
+    ASSERT_EQ(boxes.calls().size(), 1u); // the empty files of the desk's set-up are there
+    EXPECT_EQ(boxes.calls()[0].title, Kestrane);
+    EXPECT_EQ(boxes.calls()[0].buttons(), vb::vbYesNo);
+    EXPECT_TRUE(FileLines(monthFile("1106")).empty());
+
+    fs::remove(monthFile("1105"));
+    fs::create_directory(monthFile("1105"));
+    auto* button = Control<QPushButton>(main, "Command1");
+    bool enabledDuringRun = true;
+    QTimer::singleShot(0, [&] {
+        enabledDuringRun = button->isEnabled();
+        QTest::mouseClick(button, Qt::LeftButton);
+    });
+    boxes.clear();
+    click("Command1");
+    ASSERT_EQ(boxes.calls().size(), 2u); // one question, one failure: no second run
+    EXPECT_FALSE(enabledDuringRun);
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_EQ(boxes.calls()[1].text.section("\r\n", 0, 0),
+              "Sample bookings could not be written to 1 of the 36 month files.");
+    EXPECT_EQ(FileLines(monthFile("1106")).size(), 200u);
+    EXPECT_EQ(FileLines(monthFile("1212")).size(), 200u);
+    EXPECT_GT(main->ListedRows(), 0); // the day list of the 10th refreshed
+    EXPECT_TRUE(state.CurrentRecord.FirstName.empty());
+
+    state.settings.ReadOnlyMode = "1";
+    fs::remove(monthFile("1106"));
+    boxes.clear();
+    click("Command1");
+    EXPECT_TRUE(boxes.calls().empty());
+    EXPECT_FALSE(fs::exists(monthFile("1106")));
+}
