@@ -103,7 +103,7 @@ QString frmBFF::TreeSelectedPath() const {
 }
 
 void frmBFF::SetTreeSelectedPath(const QString& path) {
-    const QModelIndex index = path.isEmpty() ? QModelIndex() : model_->index(path);
+    const QModelIndex index = path.isEmpty() ? QModelIndex() : model_->index(QDir::cleanPath(path));
     if (!index.isValid()) {
         cmdBFFOK->setEnabled(false); // nothing chosen yet: Ok would empty the folder box
         return;
