@@ -50,7 +50,7 @@ frmBFF::frmBFF(ProgramState& state, QWidget* parent) : QDialog(parent), state_(s
     imaBFFTopBar->setPixmap(drawTopBar(2000, 32));
 
     model_ = new QFileSystemModel(this);
-    model_->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot | QDir::Hidden);
+    model_->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
     model_->setRootPath(QStringLiteral("/"));
     ftvbff = new QTreeView(this);
     ftvbff->setObjectName(QStringLiteral("ftvbff"));
@@ -60,6 +60,13 @@ frmBFF::frmBFF(ProgramState& state, QWidget* parent) : QDialog(parent), state_(s
     ftvbff->header()->hide();
     ftvbff->setGeometry(2, 33, 396, 300);
     connect(ftvbff->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmBFF::ftvbff_FolderSelected);
+    // The tree fills in as folders are read: the preselected folder is kept in
+    // view while the folders above it arrive.
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& folder) {
+        const QModelIndex current = ftvbff->currentIndex();
+        if (current.isValid() && model_->filePath(current).startsWith(folder))
+            ftvbff->scrollTo(current);
+    });
 
     picBFFBottomBar = new QFrame(this);
     picBFFBottomBar->setObjectName(QStringLiteral("picBFFBottomBar"));
@@ -110,6 +117,7 @@ void frmBFF::SetTreeSelectedPath(const QString& path) {
     }
     ftvbff->setCurrentIndex(index);
     ftvbff->scrollTo(index);
+    ftvbff->setFocus();
     ftvbff_FolderSelected();
 }
 
