@@ -6,7 +6,6 @@
 #include "platform/MsgBox.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
