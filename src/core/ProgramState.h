@@ -53,4 +53,12 @@ struct ProgramState {
     bool PhotoDeletedFlag = false;
     bool StatusPending = false;
     std::string StatusMessage;
+
+    // Folder chooser hand-off: which folder box of the settings asked (1 data,
+    // 2 system), the folder chosen and whether the chooser was cancelled.
+    struct FolderBrowse {
+        int BrowseTarget = 0;
+        std::string BrowseResult;
+        bool BrowseCancelled = false;
+    } browse;
 };

@@ -60,13 +60,13 @@ TEST_F(AboutTest, GivenPasswordIsKeptWhenPreserved) {
     state.SettingsPasswordGiven = true;
     frmAbout about(state);
     about.show();
-    bool passwordAsked = false;
+    QString opened;
     auto watch = OnNextModal([&](QWidget* w) {
-        passwordAsked = true;
+        opened = w->objectName();
         w->close();
     });
     clickConfig(about);
-    EXPECT_FALSE(passwordAsked);
+    EXPECT_EQ(opened, "frmSetup") << "straight to the settings";
     EXPECT_EQ(about.SettingsWindowVisits(), 1);
     EXPECT_FALSE(about.isVisible()) << "the about window closes after the settings";
 }
@@ -93,12 +93,19 @@ TEST_F(AboutTest, RightPasswordOpensTheSettingsOnce) {
     state.settings.SettingsPassword = "KJW";
     frmAbout about(state);
     about.show();
-    auto watch = OnNextModal([](QWidget* w) {
+    std::unique_ptr<QTimer> settingsWatch;
+    QString settingsOpened;
+    auto watch = OnNextModal([&](QWidget* w) {
         auto* pass = static_cast<frmMPass*>(w);
         pass->findChild<QLineEdit*>("MPassWordTb")->setText("KJW");
         pass->SubmitPassword();
+        settingsWatch = OnNextModal([&](QWidget* next) {
+            settingsOpened = next->objectName();
+            next->close();
+        });
     });
     clickConfig(about);
+    EXPECT_EQ(settingsOpened, "frmSetup");
     EXPECT_FALSE(state.SettingsGateFailed);
     EXPECT_TRUE(state.SettingsPasswordGiven);
     EXPECT_EQ(about.SettingsWindowVisits(), 1);

@@ -125,6 +125,7 @@ void frmMain::Form_Load() {
         CentreForm();
     else
         setWindowState(windowState() | Qt::WindowMaximized);
+    sessionReadOnly_ = state_.options().readOnly();
     SetUpControls();
     LoadCustomLists();
     BuildTimeGridMonth();
@@ -414,7 +415,8 @@ bool frmMain::Form_Unload() {
         MsgBox(QStringLiteral("This will close your current session of Kestrane"), vb::vbOKCancel | vb::vbInformation,
                QStringLiteral("Kestrane"), this) == vb::vbCancel)
         return false;
-    if (!state_.options().readOnly() && !commands_->offerUnsavedWorkOnClose())
+    // By the mode the desk runs in: read-only just ticked in the settings must not drop unsaved work.
+    if (!sessionReadOnly_ && !commands_->offerUnsavedWorkOnClose())
         return false;
     return true;
 }

@@ -182,6 +182,7 @@ class frmMain : public QWidget {
     ProgramState& state_;
     bool logoHover_ = false;
     bool firstShowDone_ = false;
+    bool sessionReadOnly_ = false; // the read-only option as the desk was set up with it
 
     QFrame* Fraim1 = nullptr; // list dates, lists and search
     QFrame* Fraim4 = nullptr; // booking form, arrival and departure

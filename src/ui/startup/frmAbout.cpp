@@ -3,6 +3,7 @@
 #include "core/TextUtil.h"
 #include "platform/Shell.h"
 #include "ui/admin/frmMPass.h"
+#include "ui/admin/frmSetup.h"
 #include "ui/startup/Artwork.h"
 #include "ui/startup/VersionLabels.h"
 
@@ -106,4 +107,6 @@ void frmAbout::cmdConfig_Click() {
 
 void frmAbout::ShowSettingsWindow() {
     ++settingsWindowVisits_;
+    frmSetup settings(state_, this);
+    settings.exec();
 }

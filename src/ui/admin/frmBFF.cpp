@@ -1,0 +1,192 @@
+#include "ui/admin/frmBFF.h"
+
+#include "core/admin/FolderPath.h"
+#include "platform/Platform.h"
+
+#include <QCloseEvent>
+#include <QFileSystemModel>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+#include <QTreeView>
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+
+int Px(int twips) {
+    return twips / TwipsPerPixel;
+}
+
+QPixmap drawTopBar(int w, int h) {
+    QPixmap pm(w, h);
+    QPainter p(&pm);
+    QLinearGradient g(0, 0, w, 0);
+    g.setColorAt(0, QColor(30, 70, 140));
+    g.setColorAt(1, QColor(150, 180, 220));
+    p.fillRect(pm.rect(), g);
+    p.setPen(Qt::white);
+    QFont f = p.font();
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(pm.rect().adjusted(10, 0, 0, 0), Qt::AlignVCenter, QStringLiteral("Select Root Folder"));
+    return pm;
+}
+
+} // namespace
+
+frmBFF::frmBFF(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
+    setObjectName(QStringLiteral("frmBFF"));
+    setWindowTitle(QStringLiteral("Select Root Folder"));
+    setModal(true);
+
+    imaBFFTopBar = new QLabel(this);
+    imaBFFTopBar->setObjectName(QStringLiteral("imaBFFTopBar"));
+    imaBFFTopBar->setGeometry(0, 0, 2000, 32);
+    imaBFFTopBar->setPixmap(drawTopBar(2000, 32));
+
+    model_ = new QFileSystemModel(this);
+    model_->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
+    model_->setRootPath(QStringLiteral("/"));
+    ftvbff = new QTreeView(this);
+    ftvbff->setObjectName(QStringLiteral("ftvbff"));
+    ftvbff->setModel(model_);
+    for (int column = 1; column < model_->columnCount(); ++column)
+        ftvbff->hideColumn(column);
+    ftvbff->header()->hide();
+    ftvbff->setGeometry(2, 33, 396, 300);
+    connect(ftvbff->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmBFF::ftvbff_FolderSelected);
+    // The tree fills in as folders are read: the preselected folder is kept in
+    // view while the folders above it arrive.
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& folder) {
+        const QModelIndex current = ftvbff->currentIndex();
+        if (current.isValid() && model_->filePath(current).startsWith(folder))
+            ftvbff->scrollTo(current);
+    });
+
+    picBFFBottomBar = new QFrame(this);
+    picBFFBottomBar->setObjectName(QStringLiteral("picBFFBottomBar"));
+    picBFFBottomBar->setFrameShape(QFrame::StyledPanel);
+    picBFFBottomBar->setGeometry(0, 336, 400, 64);
+
+    auto* Label1 = new QLabel(QStringLiteral(" Folder"), picBFFBottomBar);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(6, 4, 60, 18);
+    auto* AnnoSFlbl = new QLabel(QStringLiteral("Selected"), picBFFBottomBar);
+    AnnoSFlbl->setObjectName(QStringLiteral("AnnoSFlbl"));
+    AnnoSFlbl->setGeometry(6, 22, 60, 18);
+    txtBFFSelectedF = new QLineEdit(picBFFBottomBar);
+    txtBFFSelectedF->setObjectName(QStringLiteral("txtBFFSelectedF"));
+    txtBFFSelectedF->setReadOnly(true);
+    txtBFFSelectedF->setGeometry(70, 12, 160, 24);
+
+    cmdBFFOK = new QPushButton(QStringLiteral("Ok"), picBFFBottomBar);
+    cmdBFFOK->setObjectName(QStringLiteral("cmdBFFOK"));
+    cmdBFFOK->setDefault(true);
+    cmdBFFOK->setGeometry(250, 12, 60, 26);
+    connect(cmdBFFOK, &QPushButton::clicked, this, &frmBFF::cmdBFFOK_Click);
+    cmdBFFCancel = new QPushButton(QStringLiteral("Cancel"), picBFFBottomBar);
+    cmdBFFCancel->setObjectName(QStringLiteral("cmdBFFCancel"));
+    cmdBFFCancel->setAutoDefault(false);
+    cmdBFFCancel->setGeometry(320, 12, 70, 26);
+    connect(cmdBFFCancel, &QPushButton::clicked, this, &frmBFF::cmdBFFCancel_Click);
+
+    resize(420, 420);
+    Form_Load();
+}
+
+void frmBFF::Form_Load() {
+    state_.browse.BrowseCancelled = false;
+    SetTreeSelectedPath(QString::fromStdString(state_.browse.BrowseResult));
+}
+
+QString frmBFF::TreeSelectedPath() const {
+    const QModelIndex current = ftvbff->currentIndex();
+    return current.isValid() ? model_->filePath(current) : QString();
+}
+
+void frmBFF::SetTreeSelectedPath(const QString& path) {
+    const QModelIndex index = path.isEmpty() ? QModelIndex() : model_->index(QDir::cleanPath(path));
+    if (!index.isValid()) {
+        cmdBFFOK->setEnabled(false); // nothing chosen yet: Ok would empty the folder box
+        return;
+    }
+    ftvbff->setCurrentIndex(index);
+    ftvbff->scrollTo(index);
+    ftvbff->setFocus();
+    ftvbff_FolderSelected();
+}
+
+void frmBFF::ftvbff_FolderSelected() {
+    SelectedPath = TreeSelectedPath();
+    cmdBFFOK->setEnabled(!SelectedPath.isEmpty());
+    txtBFFSelectedF->setText(CompactPathForDisplay(txtBFFSelectedF, SelectedPath));
+}
+
+void frmBFF::cmdBFFOK_Click() {
+    const QString chosen = TreeSelectedPath();
+    if (chosen.isEmpty())
+        return;
+    state_.browse.BrowseCancelled = false;
+    state_.browse.BrowseResult = QFile::encodeName(chosen).toStdString();
+    unloaded_ = true;
+    accept();
+}
+
+void frmBFF::cmdBFFCancel_Click() {
+    state_.browse.BrowseCancelled = true;
+    unloaded_ = true;
+    QDialog::reject();
+}
+
+void frmBFF::reject() {
+    cmdBFFCancel_Click();
+}
+
+void frmBFF::closeEvent(QCloseEvent* event) {
+    if (!unloaded_)
+        cmdBFFCancel_Click();
+    event->accept();
+}
+
+QString frmBFF::CompactPathForDisplay(QLineEdit* box, const QString& path) {
+    box->setProperty("Tag", path);
+    const QFontMetrics metrics(box->font());
+    const int room = static_cast<int>(std::lround(box->width() * 0.9));
+    const std::string shortened =
+        FolderPath::CompactInMiddle(path.toStdString(), room, [&metrics](std::string_view text) {
+            return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        });
+    const QString text = QString::fromStdString(shortened);
+    if (text != path)
+        box->setToolTip(path);
+    return text;
+}
+
+void frmBFF::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    const QSize outer = frameGeometry().size();
+    Form_Resize(outer.width() * TwipsPerPixel, outer.height() * TwipsPerPixel);
+}
+
+void frmBFF::Form_Resize(int widthTwips, int heightTwips) {
+    const int W = widthTwips, H = heightTwips;
+    txtBFFSelectedF->resize(std::max(0, Px(W - 3600)), txtBFFSelectedF->height());
+    const int T = imaBFFTopBar->height() * TwipsPerPixel;
+    const int B = picBFFBottomBar->height() * TwipsPerPixel;
+    if (H > 2000) {
+        const bool themed = Platform::IsThemeActive();
+        const int w = themed ? W - 300 : W - 150;
+        const int h = themed ? H - (T + B + 250) : H - (T + B + 150);
+        ftvbff->setGeometry(Px(30), Px(T + 10), std::max(0, Px(w)), std::max(0, Px(h)));
+    }
+    picBFFBottomBar->setGeometry(0, Px(ftvbff->height() * TwipsPerPixel + T + 50), Px(W + 50),
+                                 picBFFBottomBar->height());
+    cmdBFFCancel->move(Px(W - 1200), cmdBFFCancel->y());
+    cmdBFFOK->move(Px(W - 2200), cmdBFFOK->y());
+    txtBFFSelectedF->setText(CompactPathForDisplay(txtBFFSelectedF, SelectedPath));
+}

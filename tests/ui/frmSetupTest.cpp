@@ -1,0 +1,404 @@
+#include "ui/admin/frmSetup.h"
+#include "UiTestSupport.h"
+#include "core/startup/UsrSettings.h"
+#include "platform/Shell.h"
+#include "ui/admin/frmBFF.h"
+#include "ui/desk/frmMain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* const SaveQuestion = "Kestrane settings have changed. Do you wish to save them?";
+const char* const ReadOnlyDependants[] = {"ckDisPassPrn",   "ckEnbl_BarOP", "ckForceMono",
+                                          "ckEnbl_PrnLogo", "ckDisSingleD", "ckDisMultiD"};
+
+class SetupTest : public ::testing::Test {
+  protected:
+    void TearDown() override { StartUp::SetShellOpener(nullptr); }
+
+    frmSetup& open() {
+        window = std::make_unique<frmSetup>(state);
+        User::ShowActive(window.get());
+        boxes.clear();
+        return *window;
+    }
+    template <typename T> T* control(const char* name) { return Control<T>(window.get(), name); }
+    // A click on the box's tick, where a user clicks it.
+    void tick(const char* name) {
+        auto* b = control<QCheckBox>(name);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(8, b->height() / 2));
+    }
+    void click(const char* name) { User::Click(window.get(), name); }
+    void showTab(int index) {
+        QTabBar* bar = control<QTabWidget>("SSTab1")->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+    // What the settings file holds, loaded into a fresh state.
+    UserSettings stored() const {
+        ProgramState fresh = folder.makeState();
+        modUsrSettings::LoadSettings(fresh);
+        return fresh.settings;
+    }
+    std::string settingsFile() const { return modUsrSettings::SettingsFilePath(state); }
+
+    TestProgramFolder folder;
+    ProgramState state = folder.makeState();
+    RecordingResponder boxes;
+    std::unique_ptr<frmSetup> window;
+};
+
+} // namespace
+
+TEST_F(SetupTest, OptionsAreShownAndRoundTripThroughTheFile) {
+    state.settings.ShowPassBarcode = "Y";
+    state.settings.ForceMonochromePass = " ";
+    state.RestartPending = true;
+    open();
+    EXPECT_EQ(window->windowTitle(), "Kestrane System Configuration ");
+    auto* tabs = control<QTabWidget>("SSTab1");
+    ASSERT_EQ(tabs->count(), 4);
+    EXPECT_EQ(tabs->tabText(0), "  Start Up    ");
+    EXPECT_EQ(tabs->tabText(1), "  Built-in Lists   ");
+    EXPECT_EQ(tabs->tabText(2), "   Network    ");
+    EXPECT_EQ(tabs->tabText(3), "   Statistics    ");
+    EXPECT_EQ(control<QCheckBox>("ckEnbl_PrnLogo")->text(), "Enable Printing of Organisation Logo ");
+    EXPECT_FALSE(control<QCheckBox>("ckShowSplash")->isEnabled());
+    EXPECT_FALSE(control<QCheckBox>("ckEnbl_PrnFlip")->isEnabled());
+    EXPECT_TRUE(control<QCheckBox>("ckEnbl_BarOP")->isChecked()) << "\"Y\" shows ticked";
+    EXPECT_TRUE(control<QCheckBox>("ckForceMono")->isChecked()) << "a blank shows ticked";
+    EXPECT_FALSE(control<QCheckBox>("ckStartFull")->isChecked());
+    EXPECT_FALSE(state.RestartPending) << "cleared after the boxes ran their clicks";
+    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), QString::fromStdString(folder.path() + "Kestranedata"));
+    EXPECT_TRUE(control<QLineEdit>("Text1")->text().isEmpty());
+
+    QString opened;
+    StartUp::SetShellOpener([&](const QString& path, const QString&) {
+        opened = path;
+        return true;
+    });
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(state.HelpTopic, 80);
+    showTab(2);
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(state.HelpTopic, 81);
+    EXPECT_FALSE(opened.isEmpty());
+    showTab(0);
+
+    tick("ckEnbl_RTC");
+    tick("ckStartFull");
+    tick("ckMakeSysRdO");
+    for (const char* name : ReadOnlyDependants)
+        EXPECT_FALSE(control<QCheckBox>(name)->isEnabled()) << name;
+    EXPECT_TRUE(state.RestartPending);
+    boxes.queue(vb::vbYes);
+    click("cmdsetOK");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, SaveQuestion);
+    EXPECT_EQ(boxes.calls()[0].style, vb::vbYesNoCancel | vb::vbQuestion);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(state.RestartPending);
+
+    const UserSettings file = stored();
+    EXPECT_EQ(file.ClockInTimesList, "0");
+    EXPECT_EQ(file.StartFullScreen, "1");
+    EXPECT_EQ(file.ReadOnlyMode, "1");
+    EXPECT_EQ(file.ShowPassBarcode, "1");
+    EXPECT_EQ(file.ForceMonochromePass, "1");
+
+    // Opened on those settings, the dependants are greyed, and unticking frees them.
+    state.settings = file;
+    open();
+    EXPECT_TRUE(control<QCheckBox>("ckStartFull")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("ckDisMultiD")->isEnabled());
+    tick("ckMakeSysRdO");
+    for (const char* name : ReadOnlyDependants)
+        EXPECT_TRUE(control<QCheckBox>(name)->isEnabled()) << name;
+}
+
+TEST_F(SetupTest, EveryClosePathSavesOrUndoes) {
+    // Ok with nothing changed: no question, nothing written.
+    open();
+    click("cmdsetOK");
+    EXPECT_TRUE(boxes.calls().empty());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(std::filesystem::exists(settingsFile()));
+
+    // Ticked and unticked again: equal to the copy, but the restart stays raised.
+    open();
+    tick("ckMakeSysRdO");
+    tick("ckMakeSysRdO");
+    click("cmdsetOK");
+    EXPECT_TRUE(boxes.calls().empty());
+    EXPECT_TRUE(state.RestartPending);
+
+    // Cancel undoes everything, the folders too, without asking.
+    open();
+    tick("ckDisSingleD");
+    showTab(2);
+    click("cmdsetNPTS_SL");
+    User::Retype(control<QLineEdit>("setNPTDTb"), QStringLiteral("  /srv/elsewhere  "));
+    EXPECT_EQ(state.settings.DataRoot, "/srv/elsewhere");
+    click("cmdsetCancel");
+    EXPECT_TRUE(boxes.calls().empty());
+    EXPECT_EQ(state.settings.DataRoot, folder.path() + "Kestranedata");
+    EXPECT_EQ(state.settings.DisableSingleDelete, "0");
+    EXPECT_FALSE(state.RestartPending);
+
+    // The close box asks; No undoes.
+    open();
+    tick("ckCalAOatT");
+    boxes.queue(vb::vbNo);
+    window->close();
+    EXPECT_EQ(boxes.calls().size(), 1u);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(state.settings.CalendarOpensAtToday, "0");
+
+    // Cancel on the question keeps the window and the edits; the empty data
+    // folder warning with Cancel keeps them too, and OK then saves.
+    open();
+    tick("ckCalAOatT");
+    showTab(2);
+    User::Retype(control<QLineEdit>("setNPTDTb"), QStringLiteral(" "));
+    boxes.queue(vb::vbCancel);
+    click("cmdsetOK");
+    EXPECT_TRUE(window->isVisible());
+    boxes.queue(vb::vbYes);
+    boxes.queue(vb::vbCancel);
+    click("cmdsetOK");
+    ASSERT_EQ(boxes.calls().size(), 3u);
+    EXPECT_EQ(boxes.calls()[1].text, SaveQuestion);
+    EXPECT_EQ(boxes.calls()[2].text, "No data path found. If this isn't set, Kestrane will apply\r\n"
+                                     "defaults to all settings the next time it starts.\r\n\r\n"
+                                     "Click [ OK ] to continue and apply default settings, or\r\n"
+                                     "Click [ Cancel ] to continue with configuration.");
+    EXPECT_EQ(boxes.calls()[2].style, vb::vbOKCancel | vb::vbExclamation);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(std::filesystem::exists(settingsFile()));
+    EXPECT_EQ(state.settings.CalendarOpensAtToday, "1");
+
+    // A settings file that cannot be written: said so, and the window stays.
+    std::filesystem::create_directories(settingsFile());
+    boxes.clear();
+    boxes.queue(vb::vbYes);
+    boxes.queue(vb::vbOK);
+    click("cmdsetOK");
+    ASSERT_EQ(boxes.calls().size(), 3u);
+    EXPECT_TRUE(boxes.calls()[2].text.startsWith("Kestrane settings could not be saved"))
+        << boxes.calls()[2].text.toStdString();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(state.settings.CalendarOpensAtToday, "1");
+
+    std::filesystem::remove(settingsFile());
+    boxes.queue(vb::vbYes);
+    boxes.queue(vb::vbOK);
+    click("cmdsetOK");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(stored().CalendarOpensAtToday, "1");
+    EXPECT_EQ(stored().DataRoot, "") << "saved as asked; the next start restores the defaults";
+}
+
+TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
+    const std::string other = folder.path() + "a folder with a rather long name/holding the data";
+    for (const char* sub : {"/Record", "/Status", "/photo"})
+        std::filesystem::create_directories(other + sub);
+    open();
+    showTab(2);
+    const QString shown = control<QLineEdit>("setNPTDTb")->text();
+
+    frmBFF* seen = nullptr;
+    auto pickOther = OnNextModal([&](QWidget* w) {
+        seen = static_cast<frmBFF*>(w);
+        EXPECT_EQ(w->windowTitle(), "Select Root Folder");
+        auto* selected = Control<QLineEdit>(w, "txtBFFSelectedF");
+        EXPECT_EQ(selected->toolTip(), shown) << "preselected: the box's folder";
+        EXPECT_TRUE(selected->text().contains("...")) << selected->text().toStdString();
+        EXPECT_TRUE(selected->text().endsWith("Kestranedata")) << selected->text().toStdString();
+
+        auto* tree = Control<QTreeView>(w, "ftvbff");
+        auto* model = static_cast<QFileSystemModel*>(tree->model());
+        const QModelIndex target = model->index(QString::fromStdString(other));
+        tree->scrollTo(target);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(target).center());
+        EXPECT_EQ(selected->toolTip(), QString::fromStdString(other));
+        EXPECT_TRUE(selected->text().endsWith("/holding the data")) << selected->text().toStdString();
+
+        // A window too low for the tree keeps the tree; the buttons follow the width.
+        const QRect treeBefore = tree->geometry();
+        w->resize(500, 120);
+        EXPECT_EQ(tree->geometry(), treeBefore);
+        EXPECT_EQ(Control<QPushButton>(w, "cmdBFFCancel")->x(), (w->frameGeometry().width() * 15 - 1200) / 15);
+        User::Click(w, "cmdBFFOK");
+    });
+    click("cmdsetNPTD");
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), QString::fromStdString(other));
+    EXPECT_EQ(state.browse.BrowseTarget, 0) << "the hand-off is used once";
+    EXPECT_TRUE(state.browse.BrowseResult.empty());
+
+    // Cancel and the close box leave the box as it is.
+    auto cancel = OnNextModal([](QWidget* w) { User::Click(w, "cmdBFFCancel"); });
+    click("cmdsetNPTS");
+    auto closeBox = OnNextModal([](QWidget* w) { w->close(); });
+    click("cmdsetNPTS");
+    EXPECT_EQ(control<QLineEdit>("setNPTSTb")->text(), QString::fromStdString(folder.path()));
+
+    boxes.queue(vb::vbYes);
+    click("cmdsetOK");
+    EXPECT_TRUE(state.RestartPending) << "a new data folder needs a restart";
+    EXPECT_EQ(stored().DataRoot, other);
+
+    // Opened again, the box shows the stored folder and no old choice comes back.
+    state.browse.BrowseCancelled = false;
+    open();
+    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), QString::fromStdString(other));
+}
+
+namespace {
+
+const char* const ListsFile = "STRAY\r\n"
+                              "[DEPARTME]\r\n"
+                              "FINANCE\r\n"
+                              "STORES  \r\n"
+                              "FINANCE\r\n"
+                              "[DESCRIPT]\r\n"
+                              "WELDING\r\n"
+                              "\r\n"
+                              "[SELECTAC]\r\n"
+                              "FINANCE\r\n";
+
+QStringList Listed(QListWidget* list) {
+    QStringList rows;
+    for (int r = 0; r < list->count(); ++r)
+        rows << list->item(r)->text();
+    return rows;
+}
+
+void ClickRow(QListWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+} // namespace
+
+TEST_F(SetupTest, ListEditorChangesOnlyTheListedLines) {
+    const std::string path = folder.path() + "_KSF/KSystem/KACustom.ini";
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << ListsFile;
+    open();
+    showTab(1);
+    auto* list = control<QListWidget>("ListSection");
+    auto* text = control<QLineEdit>("ActiveText");
+    auto* choose = control<QComboBox>("cbSetSelectList");
+    EXPECT_EQ(choose->currentText(), "- Select -");
+    click("cmdSetList");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "No Edit list: Select a list to edit from the drop-down box");
+    EXPECT_TRUE(list->count() == 0);
+
+    User::Pick(choose, QStringLiteral("DEPARTMENT"));
+    EXPECT_EQ(text->maxLength(), 25);
+    click("cmdSetList");
+    EXPECT_EQ(Listed(list), (QStringList{" FINANCE", " STORES  ", " FINANCE", " WELDING"}));
+    EXPECT_FALSE(control<QPushButton>("cmdSetADD")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("cmdSetDelete")->isEnabled());
+
+    // After the second of two equal items.
+    ClickRow(list, 2);
+    EXPECT_TRUE(control<QPushButton>("cmdSetDelete")->isEnabled());
+    User::Retype(text, QStringLiteral("I"));
+    EXPECT_FALSE(control<QPushButton>("cmdSetADD")->isEnabled()) << "too short";
+    User::Retype(text, QStringLiteral("  SECURITY  "));
+    click("cmdSetADD");
+    EXPECT_TRUE(control<QLabel>("lachanges")->isVisible());
+    EXPECT_EQ(FileLines(path),
+              (std::vector<std::string>{"STRAY", "[DEPARTME]", "FINANCE", "STORES  ", "FINANCE", "SECURITY",
+                                        "[DESCRIPT]", "WELDING", "", "[SELECTAC]", "FINANCE"}));
+    EXPECT_EQ(list->count(), 5);
+    EXPECT_FALSE(control<QPushButton>("cmdSetDelete")->isEnabled()) << "reloaded with nothing highlighted";
+
+    // Nothing highlighted: at the end of the section as listed.
+    User::Retype(text, QStringLiteral("YARD"));
+    click("cmdSetADD");
+    // The item with trailing blanks, and the first FINANCE only; the access list's stays.
+    ClickRow(list, 1);
+    click("cmdSetDelete");
+    ClickRow(list, 0);
+    click("cmdSetDelete");
+    EXPECT_EQ(FileLines(path), (std::vector<std::string>{"STRAY", "[DEPARTME]", "FINANCE", "SECURITY", "[DESCRIPT]",
+                                                         "WELDING", "YARD", "", "[SELECTAC]", "FINANCE"}));
+
+    // An item that would read as a header is refused.
+    boxes.clear();
+    User::Retype(text, QStringLiteral("[NEW]"));
+    click("cmdSetADD");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(FileLines(path).size(), 10u);
+
+    // A missing file: the load error, and an Add makes no file.
+    std::filesystem::remove(path);
+    boxes.clear();
+    click("cmdSetList");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "Could not load the DL/INI Lists FILE LOAD ERROR");
+    EXPECT_EQ(boxes.calls()[0].title, "Contact Brantholm and Quote [ LE-5-7853 ]");
+    EXPECT_EQ(boxes.calls()[0].style, vb::vbCritical);
+    User::Retype(text, QStringLiteral("YARD"));
+    click("cmdSetADD");
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    // The note is hidden again when the window next opens.
+    open();
+    EXPECT_FALSE(control<QLabel>("lachanges")->isVisible());
+}
+
+namespace {
+
+class SetupRestartTest : public DeskWindowTest {};
+
+} // namespace
+
+TEST_F(SetupRestartTest, ReadOnlyTickedShutsTheDeskAndKeepsItsWork) {
+    openOn({2014, 3, 15, 10, 30, 0});
+    click("cmdNEW");
+    User::Retype(Control<QLineEdit>(main, "FirstNameTB"), QStringLiteral("Jo"));
+    User::Retype(Control<QLineEdit>(main, "LastNameTB"), QStringLiteral("Li"));
+    User::Choose(Control<QComboBox>(main, "Dept1CB"), QStringLiteral(" FINANCE"));
+    User::Retype(Control<QLineEdit>(main, "CatOrganTB"), QStringLiteral("ACME LTD"));
+    const std::size_t before = FileLines(monthFile("1403")).size();
+
+    frmSetup setup(state, main);
+    auto tickAndSave = OnNextModal([](QWidget* w) {
+        auto* readOnly = Control<QCheckBox>(w, "ckMakeSysRdO");
+        QTest::mouseClick(readOnly, Qt::LeftButton, {}, QPoint(8, readOnly->height() / 2));
+        User::Click(w, "cmdsetOK");
+    });
+    boxes.clear();
+    boxes.queue(vb::vbYes); // save the settings
+    boxes.queue(vb::vbOK);  // the shut-down notice
+    boxes.queue(vb::vbYes); // save the new booking
+    main->RunModal(setup);
+    ASSERT_EQ(boxes.calls().size(), 3u);
+    EXPECT_EQ(boxes.calls()[1].text,
+              "Kestrane will now shut down. Mode and other settings will be applied when you re-start");
+    EXPECT_EQ(boxes.calls()[2].text, "New booking not saved:  Save it before you close?");
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(FileLines(monthFile("1403")).size(), before + 1) << "the desk's work was kept";
+    EXPECT_EQ(state.settings.ReadOnlyMode, "1");
+}
