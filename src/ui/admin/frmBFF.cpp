@@ -2,6 +2,7 @@
 
 #include "core/admin/FolderPath.h"
 #include "platform/Platform.h"
+#include "ui/startup/Artwork.h"
 
 #include <QCloseEvent>
 #include <QFileSystemModel>
@@ -9,8 +10,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPushButton>
 #include <QTreeView>
 
@@ -20,21 +19,6 @@ constexpr int TwipsPerPixel = 15;
 
 int Px(int twips) {
     return twips / TwipsPerPixel;
-}
-
-QPixmap drawTopBar(int w, int h) {
-    QPixmap pm(w, h);
-    QPainter p(&pm);
-    QLinearGradient g(0, 0, w, 0);
-    g.setColorAt(0, QColor(30, 70, 140));
-    g.setColorAt(1, QColor(150, 180, 220));
-    p.fillRect(pm.rect(), g);
-    p.setPen(Qt::white);
-    QFont f = p.font();
-    f.setBold(true);
-    p.setFont(f);
-    p.drawText(pm.rect().adjusted(10, 0, 0, 0), Qt::AlignVCenter, QStringLiteral("Select Root Folder"));
-    return pm;
 }
 
 } // namespace
@@ -47,7 +31,7 @@ frmBFF::frmBFF(ProgramState& state, QWidget* parent) : QDialog(parent), state_(s
     imaBFFTopBar = new QLabel(this);
     imaBFFTopBar->setObjectName(QStringLiteral("imaBFFTopBar"));
     imaBFFTopBar->setGeometry(0, 0, 2000, 32);
-    imaBFFTopBar->setPixmap(drawTopBar(2000, 32));
+    imaBFFTopBar->setPixmap(Artwork::Banner(2000, 32, QStringLiteral("Select Root Folder")));
 
     model_ = new QFileSystemModel(this);
     model_->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);

@@ -8,6 +8,7 @@
 #include "platform/Shell.h"
 #include "ui/admin/PickListPanel.h"
 #include "ui/admin/frmBFF.h"
+#include "ui/startup/Artwork.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,8 +17,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -100,22 +99,6 @@ QLabel* MakeLabel(QWidget* parent, const char* text, const QRect& r, bool bold =
     return l;
 }
 
-QPixmap DrawBanner(int w, int h) {
-    QPixmap pm(w, h);
-    QPainter p(&pm);
-    QLinearGradient g(0, 0, w, 0);
-    g.setColorAt(0, QColor(30, 70, 140));
-    g.setColorAt(1, QColor(160, 190, 230));
-    p.fillRect(pm.rect(), g);
-    p.setPen(Qt::white);
-    QFont f = p.font();
-    f.setPointSize(14);
-    f.setBold(true);
-    p.setFont(f);
-    p.drawText(pm.rect().adjusted(16, 0, 0, 0), Qt::AlignVCenter, QStringLiteral("Kestrane System Configuration"));
-    return pm;
-}
-
 } // namespace
 
 frmSetup::frmSetup(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
@@ -127,7 +110,7 @@ frmSetup::frmSetup(ProgramState& state, QWidget* parent) : QDialog(parent), stat
     auto* ConfigPicBan = new QLabel(this);
     ConfigPicBan->setObjectName(QStringLiteral("ConfigPicBan"));
     ConfigPicBan->setGeometry(0, 0, 620, 50);
-    ConfigPicBan->setPixmap(DrawBanner(620, 50));
+    ConfigPicBan->setPixmap(Artwork::Banner(620, 50, QStringLiteral("Kestrane System Configuration"), 14));
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));

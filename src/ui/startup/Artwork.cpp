@@ -45,3 +45,20 @@ QPixmap Artwork::MakerLogo(bool hovered) {
     p.drawText(QRect(0, 0, w, h), Qt::AlignCenter, QStringLiteral("BS"));
     return pm;
 }
+
+QPixmap Artwork::Banner(int width, int height, const QString& title, int pointSize) {
+    QPixmap pm(width, height);
+    QPainter p(&pm);
+    QLinearGradient g(0, 0, width, 0);
+    g.setColorAt(0, QColor(30, 70, 140));
+    g.setColorAt(1, QColor(155, 185, 225));
+    p.fillRect(pm.rect(), g);
+    p.setPen(Qt::white);
+    QFont f = p.font();
+    if (pointSize > 0)
+        f.setPointSize(pointSize);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(pm.rect().adjusted(height / 3, 0, 0, 0), Qt::AlignVCenter, title);
+    return pm;
+}
