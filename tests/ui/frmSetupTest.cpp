@@ -374,7 +374,10 @@ class SetupRestartTest : public DeskWindowTest {};
 
 } // namespace
 
-TEST_F(SetupRestartTest, ReadOnlyTickedShutsTheDeskAndKeepsItsWork) {
+TEST_F(SetupRestartTest, ReadOnlyAndNewDataFolderShutTheDeskAndKeepItsWork) {
+    const std::string moved = folder.path() + "moved data";
+    for (const char* sub : {"/Record", "/Status", "/photo"})
+        std::filesystem::create_directories(moved + sub);
     openOn({2014, 3, 15, 10, 30, 0});
     click("cmdNEW");
     User::Retype(Control<QLineEdit>(main, "FirstNameTB"), QStringLiteral("Jo"));
@@ -384,9 +387,10 @@ TEST_F(SetupRestartTest, ReadOnlyTickedShutsTheDeskAndKeepsItsWork) {
     const std::size_t before = FileLines(monthFile("1403")).size();
 
     frmSetup setup(state, main);
-    auto tickAndSave = OnNextModal([](QWidget* w) {
+    auto tickAndSave = OnNextModal([&](QWidget* w) {
         auto* readOnly = Control<QCheckBox>(w, "ckMakeSysRdO");
         QTest::mouseClick(readOnly, Qt::LeftButton, {}, QPoint(8, readOnly->height() / 2));
+        User::Retype(Control<QLineEdit>(w, "setNPTDTb"), QString::fromStdString(moved));
         User::Click(w, "cmdsetOK");
     });
     boxes.clear();
@@ -399,6 +403,7 @@ TEST_F(SetupRestartTest, ReadOnlyTickedShutsTheDeskAndKeepsItsWork) {
               "Kestrane will now shut down. Mode and other settings will be applied when you re-start");
     EXPECT_EQ(boxes.calls()[2].text, "New booking not saved:  Save it before you close?");
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(FileLines(monthFile("1403")).size(), before + 1) << "the desk's work was kept";
+    EXPECT_EQ(FileLines(monthFile("1403")).size(), before + 1) << "kept in the folder the desk ran on";
+    EXPECT_FALSE(std::filesystem::exists(moved + "/Record/1403.vrf"));
     EXPECT_EQ(state.settings.ReadOnlyMode, "1");
 }
