@@ -176,6 +176,7 @@ TEST(FolderPath, RefusesWhatTheRecordCannotKeep) {
     EXPECT_TRUE(FolderPath::FolderRefusal(std::string(256, 'a')));
     EXPECT_TRUE(FolderPath::FolderRefusal("/data/\tnew"));
     EXPECT_TRUE(FolderPath::FolderRefusal("/data/\x7f"));
+    EXPECT_TRUE(FolderPath::FolderRefusal("/data/old "));
     EXPECT_FALSE(FolderPath::FolderRefusal("/data/caf\xc3\xa9 [2]"));
 }
 

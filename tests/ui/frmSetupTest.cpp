@@ -224,6 +224,13 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
     showTab(2);
     const QString shown = control<QLineEdit>("setNPTDTb")->text();
 
+    // A click on the folder's row of the chooser's tree.
+    const auto clickFolder = [](QWidget* w, const std::string& path) {
+        auto* tree = Control<QTreeView>(w, "ftvbff");
+        const QModelIndex target = static_cast<QFileSystemModel*>(tree->model())->index(QString::fromStdString(path));
+        tree->scrollTo(target);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(target).center());
+    };
     frmBFF* seen = nullptr;
     auto pickOther = OnNextModal([&](QWidget* w) {
         seen = static_cast<frmBFF*>(w);
@@ -233,15 +240,12 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
         EXPECT_TRUE(selected->text().contains("...")) << selected->text().toStdString();
         EXPECT_TRUE(selected->text().endsWith("Kestranedata")) << selected->text().toStdString();
 
-        auto* tree = Control<QTreeView>(w, "ftvbff");
-        auto* model = static_cast<QFileSystemModel*>(tree->model());
-        const QModelIndex target = model->index(QString::fromStdString(other));
-        tree->scrollTo(target);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(target).center());
+        clickFolder(w, other);
         EXPECT_EQ(selected->toolTip(), QString::fromStdString(other));
         EXPECT_TRUE(selected->text().endsWith("/holding the data")) << selected->text().toStdString();
 
         // A window too low for the tree keeps the tree; the buttons follow the width.
+        auto* tree = Control<QTreeView>(w, "ftvbff");
         const QRect treeBefore = tree->geometry();
         w->resize(500, 120);
         EXPECT_EQ(tree->geometry(), treeBefore);
@@ -254,11 +258,21 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
     EXPECT_EQ(state.browse.BrowseTarget, 0) << "the hand-off is used once";
     EXPECT_TRUE(state.browse.BrowseResult.empty());
 
-    // Cancel and the close box leave the box as it is.
+    // Cancel, the close box and a folder the settings would keep without its
+    // last blank leave the box as it is.
     auto cancel = OnNextModal([](QWidget* w) { User::Click(w, "cmdBFFCancel"); });
     click("cmdsetNPTS");
     auto closeBox = OnNextModal([](QWidget* w) { w->close(); });
     click("cmdsetNPTS");
+    const std::string blankEnded = folder.path() + "system ";
+    std::filesystem::create_directories(blankEnded);
+    auto pickBlankEnded = OnNextModal([&](QWidget* w) {
+        clickFolder(w, blankEnded);
+        User::Click(w, "cmdBFFOK");
+    });
+    click("cmdsetNPTS");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_TRUE(boxes.calls()[0].text.startsWith("A folder path cannot begin or end with a blank"));
     EXPECT_EQ(control<QLineEdit>("setNPTSTb")->text(), QString::fromStdString(folder.path()));
 
     boxes.queue(vb::vbYes);
@@ -374,7 +388,10 @@ class SetupRestartTest : public DeskWindowTest {};
 
 } // namespace
 
-TEST_F(SetupRestartTest, ReadOnlyTickedShutsTheDeskAndKeepsItsWork) {
+TEST_F(SetupRestartTest, ReadOnlyAndNewDataFolderShutTheDeskAndKeepItsWork) {
+    const std::string moved = folder.path() + "moved data";
+    for (const char* sub : {"/Record", "/Status", "/photo"})
+        std::filesystem::create_directories(moved + sub);
     openOn({2014, 3, 15, 10, 30, 0});
     click("cmdNEW");
     User::Retype(Control<QLineEdit>(main, "FirstNameTB"), QStringLiteral("Jo"));
@@ -384,9 +401,10 @@ TEST_F(SetupRestartTest, ReadOnlyTickedShutsTheDeskAndKeepsItsWork) {
     const std::size_t before = FileLines(monthFile("1403")).size();
 
     frmSetup setup(state, main);
-    auto tickAndSave = OnNextModal([](QWidget* w) {
+    auto tickAndSave = OnNextModal([&](QWidget* w) {
         auto* readOnly = Control<QCheckBox>(w, "ckMakeSysRdO");
         QTest::mouseClick(readOnly, Qt::LeftButton, {}, QPoint(8, readOnly->height() / 2));
+        User::Retype(Control<QLineEdit>(w, "setNPTDTb"), QString::fromStdString(moved));
         User::Click(w, "cmdsetOK");
     });
     boxes.clear();
@@ -399,6 +417,7 @@ TEST_F(SetupRestartTest, ReadOnlyTickedShutsTheDeskAndKeepsItsWork) {
               "Kestrane will now shut down. Mode and other settings will be applied when you re-start");
     EXPECT_EQ(boxes.calls()[2].text, "New booking not saved:  Save it before you close?");
     EXPECT_FALSE(main->isVisible());
-    EXPECT_EQ(FileLines(monthFile("1403")).size(), before + 1) << "the desk's work was kept";
+    EXPECT_EQ(FileLines(monthFile("1403")).size(), before + 1) << "kept in the folder the desk ran on";
+    EXPECT_FALSE(std::filesystem::exists(moved + "/Record/1403.vrf"));
     EXPECT_EQ(state.settings.ReadOnlyMode, "1");
 }

@@ -12,8 +12,8 @@ namespace FolderPath {
 inline constexpr std::size_t MaxPathBytes = 255;
 
 // Why the folder cannot be stored, or nothing when it can: a longer path
-// would be kept cut, naming another folder, and a control byte would not
-// survive the record.
+// would be kept cut, naming another folder, as would one that begins or ends
+// with a blank, and a control byte would not survive the record.
 std::optional<std::string> FolderRefusal(std::string_view path);
 
 // The path shortened in the middle so that width(text) <= maxWidth: folders

@@ -126,6 +126,7 @@ void frmMain::Form_Load() {
     else
         setWindowState(windowState() | Qt::WindowMaximized);
     sessionReadOnly_ = state_.options().readOnly();
+    sessionDataRoot_ = state_.settings.DataRoot;
     SetUpControls();
     LoadCustomLists();
     BuildTimeGridMonth();
@@ -415,7 +416,10 @@ bool frmMain::Form_Unload() {
         MsgBox(QStringLiteral("This will close your current session of Kestrane"), vb::vbOKCancel | vb::vbInformation,
                QStringLiteral("Kestrane"), this) == vb::vbCancel)
         return false;
-    // By the mode the desk runs in: read-only just ticked in the settings must not drop unsaved work.
+    // By the mode and folder the desk runs on: read-only just ticked must not drop unsaved work, and a data
+    // folder just saved for the next start must not receive this run's bookings.
+    if (state_.RestartPending)
+        state_.settings.DataRoot = sessionDataRoot_;
     if (!sessionReadOnly_ && !commands_->offerUnsavedWorkOnClose())
         return false;
     return true;

@@ -183,6 +183,7 @@ class frmMain : public QWidget {
     bool logoHover_ = false;
     bool firstShowDone_ = false;
     bool sessionReadOnly_ = false; // the read-only option as the desk was set up with it
+    std::string sessionDataRoot_;  // the data folder the desk was set up on
 
     QFrame* Fraim1 = nullptr; // list dates, lists and search
     QFrame* Fraim4 = nullptr; // booking form, arrival and departure
