@@ -201,10 +201,13 @@ TEST_F(HandlePhotoTest, ChoosesARowAndAttachesItsPhoto) {
     open();
     click("cmdHPAttach"); // no row chosen yet: nothing happens
     click("cmdHPList");
-    // The booking is read afresh when chosen.
+    // The booking is read afresh when chosen; its photo is found by the
+    // 8-bit bytes of its names.
     writeMonth("1403", {lineOf("140301090000", "Ann", "Lee", {2}, "Lee & Co"),
-                        lineOf("140302090000", "Bo", "JONES", {2, 31}), lineOf("140304090000", "Di", "Dee", {})});
+                        lineOf("140302090000", "Bo", "J\xd6NES", {2, 31}), lineOf("140304090000", "Di", "Dee", {})});
+    fs::copy_file(photoPath("140302090000", "Bo", "JONES"), photoPath("140302090000", "Bo", "J\xd6NES"));
     User::ClickCell(window.get(), grid(), 2, 1);
+    EXPECT_FALSE(control<QLabel>("HPImage")->pixmap().isNull());
     User::ClickCell(window.get(), grid(), 3, 1);
     EXPECT_EQ(boxTexts(), QStringList{"Kestrane|Video Setup Error: Resolution settings are too high for Kestrane"});
     User::ClickCell(window.get(), grid(), 10, 1);

@@ -1,5 +1,6 @@
 #include "ui/photos/frmHandlePhoto.h"
 
+#include "core/AtomicFile.h"
 #include "core/Clock.h"
 #include "core/TextUtil.h"
 #include "core/desk/BookingRecord.h"
@@ -360,7 +361,13 @@ void frmHandlePhoto::showPhoto(const std::string& path) {
         showPlaceholder();
         return;
     }
-    HPImage->setPixmap(QPixmap(QFile::decodeName(QByteArray::fromStdString(path))));
+    // Read through the path's own bytes: a name in the booking files' 8-bit
+    // text is no valid file name for QFile to decode.
+    std::string bytes;
+    QPixmap picture;
+    if (!ReadWholeFile(path, bytes))
+        picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<uint>(bytes.size()));
+    HPImage->setPixmap(picture);
 }
 
 void frmHandlePhoto::PhotoGrid_RowChosen() {
