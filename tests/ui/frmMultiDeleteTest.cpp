@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -290,4 +291,16 @@ TEST_F(MultiDeleteTest, TestDataFillsTheSampleYearsAfterAskingOnce) {
     click("Command1");
     EXPECT_TRUE(boxes.calls().empty());
     EXPECT_FALSE(fs::exists(monthFile("1106")));
+
+    // The desk closed (and gone) while a run goes: the run ends whole, nothing crashes.
+    state.settings.ReadOnlyMode = "0";
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    const QPointer<frmMain> desk(main);
+    QTimer::singleShot(0, [&] { main->close(); });
+    boxes.clear();
+    click("Command1");
+    EXPECT_FALSE(desk);
+    main = nullptr;
+    EXPECT_EQ(boxes.calls().back().text, "This will close your current session of Kestrane");
+    EXPECT_EQ(FileLines(monthFile("1106")).size(), 200u);
 }
