@@ -64,6 +64,8 @@ void Tell(QWidget* parent, const QString& text, const QString& title = Title) {
 QComboBox* Combo(QWidget* parent, const char* name, QRect at, bool editable) {
     auto* box = Named(new QComboBox(parent), name);
     box->setEditable(editable);
+    // A typed text stays a text: an entry added for it would move the days' positions.
+    box->setInsertPolicy(QComboBox::NoInsert);
     box->setGeometry(at);
     return box;
 }
