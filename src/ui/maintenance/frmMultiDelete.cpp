@@ -134,8 +134,10 @@ void frmMultiDelete::Form_Load() {
 }
 
 void frmMultiDelete::showEvent(QShowEvent* event) {
+    // Placed by inner areas: the frame is unknown before the first show, so
+    // placing by frames opened it a title bar higher the first time.
     if (QWidget* desk = parentWidget())
-        move(desk->x() + OffsetX, desk->y() + OffsetY);
+        setGeometry(QRect(desk->geometry().topLeft() + QPoint(OffsetX, OffsetY), size()));
     QDialog::showEvent(event);
     Form_Activate();
 }
