@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -174,6 +175,17 @@ TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
     boxes.clear();
     deleteWith({"APRIL", "1st", "2009"});
     EXPECT_EQ(shown(), (Shown{{Kestrane, "ATTENTION: No VALID Date selected - Try selecting again"}}));
+    // A day typed as a number and entered is that day, not a new entry past the 31st.
+    boxes.clear();
+    boxes.queue(vb::vbNo);
+    deleteWith({"MARCH", nullptr, "2016"}, [](QWidget* w) {
+        auto* day = Control<QComboBox>(w, "CBMDELDay");
+        User::Retype(day->lineEdit(), QStringLiteral("09"));
+        QTest::keyClick(day->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(day->count(), 32);
+    });
+    EXPECT_EQ(shown(),
+              (Shown{{Kestrane, "DELETE ALL Bookings made on the 09 of MARCH 2016\r\nDo you wish to proceed?"}}));
 
     // A missing month file, nothing to drop, and a folder in the way, for
     // each of the three ways of picking lines.
@@ -290,4 +302,16 @@ TEST_F(MultiDeleteTest, TestDataFillsTheSampleYearsAfterAskingOnce) {
     click("Command1");
     EXPECT_TRUE(boxes.calls().empty());
     EXPECT_FALSE(fs::exists(monthFile("1106")));
+
+    // The desk closed (and gone) while a run goes: the run ends whole, nothing crashes.
+    state.settings.ReadOnlyMode = "0";
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    const QPointer<frmMain> desk(main);
+    QTimer::singleShot(0, [&] { main->close(); });
+    boxes.clear();
+    click("Command1");
+    EXPECT_FALSE(desk);
+    main = nullptr;
+    EXPECT_EQ(boxes.calls().back().text, "This will close your current session of Kestrane");
+    EXPECT_EQ(FileLines(monthFile("1106")).size(), 200u);
 }

@@ -28,6 +28,9 @@ bool Run(ProgramState& state, QWidget* window) {
         return false;
 
     running = true;
+    // The run lets the desk's events through, so the desk may be closed and
+    // deleted before it ends; the files are still all written.
+    const QPointer<QWidget> desk(window);
     QPointer<QPushButton> button = window->findChild<QPushButton*>(QStringLiteral("Command1"));
     if (button)
         button->setEnabled(false);
@@ -37,6 +40,8 @@ bool Run(ProgramState& state, QWidget* window) {
     if (button)
         button->setEnabled(true);
     running = false;
+    if (!desk)
+        return false;
 
     if (!result.failures.empty()) {
         const SampleData::FileFailure& first = result.failures.front();

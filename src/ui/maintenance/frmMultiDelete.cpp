@@ -64,6 +64,8 @@ void Tell(QWidget* parent, const QString& text, const QString& title = Title) {
 QComboBox* Combo(QWidget* parent, const char* name, QRect at, bool editable) {
     auto* box = Named(new QComboBox(parent), name);
     box->setEditable(editable);
+    // A typed text stays a text: an entry added for it would move the days' positions.
+    box->setInsertPolicy(QComboBox::NoInsert);
     box->setGeometry(at);
     return box;
 }
@@ -132,8 +134,10 @@ void frmMultiDelete::Form_Load() {
 }
 
 void frmMultiDelete::showEvent(QShowEvent* event) {
+    // Placed by inner areas: the frame is unknown before the first show, so
+    // placing by frames opened it a title bar higher the first time.
     if (QWidget* desk = parentWidget())
-        move(desk->x() + OffsetX, desk->y() + OffsetY);
+        setGeometry(QRect(desk->geometry().topLeft() + QPoint(OffsetX, OffsetY), size()));
     QDialog::showEvent(event);
     Form_Activate();
 }
