@@ -231,20 +231,28 @@ TEST_F(PassTest, PrintedPassIsStoredAndReadsBackThenIsRevoked) {
     click("cmdSAVE");
     const std::string pdf = folder.path() + "pass.pdf";
 
-    // A print that fails says so and stores nothing.
+    // A print that fails says so and stores no pass, but the photo taken before it is still recorded.
     qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(folder.path() + "no/such/folder/pass.pdf"));
     boxes.clear();
     ASSERT_TRUE(onPassWindow([&](frmPass& w) {
         boxes.queue(vb::vbNo);
         User::Click(&w, "cmdPrintPass");
         EXPECT_EQ(texts(), QStringList{"No Photo Found:  Do you wish to Print Without Photo ? "});
-        User::Click(&w, "cmdPrintPass"); // Yes
-        ASSERT_EQ(boxes.calls().size(), 3u);
-        EXPECT_EQ(boxes.calls()[2].text, "The pass was not printed: the printer could not take it");
-        EXPECT_EQ(boxes.calls()[2].title, "Kestrane");
+        const auto camera = OnNextModal([&](QWidget* cam) {
+            writePhoto(photoPath());
+            state.PhotoTakenFlag = true;
+            cam->close();
+        });
+        User::Click(&w, "cmdCapture");
+        boxes.clear();
+        User::Click(&w, "cmdPrintPass");
+        ASSERT_EQ(boxes.calls().size(), 1u);
+        EXPECT_EQ(boxes.calls()[0].text, "The pass was not printed: the printer could not take it");
+        EXPECT_EQ(boxes.calls()[0].title, "Kestrane");
         EXPECT_FALSE(Control<QPushButton>(&w, "cmdRemovePass")->isEnabled());
     }));
     EXPECT_EQ(passFields(line()), std::string(52, ' '));
+    EXPECT_EQ(photoMark(line()), '1');
 
     qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(pdf));
     Clock::Pin({2014, 3, 15, 10, 41, 0});

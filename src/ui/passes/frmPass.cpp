@@ -459,6 +459,8 @@ void frmPass::cmdPrintPass_Click() {
     if (!StartUp::FileExists(photoFilePath()) &&
         MsgBox(QString::fromLatin1(Passes::NoPhotoQuestion), vb::vbYesNo | vb::vbExclamation, Title, this) == vb::vbNo)
         return;
+    // A photo change still waiting to be saved must not be dropped by a print that fails.
+    const bool photoChangePending = state_.PassChanged;
     state_.PassChanged = false;
     frmPrintform print(state_, pass_, this);
     print.Form_Load();
@@ -469,6 +471,8 @@ void frmPass::cmdPrintPass_Click() {
     P_PrnNote->setVisible(false);
     if (print.Printed())
         cmdRemovePass->setEnabled(true);
+    else
+        state_.PassChanged = photoChangePending;
 }
 
 void frmPass::cmdRemovePass_Click() {
