@@ -471,8 +471,8 @@ void frmPass::cmdPrintPass_Click() {
     P_PrnNote->setVisible(false);
     if (print.Printed())
         cmdRemovePass->setEnabled(true);
-    else
-        state_.PassChanged = photoChangePending;
+    else if (photoChangePending)
+        state_.PassChanged = true;
 }
 
 void frmPass::cmdRemovePass_Click() {
