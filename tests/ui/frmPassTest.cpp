@@ -142,6 +142,7 @@ TEST_F(PassTest, PassButtonRefusesIncompleteOrUnsavedBookings) {
 
 TEST_F(PassTest, ValidityFollowsTheCombosAndTheCalendar) {
     typeBooking("Jo", "Li");
+    retype("CatOrganTB", QStringLiteral("<u>ACME</u> LTD"));
     QString helpPage;
     StartUp::SetShellOpener([&](const QString& path, const QString&) {
         helpPage = path;
@@ -151,7 +152,11 @@ TEST_F(PassTest, ValidityFollowsTheCombosAndTheCalendar) {
         EXPECT_EQ(w.windowTitle(), "SET NEW PASS DATES");
         EXPECT_EQ(cardText(w, "FirmNameTB"), "MY COMPANY");
         EXPECT_EQ(cardText(w, "PassNameTB"), "Jo Li");
-        EXPECT_EQ(cardText(w, "PassOrganTB"), "ACME LTD");
+        EXPECT_EQ(cardText(w, "PassOrganTB"), "<u>ACME</u> LTD");
+        const QLabel* organisation = Control<QLabel>(&w, "PassOrganTB");
+        EXPECT_GE(organisation->sizeHint().width(),
+                  QFontMetrics(organisation->font()).horizontalAdvance(organisation->text()))
+            << "shown as typed, not as markup";
         EXPECT_EQ(cardText(w, "PassDeptTB"), "FINANCE");
         EXPECT_EQ(cardText(w, "PassRegOPTB"), "No. 140315103000");
         EXPECT_EQ(cardText(w, "PassRegNoTB"), "140315103000");

@@ -64,6 +64,7 @@ QLabel* cardLabel(QWidget* parent, const PassCard::Field& f) {
     l->setGeometry(pxRect(f.twips));
     l->setFont(PassCard::FontAt(f, ScreenDpi));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setTextFormat(Qt::PlainText); // typed texts show as typed, as on paper, never as markup
     return l;
 }
 
