@@ -73,6 +73,22 @@ class PassTest : public DeskWindowTest {
         QTest::keyClick(main, Qt::Key_F9);
         return opened;
     }
+    // A booking of the 20th opened from the day list.
+    void openListed(const std::string& regNo) {
+        User::Choose(combo("CBGetDay"), combo("CBGetDay")->itemText(20));
+        Grid* list = Control<Grid>(main, "StatGrid");
+        int row = 1;
+        while (row < main->ListedRows() && list->Cell(row, 0).Text() != QString::fromStdString(regNo))
+            ++row;
+        User::ClickCell(main, list, row, 1);
+        ASSERT_EQ(box("RegNoTB")->text().toStdString(), regNo);
+    }
+    std::string lineOf(const std::string& regNo) {
+        for (const std::string& l : FileLines(monthFile("1403")))
+            if (l.rfind(regNo, 0) == 0)
+                return l;
+        return {};
+    }
     std::string line(const char* yymm = "1403") {
         const auto lines = FileLines(monthFile(yymm));
         return lines.empty() ? std::string() : lines.back();
@@ -363,13 +379,7 @@ TEST_F(PassTest, PhotoFlagsFollowEachBookingsOwnFile) {
 
     // Jo's photo goes (at another desk) while Jo is open here: the card finds
     // it missing and the corrected mark is stored.
-    User::Choose(combo("CBGetDay"), combo("CBGetDay")->itemText(20)); // the day list of their visits
-    Grid* list = Control<Grid>(main, "StatGrid");
-    int joRow = 1;
-    while (joRow < main->ListedRows() && list->Cell(joRow, 0).Text() != "140315103000")
-        ++joRow;
-    User::ClickCell(main, list, joRow, 1);
-    ASSERT_EQ(box("FirstNameTB")->text(), "Jo");
+    openListed("140315103000");
     std::filesystem::remove(joPhoto);
     ASSERT_TRUE(onPassWindow([&](frmPass& w) { EXPECT_FALSE(showsGreenPhoto(w)); }));
     const auto lines = FileLines(monthFile("1403"));
@@ -378,23 +388,51 @@ TEST_F(PassTest, PhotoFlagsFollowEachBookingsOwnFile) {
 }
 
 TEST_F(PassTest, FailedPassStoreStaysPendingAndIsReported) {
+    qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(folder.path() + "pass.pdf"));
+    const auto print = [](frmPass& w) { User::Click(&w, "cmdPrintPass"); };
+    typeBooking("Al", "Bo");
+    click("cmdSAVE");
+    ASSERT_TRUE(onPassWindow(print));
+    const std::string alPass = passFields(lineOf("140315103000"));
+    ASSERT_EQ(alPass.substr(0, 10), "15-03-2014");
+
+    Clock::Pin({2014, 3, 15, 10, 35, 0});
     typeBooking("Jo", "Li");
     click("cmdSAVE");
-    qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(folder.path() + "pass.pdf"));
     // The month file cannot be rewritten while a folder stands in its place.
     const std::string file = monthFile("1403");
     const std::string kept = file + ".kept";
-    ASSERT_TRUE(onPassWindow([&](frmPass& w) {
-        User::Click(&w, "cmdPrintPass");
+    const auto blockFile = [&] {
         std::filesystem::rename(file, kept);
         std::filesystem::create_directory(file);
         boxes.clear();
+    };
+    const auto unblockFile = [&] {
+        std::filesystem::remove(file);
+        std::filesystem::rename(kept, file);
+    };
+    ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+        print(w);
+        blockFile();
     }));
     EXPECT_FALSE(boxes.calls().empty()) << "the failed store is reported";
     EXPECT_TRUE(state.PassChanged);
-    std::filesystem::remove(file);
-    std::filesystem::rename(kept, file);
+    unblockFile();
     main->Form_Activate();
     EXPECT_FALSE(state.PassChanged);
-    EXPECT_EQ(passFields(line()).substr(0, 10), "15-03-2014");
+    EXPECT_EQ(passFields(lineOf("140315103500")).substr(0, 10), "15-03-2014");
+
+    // A revocation that could not be stored is Jo's alone: saving Al afterwards keeps Al's pass.
+    ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+        blockFile();
+        boxes.queue(vb::vbYes);
+        User::Click(&w, "cmdRemovePass");
+    }));
+    EXPECT_TRUE(state.PassRevokeRequest);
+    unblockFile();
+    openListed("140315103000");
+    click("cmdSAVE");
+    main->Form_Activate();
+    EXPECT_EQ(passFields(lineOf("140315103000")), alPass);
+    EXPECT_EQ(passFields(lineOf("140315103500")).substr(0, 10), "15-03-2014");
 }

@@ -273,6 +273,7 @@ void frmPass::Form_Load() {
     // Cleared before the card is filled, so a photo found missing there is still saved.
     state_.PassChanged = false;
     state_.PassRevokeRequest = false;
+    state_.PassRegNo = state_.CurrentRecord.RegNo;
     FillPassCard();
     ShowBarcode();
     cmdRemovePass->setEnabled(!Text::IsBlank(state_.CurrentRecord.PassIssued));
