@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 #include <functional>
@@ -266,6 +267,8 @@ TEST_F(PassTest, PrintedPassIsStoredAndReadsBackThenIsRevoked) {
         });
         User::Click(&w, "cmdCapture");
         boxes.clear();
+        // The second click of a double click comes while the pass is printing, and prints nothing more.
+        QTimer::singleShot(0, &w, [&] { User::Click(&w, "cmdPrintPass"); });
         User::Click(&w, "cmdPrintPass");
         ASSERT_EQ(boxes.calls().size(), 1u);
         EXPECT_EQ(boxes.calls()[0].text, "The pass was not printed: the printer could not take it");

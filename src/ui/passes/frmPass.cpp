@@ -464,6 +464,8 @@ void frmPass::cmdPrintPass_Click() {
     // A photo change still waiting to be saved must not be dropped by a print that fails.
     const bool photoChangePending = state_.PassChanged;
     state_.PassChanged = false;
+    // The wait below handles clicks: the second of a double click must not print a second pass.
+    cmdPrintPass->setEnabled(false);
     frmPrintform print(state_, pass_, this);
     print.Form_Load();
     P_PrnNote->setVisible(true);
@@ -471,6 +473,7 @@ void frmPass::cmdPrintPass_Click() {
     StartUp::Pause(2);
     print.finish(); // prints now if the wait was shorter than its timer
     P_PrnNote->setVisible(false);
+    cmdPrintPass->setEnabled(true);
     if (print.Printed())
         cmdRemovePass->setEnabled(true);
     else if (photoChangePending)
