@@ -48,6 +48,7 @@ struct ProgramState {
     // Hand-off flags between windows
     bool PassChanged = false;
     bool PassRevokeRequest = false;
+    std::string PassRegNo; // the booking the two flags above are for
     bool PhotoTakenFlag = false;
     bool PhotoAttachedFlag = false;
     bool PhotoDeletedFlag = false;

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 #include <functional>
@@ -72,6 +73,22 @@ class PassTest : public DeskWindowTest {
             User::ShowActive(main); // the desk is active again once a window over it has gone
         QTest::keyClick(main, Qt::Key_F9);
         return opened;
+    }
+    // A booking of the 20th opened from the day list.
+    void openListed(const std::string& regNo) {
+        User::Choose(combo("CBGetDay"), combo("CBGetDay")->itemText(20));
+        Grid* list = Control<Grid>(main, "StatGrid");
+        int row = 1;
+        while (row < main->ListedRows() && list->Cell(row, 0).Text() != QString::fromStdString(regNo))
+            ++row;
+        User::ClickCell(main, list, row, 1);
+        ASSERT_EQ(box("RegNoTB")->text().toStdString(), regNo);
+    }
+    std::string lineOf(const std::string& regNo) {
+        for (const std::string& l : FileLines(monthFile("1403")))
+            if (l.rfind(regNo, 0) == 0)
+                return l;
+        return {};
     }
     std::string line(const char* yymm = "1403") {
         const auto lines = FileLines(monthFile(yymm));
@@ -142,6 +159,7 @@ TEST_F(PassTest, PassButtonRefusesIncompleteOrUnsavedBookings) {
 
 TEST_F(PassTest, ValidityFollowsTheCombosAndTheCalendar) {
     typeBooking("Jo", "Li");
+    retype("CatOrganTB", QStringLiteral("<u>ACME</u> LTD"));
     QString helpPage;
     StartUp::SetShellOpener([&](const QString& path, const QString&) {
         helpPage = path;
@@ -151,7 +169,11 @@ TEST_F(PassTest, ValidityFollowsTheCombosAndTheCalendar) {
         EXPECT_EQ(w.windowTitle(), "SET NEW PASS DATES");
         EXPECT_EQ(cardText(w, "FirmNameTB"), "MY COMPANY");
         EXPECT_EQ(cardText(w, "PassNameTB"), "Jo Li");
-        EXPECT_EQ(cardText(w, "PassOrganTB"), "ACME LTD");
+        EXPECT_EQ(cardText(w, "PassOrganTB"), "<u>ACME</u> LTD");
+        const QLabel* organisation = Control<QLabel>(&w, "PassOrganTB");
+        EXPECT_GE(organisation->sizeHint().width(),
+                  QFontMetrics(organisation->font()).horizontalAdvance(organisation->text()))
+            << "shown as typed, not as markup";
         EXPECT_EQ(cardText(w, "PassDeptTB"), "FINANCE");
         EXPECT_EQ(cardText(w, "PassRegOPTB"), "No. 140315103000");
         EXPECT_EQ(cardText(w, "PassRegNoTB"), "140315103000");
@@ -231,20 +253,30 @@ TEST_F(PassTest, PrintedPassIsStoredAndReadsBackThenIsRevoked) {
     click("cmdSAVE");
     const std::string pdf = folder.path() + "pass.pdf";
 
-    // A print that fails says so and stores nothing.
+    // A print that fails says so and stores no pass, but the photo taken before it is still recorded.
     qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(folder.path() + "no/such/folder/pass.pdf"));
     boxes.clear();
     ASSERT_TRUE(onPassWindow([&](frmPass& w) {
         boxes.queue(vb::vbNo);
         User::Click(&w, "cmdPrintPass");
         EXPECT_EQ(texts(), QStringList{"No Photo Found:  Do you wish to Print Without Photo ? "});
-        User::Click(&w, "cmdPrintPass"); // Yes
-        ASSERT_EQ(boxes.calls().size(), 3u);
-        EXPECT_EQ(boxes.calls()[2].text, "The pass was not printed: the printer could not take it");
-        EXPECT_EQ(boxes.calls()[2].title, "Kestrane");
+        const auto camera = OnNextModal([&](QWidget* cam) {
+            writePhoto(photoPath());
+            state.PhotoTakenFlag = true;
+            cam->close();
+        });
+        User::Click(&w, "cmdCapture");
+        boxes.clear();
+        // The second click of a double click comes while the pass is printing, and prints nothing more.
+        QTimer::singleShot(0, &w, [&] { User::Click(&w, "cmdPrintPass"); });
+        User::Click(&w, "cmdPrintPass");
+        ASSERT_EQ(boxes.calls().size(), 1u);
+        EXPECT_EQ(boxes.calls()[0].text, "The pass was not printed: the printer could not take it");
+        EXPECT_EQ(boxes.calls()[0].title, "Kestrane");
         EXPECT_FALSE(Control<QPushButton>(&w, "cmdRemovePass")->isEnabled());
     }));
     EXPECT_EQ(passFields(line()), std::string(52, ' '));
+    EXPECT_EQ(photoMark(line()), '1');
 
     qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(pdf));
     Clock::Pin({2014, 3, 15, 10, 41, 0});
@@ -350,13 +382,7 @@ TEST_F(PassTest, PhotoFlagsFollowEachBookingsOwnFile) {
 
     // Jo's photo goes (at another desk) while Jo is open here: the card finds
     // it missing and the corrected mark is stored.
-    User::Choose(combo("CBGetDay"), combo("CBGetDay")->itemText(20)); // the day list of their visits
-    Grid* list = Control<Grid>(main, "StatGrid");
-    int joRow = 1;
-    while (joRow < main->ListedRows() && list->Cell(joRow, 0).Text() != "140315103000")
-        ++joRow;
-    User::ClickCell(main, list, joRow, 1);
-    ASSERT_EQ(box("FirstNameTB")->text(), "Jo");
+    openListed("140315103000");
     std::filesystem::remove(joPhoto);
     ASSERT_TRUE(onPassWindow([&](frmPass& w) { EXPECT_FALSE(showsGreenPhoto(w)); }));
     const auto lines = FileLines(monthFile("1403"));
@@ -365,23 +391,51 @@ TEST_F(PassTest, PhotoFlagsFollowEachBookingsOwnFile) {
 }
 
 TEST_F(PassTest, FailedPassStoreStaysPendingAndIsReported) {
+    qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(folder.path() + "pass.pdf"));
+    const auto print = [](frmPass& w) { User::Click(&w, "cmdPrintPass"); };
+    typeBooking("Al", "Bo");
+    click("cmdSAVE");
+    ASSERT_TRUE(onPassWindow(print));
+    const std::string alPass = passFields(lineOf("140315103000"));
+    ASSERT_EQ(alPass.substr(0, 10), "15-03-2014");
+
+    Clock::Pin({2014, 3, 15, 10, 35, 0});
     typeBooking("Jo", "Li");
     click("cmdSAVE");
-    qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(folder.path() + "pass.pdf"));
     // The month file cannot be rewritten while a folder stands in its place.
     const std::string file = monthFile("1403");
     const std::string kept = file + ".kept";
-    ASSERT_TRUE(onPassWindow([&](frmPass& w) {
-        User::Click(&w, "cmdPrintPass");
+    const auto blockFile = [&] {
         std::filesystem::rename(file, kept);
         std::filesystem::create_directory(file);
         boxes.clear();
+    };
+    const auto unblockFile = [&] {
+        std::filesystem::remove(file);
+        std::filesystem::rename(kept, file);
+    };
+    ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+        print(w);
+        blockFile();
     }));
     EXPECT_FALSE(boxes.calls().empty()) << "the failed store is reported";
     EXPECT_TRUE(state.PassChanged);
-    std::filesystem::remove(file);
-    std::filesystem::rename(kept, file);
+    unblockFile();
     main->Form_Activate();
     EXPECT_FALSE(state.PassChanged);
-    EXPECT_EQ(passFields(line()).substr(0, 10), "15-03-2014");
+    EXPECT_EQ(passFields(lineOf("140315103500")).substr(0, 10), "15-03-2014");
+
+    // A revocation that could not be stored is Jo's alone: saving Al afterwards keeps Al's pass.
+    ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+        blockFile();
+        boxes.queue(vb::vbYes);
+        User::Click(&w, "cmdRemovePass");
+    }));
+    EXPECT_TRUE(state.PassRevokeRequest);
+    unblockFile();
+    openListed("140315103000");
+    click("cmdSAVE");
+    main->Form_Activate();
+    EXPECT_EQ(passFields(lineOf("140315103000")), alPass);
+    EXPECT_EQ(passFields(lineOf("140315103500")).substr(0, 10), "15-03-2014");
 }

@@ -116,7 +116,8 @@ bool BookingCommands::UpdateRecord() {
         MsgBox(BookingBoxes::FromBytes(*refusal), vb::vbExclamation, Title, window_);
         return false;
     }
-    const bool revoke = state_.PassRevokeRequest;
+    // A revocation left pending for another booking never blanks this one's pass.
+    const bool revoke = state_.PassRevokeRequest && state_.CurrentRecord.RegNo == state_.PassRegNo;
     if (revoke) {
         state_.PassRevokeRequest = false;
         p_.form.showPassRevoked();

@@ -179,7 +179,10 @@ void frmMain::Form_Activate() {
         ShowCaptionStatus(QString::fromLatin1(state_.StatusMessage.c_str()));
         RefreshCurrentList();
     }
-    // A pass store that fails stays pending, and the next activation tries again.
+    // A pass store that fails stays pending, and the next activation tries again,
+    // as long as its booking is still the one open.
+    if (state_.CurrentRecord.RegNo != state_.PassRegNo)
+        state_.PassChanged = state_.PassRevokeRequest = false;
     if (state_.PassChanged || state_.PassRevokeRequest) {
         if (state_.options().readOnly() || UpdateRecord())
             state_.PassChanged = false;

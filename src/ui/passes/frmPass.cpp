@@ -64,6 +64,7 @@ QLabel* cardLabel(QWidget* parent, const PassCard::Field& f) {
     l->setGeometry(pxRect(f.twips));
     l->setFont(PassCard::FontAt(f, ScreenDpi));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setTextFormat(Qt::PlainText); // typed texts show as typed, as on paper, never as markup
     return l;
 }
 
@@ -272,6 +273,7 @@ void frmPass::Form_Load() {
     // Cleared before the card is filled, so a photo found missing there is still saved.
     state_.PassChanged = false;
     state_.PassRevokeRequest = false;
+    state_.PassRegNo = state_.CurrentRecord.RegNo;
     FillPassCard();
     ShowBarcode();
     cmdRemovePass->setEnabled(!Text::IsBlank(state_.CurrentRecord.PassIssued));
@@ -459,7 +461,11 @@ void frmPass::cmdPrintPass_Click() {
     if (!StartUp::FileExists(photoFilePath()) &&
         MsgBox(QString::fromLatin1(Passes::NoPhotoQuestion), vb::vbYesNo | vb::vbExclamation, Title, this) == vb::vbNo)
         return;
+    // A photo change still waiting to be saved must not be dropped by a print that fails.
+    const bool photoChangePending = state_.PassChanged;
     state_.PassChanged = false;
+    // The wait below handles clicks: the second of a double click must not print a second pass.
+    cmdPrintPass->setEnabled(false);
     frmPrintform print(state_, pass_, this);
     print.Form_Load();
     P_PrnNote->setVisible(true);
@@ -467,8 +473,11 @@ void frmPass::cmdPrintPass_Click() {
     StartUp::Pause(2);
     print.finish(); // prints now if the wait was shorter than its timer
     P_PrnNote->setVisible(false);
+    cmdPrintPass->setEnabled(true);
     if (print.Printed())
         cmdRemovePass->setEnabled(true);
+    else if (photoChangePending)
+        state_.PassChanged = true;
 }
 
 void frmPass::cmdRemovePass_Click() {
