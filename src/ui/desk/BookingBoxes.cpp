@@ -20,6 +20,9 @@
 namespace {
 
 const char* const LimitProperty = "storedLimit";
+// Set while a box shows a stored field: QLineEdit runs its validator on text
+// set from code too, and a filter for typing must not drop stored letters.
+const char* const ShowingStoredProperty = "showingStored";
 
 // A line break is stored as a marker of several characters, so it weighs more than one.
 constexpr qsizetype LineBreakWeight = static_cast<qsizetype>(StoredLineBreak.size());
@@ -101,6 +104,8 @@ class StorableText : public QValidator {
   public:
     StorableText(bool (*accept)(int), QObject* parent) : QValidator(parent), accept_(accept) {}
     State validate(QString& input, int& pos) const override {
+        if (parent() && parent()->property(ShowingStoredProperty).toBool())
+            return Acceptable;
         input = Latin1Only(input, &pos);
         if (accept_) {
             QString kept;
@@ -130,7 +135,9 @@ void ShowText(QLineEdit* box, const std::string& field) {
     const QString text = FromBytes(field);
     if (text.size() > box->maxLength())
         box->setMaxLength(static_cast<int>(text.size()));
+    box->setProperty(ShowingStoredProperty, true);
     box->setText(text);
+    box->setProperty(ShowingStoredProperty, false);
 }
 
 std::string NotesToBytes(const QString& text) {

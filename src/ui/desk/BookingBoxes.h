@@ -25,8 +25,8 @@ QString FromBytes(std::string_view bytes);
 QString Latin1Only(const QString& text, int* cursor = nullptr);
 
 // Single-line boxes refuse what a booking file cannot hold as it is typed or
-// pasted; accept, when given, narrows what they take further. Text set from
-// code is shown as it is.
+// pasted; accept, when given, narrows what they take further. Stored fields
+// are shown through ShowText, which keeps them as they are.
 void KeepLatin1(QLineEdit* box, bool (*accept)(int ch) = nullptr);
 
 // Shows a field; a value longer than the box's limit widens the limit rather

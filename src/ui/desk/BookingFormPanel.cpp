@@ -307,9 +307,10 @@ void BookingFormPanel::clear() {
 
 void BookingFormPanel::showFields(const BookingFields& r) {
     RegNoTB->setText(BookingBoxes::FromBytes(r.RegNo));
-    FirstNameTB->setText(BookingBoxes::FromBytes(r.FirstName));
+    // Names another desk stored may hold letters this desk's name boxes do not take when typed.
+    BookingBoxes::ShowText(FirstNameTB, r.FirstName);
     PersGendTB->setText(BookingBoxes::FromBytes(r.Gender));
-    LastNameTB->setText(BookingBoxes::FromBytes(r.LastName));
+    BookingBoxes::ShowText(LastNameTB, r.LastName);
     PersMobTB->setText(BookingBoxes::FromBytes(r.MobilePhone));
     PersCarRegTB->setText(BookingBoxes::FromBytes(r.CarRegistration));
     PersEmailTB->setText(BookingBoxes::FromBytes(r.PersonalEmail));
