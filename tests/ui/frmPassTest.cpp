@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -388,6 +389,21 @@ TEST_F(PassTest, PhotoFlagsFollowEachBookingsOwnFile) {
     const auto lines = FileLines(monthFile("1403"));
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(photoMark(lines[0]), '0');
+
+    // Another desk spells Al's last name in the files' 8-bit text and files
+    // his photo under it: the card still shows it.
+    const std::string alRegNo = lines[1].substr(0, 12);
+    std::string bytes = lines[0] + "\r\n" + lines[1] + "\r\n";
+    bytes.replace(lines[0].size() + 2 + 30, 2, "B\xd6");
+    std::ofstream(monthFile("1403"), std::ios::binary) << bytes;
+    openListed(alRegNo);
+    EXPECT_EQ(box("LastNameTB")->text(), QString::fromLatin1("B\xd6"));
+    writePhoto(joPhoto);
+    std::filesystem::rename(joPhoto, photoPath()); // the path holds a byte that is no UTF-8
+    ASSERT_TRUE(onPassWindow([&](frmPass& w) { EXPECT_TRUE(showsGreenPhoto(w)); }));
+    retype("PersMobTB", QStringLiteral("0123"));
+    click("cmdSAVE");
+    EXPECT_EQ(lineOf(alRegNo).substr(30, 3), "B\xd6 "); // a save keeps the letter typing could not give
 }
 
 TEST_F(PassTest, FailedPassStoreStaysPendingAndIsReported) {

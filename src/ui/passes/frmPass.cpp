@@ -8,6 +8,7 @@
 #include "platform/MonthCalendar.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
+#include "platform/PictureFile.h"
 #include "platform/Shell.h"
 #include "platform/VbKeys.h"
 #include "ui/passes/PassCard.h"
@@ -243,8 +244,8 @@ std::string frmPass::photoFilePath() const {
 }
 
 void frmPass::showPhoto(const std::string& path) {
-    QPixmap pm;
-    if (!pm.load(QString::fromLocal8Bit(path.c_str())))
+    const QPixmap pm = PictureFromFile(path);
+    if (pm.isNull())
         return; // a picture that cannot be read leaves the card as it was
     const QRect place = pxRect(PassCard::PhotoTwips).translated(-PassPortIma->x(), -PassPortIma->y());
     QPixmap shown(PassPortIma->size());
@@ -320,8 +321,8 @@ void frmPass::FillPassCard() {
     const bool logo = state_.options().showPassLogo();
     LogoImage->setVisible(logo);
     if (logo) {
-        QPixmap pm;
-        if (pm.load(QString::fromLocal8Bit(Passes::PassLogoFile(state_.ProgramFolder).c_str())))
+        const QPixmap pm = PictureFromFile(Passes::PassLogoFile(state_.ProgramFolder));
+        if (!pm.isNull())
             LogoImage->setPixmap(pm);
     }
 

@@ -5,6 +5,7 @@
 #include "core/passes/PhotoFile.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
+#include "platform/PictureFile.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -78,9 +79,9 @@ void frmPrintform::FillPrintCard() {
     const std::string photo = pass_.PhotoFoundFlag
                                   ? PhotoFile::PhotoFilePath(state_.settings.DataRoot, r.RegNo, r.FirstName, r.LastName)
                                   : Passes::PlaceholderPhoto(state_.ProgramFolder);
-    photo_.load(QString::fromLocal8Bit(photo.c_str()));
+    photo_ = PictureFromFile(photo);
     if (state_.options().showPassLogo())
-        logo_.load(QString::fromLocal8Bit(Passes::PassLogoFile(state_.ProgramFolder).c_str()));
+        logo_ = PictureFromFile(Passes::PassLogoFile(state_.ProgramFolder));
     StartUp::Pause(0.1);
     Timer1->start();
 }

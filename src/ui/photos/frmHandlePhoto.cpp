@@ -1,6 +1,5 @@
 #include "ui/photos/frmHandlePhoto.h"
 
-#include "core/AtomicFile.h"
 #include "core/Clock.h"
 #include "core/TextUtil.h"
 #include "core/desk/BookingRecord.h"
@@ -13,6 +12,7 @@
 #include "platform/ListGrid.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
+#include "platform/PictureFile.h"
 #include "platform/Shell.h"
 #include "ui/desk/BookingBoxes.h"
 #include "ui/desk/DeskWidgets.h"
@@ -361,13 +361,7 @@ void frmHandlePhoto::showPhoto(const std::string& path) {
         showPlaceholder();
         return;
     }
-    // Read through the path's own bytes: a name in the booking files' 8-bit
-    // text is no valid file name for QFile to decode.
-    std::string bytes;
-    QPixmap picture;
-    if (!ReadWholeFile(path, bytes))
-        picture.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<uint>(bytes.size()));
-    HPImage->setPixmap(picture);
+    HPImage->setPixmap(PictureFromFile(path));
 }
 
 void frmHandlePhoto::PhotoGrid_RowChosen() {
