@@ -221,6 +221,13 @@ bool CameraCapture::saveCaptureFile(const QString& path, QString& error) {
         loop.exec();
     disconnect(onError);
     disconnect(onState);
+    if (failure.isEmpty() && recorder_->recorderState() != QMediaRecorder::StoppedState) {
+        recorder_->stop();
+        failure = QStringLiteral("The camera did not finish the recording");
+    }
+    // A recorder that stopped without a word may still have written nothing.
+    if (failure.isEmpty() && QFileInfo(path).size() <= 0)
+        failure = QStringLiteral("The camera wrote no recording");
     if (!failure.isEmpty()) {
         error = failure;
         return false;
