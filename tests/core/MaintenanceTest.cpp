@@ -156,7 +156,7 @@ TEST(BulkDeleteTest, YearDeletionTakesOnlyTheMonthFilesOfAValidYear) {
     EXPECT_EQ(year.failed, 1);
     EXPECT_TRUE(year.error);
     EXPECT_EQ(Maintenance::YearStatus(year, "2017"),
-              "Not all Bookings for the year 2017 could be removed: 1 month files remain");
+              "Not all Bookings for the year 2017 could be removed: 1 month file remains");
 }
 
 TEST(BulkDeleteTest, SelectionChecksQuestionsAndStatusTexts) {

@@ -256,7 +256,7 @@ TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
     EXPECT_EQ(shown(), (Shown{{Kestrane, "This will DELETE ALL BOOKINGS for the Entire YEAR of 2018.\r\n"
                                          "Do you wish to proceed?"},
                               {"Kestrane 6527", "No items to DELETE have been found for this YEAR "}}));
-    EXPECT_EQ(status(), statusOf("Not all Bookings for the year 2018 could be removed: 1 month files remain"));
+    EXPECT_EQ(status(), statusOf("Not all Bookings for the year 2018 could be removed: 1 month file remains"));
     fs::remove_all(monthFile("1803"));
     boxes.clear();
     deleteWith({});

@@ -215,7 +215,7 @@ std::string YearStatus(const YearOutcome& outcome, std::string_view yearText) {
         return "All Bookings for the year " + year + " Deleted";
     if (outcome.deleted > 0)
         return "Not all Bookings for the year " + year + " could be removed: " + std::to_string(outcome.failed) +
-               " month files remain";
+               (outcome.failed == 1 ? " month file remains" : " month files remain");
     if (outcome.failed > 0)
         return "No Bookings for the year " + year + " could be removed";
     return "No Bookings found for the year " + year;
