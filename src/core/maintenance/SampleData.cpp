@@ -4,6 +4,7 @@
 #include "core/FileLock.h"
 #include "core/desk/BookingRecord.h"
 #include "core/desk/CurrentRecord.h"
+#include "core/desk/ListDate.h"
 #include "core/maintenance/SampleTables.h"
 
 #include <algorithm>
@@ -29,20 +30,6 @@ std::string TwoDigits(int n) {
     std::string text;
     AppendTwoDigits(text, n);
     return text;
-}
-
-int MonthLength(int month) {
-    switch (month) {
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-        return 30;
-    case 2:
-        return 28; // leap years too: sample bookings never fall on the 29th
-    default:
-        return 31;
-    }
 }
 
 void LowerFrom(std::string& text, std::size_t from) {
@@ -83,7 +70,8 @@ std::size_t SingleText(float value, char* out, std::size_t size) {
 class BookingMaker {
   public:
     BookingMaker(Generator& rnd, std::string_view yymm) : rnd_(rnd), yymm_(yymm) {
-        monthLength_ = MonthLength((yymm_[2] - '0') * 10 + (yymm_[3] - '0'));
+        // A common year's lengths, leap years too: sample bookings never fall on the 29th of February.
+        monthLength_ = ListDate::DaysInMonth((yymm_[2] - '0') * 10 + (yymm_[3] - '0'), 2001);
         for (std::size_t k = 0; k < BookingColumns.size(); ++k)
             stored_[k] = &rec_.Field(BookingColumns[k].field);
     }
