@@ -92,6 +92,7 @@ void BookingCommands::reloadFrom(const std::string& storedLine) {
 }
 
 bool BookingCommands::SaveNewRecord() {
+    status_(QString()); // a status left by an earlier store must not stand for this one
     if (const auto refusal = NewBookingRefusal(p_.form.entries())) {
         MsgBox(BookingBoxes::FromBytes(*refusal), vb::vbExclamation, Title, window_);
         return false;
@@ -112,6 +113,7 @@ bool BookingCommands::SaveNewRecord() {
 }
 
 bool BookingCommands::UpdateRecord() {
+    status_(QString());
     if (const auto refusal = UpdateRefusal(p_.form.entries())) {
         MsgBox(BookingBoxes::FromBytes(*refusal), vb::vbExclamation, Title, window_);
         return false;
@@ -159,6 +161,7 @@ bool BookingCommands::UpdateRecord() {
 }
 
 void BookingCommands::DeleteBooking() {
+    status_(QString());
     const BookingFiles::DeleteResult deleted =
         BookingFiles::DeleteBooking(state_.settings.DataRoot, BookingBoxes::ToBytes(p_.form.regNoText()));
     // A booking already gone from its file (deleted at another desk) leaves nothing to keep on screen.
@@ -238,6 +241,7 @@ void BookingCommands::cmdSAVE_Click() {
     if (state_.options().readOnly())
         return;
     if (const auto refusal = SaveRefusal(p_.form.entries())) {
+        status_(QString());
         MsgBox(BookingBoxes::FromBytes(*refusal), vb::vbExclamation, Title, window_);
         return;
     }

@@ -28,6 +28,7 @@ class BookingCommands : public QObject {
         ListsPanel& lists;
         ListDatesPanel& dates;
     };
+    // status shows a message in the window's caption; an empty one restores the plain caption.
     BookingCommands(ProgramState& state, QWidget* window, Panels panels, std::function<void(const QString&)> status);
 
     bool SaveNewRecord();

@@ -82,7 +82,12 @@ void frmMain::buildFrame() {
     lists_ = new ListsPanel(state_, Fraim1, this, *dates_, *arrival_);
     times_ = new TimeGridPanel(state_, Fraim5, this);
     commands_ = new BookingCommands(state_, this, {*form_, *times_, *arrival_, *lists_, *dates_},
-                                    [this](const QString& message) { ShowCaptionStatus(message); });
+                                    [this](const QString& message) {
+                                        if (message.isEmpty())
+                                            setWindowTitle(PlainCaption);
+                                        else
+                                            ShowCaptionStatus(message);
+                                    });
 
     qxlogoIM = Named(new ClickLabel(this), "qxlogoIM");
     qxlogoIM->setPixmap(Artwork::MakerLogo(false));
