@@ -267,14 +267,25 @@ TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
 }
 
 TEST_F(MultiDeleteTest, TestDataFillsTheSampleYearsAfterAskingOnce) {
+    // A new user's first run: no booking files, today's list empty. The run says nothing.
+    const std::string record = folder.path() + "Kestranedata/Record";
+    fs::remove_all(record);
+    fs::create_directory(record);
+    openOn({2026, 5, 4, 9, 0, 0});
+    boxes.clear();
+    click("Command1");
+    EXPECT_EQ(shown(), Shown{});
+    EXPECT_EQ(FileLines(monthFile("1001")).size(), 200u);
+
     openOn({2011, 6, 10, 9, 0, 0});
+    const std::vector<std::string> june = FileLines(monthFile("1106"));
     boxes.clear();
     boxes.queue(vb::vbNo);
     click("Command1");
-    ASSERT_EQ(boxes.calls().size(), 1u); // the empty files of the desk's set-up are there
+    ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].title, Kestrane);
     EXPECT_EQ(boxes.calls()[0].buttons(), vb::vbYesNo);
-    EXPECT_TRUE(FileLines(monthFile("1106")).empty());
+    EXPECT_EQ(FileLines(monthFile("1106")), june);
 
     fs::remove(monthFile("1105"));
     fs::create_directory(monthFile("1105"));

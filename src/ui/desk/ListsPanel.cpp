@@ -147,7 +147,8 @@ void ListsPanel::show(const Lists::ListDescription& description, const Lists::Li
     window_->unsetCursor();
     const bool nothingFound = result.error.number == ErrorNumber::NothingFound;
     if (result.error) {
-        DeskErrors::Report(window_, place, result.error, detail);
+        if (!quiet_ || !(nothingFound || result.error.number == ErrorNumber::FileNotFound))
+            DeskErrors::Report(window_, place, result.error, detail);
         if (!nothingFound)
             return;
     }
@@ -178,6 +179,12 @@ void ListsPanel::RefreshCurrentList() {
     default:
         break;
     }
+}
+
+void ListsPanel::RefreshCurrentListQuietly() {
+    quiet_ = true;
+    RefreshCurrentList();
+    quiet_ = false;
 }
 
 void ListsPanel::listChosenDay() {

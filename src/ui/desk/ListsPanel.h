@@ -28,6 +28,8 @@ class ListsPanel : public QObject {
     ListsPanel(ProgramState& state, QWidget* area, QWidget* window, ListDatesPanel& dates, ArrivalPanel& arrival);
 
     void RefreshCurrentList();
+    // The same, saying nothing when the list is empty or its file is missing.
+    void RefreshCurrentListQuietly();
     // A day or a month chosen in the list date boxes.
     void listChosenDay();
     void listChosenMonth();
@@ -96,4 +98,5 @@ class ListsPanel : public QObject {
     QPushButton* Command2;
     std::string dayListFile_;
     int listedRows_ = 0;
+    bool quiet_ = false;
 };

@@ -367,8 +367,9 @@ void frmMain::qxlogoIM_Click() {
 }
 
 void frmMain::Command1_Click() {
+    // The run ends without a word, also when the list on screen has nothing to show.
     if (SampleDataRun::Run(state_, this))
-        RefreshCurrentList();
+        lists_->RefreshCurrentListQuietly();
 }
 
 void frmMain::Command2_Click() {}
