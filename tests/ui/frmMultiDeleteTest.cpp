@@ -175,14 +175,16 @@ TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
     boxes.clear();
     deleteWith({"APRIL", "1st", "2009"});
     EXPECT_EQ(shown(), (Shown{{Kestrane, "ATTENTION: No VALID Date selected - Try selecting again"}}));
-    // A day typed as a number and entered is that day, not a new entry past the 31st.
+    // A day typed as a number and entered is that day, not a new entry past the
+    // 31st; what a booking file cannot hold is refused as it is typed.
     boxes.clear();
     boxes.queue(vb::vbNo);
     deleteWith({"MARCH", nullptr, "2016"}, [](QWidget* w) {
         auto* day = Control<QComboBox>(w, "CBMDELDay");
-        User::Retype(day->lineEdit(), QStringLiteral("09"));
+        User::Retype(day->lineEdit(), QString::fromUtf8("0\u20ac9"));
         QTest::keyClick(day->lineEdit(), Qt::Key_Return);
         EXPECT_EQ(day->count(), 32);
+        User::Retype(Control<QComboBox>(w, "CBMDELYear")->lineEdit(), QString::fromUtf8("20\u014216"));
     });
     EXPECT_EQ(shown(),
               (Shown{{Kestrane, "DELETE ALL Bookings made on the 09 of MARCH 2016\r\nDo you wish to proceed?"}}));

@@ -5,10 +5,17 @@
 #include "core/desk/BookingRecord.h"
 #include "platform/Platform.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
@@ -98,36 +105,97 @@ QString Latin1Only(const QString& text, int* cursor) {
 
 namespace {
 
+// The characters of text that a box taking accept (all of Latin-1 when null) keeps.
+QString Storable(const QString& text, bool (*accept)(int), int& pos) {
+    QString input = Latin1Only(text, &pos);
+    if (!accept)
+        return input;
+    QString kept;
+    kept.reserve(input.size());
+    for (qsizetype i = 0; i < input.size(); ++i) {
+        if (accept(input.at(i).unicode()))
+            kept += input.at(i);
+        else if (i < pos)
+            --pos;
+    }
+    return kept;
+}
+
 // Drops the characters a box does not take, wherever they come from: typing,
 // pasting, dropping. A validator sees every edit before the box shows it.
+// The box cuts a paste to its length limit before its validator sees it, so
+// refused characters would take the room of ones it keeps: pastes are
+// filtered here first, and the box then cuts what is left.
 class StorableText : public QValidator {
   public:
-    StorableText(bool (*accept)(int), QObject* parent) : QValidator(parent), accept_(accept) {}
+    StorableText(bool (*accept)(int), QLineEdit* box) : QValidator(box), box_(box), accept_(accept) {
+        box->installEventFilter(this);
+    }
     State validate(QString& input, int& pos) const override {
-        if (parent() && parent()->property(ShowingStoredProperty).toBool())
+        if (box_->property(ShowingStoredProperty).toBool())
             return Acceptable;
-        input = Latin1Only(input, &pos);
-        if (accept_) {
-            QString kept;
-            kept.reserve(input.size());
-            for (qsizetype i = 0; i < input.size(); ++i) {
-                if (accept_(input.at(i).unicode()))
-                    kept += input.at(i);
-                else if (i < pos)
-                    --pos;
-            }
-            input = kept;
-        }
+        input = Storable(input, accept_, pos);
         return Acceptable;
     }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (box_->isReadOnly())
+            return QValidator::eventFilter(watched, event);
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            if (const auto* key = static_cast<QKeyEvent*>(event); key->matches(QKeySequence::Paste)) {
+                // Ctrl+Shift+Insert pastes the selection where the desktop keeps one, as the box would.
+                const bool selection = key->key() == Qt::Key_Insert &&
+                                       key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) &&
+                                       QGuiApplication::clipboard()->supportsSelection();
+                paste(selection ? QClipboard::Selection : QClipboard::Clipboard);
+                return true;
+            }
+            break;
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
+                QGuiApplication::clipboard()->supportsSelection()) {
+                box_->deselect();
+                paste(QClipboard::Selection);
+                return true;
+            }
+            break;
+        case QEvent::ContextMenu:
+            if (box_->contextMenuPolicy() == Qt::DefaultContextMenu) {
+                QMenu* menu = box_->createStandardContextMenu();
+                for (QAction* action : menu->actions()) {
+                    // The entry is known by its words only: "&Paste", a tab, then its keys.
+                    if (action->text().section(u'\t', 0, 0) != QLineEdit::tr("&Paste"))
+                        continue;
+                    disconnect(action, &QAction::triggered, box_, nullptr);
+                    connect(action, &QAction::triggered, this, [this] { paste(QClipboard::Clipboard); });
+                }
+                menu->setAttribute(Qt::WA_DeleteOnClose);
+                menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+        return QValidator::eventFilter(watched, event);
+    }
+
   private:
+    void paste(QClipboard::Mode mode) {
+        int end = 0;
+        box_->insert(Storable(QGuiApplication::clipboard()->text(mode), accept_, end));
+    }
+
+    QLineEdit* box_;
     bool (*accept_)(int);
 };
 
 } // namespace
 
 void KeepLatin1(QLineEdit* box, bool (*accept)(int ch)) {
+    delete dynamic_cast<const StorableText*>(box->validator()); // a narrower rule replaces the first
     box->setValidator(new StorableText(accept, box));
 }
 

@@ -66,6 +66,8 @@ QComboBox* Combo(QWidget* parent, const char* name, QRect at, bool editable) {
     box->setEditable(editable);
     // A typed text stays a text: an entry added for it would move the days' positions.
     box->setInsertPolicy(QComboBox::NoInsert);
+    if (editable) // what is typed reaches the questions, the status and the file names as bytes
+        BookingBoxes::KeepLatin1(box->lineEdit());
     box->setGeometry(at);
     return box;
 }
