@@ -1,7 +1,9 @@
 #include "ui/admin/frmSetup.h"
 #include "UiTestSupport.h"
+#include "core/AtomicFile.h"
 #include "core/startup/UsrSettings.h"
 #include "platform/Shell.h"
+#include "platform/ShownPath.h"
 #include "ui/admin/frmBFF.h"
 #include "ui/desk/frmMain.h"
 
@@ -284,6 +286,78 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
     state.browse.BrowseCancelled = false;
     open();
     EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), QString::fromStdString(other));
+}
+
+TEST_F(SetupTest, FoldersNamedInOtherBytesComeBackAsTheyWere) {
+    // Folder names in 8-bit text, as a settings file from another desk holds them.
+    const std::string data = folder.path() + "d\xE4ta", system = folder.path() + "sys\xE4";
+    for (const std::string& made : {data + "/Record", system})
+        std::filesystem::create_directories(made);
+    const QString programFolder = QString::fromStdString(folder.path());
+    state.settings.DataRoot = data;
+    state.settings.SystemPathSetting = system;
+    ASSERT_FALSE(modUsrSettings::SaveSettings(state));
+    std::string before, after;
+    ASSERT_FALSE(ReadWholeFile(settingsFile(), before));
+
+    open();
+    showTab(2);
+    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), programFolder + QStringLiteral("d\u00e4ta"));
+    EXPECT_EQ(control<QLineEdit>("setNPTSTb")->text(), programFolder + QStringLiteral("sys\u00e4"));
+    click("cmdsetCancel");
+    EXPECT_EQ(state.settings.DataRoot, data);
+    EXPECT_EQ(state.settings.SystemPathSetting, system);
+    ASSERT_FALSE(ReadWholeFile(settingsFile(), after));
+    EXPECT_TRUE(after == before);
+
+    open();
+    tick("ckStartFull");
+    boxes.queue(vb::vbYes);
+    click("cmdsetOK");
+    EXPECT_EQ(stored().DataRoot, data);
+    EXPECT_EQ(stored().SystemPathSetting, system);
+
+    // Typing keeps the bytes the user did not touch.
+    open();
+    showTab(2);
+    auto* dataBox = control<QLineEdit>("setNPTDTb");
+    QTest::mouseClick(dataBox, Qt::LeftButton);
+    QTest::keyClick(dataBox, Qt::Key_End);
+    QTest::keyClicks(dataBox, "/Record");
+    QTest::keyClick(dataBox, Qt::Key_Home);
+    QTest::keyClicks(dataBox, "~");
+    EXPECT_EQ(state.settings.DataRoot, "~" + data + "/Record");
+    QTest::keyClick(dataBox, Qt::Key_Backspace);
+    EXPECT_EQ(state.settings.DataRoot, data + "/Record");
+    boxes.queue(vb::vbYes);
+    click("cmdsetOK");
+    EXPECT_EQ(stored().DataRoot, data + "/Record");
+    EXPECT_EQ(stored().SystemPathSetting, system);
+}
+
+TEST(ShownPath, ShowsAnyBytesReadablyAndKeepsThoseNotRetyped) {
+    struct Case {
+        std::string bytes;
+        QString shown;
+    };
+    const Case cases[] = {
+        {"/caf\xC3\xA9", QStringLiteral("/caf\u00e9")},
+        {"/d\xE4ta", QStringLiteral("/d\u00e4ta")},
+        {"/\xC0\xAF", QStringLiteral("/\u00c0\u00af")},           // an overlong "/" is no UTF-8
+        {"/\xED\xA0\x80", QStringLiteral("/\u00ed\u00a0\u0080")}, // nor is a surrogate
+        {"/\xE2\x82", QStringLiteral("/\u00e2\u0082")},           // a cut sequence
+        {"/\xF0\x9F\x98\x80", QString::fromUtf8("/\xF0\x9F\x98\x80")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        EXPECT_EQ(ShownPath::Text(c.bytes), c.shown);
+        EXPECT_EQ(ShownPath::Bytes(c.shown, c.bytes), c.bytes);
+        EXPECT_EQ(ShownPath::Bytes(c.shown + QStringLiteral("/\u00e4"), c.bytes), c.bytes + "/\xC3\xA4");
+        EXPECT_EQ(ShownPath::Bytes(QStringLiteral("/\u00e4") + c.shown, c.bytes), "/\xC3\xA4" + c.bytes);
+    }
+    // One of two characters sharing a first UTF-16 unit retyped: the whole character is new.
+    EXPECT_EQ(ShownPath::Bytes(QString::fromUtf8("/\xF0\x9F\x98\x81"), "/\xF0\x9F\x98\x80"), "/\xF0\x9F\x98\x81");
+    EXPECT_EQ(ShownPath::Bytes(QString::fromUtf8("/\xF0\x9F\x98\x80"), "/\xF0\x9F\x99\x80"), "/\xF0\x9F\x98\x80");
 }
 
 namespace {
