@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,6 +66,27 @@ class SetupTest : public ::testing::Test {
     RecordingResponder boxes;
     std::unique_ptr<frmSetup> window;
 };
+
+// Finds a folder in the chooser's tree as a user does, opening each folder
+// on the way with a click on its arrow, and clicks it.
+void ClickFolder(QWidget* chooser, const QString& path) {
+    auto* tree = Control<QTreeView>(chooser, "ftvbff");
+    QModelIndex row = tree->model()->index(0, 0);
+    ASSERT_EQ(row.data().toString(), "/");
+    for (const QString& name : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        tree->scrollTo(row);
+        const QRect shown = tree->visualRect(row);
+        if (!tree->isExpanded(row))
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                              QPoint(shown.left() - tree->indentation() / 2, shown.center().y()));
+        const QModelIndexList found =
+            tree->model()->match(tree->model()->index(0, 0, row), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << "no folder " << name.toStdString() << " in " << path.toStdString();
+        row = found.first();
+    }
+    tree->scrollTo(row);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(row).center());
+}
 
 } // namespace
 
@@ -226,13 +246,6 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
     showTab(2);
     const QString shown = control<QLineEdit>("setNPTDTb")->text();
 
-    // A click on the folder's row of the chooser's tree.
-    const auto clickFolder = [](QWidget* w, const std::string& path) {
-        auto* tree = Control<QTreeView>(w, "ftvbff");
-        const QModelIndex target = static_cast<QFileSystemModel*>(tree->model())->index(QString::fromStdString(path));
-        tree->scrollTo(target);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(target).center());
-    };
     frmBFF* seen = nullptr;
     auto pickOther = OnNextModal([&](QWidget* w) {
         seen = static_cast<frmBFF*>(w);
@@ -242,7 +255,7 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
         EXPECT_TRUE(selected->text().contains("...")) << selected->text().toStdString();
         EXPECT_TRUE(selected->text().endsWith("Kestranedata")) << selected->text().toStdString();
 
-        clickFolder(w, other);
+        ClickFolder(w, QString::fromStdString(other));
         EXPECT_EQ(selected->toolTip(), QString::fromStdString(other));
         EXPECT_TRUE(selected->text().endsWith("/holding the data")) << selected->text().toStdString();
 
@@ -269,7 +282,7 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
     const std::string blankEnded = folder.path() + "system ";
     std::filesystem::create_directories(blankEnded);
     auto pickBlankEnded = OnNextModal([&](QWidget* w) {
-        clickFolder(w, blankEnded);
+        ClickFolder(w, QString::fromStdString(blankEnded));
         User::Click(w, "cmdBFFOK");
     });
     click("cmdsetNPTS");
@@ -291,7 +304,8 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
 TEST_F(SetupTest, FoldersNamedInOtherBytesComeBackAsTheyWere) {
     // Folder names in 8-bit text, as a settings file from another desk holds them.
     const std::string data = folder.path() + "d\xE4ta", system = folder.path() + "sys\xE4";
-    for (const std::string& made : {data + "/Record", system})
+    const std::string chosen = folder.path() + "b\xE4r";
+    for (const std::string& made : {data + "/Record", system, chosen})
         std::filesystem::create_directories(made);
     const QString programFolder = QString::fromStdString(folder.path());
     state.settings.DataRoot = data;
@@ -317,7 +331,7 @@ TEST_F(SetupTest, FoldersNamedInOtherBytesComeBackAsTheyWere) {
     EXPECT_EQ(stored().DataRoot, data);
     EXPECT_EQ(stored().SystemPathSetting, system);
 
-    // Typing keeps the bytes the user did not touch.
+    // Typing keeps the bytes the user did not touch; a chosen folder comes as named.
     open();
     showTab(2);
     auto* dataBox = control<QLineEdit>("setNPTDTb");
@@ -329,10 +343,16 @@ TEST_F(SetupTest, FoldersNamedInOtherBytesComeBackAsTheyWere) {
     EXPECT_EQ(state.settings.DataRoot, "~" + data + "/Record");
     QTest::keyClick(dataBox, Qt::Key_Backspace);
     EXPECT_EQ(state.settings.DataRoot, data + "/Record");
+    auto pick = OnNextModal([&](QWidget* w) {
+        ClickFolder(w, programFolder + QStringLiteral("b\u00e4r"));
+        User::Click(w, "cmdBFFOK");
+    });
+    click("cmdsetNPTS");
+    EXPECT_EQ(control<QLineEdit>("setNPTSTb")->text(), programFolder + QStringLiteral("b\u00e4r"));
     boxes.queue(vb::vbYes);
     click("cmdsetOK");
     EXPECT_EQ(stored().DataRoot, data + "/Record");
-    EXPECT_EQ(stored().SystemPathSetting, system);
+    EXPECT_EQ(stored().SystemPathSetting, chosen);
 }
 
 TEST(ShownPath, ShowsAnyBytesReadablyAndKeepsThoseNotRetyped) {
