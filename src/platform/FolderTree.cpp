@@ -73,15 +73,16 @@ void FolderTree::listSubFolders(QStandardItem* folder) {
 }
 
 std::string FolderTree::selectedFolder() const {
-    const QModelIndex current = currentIndex();
-    return current.isValid() ? PathOf(model_->itemFromIndex(current)) : std::string();
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? std::string() : PathOf(model_->itemFromIndex(selected.first()));
 }
 
 void FolderTree::selectFolder(const std::string& path) {
     QStandardItem* folder = model_->item(0);
-    if (!path.starts_with('/'))
-        return;
-    for (const auto& part : std::filesystem::path(path).lexically_normal().relative_path()) {
+    bool found = path.starts_with('/');
+    const std::filesystem::path parts =
+        found ? std::filesystem::path(path).lexically_normal().relative_path() : std::filesystem::path();
+    for (const auto& part : parts) {
         const std::string name = part.string();
         if (name.empty())
             continue; // the end of a path ending in "/"
@@ -95,8 +96,10 @@ void FolderTree::selectFolder(const std::string& path) {
         std::error_code ec;
         if (!next && std::filesystem::is_directory(wanted, ec))
             next = addFolder(folder, name);
-        if (!next)
-            return;
+        if (!next) {
+            found = false;
+            break;
+        }
         folder = next;
     }
     std::vector<QModelIndex> above;
@@ -105,6 +108,12 @@ void FolderTree::selectFolder(const std::string& path) {
     for (auto it = above.rbegin(); it != above.rend(); ++it)
         expand(*it);
     const QModelIndex at = folder->index();
-    selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
-    scrollTo(at);
+    if (found) {
+        selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
+        scrollTo(at);
+    } else {
+        expand(at);
+        selectionModel()->setCurrentIndex(at, QItemSelectionModel::Clear);
+        scrollTo(at, QAbstractItemView::PositionAtTop); // its subfolders in view below it
+    }
 }

@@ -15,9 +15,10 @@ class FolderTree : public QTreeView {
   public:
     explicit FolderTree(QWidget* parent = nullptr);
 
-    // The current folder, or "" when there is none.
+    // The chosen folder, or "" when none is chosen.
     std::string selectedFolder() const;
-    // Opens the tree on path and makes it current, when it exists.
+    // Opens the tree on path and chooses it. A folder that does not exist is
+    // not chosen: the tree opens on the nearest folder above it that does.
     void selectFolder(const std::string& path);
 
   private:

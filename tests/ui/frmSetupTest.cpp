@@ -290,15 +290,31 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
     EXPECT_TRUE(boxes.calls()[0].text.startsWith("A folder path cannot begin or end with a blank"));
     EXPECT_EQ(control<QLineEdit>("setNPTSTb")->text(), QString::fromStdString(folder.path()));
 
+    // A folder that does not exist: the chooser opens on the nearest one that
+    // does, with nothing chosen until the user chooses.
+    const std::string picked = other + "/Record";
+    User::Retype(control<QLineEdit>("setNPTDTb"), QString::fromStdString(other + "/gone/too"));
+    auto pickNearby = OnNextModal([&](QWidget* w) {
+        auto* tree = Control<QTreeView>(w, "ftvbff");
+        EXPECT_TRUE(tree->selectionModel()->selectedIndexes().isEmpty());
+        EXPECT_EQ(tree->currentIndex().data().toString(), "holding the data");
+        EXPECT_TRUE(Control<QLineEdit>(w, "txtBFFSelectedF")->text().isEmpty());
+        EXPECT_FALSE(Control<QPushButton>(w, "cmdBFFOK")->isEnabled());
+        ClickFolder(w, QString::fromStdString(picked));
+        User::Click(w, "cmdBFFOK");
+    });
+    click("cmdsetNPTD");
+    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), QString::fromStdString(picked));
+
     boxes.queue(vb::vbYes);
     click("cmdsetOK");
     EXPECT_TRUE(state.RestartPending) << "a new data folder needs a restart";
-    EXPECT_EQ(stored().DataRoot, other);
+    EXPECT_EQ(stored().DataRoot, picked);
 
     // Opened again, the box shows the stored folder and no old choice comes back.
     state.browse.BrowseCancelled = false;
     open();
-    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), QString::fromStdString(other));
+    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), QString::fromStdString(picked));
 }
 
 TEST_F(SetupTest, FoldersNamedInOtherBytesComeBackAsTheyWere) {

@@ -35,7 +35,7 @@ frmBFF::frmBFF(ProgramState& state, QWidget* parent) : QDialog(parent), state_(s
     ftvbff = new FolderTree(this);
     ftvbff->setObjectName(QStringLiteral("ftvbff"));
     ftvbff->setGeometry(2, 33, 396, 300);
-    connect(ftvbff->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmBFF::ftvbff_FolderSelected);
+    connect(ftvbff->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmBFF::ftvbff_FolderSelected);
 
     picBFFBottomBar = new QFrame(this);
     picBFFBottomBar->setObjectName(QStringLiteral("picBFFBottomBar"));
@@ -78,12 +78,12 @@ std::string frmBFF::TreeSelectedPath() const {
 }
 
 void frmBFF::SetTreeSelectedPath(const std::string& path) {
-    cmdBFFOK->setEnabled(false); // nothing chosen yet: Ok would empty the folder box
     ftvbff->selectFolder(path);
     ftvbff->setFocus();
     ftvbff_FolderSelected();
 }
 
+// Ok stays disabled while nothing is chosen: it would empty the folder box.
 void frmBFF::ftvbff_FolderSelected() {
     SelectedPath = TreeSelectedPath();
     cmdBFFOK->setEnabled(!SelectedPath.empty());
