@@ -369,6 +369,18 @@ TEST_F(SetupTest, FoldersNamedInOtherBytesComeBackAsTheyWere) {
     click("cmdsetOK");
     EXPECT_EQ(stored().DataRoot, data + "/Record");
     EXPECT_EQ(stored().SystemPathSetting, chosen);
+
+    // The record keeps 255 bytes of a folder: 200 letters typed may take more.
+    open();
+    showTab(2);
+    User::Retype(control<QLineEdit>("setNPTDTb"), QStringLiteral("/") + QString(199, QChar(0xE4)));
+    boxes.clear();
+    boxes.queue(vb::vbYes);
+    click("cmdsetOK");
+    ASSERT_EQ(boxes.calls().size(), 2u);
+    EXPECT_TRUE(boxes.calls()[1].text.startsWith("The folder path is longer than 255 bytes"))
+        << boxes.calls()[1].text.toStdString();
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST(ShownPath, ShowsAnyBytesReadablyAndKeepsThoseNotRetyped) {

@@ -6,7 +6,7 @@ namespace FolderPath {
 
 std::optional<std::string> FolderRefusal(std::string_view path) {
     if (path.size() > MaxPathBytes)
-        return "The folder path is longer than 255 characters and cannot be kept:";
+        return "The folder path is longer than 255 bytes and cannot be kept:";
     // The record is read back trimmed: the blank would be lost.
     if (!path.empty() && (path.front() == ' ' || path.back() == ' '))
         return "A folder path cannot begin or end with a blank:";
