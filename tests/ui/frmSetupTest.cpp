@@ -487,6 +487,16 @@ TEST_F(SetupTest, ListEditorChangesOnlyTheListedLines) {
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(FileLines(path).size(), 10u);
 
+    // Another desk took the section out of the file.
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << "[SELECTAC]\r\nFINANCE\r\n";
+    boxes.clear();
+    User::Retype(text, QStringLiteral("YARD"));
+    click("cmdSetADD");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_TRUE(boxes.calls()[0].text.endsWith(": The list is no longer in the file"))
+        << boxes.calls()[0].text.toStdString();
+    EXPECT_EQ(FileLines(path), (std::vector<std::string>{"[SELECTAC]", "FINANCE"}));
+
     // A missing file: the load error, and an Add makes no file.
     std::filesystem::remove(path);
     boxes.clear();
