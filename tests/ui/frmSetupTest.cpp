@@ -1,14 +1,15 @@
 #include "ui/admin/frmSetup.h"
 #include "UiTestSupport.h"
+#include "core/AtomicFile.h"
 #include "core/startup/UsrSettings.h"
 #include "platform/Shell.h"
+#include "platform/ShownPath.h"
 #include "ui/admin/frmBFF.h"
 #include "ui/desk/frmMain.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,6 +66,27 @@ class SetupTest : public ::testing::Test {
     RecordingResponder boxes;
     std::unique_ptr<frmSetup> window;
 };
+
+// Finds a folder in the chooser's tree as a user does, opening each folder
+// on the way with a click on its arrow, and clicks it.
+void ClickFolder(QWidget* chooser, const QString& path) {
+    auto* tree = Control<QTreeView>(chooser, "ftvbff");
+    QModelIndex row = tree->model()->index(0, 0);
+    ASSERT_EQ(row.data().toString(), "/");
+    for (const QString& name : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        tree->scrollTo(row);
+        const QRect shown = tree->visualRect(row);
+        if (!tree->isExpanded(row))
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                              QPoint(shown.left() - tree->indentation() / 2, shown.center().y()));
+        const QModelIndexList found =
+            tree->model()->match(tree->model()->index(0, 0, row), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << "no folder " << name.toStdString() << " in " << path.toStdString();
+        row = found.first();
+    }
+    tree->scrollTo(row);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(row).center());
+}
 
 } // namespace
 
@@ -224,13 +246,6 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
     showTab(2);
     const QString shown = control<QLineEdit>("setNPTDTb")->text();
 
-    // A click on the folder's row of the chooser's tree.
-    const auto clickFolder = [](QWidget* w, const std::string& path) {
-        auto* tree = Control<QTreeView>(w, "ftvbff");
-        const QModelIndex target = static_cast<QFileSystemModel*>(tree->model())->index(QString::fromStdString(path));
-        tree->scrollTo(target);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(target).center());
-    };
     frmBFF* seen = nullptr;
     auto pickOther = OnNextModal([&](QWidget* w) {
         seen = static_cast<frmBFF*>(w);
@@ -240,7 +255,7 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
         EXPECT_TRUE(selected->text().contains("...")) << selected->text().toStdString();
         EXPECT_TRUE(selected->text().endsWith("Kestranedata")) << selected->text().toStdString();
 
-        clickFolder(w, other);
+        ClickFolder(w, QString::fromStdString(other));
         EXPECT_EQ(selected->toolTip(), QString::fromStdString(other));
         EXPECT_TRUE(selected->text().endsWith("/holding the data")) << selected->text().toStdString();
 
@@ -267,7 +282,7 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
     const std::string blankEnded = folder.path() + "system ";
     std::filesystem::create_directories(blankEnded);
     auto pickBlankEnded = OnNextModal([&](QWidget* w) {
-        clickFolder(w, blankEnded);
+        ClickFolder(w, QString::fromStdString(blankEnded));
         User::Click(w, "cmdBFFOK");
     });
     click("cmdsetNPTS");
@@ -275,15 +290,122 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
     EXPECT_TRUE(boxes.calls()[0].text.startsWith("A folder path cannot begin or end with a blank"));
     EXPECT_EQ(control<QLineEdit>("setNPTSTb")->text(), QString::fromStdString(folder.path()));
 
+    // A folder that does not exist: the chooser opens on the nearest one that
+    // does, with nothing chosen until the user chooses.
+    const std::string picked = other + "/Record";
+    User::Retype(control<QLineEdit>("setNPTDTb"), QString::fromStdString(other + "/gone/too"));
+    auto pickNearby = OnNextModal([&](QWidget* w) {
+        auto* tree = Control<QTreeView>(w, "ftvbff");
+        EXPECT_TRUE(tree->selectionModel()->selectedIndexes().isEmpty());
+        EXPECT_EQ(tree->currentIndex().data().toString(), "holding the data");
+        EXPECT_TRUE(Control<QLineEdit>(w, "txtBFFSelectedF")->text().isEmpty());
+        EXPECT_FALSE(Control<QPushButton>(w, "cmdBFFOK")->isEnabled());
+        ClickFolder(w, QString::fromStdString(picked));
+        User::Click(w, "cmdBFFOK");
+    });
+    click("cmdsetNPTD");
+    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), QString::fromStdString(picked));
+
     boxes.queue(vb::vbYes);
     click("cmdsetOK");
     EXPECT_TRUE(state.RestartPending) << "a new data folder needs a restart";
-    EXPECT_EQ(stored().DataRoot, other);
+    EXPECT_EQ(stored().DataRoot, picked);
 
     // Opened again, the box shows the stored folder and no old choice comes back.
     state.browse.BrowseCancelled = false;
     open();
-    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), QString::fromStdString(other));
+    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), QString::fromStdString(picked));
+}
+
+TEST_F(SetupTest, FoldersNamedInOtherBytesComeBackAsTheyWere) {
+    // Folder names in 8-bit text, as a settings file from another desk holds them.
+    const std::string data = folder.path() + "d\xE4ta", system = folder.path() + "sys\xE4";
+    const std::string chosen = folder.path() + "b\xE4r";
+    for (const std::string& made : {data + "/Record", system, chosen})
+        std::filesystem::create_directories(made);
+    const QString programFolder = QString::fromStdString(folder.path());
+    state.settings.DataRoot = data;
+    state.settings.SystemPathSetting = system;
+    ASSERT_FALSE(modUsrSettings::SaveSettings(state));
+    std::string before, after;
+    ASSERT_FALSE(ReadWholeFile(settingsFile(), before));
+
+    open();
+    showTab(2);
+    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), programFolder + QStringLiteral("d\u00e4ta"));
+    EXPECT_EQ(control<QLineEdit>("setNPTSTb")->text(), programFolder + QStringLiteral("sys\u00e4"));
+    click("cmdsetCancel");
+    EXPECT_EQ(state.settings.DataRoot, data);
+    EXPECT_EQ(state.settings.SystemPathSetting, system);
+    ASSERT_FALSE(ReadWholeFile(settingsFile(), after));
+    EXPECT_TRUE(after == before);
+
+    open();
+    tick("ckStartFull");
+    boxes.queue(vb::vbYes);
+    click("cmdsetOK");
+    EXPECT_EQ(stored().DataRoot, data);
+    EXPECT_EQ(stored().SystemPathSetting, system);
+
+    // Typing keeps the bytes the user did not touch; a chosen folder comes as named.
+    open();
+    showTab(2);
+    auto* dataBox = control<QLineEdit>("setNPTDTb");
+    QTest::mouseClick(dataBox, Qt::LeftButton);
+    QTest::keyClick(dataBox, Qt::Key_End);
+    QTest::keyClicks(dataBox, "/Record");
+    QTest::keyClick(dataBox, Qt::Key_Home);
+    QTest::keyClicks(dataBox, "~");
+    EXPECT_EQ(state.settings.DataRoot, "~" + data + "/Record");
+    QTest::keyClick(dataBox, Qt::Key_Backspace);
+    EXPECT_EQ(state.settings.DataRoot, data + "/Record");
+    auto pick = OnNextModal([&](QWidget* w) {
+        ClickFolder(w, programFolder + QStringLiteral("b\u00e4r"));
+        User::Click(w, "cmdBFFOK");
+    });
+    click("cmdsetNPTS");
+    EXPECT_EQ(control<QLineEdit>("setNPTSTb")->text(), programFolder + QStringLiteral("b\u00e4r"));
+    boxes.queue(vb::vbYes);
+    click("cmdsetOK");
+    EXPECT_EQ(stored().DataRoot, data + "/Record");
+    EXPECT_EQ(stored().SystemPathSetting, chosen);
+
+    // The record keeps 255 bytes of a folder: 200 letters typed may take more.
+    open();
+    showTab(2);
+    User::Retype(control<QLineEdit>("setNPTDTb"), QStringLiteral("/") + QString(199, QChar(0xE4)));
+    boxes.clear();
+    boxes.queue(vb::vbYes);
+    click("cmdsetOK");
+    ASSERT_EQ(boxes.calls().size(), 2u);
+    EXPECT_TRUE(boxes.calls()[1].text.startsWith("The folder path is longer than 255 bytes"))
+        << boxes.calls()[1].text.toStdString();
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST(ShownPath, ShowsAnyBytesReadablyAndKeepsThoseNotRetyped) {
+    struct Case {
+        std::string bytes;
+        QString shown;
+    };
+    const Case cases[] = {
+        {"/caf\xC3\xA9", QStringLiteral("/caf\u00e9")},
+        {"/d\xE4ta", QStringLiteral("/d\u00e4ta")},
+        {"/\xC0\xAF", QStringLiteral("/\u00c0\u00af")},           // an overlong "/" is no UTF-8
+        {"/\xED\xA0\x80", QStringLiteral("/\u00ed\u00a0\u0080")}, // nor is a surrogate
+        {"/\xE2\x82", QStringLiteral("/\u00e2\u0082")},           // a cut sequence
+        {"/\xF0\x9F\x98\x80", QString::fromUtf8("/\xF0\x9F\x98\x80")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        EXPECT_EQ(ShownPath::Text(c.bytes), c.shown);
+        EXPECT_EQ(ShownPath::Bytes(c.shown, c.bytes), c.bytes);
+        EXPECT_EQ(ShownPath::Bytes(c.shown + QStringLiteral("/\u00e4"), c.bytes), c.bytes + "/\xC3\xA4");
+        EXPECT_EQ(ShownPath::Bytes(QStringLiteral("/\u00e4") + c.shown, c.bytes), "/\xC3\xA4" + c.bytes);
+    }
+    // One of two characters sharing a first UTF-16 unit retyped: the whole character is new.
+    EXPECT_EQ(ShownPath::Bytes(QString::fromUtf8("/\xF0\x9F\x98\x81"), "/\xF0\x9F\x98\x80"), "/\xF0\x9F\x98\x81");
+    EXPECT_EQ(ShownPath::Bytes(QString::fromUtf8("/\xF0\x9F\x98\x80"), "/\xF0\x9F\x99\x80"), "/\xF0\x9F\x98\x80");
 }
 
 namespace {
@@ -364,6 +486,16 @@ TEST_F(SetupTest, ListEditorChangesOnlyTheListedLines) {
     click("cmdSetADD");
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(FileLines(path).size(), 10u);
+
+    // Another desk took the section out of the file.
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << "[SELECTAC]\r\nFINANCE\r\n";
+    boxes.clear();
+    User::Retype(text, QStringLiteral("YARD"));
+    click("cmdSetADD");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_TRUE(boxes.calls()[0].text.endsWith(": The list is no longer in the file"))
+        << boxes.calls()[0].text.toStdString();
+    EXPECT_EQ(FileLines(path), (std::vector<std::string>{"[SELECTAC]", "FINANCE"}));
 
     // A missing file: the load error, and an Add makes no file.
     std::filesystem::remove(path);

@@ -1,12 +1,12 @@
 #include "core/admin/FolderPath.h"
 
-#include <vector>
+#include <filesystem>
 
 namespace FolderPath {
 
 std::optional<std::string> FolderRefusal(std::string_view path) {
     if (path.size() > MaxPathBytes)
-        return "The folder path is longer than 255 characters and cannot be kept:";
+        return "The folder path is longer than 255 bytes and cannot be kept:";
     // The record is read back trimmed: the blank would be lost.
     if (!path.empty() && (path.front() == ' ' || path.back() == ' '))
         return "A folder path cannot begin or end with a blank:";
@@ -16,6 +16,18 @@ std::optional<std::string> FolderRefusal(std::string_view path) {
             return "A folder path cannot hold CONTROL characters:";
     }
     return std::nullopt;
+}
+
+std::vector<std::string> SubFolders(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        std::error_code typeError;
+        if (!name.starts_with('.') && it->is_directory(typeError))
+            names.push_back(std::move(name));
+    }
+    return names;
 }
 
 std::string CompactInMiddle(const std::string& path, int maxWidth, const std::function<int(std::string_view)>& width) {

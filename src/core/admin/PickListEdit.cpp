@@ -63,9 +63,16 @@ std::string Join(const std::vector<RawLine>& lines, std::size_t from, std::size_
     return out;
 }
 
+bool HasSection(const std::vector<RawLine>& lines, std::string_view key) {
+    for (const RawLine& line : lines)
+        if (PickList::ClassifyLine(line.text) == PickList::LineKind::Header && line.text.substr(0, KeyLength) == key)
+            return true;
+    return false;
+}
+
 using Edit = std::function<std::optional<std::string>(std::string_view)>;
 
-FileError EditFile(const std::string& path, const Edit& edit) {
+FileError EditFile(const std::string& path, std::string_view key, const Edit& edit) {
     FileLock lock(path);
     if (lock.error())
         return lock.error();
@@ -73,6 +80,8 @@ FileError EditFile(const std::string& path, const Edit& edit) {
     if (FileError error = ReadWholeFile(path, bytes))
         return error;
     const std::optional<std::string> changed = edit(bytes);
+    if (!changed && !HasSection(SplitRawLines(bytes), key))
+        return {ErrorNumber::NothingFound, "The list is no longer in the file"};
     if (!changed)
         return {ErrorNumber::NothingFound, "The item is no longer in the list"};
     return WriteFileAtomically(path, *changed);
@@ -142,11 +151,11 @@ FileError LoadSection(const std::string& path, std::string_view key, std::vector
 
 FileError AddToFile(const std::string& path, std::string_view key, const std::optional<ListedItem>& after,
                     std::string_view item) {
-    return EditFile(path, [&](std::string_view bytes) { return AddItem(bytes, key, after, item); });
+    return EditFile(path, key, [&](std::string_view bytes) { return AddItem(bytes, key, after, item); });
 }
 
 FileError RemoveFromFile(const std::string& path, std::string_view key, const ListedItem& listed) {
-    return EditFile(path, [&](std::string_view bytes) { return RemoveItem(bytes, key, listed); });
+    return EditFile(path, key, [&](std::string_view bytes) { return RemoveItem(bytes, key, listed); });
 }
 
 } // namespace PickListEdit

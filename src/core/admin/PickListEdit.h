@@ -50,8 +50,9 @@ std::optional<std::string> RemoveItem(std::string_view bytes, std::string_view k
 FileError LoadSection(const std::string& path, std::string_view key, std::vector<std::string>& items);
 
 // Adds or removes under the file's cross-process lock, rewriting it
-// atomically: a failure leaves the file as it was. A line that is no longer
-// where the list showed it (another desk changed the file) is error 2000.
+// atomically: a failure leaves the file as it was. A line or a section that
+// is no longer where the list showed it (another desk changed the file) is
+// error 2000, said as such.
 FileError AddToFile(const std::string& path, std::string_view key, const std::optional<ListedItem>& after,
                     std::string_view item);
 FileError RemoveFromFile(const std::string& path, std::string_view key, const ListedItem& listed);

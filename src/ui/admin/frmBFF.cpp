@@ -1,17 +1,16 @@
 #include "ui/admin/frmBFF.h"
 
 #include "core/admin/FolderPath.h"
+#include "platform/FolderTree.h"
 #include "platform/Platform.h"
+#include "platform/ShownPath.h"
 #include "ui/startup/Artwork.h"
 
 #include <QCloseEvent>
-#include <QFileSystemModel>
 #include <QFrame>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTreeView>
 
 namespace {
 
@@ -33,24 +32,10 @@ frmBFF::frmBFF(ProgramState& state, QWidget* parent) : QDialog(parent), state_(s
     imaBFFTopBar->setGeometry(0, 0, 2000, 32);
     imaBFFTopBar->setPixmap(Artwork::Banner(2000, 32, QStringLiteral("Select Root Folder")));
 
-    model_ = new QFileSystemModel(this);
-    model_->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
-    model_->setRootPath(QStringLiteral("/"));
-    ftvbff = new QTreeView(this);
+    ftvbff = new FolderTree(this);
     ftvbff->setObjectName(QStringLiteral("ftvbff"));
-    ftvbff->setModel(model_);
-    for (int column = 1; column < model_->columnCount(); ++column)
-        ftvbff->hideColumn(column);
-    ftvbff->header()->hide();
     ftvbff->setGeometry(2, 33, 396, 300);
-    connect(ftvbff->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmBFF::ftvbff_FolderSelected);
-    // The tree fills in as folders are read: the preselected folder is kept in
-    // view while the folders above it arrive.
-    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString& folder) {
-        const QModelIndex current = ftvbff->currentIndex();
-        if (current.isValid() && model_->filePath(current).startsWith(folder))
-            ftvbff->scrollTo(current);
-    });
+    connect(ftvbff->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmBFF::ftvbff_FolderSelected);
 
     picBFFBottomBar = new QFrame(this);
     picBFFBottomBar->setObjectName(QStringLiteral("picBFFBottomBar"));
@@ -85,38 +70,32 @@ frmBFF::frmBFF(ProgramState& state, QWidget* parent) : QDialog(parent), state_(s
 
 void frmBFF::Form_Load() {
     state_.browse.BrowseCancelled = false;
-    SetTreeSelectedPath(QString::fromStdString(state_.browse.BrowseResult));
+    SetTreeSelectedPath(state_.browse.BrowseResult);
 }
 
-QString frmBFF::TreeSelectedPath() const {
-    const QModelIndex current = ftvbff->currentIndex();
-    return current.isValid() ? model_->filePath(current) : QString();
+std::string frmBFF::TreeSelectedPath() const {
+    return ftvbff->selectedFolder();
 }
 
-void frmBFF::SetTreeSelectedPath(const QString& path) {
-    const QModelIndex index = path.isEmpty() ? QModelIndex() : model_->index(QDir::cleanPath(path));
-    if (!index.isValid()) {
-        cmdBFFOK->setEnabled(false); // nothing chosen yet: Ok would empty the folder box
-        return;
-    }
-    ftvbff->setCurrentIndex(index);
-    ftvbff->scrollTo(index);
+void frmBFF::SetTreeSelectedPath(const std::string& path) {
+    ftvbff->selectFolder(path);
     ftvbff->setFocus();
     ftvbff_FolderSelected();
 }
 
+// Ok stays disabled while nothing is chosen: it would empty the folder box.
 void frmBFF::ftvbff_FolderSelected() {
     SelectedPath = TreeSelectedPath();
-    cmdBFFOK->setEnabled(!SelectedPath.isEmpty());
-    txtBFFSelectedF->setText(CompactPathForDisplay(txtBFFSelectedF, SelectedPath));
+    cmdBFFOK->setEnabled(!SelectedPath.empty());
+    txtBFFSelectedF->setText(CompactPathForDisplay(txtBFFSelectedF, ShownPath::Text(SelectedPath)));
 }
 
 void frmBFF::cmdBFFOK_Click() {
-    const QString chosen = TreeSelectedPath();
-    if (chosen.isEmpty())
+    const std::string chosen = TreeSelectedPath();
+    if (chosen.empty())
         return;
     state_.browse.BrowseCancelled = false;
-    state_.browse.BrowseResult = QFile::encodeName(chosen).toStdString();
+    state_.browse.BrowseResult = chosen;
     unloaded_ = true;
     accept();
 }
@@ -172,5 +151,5 @@ void frmBFF::Form_Resize(int widthTwips, int heightTwips) {
                                  picBFFBottomBar->height());
     cmdBFFCancel->move(Px(W - 1200), cmdBFFCancel->y());
     cmdBFFOK->move(Px(W - 2200), cmdBFFOK->y());
-    txtBFFSelectedF->setText(CompactPathForDisplay(txtBFFSelectedF, SelectedPath));
+    txtBFFSelectedF->setText(CompactPathForDisplay(txtBFFSelectedF, ShownPath::Text(SelectedPath)));
 }

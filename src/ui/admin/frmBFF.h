@@ -4,12 +4,11 @@
 
 #include <QDialog>
 
-class QFileSystemModel;
+class FolderTree;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTreeView;
 
 // The folder chooser: a tree of the machine's folders. The caller shows it
 // modally, then reads browse.BrowseCancelled and, when that is false,
@@ -28,9 +27,10 @@ class frmBFF : public QDialog {
     // path becomes the box's tool tip when it had to be shortened.
     static QString CompactPathForDisplay(QLineEdit* box, const QString& path);
 
-    // The folder the tree has selected ("" when none).
-    QString TreeSelectedPath() const;
-    void SetTreeSelectedPath(const QString& path);
+    // The folder the tree has selected ("" when none), as the file system
+    // names it.
+    std::string TreeSelectedPath() const;
+    void SetTreeSelectedPath(const std::string& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -39,12 +39,11 @@ class frmBFF : public QDialog {
 
   private:
     ProgramState& state_;
-    QString SelectedPath;
+    std::string SelectedPath;
     bool unloaded_ = false;
 
     QLabel* imaBFFTopBar = nullptr;
-    QTreeView* ftvbff = nullptr;
-    QFileSystemModel* model_ = nullptr;
+    FolderTree* ftvbff = nullptr;
     QFrame* picBFFBottomBar = nullptr;
     QLineEdit* txtBFFSelectedF = nullptr;
     QPushButton* cmdBFFOK = nullptr;

@@ -5,6 +5,7 @@
 #include "core/startup/SettingsRecord.h"
 #include "core/startup/UsrSettings.h"
 #include "platform/MsgBox.h"
+#include "platform/PathBox.h"
 #include "platform/Shell.h"
 #include "ui/admin/PickListPanel.h"
 #include "ui/admin/frmBFF.h"
@@ -12,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -79,14 +79,6 @@ constexpr std::array<const char*, 6> ReadOnlyDependants{"ckDisPassPrn",   "ckEnb
                                                         "ckEnbl_PrnLogo", "ckDisSingleD", "ckDisMultiD"};
 
 const char* const Title = "Kestrane";
-
-QString PathText(const std::string& bytes) {
-    return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
-
-std::string PathBytes(const QString& text) {
-    return Text::Trim(QFile::encodeName(text).toStdString());
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* text, const QRect& r, bool bold = false) {
     auto* l = new QLabel(QString::fromLatin1(text), parent);
@@ -199,7 +191,7 @@ void frmSetup::buildNetworkTab(QWidget* tab) {
     const auto folderRow = [this, tab](const char* label, int y, const char* boxName, const char* browseName,
                                        const char* localName) {
         MakeLabel(tab, label, QRect(12, y, 400, 20));
-        auto* folder = new QLineEdit(tab);
+        auto* folder = new PathBox(tab);
         folder->setObjectName(QString::fromLatin1(boxName));
         folder->setMaxLength(32767);
         folder->setGeometry(12, y + 22, 380, 26);
@@ -214,12 +206,12 @@ void frmSetup::buildNetworkTab(QWidget* tab) {
         return std::array<QWidget*, 3>{folder, browse, local};
     };
     const auto data = folderRow("Set Network Path to Database", 64, "setNPTDTb", "cmdsetNPTD", "cmdsetNPTD_SL");
-    setNPTDTb = static_cast<QLineEdit*>(data[0]);
+    setNPTDTb = static_cast<PathBox*>(data[0]);
     connect(setNPTDTb, &QLineEdit::textChanged, this, &frmSetup::setNPTDTb_Change);
     connect(static_cast<QPushButton*>(data[1]), &QPushButton::clicked, this, &frmSetup::cmdsetNPTD_Click);
     connect(static_cast<QPushButton*>(data[2]), &QPushButton::clicked, this, &frmSetup::cmdsetNPTD_SL_Click);
     const auto system = folderRow("Set Path to Kestrane System Files", 130, "setNPTSTb", "cmdsetNPTS", "cmdsetNPTS_SL");
-    setNPTSTb = static_cast<QLineEdit*>(system[0]);
+    setNPTSTb = static_cast<PathBox*>(system[0]);
     connect(setNPTSTb, &QLineEdit::textChanged, this, &frmSetup::setNPTSTb_Change);
     connect(static_cast<QPushButton*>(system[1]), &QPushButton::clicked, this, &frmSetup::cmdsetNPTS_Click);
     connect(static_cast<QPushButton*>(system[2]), &QPushButton::clicked, this, &frmSetup::cmdsetNPTS_SL_Click);
@@ -273,8 +265,8 @@ void frmSetup::ShowSettings() {
         else
             Option_Click(option.name);
     }
-    setNPTDTb->setText(PathText(state_.settings.DataRoot));
-    setNPTSTb->setText(PathText(state_.settings.SystemPathSetting));
+    setNPTDTb->setPath(state_.settings.DataRoot);
+    setNPTSTb->setPath(state_.settings.SystemPathSetting);
 }
 
 void frmSetup::SnapshotSettings() {
@@ -322,19 +314,19 @@ void frmSetup::ckMakeSysRdO_Click() {
 }
 
 void frmSetup::setNPTDTb_Change() {
-    state_.settings.DataRoot = PathBytes(setNPTDTb->text());
+    state_.settings.DataRoot = Text::Trim(setNPTDTb->path());
 }
 
 void frmSetup::setNPTSTb_Change() {
-    state_.settings.SystemPathSetting = PathBytes(setNPTSTb->text());
+    state_.settings.SystemPathSetting = Text::Trim(setNPTSTb->path());
 }
 
 void frmSetup::cmdsetNPTD_SL_Click() {
-    setNPTDTb->setText(PathText(DefaultSettings(state_.ProgramFolder).DataRoot));
+    setNPTDTb->setPath(DefaultSettings(state_.ProgramFolder).DataRoot);
 }
 
 void frmSetup::cmdsetNPTS_SL_Click() {
-    setNPTSTb->setText(PathText(DefaultSettings(state_.ProgramFolder).SystemPathSetting));
+    setNPTSTb->setPath(DefaultSettings(state_.ProgramFolder).SystemPathSetting);
 }
 
 void frmSetup::cmdsetNPTD_Click() {
@@ -346,9 +338,9 @@ void frmSetup::cmdsetNPTS_Click() {
 }
 
 // The chooser opens on the folder the box names.
-void frmSetup::browse(int target, QLineEdit* folderBox) {
+void frmSetup::browse(int target, PathBox* folderBox) {
     state_.browse.BrowseTarget = target;
-    state_.browse.BrowseResult = PathBytes(folderBox->text());
+    state_.browse.BrowseResult = Text::Trim(folderBox->path());
     {
         frmBFF chooser(state_, this);
         chooser.exec();
@@ -371,10 +363,10 @@ void frmSetup::Form_Activate() {
     if (cancelled || (target != 1 && target != 2))
         return;
     if (const auto refusal = FolderPath::FolderRefusal(chosen)) {
-        tell(QString::fromStdString(*refusal) + QStringLiteral("\r\n") + PathText(chosen), vb::vbExclamation);
+        tell(QString::fromStdString(*refusal) + QStringLiteral("\r\n") + ShownPath::Text(chosen), vb::vbExclamation);
         return;
     }
-    (target == 1 ? setNPTDTb : setNPTSTb)->setText(PathText(chosen));
+    (target == 1 ? setNPTDTb : setNPTSTb)->setPath(chosen);
 }
 
 void frmSetup::cmdsetOK_Click() {
@@ -418,7 +410,8 @@ void frmSetup::tell(const QString& text, int style) {
 bool frmSetup::foldersCanBeKept() {
     for (const std::string* folder : {&state_.settings.DataRoot, &state_.settings.SystemPathSetting}) {
         if (const auto refusal = FolderPath::FolderRefusal(*folder)) {
-            tell(QString::fromStdString(*refusal) + QStringLiteral("\r\n") + PathText(*folder), vb::vbExclamation);
+            tell(QString::fromStdString(*refusal) + QStringLiteral("\r\n") + ShownPath::Text(*folder),
+                 vb::vbExclamation);
             return false;
         }
     }

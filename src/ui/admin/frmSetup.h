@@ -7,9 +7,9 @@
 #include <array>
 #include <string>
 
+class PathBox;
 class PickListPanel;
 class QCheckBox;
-class QLineEdit;
 class QTabWidget;
 
 // The settings window. It edits the live settings, keeps a copy taken when it
@@ -54,7 +54,7 @@ class frmSetup : public QDialog {
     void buildNetworkTab(QWidget* tab);
     void buildStatisticsTab(QWidget* tab);
     QCheckBox* box(const char* name) const;
-    void browse(int target, QLineEdit* folderBox);
+    void browse(int target, PathBox* folderBox);
     bool foldersCanBeKept();
     void tell(const QString& text, int style);
 
@@ -65,7 +65,7 @@ class frmSetup : public QDialog {
     bool unloaded_ = false;
 
     QTabWidget* SSTab1 = nullptr;
-    QLineEdit* setNPTDTb = nullptr;
-    QLineEdit* setNPTSTb = nullptr;
+    PathBox* setNPTDTb = nullptr;
+    PathBox* setNPTSTb = nullptr;
     PickListPanel* lists_ = nullptr;
 };
