@@ -3,6 +3,7 @@
 #include "core/TextUtil.h"
 #include "core/admin/PickListEdit.h"
 #include "core/desk/PickListFile.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 
 #include <QComboBox>
@@ -11,17 +12,12 @@
 #include <QListWidget>
 #include <QPushButton>
 
+using Latin1::FromBytes;
+using Latin1::ToBytes;
+
 namespace {
 
 const char* const SelectText = "- Select -";
-
-QString FromBytes(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-std::string ToBytes(const QString& text) {
-    return text.toLatin1().toStdString();
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, const QRect& r) {
     auto* l = new QLabel(QString::fromLatin1(text), parent);

@@ -2,6 +2,7 @@
 
 #include "core/TextUtil.h"
 #include "core/startup/UsrSettings.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 
@@ -576,5 +577,5 @@ void frmMPass::tell(const QString& text) {
 }
 
 std::string frmMPass::trimmedEntry() const {
-    return Text::Trim(MPassWordTb->text().toLatin1().toStdString());
+    return Text::Trim(Latin1::ToBytes(MPassWordTb->text()));
 }

@@ -3,6 +3,7 @@
 #include "ui/startup/VersionLabels.h"
 
 #include "core/desk/BookingRecord.h"
+#include "platform/Latin1Text.h"
 #include "platform/Platform.h"
 
 #include <QComboBox>
@@ -65,14 +66,6 @@ QString FitInsertion(const QString& before, const QString& now, qsizetype limit,
 
 namespace BookingBoxes {
 
-std::string ToBytes(const QString& text) {
-    return text.toLatin1().toStdString();
-}
-
-QString FromBytes(std::string_view bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 QString Latin1Only(const QString& text, int* cursor) {
     QString out;
     out.reserve(text.size());
@@ -132,7 +125,7 @@ void KeepLatin1(QLineEdit* box, bool (*accept)(int ch)) {
 }
 
 void ShowText(QLineEdit* box, const std::string& field) {
-    const QString text = FromBytes(field);
+    const QString text = Latin1::FromBytes(field);
     if (text.size() > box->maxLength())
         box->setMaxLength(static_cast<int>(text.size()));
     box->setProperty(ShowingStoredProperty, true);
@@ -143,11 +136,11 @@ void ShowText(QLineEdit* box, const std::string& field) {
 std::string NotesToBytes(const QString& text) {
     QString crlf = text;
     crlf.replace(u'\n', QStringLiteral("\r\n"));
-    return ToBytes(crlf);
+    return Latin1::ToBytes(crlf);
 }
 
 QString NotesFromBytes(const std::string& bytes) {
-    QString text = FromBytes(bytes);
+    QString text = Latin1::FromBytes(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     return text;

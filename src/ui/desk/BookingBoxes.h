@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <string>
-#include <string_view>
 
 class QComboBox;
 class QLabel;
@@ -16,9 +15,6 @@ class QWidget;
 // the fields are bytes, one per character (ISO-8859-1), and multi-line fields
 // keep their line breaks as CR LF.
 namespace BookingBoxes {
-
-std::string ToBytes(const QString& text);
-QString FromBytes(std::string_view bytes);
 
 // The text without the characters a booking file cannot hold (a surrogate pair
 // is one character). cursor, when given, is moved along with the text before it.

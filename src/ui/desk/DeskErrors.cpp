@@ -2,8 +2,8 @@
 
 #include "core/desk/MonthBookingFile.h"
 #include "core/desk/SearchFields.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
-#include "ui/desk/BookingBoxes.h"
 
 #include <QWidget>
 
@@ -51,7 +51,7 @@ QString Reason(const FileError& e) {
     case ErrorNumber::BookingNotFound:
         return QStringLiteral("the booking is no longer in its month file (it may have been deleted at another desk)");
     default:
-        return QStringLiteral("error %1: %2").arg(e.number).arg(BookingBoxes::FromBytes(e.description));
+        return QStringLiteral("error %1: %2").arg(e.number).arg(Latin1::FromBytes(e.description));
     }
 }
 

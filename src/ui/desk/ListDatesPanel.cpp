@@ -3,10 +3,10 @@
 #include "core/Clock.h"
 #include "core/TextUtil.h"
 #include "core/desk/ListDate.h"
+#include "platform/Latin1Text.h"
 #include "platform/MonthCalendar.h"
 #include "platform/MsgBox.h"
 #include "platform/VbColor.h"
-#include "ui/desk/BookingBoxes.h"
 #include "ui/desk/DeskWidgets.h"
 
 #include <QComboBox>
@@ -72,7 +72,7 @@ ListDatesPanel::ListDatesPanel(ProgramState& state, QWidget* area, QWidget* wind
 }
 
 void ListDatesPanel::warn(const std::string& text) {
-    MsgBox(QString::fromLatin1(text.c_str()), vb::vbExclamation, QStringLiteral("Kestrane"), window_);
+    MsgBox(Latin1::FromBytes(text), vb::vbExclamation, QStringLiteral("Kestrane"), window_);
 }
 
 QString ListDatesPanel::dayText() const {
@@ -127,7 +127,7 @@ void ListDatesPanel::SelectListMonth(int index) {
 }
 
 const QString& ListDatesPanel::SetMonthNoFromListMonth() {
-    if (auto no = ListDate::MonthNoFromName(BookingBoxes::ToBytes(CBGetMonth->currentText())))
+    if (auto no = ListDate::MonthNoFromName(Latin1::ToBytes(CBGetMonth->currentText())))
         monthNo_ = QString::fromStdString(*no);
     return monthNo_;
 }
@@ -135,9 +135,9 @@ const QString& ListDatesPanel::SetMonthNoFromListMonth() {
 // The calendar follows the boxes' date (a day the month lacks keeps it on a valid one).
 void ListDatesPanel::showDateInCalendar() {
     SetMonthNoFromListMonth();
-    Calendar1->setValueText(QString::fromStdString(
-        ListDate::ListDateText(BookingBoxes::ToBytes(CBGetDay->currentText()), BookingBoxes::ToBytes(monthNo_),
-                               BookingBoxes::ToBytes(CBGetYear->currentText()))));
+    Calendar1->setValueText(QString::fromStdString(ListDate::ListDateText(Latin1::ToBytes(CBGetDay->currentText()),
+                                                                          Latin1::ToBytes(monthNo_),
+                                                                          Latin1::ToBytes(CBGetYear->currentText()))));
 }
 
 void ListDatesPanel::CBGetDay_Click() {
@@ -159,9 +159,9 @@ bool ListDatesPanel::ValidateSelectedDate() {
     invalidDate_ = false;
     const QString dayText = CBGetDay->currentText();
     const int index = CBGetDay->findText(dayText);
-    const ListDate::DateCheck check = ListDate::ValidateSelectedDate(index, BookingBoxes::ToBytes(dayText),
-                                                                     BookingBoxes::ToBytes(CBGetMonth->currentText()),
-                                                                     BookingBoxes::ToBytes(CBGetYear->currentText()));
+    const ListDate::DateCheck check =
+        ListDate::ValidateSelectedDate(index, Latin1::ToBytes(dayText), Latin1::ToBytes(CBGetMonth->currentText()),
+                                       Latin1::ToBytes(CBGetYear->currentText()));
     if (!check.message.empty())
         warn(check.message);
     if (check.correctedDay >= 0) {
@@ -181,9 +181,9 @@ void ListDatesPanel::cmdListCal_Click() {
     state_.HelpTopic = 24;
     SetMonthNoFromListMonth();
     const QString date = !state_.options().calendarOpensAtToday()
-                             ? QString::fromStdString(ListDate::ListDateText(
-                                   BookingBoxes::ToBytes(CBGetDay->currentText()), BookingBoxes::ToBytes(monthNo_),
-                                   BookingBoxes::ToBytes(CBGetYear->currentText())))
+                             ? QString::fromStdString(ListDate::ListDateText(Latin1::ToBytes(CBGetDay->currentText()),
+                                                                             Latin1::ToBytes(monthNo_),
+                                                                             Latin1::ToBytes(CBGetYear->currentText())))
                              : QString::fromStdString(Clock::Now().DateText());
     if (!PicCal1->isHidden()) {
         PicCal1->hide();

@@ -10,6 +10,7 @@
 #include "core/desk/OnSiteList.h"
 #include "core/desk/SearchFields.h"
 #include "platform/Grid.h"
+#include "platform/Latin1Text.h"
 #include "platform/ListGrid.h"
 #include "platform/MsgBox.h"
 #include "ui/desk/ArrivalPanel.h"
@@ -55,7 +56,7 @@ ListsPanel::ListsPanel(ProgramState& state, QWidget* p, QWidget* window, ListDat
     CBListBy->setInsertPolicy(QComboBox::NoInsert);
     CBListBy->setGeometry(6, 182, 190, 24);
     for (std::string_view key : SearchFields::ListByKeys())
-        CBListBy->addItem(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
+        CBListBy->addItem(Latin1::FromBytes(key));
     CBListBy->setToolTip(QStringLiteral(" Narrows the search for any text typed into the find box "));
     SearchLa = Named(new QLabel(p), "SearchLa");
     SearchLa->setGeometry(6, 208, 190, 18);
@@ -109,7 +110,7 @@ int ListsPanel::currentCol() const {
 
 std::string ListsPanel::regNoOfActiveRow() const {
     const int row = StatGrid->ActiveCell().Row();
-    return Text::Trim(BookingBoxes::ToBytes(StatGrid->Cell(row, 0).Text()));
+    return Text::Trim(Latin1::ToBytes(StatGrid->Cell(row, 0).Text()));
 }
 
 void ListsPanel::focusFindBox() {
@@ -192,7 +193,7 @@ void ListsPanel::listChosenMonth() {
 
 std::string ListsPanel::listMonthFile() {
     const QString yymm = dates_.yearText().right(2) + dates_.SetMonthNoFromListMonth();
-    return BookingFiles::MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(yymm));
+    return BookingFiles::MonthFilePath(state_.settings.DataRoot, Latin1::ToBytes(yymm));
 }
 
 // --- Day list -------------------------------------------------------------------------------
@@ -217,7 +218,7 @@ void ListsPanel::ListDayBookings() {
     }
     StatGrid->setReadOnly(true);
     state_.ListMode = 1;
-    const int day = static_cast<int>(Text::Val(BookingBoxes::ToBytes(dates_.dayText())));
+    const int day = static_cast<int>(Text::Val(Latin1::ToBytes(dates_.dayText())));
     const QString monthNo = dates_.SetMonthNoFromListMonth();
     const QString year = dates_.yearText();
     const std::string listDate = (QStringLiteral("%1-").arg(day, 2, 10, QLatin1Char('0')) + monthNo + u'-' +
@@ -251,21 +252,21 @@ void ListsPanel::ListMonthBookings() {
     StatGrid->setReadOnly(true);
     state_.ListMode = 2;
     dayListFile_ = listMonthFile();
-    const std::string yymm = BookingBoxes::ToBytes(dates_.yearText().right(2) + dates_.SetMonthNoFromListMonth());
+    const std::string yymm = Latin1::ToBytes(dates_.yearText().right(2) + dates_.SetMonthNoFromListMonth());
     show(Lists::MonthList, Lists::BuildMonthList(dayListFile_, yymm, Clock::Now()), DeskErrors::Place::MonthList);
 }
 
 // --- Search ----------------------------------------------------------------------------------
 
 void ListsPanel::CBListBy_Click() {
-    if (const auto prompt = SearchFields::PromptFor(BookingBoxes::ToBytes(CBListBy->currentText())))
-        SearchLa->setText(BookingBoxes::FromBytes(*prompt));
+    if (const auto prompt = SearchFields::PromptFor(Latin1::ToBytes(CBListBy->currentText())))
+        SearchLa->setText(Latin1::FromBytes(*prompt));
     MainFindTB->setFocus();
 }
 
 void ListsPanel::CBListBy_LostFocus() {
     CBListBy->setEditText(
-        BookingBoxes::FromBytes(SearchFields::ListByKeyOrAnyText(BookingBoxes::ToBytes(CBListBy->currentText()))));
+        Latin1::FromBytes(SearchFields::ListByKeyOrAnyText(Latin1::ToBytes(CBListBy->currentText()))));
 }
 
 void ListsPanel::MainFindTB_KeyPress(int keyAscii) {
@@ -288,11 +289,11 @@ void ListsPanel::ListSearchResults() {
     setStampButtonsEnabled(false);
     StatGrid->setReadOnly(true);
     state_.ListMode = 3;
-    const std::string key = BookingBoxes::ToBytes(CBListBy->currentText());
-    const std::string find = BookingBoxes::ToBytes(MainFindTB->text());
+    const std::string key = Latin1::ToBytes(CBListBy->currentText());
+    const std::string find = Latin1::ToBytes(MainFindTB->text());
     dayListFile_ = listMonthFile();
-    const QString nothingFound = BookingBoxes::FromBytes(SearchMessages::NothingFoundText(
-        BookingBoxes::ToBytes(dates_.monthText()), BookingBoxes::ToBytes(dates_.yearText())));
+    const QString nothingFound = Latin1::FromBytes(
+        SearchMessages::NothingFoundText(Latin1::ToBytes(dates_.monthText()), Latin1::ToBytes(dates_.yearText())));
     show(Lists::SearchList, Lists::BuildSearchList(dayListFile_, key, find), DeskErrors::Place::SearchList,
          nothingFound);
 }
@@ -324,7 +325,7 @@ void ListsPanel::ListTodayStatus() {
 // --- Printing ----------------------------------------------------------------------------------
 
 QString ListsPanel::PrintTitle() const {
-    const QString site = BookingBoxes::FromBytes(state_.SiteName);
+    const QString site = Latin1::FromBytes(state_.SiteName);
     const QString m = dates_.monthText();
     const QString month = m.left(1) + m.mid(1).toLower();
     const QString day = dates_.dayText();

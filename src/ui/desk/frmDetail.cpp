@@ -2,6 +2,7 @@
 
 #include "core/TextUtil.h"
 #include "core/desk/PickListFile.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "ui/desk/BookingBoxes.h"
 
@@ -15,6 +16,8 @@
 #include <QPushButton>
 
 using namespace BookingBoxes;
+using Latin1::FromBytes;
+using Latin1::ToBytes;
 
 namespace {
 constexpr int HelpTopicLocation = 60;

@@ -4,6 +4,7 @@
 #include "core/TextUtil.h"
 #include "core/desk/ListDate.h"
 #include "platform/ClickLabel.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/Platform.h"
@@ -176,7 +177,7 @@ void frmMain::Form_Activate() {
     }
     if (state_.StatusPending) {
         state_.StatusPending = false;
-        ShowCaptionStatus(QString::fromLatin1(state_.StatusMessage.c_str()));
+        ShowCaptionStatus(Latin1::FromBytes(state_.StatusMessage));
         RefreshCurrentList();
     }
     // A pass store that fails stays pending, and the next activation tries again,
@@ -396,7 +397,7 @@ void frmMain::cmdGetCARD_Click() {
         cmdSAVE_Click();
     }
     // A pass needs the booking's number: its photo and its barcode are named by it.
-    if (!BookingRules::IsBookingNumber(form_->regNoText().toLatin1().toStdString()))
+    if (!BookingRules::IsBookingNumber(Latin1::ToBytes(form_->regNoText())))
         return;
     frmPass pass(state_, dates_->monthText(), dates_->yearText(), this);
     RunModal(pass);

@@ -2,6 +2,7 @@
 
 #include "core/TextUtil.h"
 #include "core/desk/BookingRecord.h"
+#include "platform/Latin1Text.h"
 #include "platform/Shell.h"
 #include "ui/desk/BookingBoxes.h"
 
@@ -16,6 +17,8 @@
 #include <QPushButton>
 
 using namespace BookingBoxes;
+using Latin1::FromBytes;
+using Latin1::ToBytes;
 
 namespace {
 

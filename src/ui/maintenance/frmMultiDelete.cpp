@@ -5,6 +5,7 @@
 #include "core/desk/ListDate.h"
 #include "core/desk/MonthBookingFile.h"
 #include "core/maintenance/BulkDelete.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/VbColor.h"
@@ -19,6 +20,8 @@
 #include <array>
 
 using namespace DeskWidgets;
+using Latin1::FromBytes;
+using Latin1::ToBytes;
 
 namespace {
 
@@ -48,14 +51,6 @@ constexpr std::array<Prompt, 10> Prompts{{
     {"REFERENCE NO", "Find a:", "Look for:"},
     {"REPORTING TO", "Find who a person is:", "Enter Name"},
 }};
-
-std::string Bytes(const QString& text) {
-    return BookingBoxes::ToBytes(text);
-}
-
-QString Latin1(const std::string& text) {
-    return BookingBoxes::FromBytes(text);
-}
 
 void Tell(QWidget* parent, const QString& text, const QString& title = Title) {
     MsgBox(text, vb::vbOKOnly | vb::vbExclamation, title, parent);
@@ -107,10 +102,10 @@ void frmMultiDelete::buildControls() {
 
     CBMDELDay->addItem(QStringLiteral("All Days"));
     for (int day = 1; day <= 31; ++day)
-        CBMDELDay->addItem(Latin1(ListDate::DayEntries()[static_cast<std::size_t>(day)]));
+        CBMDELDay->addItem(FromBytes(ListDate::DayEntries()[static_cast<std::size_t>(day)]));
     CBMDELMonth->addItem(QStringLiteral("All Months"));
     for (const std::string& month : ListDate::MonthNames())
-        CBMDELMonth->addItem(Latin1(month));
+        CBMDELMonth->addItem(FromBytes(month));
     for (int year = ListDate::FirstYear; year <= ListDate::LastYear(); ++year)
         CBMDELYear->addItem(QString::number(year));
     for (const char* key : {"ANY TEXT", "NAME", "CATEGORY", "CAR REGISTRATION", "DEPARTMENT", "ORGANISATION",
@@ -157,7 +152,7 @@ void frmMultiDelete::setLabelColour(QLabel* label, long bgr) {
 }
 
 void frmMultiDelete::CBDListBy_Click() {
-    const std::string key = Bytes(CBDListBy->currentText());
+    const std::string key = ToBytes(CBDListBy->currentText());
     for (const Prompt& p : Prompts) {
         if (key == p.key) {
             DSearchLa->setText(QString::fromLatin1(p.field));
@@ -189,7 +184,7 @@ void frmMultiDelete::SetFindControlsEnabled(bool enabled) {
 }
 
 void frmMultiDelete::SetMonthNumber() {
-    if (const auto no = ListDate::MonthNoFromName(Bytes(CBMDELMonth->currentText())))
+    if (const auto no = ListDate::MonthNoFromName(ToBytes(CBMDELMonth->currentText())))
         DeleteMonthNo = *no;
 }
 
@@ -198,7 +193,7 @@ void frmMultiDelete::cmdMDELDelete_Click() {
         DeleteYearBookings();
         return;
     }
-    const auto no = ListDate::MonthNoFromName(Bytes(CBMDELMonth->currentText()));
+    const auto no = ListDate::MonthNoFromName(ToBytes(CBMDELMonth->currentText()));
     if (!no) {
         Tell(this, QStringLiteral("Kestrane Can't Determine the Date you wish to Delete - Select again!"));
         return;
@@ -211,9 +206,9 @@ bool frmMultiDelete::ValidateSelection() {
     const QString dayText = CBMDELDay->currentText();
     const int dayIndex = CBMDELDay->findText(dayText);
     const Maintenance::SelectionCheck check = Maintenance::ValidateSelection(
-        dayIndex, Bytes(dayText), Bytes(CBMDELMonth->currentText()), Bytes(CBMDELYear->currentText()));
+        dayIndex, ToBytes(dayText), ToBytes(CBMDELMonth->currentText()), ToBytes(CBMDELYear->currentText()));
     for (std::size_t i = 0; i < check.messages.size(); ++i) {
-        Tell(this, Latin1(check.messages[i]));
+        Tell(this, FromBytes(check.messages[i]));
         if (i == 0 && check.correctedDay >= 0) {
             CBMDELDay->setCurrentIndex(check.correctedDay);
             CBMDELDay_Click();
@@ -225,14 +220,14 @@ bool frmMultiDelete::ValidateSelection() {
 void frmMultiDelete::DeleteMonthBookings() {
     if (ValidateSelection())
         return;
-    const std::string day = Bytes(CBMDELDay->currentText());
-    const std::string month = Bytes(CBMDELMonth->currentText());
-    const std::string year = Bytes(CBMDELYear->currentText());
-    const std::string key = Text::Trim(Bytes(CBDListBy->currentText()));
-    const std::string find = Text::Trim(Bytes(DFindTB->text()));
+    const std::string day = ToBytes(CBMDELDay->currentText());
+    const std::string month = ToBytes(CBMDELMonth->currentText());
+    const std::string year = ToBytes(CBMDELYear->currentText());
+    const std::string key = Text::Trim(ToBytes(CBDListBy->currentText()));
+    const std::string find = Text::Trim(ToBytes(DFindTB->text()));
     const bool allDays = day == "All Days";
 
-    if (MsgBox(Latin1(Maintenance::MonthQuestion(day, find, key, month, year)), vb::vbYesNo | vb::vbQuestion, Title,
+    if (MsgBox(FromBytes(Maintenance::MonthQuestion(day, find, key, month, year)), vb::vbYesNo | vb::vbQuestion, Title,
                this) != vb::vbYes)
         return;
 
@@ -270,7 +265,7 @@ void frmMultiDelete::DeleteMonthBookings() {
         const QString code = QStringLiteral("Kestrane ") + (rule == DeleteRule::MatchingInMonth ? "62"
                                                             : rule == DeleteRule::Day           ? "61"
                                                                                                 : "63");
-        const QString period = Latin1(allDays ? month + " " + year : "the " + day + " " + month + " " + year);
+        const QString period = FromBytes(allDays ? month + " " + year : "the " + day + " " + month + " " + year);
         if (missing)
             Tell(this,
                  allDays ? QStringLiteral("No Visitor Records exist for the DATE Specified")
@@ -298,12 +293,12 @@ void frmMultiDelete::finishMonthDeletion(const std::string& status) {
 }
 
 void frmMultiDelete::DeleteYearBookings() {
-    const std::string year = Bytes(CBMDELYear->currentText());
+    const std::string year = ToBytes(CBMDELYear->currentText());
     if (Maintenance::YearDigits(year).empty()) {
         Tell(this, QString::fromLatin1(ListDate::NoValidDateText));
         return;
     }
-    if (MsgBox(Latin1(Maintenance::YearQuestion(year)), vb::vbYesNo | vb::vbInformation, Title, this) != vb::vbYes)
+    if (MsgBox(FromBytes(Maintenance::YearQuestion(year)), vb::vbYesNo | vb::vbInformation, Title, this) != vb::vbYes)
         return;
     const Maintenance::YearOutcome outcome = Maintenance::DeleteYear(state_.settings.DataRoot, year);
     if (outcome.error.number == ErrorNumber::NothingFound)

@@ -5,6 +5,7 @@
 #include "core/desk/ListDate.h"
 #include "core/passes/PhotoFile.h"
 #include "core/startup/Helpers.h"
+#include "platform/Latin1Text.h"
 #include "platform/MonthCalendar.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
@@ -38,9 +39,6 @@ int px(double twips) {
 }
 QRect pxRect(const QRect& t) {
     return {px(t.x()), px(t.y()), px(t.width()), px(t.height())};
-}
-QString latin1(const std::string& s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 // The card's panel: grey, with its outline and the frames of photo, logo and department.
@@ -295,7 +293,7 @@ void frmPass::FillPassCard() {
     // One-character assigns: a literal here draws a false -Wrestrict from GCC 12 at -O3.
     if (Text::IsBlank(r.PhotoOnFile))
         r.PhotoOnFile.assign(1, '0');
-    FirmNameTB->setText(latin1(state_.SiteName).toUpper());
+    FirmNameTB->setText(Latin1::FromBytes(state_.SiteName).toUpper());
 
     const LocalDateTime now = Clock::Now();
     PassCount = 1;
@@ -329,17 +327,17 @@ void frmPass::FillPassCard() {
     PassTodayTB->setText(QStringLiteral("Today"));
     PassTodayTB_Change(); // also when the text was already "Today"
 
-    const QString name = latin1(r.FirstName) + u' ' + latin1(r.LastName);
+    const QString name = Latin1::FromBytes(r.FirstName) + u' ' + Latin1::FromBytes(r.LastName);
     PassNameTB->setText(name);
-    PassRegOPTB->setText(QStringLiteral("No. ") + latin1(r.RegNo));
-    PassRegNoTB->setText(latin1(r.RegNo));
-    PassOrganTB->setText(latin1(r.Organisation));
-    PassDeptTB->setText(latin1(r.Department));
+    PassRegOPTB->setText(QStringLiteral("No. ") + Latin1::FromBytes(r.RegNo));
+    PassRegNoTB->setText(Latin1::FromBytes(r.RegNo));
+    PassOrganTB->setText(Latin1::FromBytes(r.Organisation));
+    PassDeptTB->setText(Latin1::FromBytes(r.Department));
     if (!name.trimmed().isEmpty()) {
         pass_.PassValidityText = Passes::DayPassText(Passes::DateOf(now));
-        PASSValidTB->setText(latin1(pass_.PassValidityText));
-        PassDateTB->setText(latin1(now.DateText()));
-        PassTimeTB->setText(latin1(Passes::IssueStamp(now)));
+        PASSValidTB->setText(Latin1::FromBytes(pass_.PassValidityText));
+        PassDateTB->setText(Latin1::FromBytes(now.DateText()));
+        PassTimeTB->setText(Latin1::FromBytes(Passes::IssueStamp(now)));
         setNotice(true);
     }
     PassPortIma->setVisible(true);
@@ -347,13 +345,13 @@ void frmPass::FillPassCard() {
 
 void frmPass::ShowBarcode() {
     laBC->setVisible(state_.options().showPassBarcode());
-    laBC->setText(QStringLiteral("*") + latin1(state_.CurrentRecord.RegNo) + QStringLiteral("*"));
+    laBC->setText(QStringLiteral("*") + Latin1::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral("*"));
 }
 
 void frmPass::PassTodayTB_Change() {
     const QString t = PassTodayTB->text();
-    pass_.NewPassStart = t == u"Today" ? Clock::Now().DateText() : t.toLatin1().toStdString();
-    PassDateTB->setText(latin1(pass_.NewPassStart));
+    pass_.NewPassStart = t == u"Today" ? Clock::Now().DateText() : Latin1::ToBytes(t);
+    PassDateTB->setText(Latin1::FromBytes(pass_.NewPassStart));
 }
 
 void frmPass::PassNumberCB_Click() {
@@ -381,7 +379,7 @@ void frmPass::ComputeValidity() {
     const Passes::Validity v = Passes::ComputeValidity(PassCount, PassUnit, start, now);
     pass_.PassValidityText = v.validityText;
     setNotice(v.dayPass);
-    PASSValidTB->setText(latin1(v.validityText));
+    PASSValidTB->setText(Latin1::FromBytes(v.validityText));
     pass_.NewPassEnd = v.endDate;
     pass_.NewPassPeriod = v.periodCode;
 }
@@ -497,7 +495,8 @@ void frmPass::Form_Unload(bool& cancel) {
     const Passes::StoredPass stored{Text::Trim(r.FirstName),  Text::Trim(r.LastName),  Text::Trim(r.Organisation),
                                     Text::Trim(r.RegNo),      Text::Trim(r.PassStart), Text::Trim(r.PassEnd),
                                     Text::Trim(r.PassPeriod), Text::Trim(r.PassIssued)};
-    const int a = MsgBox(latin1(Passes::RevokeQuestion(stored)), vb::vbYesNoCancel | vb::vbQuestion, Title, this);
+    const int a =
+        MsgBox(Latin1::FromBytes(Passes::RevokeQuestion(stored)), vb::vbYesNoCancel | vb::vbQuestion, Title, this);
     if (a != vb::vbYes) {
         state_.PassRevokeRequest = false;
         cancel = true;

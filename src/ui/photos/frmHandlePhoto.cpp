@@ -9,6 +9,7 @@
 #include "core/passes/PhotoFile.h"
 #include "core/passes/PhotoLibrary.h"
 #include "platform/Grid.h"
+#include "platform/Latin1Text.h"
 #include "platform/ListGrid.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
@@ -30,9 +31,9 @@
 
 #include <filesystem>
 
-using BookingBoxes::FromBytes;
-using BookingBoxes::ToBytes;
 using DeskWidgets::Named;
+using Latin1::FromBytes;
+using Latin1::ToBytes;
 
 namespace {
 
