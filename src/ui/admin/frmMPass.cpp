@@ -5,6 +5,7 @@
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
+#include "ui/common/Widgets.h"
 
 #include <QApplication>
 #include <QColor>
@@ -142,8 +143,7 @@ frmMPass::frmMPass(ProgramState& state, QWidget* parent) : QDialog(parent), stat
 
 void frmMPass::buildFaces() {
     const auto hiddenPicture = [this](const char* name, const QPixmap& pm) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
+        auto* l = Widgets::Named(new QLabel(this), name);
         l->setPixmap(pm);
         l->hide();
         return l;
@@ -155,8 +155,7 @@ void frmMPass::buildFaces() {
 
 void frmMPass::buildControls() {
     const auto picture = [this](const char* name, const QRect& r, const QPixmap& pm) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
+        auto* l = Widgets::Named(new QLabel(this), name);
         l->setGeometry(r);
         l->setPixmap(pm);
         l->setMouseTracking(true);

@@ -8,11 +8,11 @@
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/VbColor.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/BookingFormPanel.h"
 #include "ui/desk/DeskErrors.h"
-#include "ui/desk/DeskWidgets.h"
 
-using namespace DeskWidgets;
+using namespace Widgets;
 
 ArrivalPanel::ArrivalPanel(ProgramState& state, QWidget* p, QWidget* window, BookingFormPanel& form)
     : QObject(p), state_(state), window_(window), form_(form) {

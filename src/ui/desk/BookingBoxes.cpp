@@ -1,17 +1,14 @@
 #include "ui/desk/BookingBoxes.h"
 
-#include "ui/startup/VersionLabels.h"
-
 #include "core/desk/BookingRecord.h"
 #include "platform/Latin1Text.h"
-#include "platform/Platform.h"
+#include "ui/common/Widgets.h"
+#include "ui/startup/VersionLabels.h"
 
 #include <QComboBox>
 #include <QEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTextCursor>
 #include <QValidator>
 
@@ -210,8 +207,7 @@ class OpenListOnClick : public QObject {
 namespace BookingBoxes {
 
 QLineEdit* ShownBox(QWidget* parent, const char* name, int chars) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = Widgets::Named(new QLineEdit(parent), name);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::ClickFocus);
     SetCharsWide(box, chars);
@@ -221,8 +217,7 @@ QLineEdit* ShownBox(QWidget* parent, const char* name, int chars) {
 }
 
 QLineEdit* EditBox(QWidget* parent, const char* name, int width, const char* toolTip) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = Widgets::Named(new QLineEdit(parent), name);
     box->setMaxLength(width);
     SetCharsWide(box, std::min(width, 30));
     if (toolTip)
@@ -232,8 +227,7 @@ QLineEdit* EditBox(QWidget* parent, const char* name, int width, const char* too
 }
 
 QPlainTextEdit* NotesBox(QWidget* parent, const char* name, int maxStored) {
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = Widgets::Named(new QPlainTextEdit(parent), name);
     box->setTabChangesFocus(true);
     box->setFixedHeight(box->fontMetrics().lineSpacing() * 3 + 12);
     KeepNotesStorable(box, maxStored);
@@ -249,28 +243,13 @@ void MakeListOnly(QComboBox* box) {
 }
 
 QComboBox* PickBox(QWidget* parent, const char* name, const QString& designText, int chars) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = Widgets::Named(new QComboBox(parent), name);
     MakeListOnly(box);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(chars);
     box->setMaxVisibleItems(15);
     box->setEditText(designText);
     return box;
-}
-
-QLabel* Caption(QWidget* parent, const char* text, QWidget* buddy) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, const char* toolTip) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(QString::fromLatin1(toolTip));
-    b->setAutoDefault(false);
-    return b;
 }
 
 void CentreOnScreen(QWidget* window) {

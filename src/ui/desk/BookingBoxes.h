@@ -5,10 +5,8 @@
 #include <string>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 class QWidget;
 
 // The boundary between the booking boxes of a window and the booking fields:
@@ -49,9 +47,6 @@ QPlainTextEdit* NotesBox(QWidget* parent, const char* name, int maxStored = 0);
 // only from its list; a click on the text opens the list.
 void MakeListOnly(QComboBox* box);
 QComboBox* PickBox(QWidget* parent, const char* name, const QString& designText, int chars);
-QLabel* Caption(QWidget* parent, const char* text, QWidget* buddy);
-// Never a default button: Enter in a box must not clear or cancel.
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, const char* toolTip);
 // Centred on the whole screen.
 void CentreOnScreen(QWidget* window);
 

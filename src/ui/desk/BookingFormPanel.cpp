@@ -11,9 +11,9 @@
 #include "platform/MsgBox.h"
 #include "platform/Shell.h"
 #include "platform/VbColor.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/BookingBoxes.h"
 #include "ui/desk/DeskErrors.h"
-#include "ui/desk/DeskWidgets.h"
 #include "ui/desk/WatchedBox.h"
 
 #include <QComboBox>
@@ -23,7 +23,7 @@
 
 #include <filesystem>
 
-using namespace DeskWidgets;
+using namespace Widgets;
 
 namespace {
 bool blank(const QString& s) {
@@ -71,9 +71,10 @@ void BookingFormPanel::build(QWidget* p) {
     Caption(p, QStringLiteral("E-mail"), lx, row(5) + 2, 78);
     PersEmailTB = placed(new WatchedBox(p), "PersEmailTB", QRect(lbox, row(5), lw, 22), 42);
     Caption(p, QStringLiteral("Personal"), lx, row(6) + 4, 78);
-    CmdPersonal = Button(p, "CmdPersonal", QStringLiteral("More..."),
-                         QStringLiteral(" Opens a dialogue to place more detailed information about your visitor "),
-                         QRect(lbox, row(6), 80, 24));
+    CmdPersonal =
+        KeyMapButton(p, "CmdPersonal", QStringLiteral("More..."),
+                     QStringLiteral(" Opens a dialogue to place more detailed information about your visitor "),
+                     QRect(lbox, row(6), 80, 24));
 
     Caption(p, QStringLiteral("Pass"), lx, row(7) + 4, 78);
     PassPrntdLa =
@@ -108,29 +109,34 @@ void BookingFormPanel::build(QWidget* p) {
     Caption(p, QStringLiteral("Org. E-mail"), rx, row(8) + 2, 88);
     CatEMATB = placed(new WatchedBox(p), "CatEMATB", QRect(rbox, row(8), rw, 22), 42);
     Caption(p, QStringLiteral("Location"), rx, row(9) + 4, 88);
-    cmdMore = Button(p, "cmdMore", QStringLiteral("More..."),
-                     QStringLiteral(" Opens a dialogue to place more detailed information about your visitor's "
-                                    "organisation  "),
-                     QRect(rbox, row(9), 80, 24));
+    cmdMore = KeyMapButton(p, "cmdMore", QStringLiteral("More..."),
+                           QStringLiteral(" Opens a dialogue to place more detailed information about your visitor's "
+                                          "organisation  "),
+                           QRect(rbox, row(9), 80, 24));
 
     const int by = 300;
-    cmdNEW = Button(p, "cmdNEW", QStringLiteral("&New"),
-                    QStringLiteral(" Creates a new booking.  Kestrane requires that you enter First and Last names "
-                                   "together with Organisation name before you can save the record  [ F7 ] "),
-                    QRect(6, by, 84, 28));
-    cmdSAVE = Button(p, "cmdSAVE", QStringLiteral("&Save"),
+    cmdNEW =
+        KeyMapButton(p, "cmdNEW", QStringLiteral("&New"),
+                     QStringLiteral(" Creates a new booking.  Kestrane requires that you enter First and Last names "
+                                    "together with Organisation name before you can save the record  [ F7 ] "),
+                     QRect(6, by, 84, 28));
+    cmdSAVE =
+        KeyMapButton(p, "cmdSAVE", QStringLiteral("&Save"),
                      QStringLiteral(" Saves any changes to the current record.  Note if the booked time is not within "
                                     "the current month then a new record is created "),
                      QRect(96, by, 84, 28));
-    cmdDelete = Button(p, "cmdDelete", QStringLiteral("Delete"),
-                       QStringLiteral(" Deletes the current record and its associated photo "), QRect(186, by, 84, 28));
-    cmdGetCARD = Button(p, "cmdGetCARD", QStringLiteral("Pass [F9]"),
-                        QStringLiteral(" Opens a dialogue to issue/revoke passes and to take and manage photos  "),
-                        QRect(366, by, 100, 28));
-    cmdMultiDELETE = Button(p, "cmdMultiDELETE", QStringLiteral("X"),
-                            QStringLiteral(" Opens the Mass Delete dialogue box.  Use the Manage Photos dialogue to "
-                                           "delete photographs  "),
-                            QRect(516, by, 30, 28));
+    cmdDelete =
+        KeyMapButton(p, "cmdDelete", QStringLiteral("Delete"),
+                     QStringLiteral(" Deletes the current record and its associated photo "), QRect(186, by, 84, 28));
+    cmdGetCARD =
+        KeyMapButton(p, "cmdGetCARD", QStringLiteral("Pass [F9]"),
+                     QStringLiteral(" Opens a dialogue to issue/revoke passes and to take and manage photos  "),
+                     QRect(366, by, 100, 28));
+    cmdMultiDELETE =
+        KeyMapButton(p, "cmdMultiDELETE", QStringLiteral("X"),
+                     QStringLiteral(" Opens the Mass Delete dialogue box.  Use the Manage Photos dialogue to "
+                                    "delete photographs  "),
+                     QRect(516, by, 30, 28));
 
     // Tab order follows the form's reading order.
     const QList<QWidget*> order{FirstNameTB, LastNameTB, PersGendTB, PersMobTB,  PersCarRegTB,

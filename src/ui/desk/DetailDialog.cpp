@@ -2,6 +2,7 @@
 
 #include "platform/Shell.h"
 #include "platform/VbKeys.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/BookingBoxes.h"
 
 #include <QFrame>
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 
 using namespace BookingBoxes;
+using namespace Widgets;
 
 namespace {
 constexpr int KeyF1 = 112;

@@ -7,7 +7,7 @@
 #include "platform/MonthCalendar.h"
 #include "platform/MsgBox.h"
 #include "platform/VbColor.h"
-#include "ui/desk/DeskWidgets.h"
+#include "ui/common/Widgets.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-using namespace DeskWidgets;
+using namespace Widgets;
 
 ListDatesPanel::ListDatesPanel(ProgramState& state, QWidget* area, QWidget* window)
     : QObject(area), state_(state), window_(window), area_(area) {
@@ -38,8 +38,8 @@ ListDatesPanel::ListDatesPanel(ProgramState& state, QWidget* area, QWidget* wind
         CBGetMonth->addItem(QString::fromStdString(m));
     CBGetMonth->setEditable(true);
     CBGetMonth->setGeometry(70, 36, 104, 24);
-    cmdListCal = Button(area, "cmdListCal", QStringLiteral("..."),
-                        QStringLiteral(" Opens and closes a clickable calendar "), QRect(176, 36, 22, 24));
+    cmdListCal = KeyMapButton(area, "cmdListCal", QStringLiteral("..."),
+                              QStringLiteral(" Opens and closes a clickable calendar "), QRect(176, 36, 22, 24));
     cmdListCal->setIcon(area->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     cmdListCal->setText(QString());
     Caption(area, QStringLiteral("Year"), 6, 63, 40);
@@ -55,8 +55,8 @@ ListDatesPanel::ListDatesPanel(ProgramState& state, QWidget* area, QWidget* wind
     Calendar1 = Named(new MonthCalendar(PicCal1), "Calendar1");
     Calendar1->setToolTip(QStringLiteral("Double-click to Enter a date and close the Calendar"));
     Calendar1->setGeometry(4, 4, 254, 176);
-    cmdCalDECR = Button(PicCal1, "cmdCalDECR", QStringLiteral("<"), QString(), QRect(4, 184, 40, 24));
-    cmdCalINCR = Button(PicCal1, "cmdCalINCR", QStringLiteral(">"), QString(), QRect(218, 184, 40, 24));
+    cmdCalDECR = KeyMapButton(PicCal1, "cmdCalDECR", QStringLiteral("<"), QString(), QRect(4, 184, 40, 24));
+    cmdCalINCR = KeyMapButton(PicCal1, "cmdCalINCR", QStringLiteral(">"), QString(), QRect(218, 184, 40, 24));
     PicCal1->hide();
     PicCal1->raise();
 

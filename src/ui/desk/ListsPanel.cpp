@@ -13,10 +13,10 @@
 #include "platform/Latin1Text.h"
 #include "platform/ListGrid.h"
 #include "platform/MsgBox.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/ArrivalPanel.h"
 #include "ui/desk/BookingBoxes.h"
 #include "ui/desk/DeskErrors.h"
-#include "ui/desk/DeskWidgets.h"
 #include "ui/desk/ListDatesPanel.h"
 #include "ui/desk/WatchedBox.h"
 
@@ -25,30 +25,34 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-using namespace DeskWidgets;
+using namespace Widgets;
 
 ListsPanel::ListsPanel(ProgramState& state, QWidget* p, QWidget* window, ListDatesPanel& dates, ArrivalPanel& arrival)
     : QObject(p), state_(state), window_(window), dates_(dates), arrival_(arrival) {
-    cmdGetAny = Button(p, "cmdGetAny", QStringLiteral("&Day"),
-                       QStringLiteral(" Shows a list of bookings and passes that are valid for the selected Day "),
-                       QRect(6, 86, 92, 26));
-    cmdGetTom = Button(p, "cmdGetTom", QStringLiteral("&Month"),
-                       QStringLiteral(" Shows a list of bookings for the month (A record with a valid pass, but no "
-                                      "booking, will not be shown) Press [F3]"),
-                       QRect(104, 86, 92, 26));
-    cmdGetToday = Button(p, "cmdGetToday", QStringLiteral("&Today"),
-                         QStringLiteral(" Shows a list of bookings and passes that are valid for Today - Press [F2]"),
-                         QRect(6, 116, 92, 26));
-    cmdDayList = Button(p, "cmdDayList", QStringLiteral("Show [F5]"),
-                        QStringLiteral(" Controls and shows the arrival and departure times of bookings and passes "
-                                       "that are valid for Today "),
-                        QRect(104, 116, 92, 26));
-    cmdIN = Button(p, "cmdIN", QStringLiteral("On-Site"),
-                   QStringLiteral(" Marks an individual as having arrived on-site "), QRect(6, 146, 92, 26));
-    cmdOUT = Button(p, "cmdOUT", QStringLiteral("Off-Site"),
-                    QStringLiteral(" Marks an individual as having departed the site  Note: you cannot mark as "
-                                   "departed if there is no arrival time  "),
-                    QRect(104, 146, 92, 26));
+    cmdGetAny =
+        KeyMapButton(p, "cmdGetAny", QStringLiteral("&Day"),
+                     QStringLiteral(" Shows a list of bookings and passes that are valid for the selected Day "),
+                     QRect(6, 86, 92, 26));
+    cmdGetTom =
+        KeyMapButton(p, "cmdGetTom", QStringLiteral("&Month"),
+                     QStringLiteral(" Shows a list of bookings for the month (A record with a valid pass, but no "
+                                    "booking, will not be shown) Press [F3]"),
+                     QRect(104, 86, 92, 26));
+    cmdGetToday =
+        KeyMapButton(p, "cmdGetToday", QStringLiteral("&Today"),
+                     QStringLiteral(" Shows a list of bookings and passes that are valid for Today - Press [F2]"),
+                     QRect(6, 116, 92, 26));
+    cmdDayList =
+        KeyMapButton(p, "cmdDayList", QStringLiteral("Show [F5]"),
+                     QStringLiteral(" Controls and shows the arrival and departure times of bookings and passes "
+                                    "that are valid for Today "),
+                     QRect(104, 116, 92, 26));
+    cmdIN = KeyMapButton(p, "cmdIN", QStringLiteral("On-Site"),
+                         QStringLiteral(" Marks an individual as having arrived on-site "), QRect(6, 146, 92, 26));
+    cmdOUT = KeyMapButton(p, "cmdOUT", QStringLiteral("Off-Site"),
+                          QStringLiteral(" Marks an individual as having departed the site  Note: you cannot mark as "
+                                         "departed if there is no arrival time  "),
+                          QRect(104, 146, 92, 26));
 
     CBListBy = Named(new QComboBox(p), "CBListBy");
     listByEdit_ = new WatchedBox(CBListBy);
@@ -64,14 +68,14 @@ ListsPanel::ListsPanel(ProgramState& state, QWidget* p, QWidget* window, ListDat
     MainFindTB = Box(p, "MainFindTB", QRect(6, 228, 190, 24));
     MainFindTB->setToolTip(QStringLiteral(" Find anything within a record, including registration number(s) "));
     BookingBoxes::KeepLatin1(MainFindTB); // what it finds is compared with the file's bytes
-    cmdMFind =
-        Button(p, "cmdMFind", QStringLiteral("Find [F4]"),
-               QStringLiteral(" Starts a search - or you can just press the [ Enter ] key "), QRect(6, 258, 92, 26));
-    cmdPRINT = Button(p, "cmdPRINT", QStringLiteral("&Print..."),
-                      QStringLiteral(" Generates a print preview and enables you to print the current list "),
-                      QRect(104, 258, 92, 26));
-    Command1 = Button(p, "Command1", QStringLiteral("Test Data"), QString(), QRect(6, 300, 92, 26));
-    Command2 = Button(p, "Command2", QStringLiteral("TGA Test"), QString(), QRect(104, 300, 92, 26));
+    cmdMFind = KeyMapButton(p, "cmdMFind", QStringLiteral("Find [F4]"),
+                            QStringLiteral(" Starts a search - or you can just press the [ Enter ] key "),
+                            QRect(6, 258, 92, 26));
+    cmdPRINT = KeyMapButton(p, "cmdPRINT", QStringLiteral("&Print..."),
+                            QStringLiteral(" Generates a print preview and enables you to print the current list "),
+                            QRect(104, 258, 92, 26));
+    Command1 = KeyMapButton(p, "Command1", QStringLiteral("Test Data"), QString(), QRect(6, 300, 92, 26));
+    Command2 = KeyMapButton(p, "Command2", QStringLiteral("TGA Test"), QString(), QRect(104, 300, 92, 26));
 
     StatGrid = Named(new Grid(window), "StatGrid");
     StatGrid->setGeometry(8, 344, 982, 320);

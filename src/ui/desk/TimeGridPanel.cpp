@@ -8,14 +8,14 @@
 #include "platform/Grid.h"
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
-#include "ui/desk/DeskWidgets.h"
+#include "ui/common/Widgets.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
-using namespace DeskWidgets;
+using namespace Widgets;
 
 namespace {
 constexpr long White = 0xFFFFFF;
@@ -75,9 +75,9 @@ TimeGridPanel::TimeGridPanel(ProgramState& state, QWidget* p, QWidget* window)
     cbTime->setEditable(true);
     cbTime->setCurrentText(QString::fromLatin1(TimeGridRules::InitialTimeChoice));
     cbTime->setGeometry(6, 278, 76, 24);
-    cmdADD = Button(p, "cmdADD", QStringLiteral("+"), QString(), QRect(88, 278, 40, 24));
-    cmdSUB = Button(p, "cmdSUB", QStringLiteral("-"), QString(), QRect(134, 278, 40, 24));
-    cmdCLEARAll = Button(p, "cmdCLEARAll", QStringLiteral("Clear All"), QString(), QRect(6, 306, 168, 24));
+    cmdADD = KeyMapButton(p, "cmdADD", QStringLiteral("+"), QString(), QRect(88, 278, 40, 24));
+    cmdSUB = KeyMapButton(p, "cmdSUB", QStringLiteral("-"), QString(), QRect(134, 278, 40, 24));
+    cmdCLEARAll = KeyMapButton(p, "cmdCLEARAll", QStringLiteral("Clear All"), QString(), QRect(6, 306, 168, 24));
 
     for (QComboBox* c : {CBMonth, CBYear, cbTime})
         c->setInsertPolicy(QComboBox::NoInsert);

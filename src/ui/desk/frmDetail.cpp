@@ -4,6 +4,7 @@
 #include "core/desk/PickListFile.h"
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/BookingBoxes.h"
 
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 
 using namespace BookingBoxes;
+using namespace Widgets;
 using Latin1::FromBytes;
 using Latin1::ToBytes;
 

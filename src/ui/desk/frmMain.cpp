@@ -9,10 +9,10 @@
 #include "platform/Pause.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/ArrivalPanel.h"
 #include "ui/desk/BookingCommands.h"
 #include "ui/desk/BookingFormPanel.h"
-#include "ui/desk/DeskWidgets.h"
 #include "ui/desk/ListDatesPanel.h"
 #include "ui/desk/ListsPanel.h"
 #include "ui/desk/TimeGridPanel.h"
@@ -32,7 +32,7 @@
 
 #include <cmath>
 
-using namespace DeskWidgets;
+using namespace Widgets;
 
 namespace {
 const QString PlainCaption = QStringLiteral("Brantholm Solutions Kestrane");

@@ -4,6 +4,7 @@
 #include "core/desk/BookingRecord.h"
 #include "platform/Latin1Text.h"
 #include "platform/Shell.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/BookingBoxes.h"
 
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 
 using namespace BookingBoxes;
+using namespace Widgets;
 using Latin1::FromBytes;
 using Latin1::ToBytes;
 

@@ -9,8 +9,8 @@
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/VbColor.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/BookingBoxes.h"
-#include "ui/desk/DeskWidgets.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -19,7 +19,7 @@
 
 #include <array>
 
-using namespace DeskWidgets;
+using namespace Widgets;
 using Latin1::FromBytes;
 using Latin1::ToBytes;
 
@@ -56,15 +56,6 @@ void Tell(QWidget* parent, const QString& text, const QString& title = Title) {
     MsgBox(text, vb::vbOKOnly | vb::vbExclamation, title, parent);
 }
 
-QComboBox* Combo(QWidget* parent, const char* name, QRect at, bool editable) {
-    auto* box = Named(new QComboBox(parent), name);
-    box->setEditable(editable);
-    // A typed text stays a text: an entry added for it would move the days' positions.
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setGeometry(at);
-    return box;
-}
-
 } // namespace
 
 frmMultiDelete::frmMultiDelete(ProgramState& state, QWidget* mainWindow) : QDialog(mainWindow), state_(state) {
@@ -97,8 +88,6 @@ void frmMultiDelete::buildControls() {
               "LaLeaveB");
     cmdMDELDelete = Button(this, "cmdMDELDelete", QStringLiteral("Delete"), QString(), QRect(214, 240, 96, 30));
     cmdMDELCancel = Button(this, "cmdMDELCancel", QStringLiteral("Cancel"), QString(), QRect(320, 240, 96, 30));
-    cmdMDELDelete->setFocusPolicy(Qt::StrongFocus);
-    cmdMDELCancel->setFocusPolicy(Qt::StrongFocus);
 
     CBMDELDay->addItem(QStringLiteral("All Days"));
     for (int day = 1; day <= 31; ++day)

@@ -12,6 +12,7 @@
 #include "platform/PictureFile.h"
 #include "platform/Shell.h"
 #include "platform/VbKeys.h"
+#include "ui/common/Widgets.h"
 #include "ui/passes/PassCard.h"
 #include "ui/passes/frmCapTest.h"
 #include "ui/passes/frmPrintform.h"
@@ -28,6 +29,8 @@
 #include <QScreen>
 
 #include <cmath>
+
+using namespace Widgets;
 
 namespace {
 const QString Title = QStringLiteral("Kestrane");
@@ -58,8 +61,7 @@ class CardPanel : public QFrame {
 };
 
 QLabel* cardLabel(QWidget* parent, const PassCard::Field& f) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(f.name));
+    auto* l = Named(new QLabel(parent), f.name);
     l->setGeometry(pxRect(f.twips));
     l->setFont(PassCard::FontAt(f, ScreenDpi));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -67,19 +69,6 @@ QLabel* cardLabel(QWidget* parent, const PassCard::Field& f) {
     return l;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text, QRect at) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    b->setGeometry(at);
-    return b;
-}
-
-QLabel* caption(QWidget* parent, const QString& text, QRect at) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(at);
-    return l;
-}
 } // namespace
 
 frmPass::frmPass(ProgramState& state, const QString& listMonthText, const QString& listYearText, QWidget* parent)
@@ -147,7 +136,7 @@ void frmPass::buildCard() {
     laBC->setObjectName(QStringLiteral("laBC"));
     laBC->setGeometry(pxRect(PassCard::BarcodeTwips));
 
-    caption(this, QStringLiteral("REGISTRATION  No."), QRect(8, 266, 120, 20));
+    Caption(this, QStringLiteral("REGISTRATION  No."), QRect(8, 266, 120, 20));
     PassRegNoTB = new QLabel(this);
     PassRegNoTB->setObjectName(QStringLiteral("PassRegNoTB"));
     PassRegNoTB->setGeometry(130, 266, 120, 20);
@@ -176,7 +165,7 @@ void frmPass::buildCard() {
 }
 
 void frmPass::buildDatePanel() {
-    caption(this, QStringLiteral("Validity (Duration)"), QRect(404, 10, 160, 20));
+    Caption(this, QStringLiteral("Validity (Duration)"), QRect(404, 10, 160, 20));
     PassNumberCB = new QComboBox(this);
     PassNumberCB->setObjectName(QStringLiteral("PassNumberCB"));
     PassNumberCB->addItems({QStringLiteral("ONE "), QStringLiteral("TWO "), QStringLiteral("THREE "),
@@ -189,13 +178,13 @@ void frmPass::buildDatePanel() {
     connect(PassNumberCB, &QComboBox::activated, this, &frmPass::PassNumberCB_Click);
     connect(PassPeriodCB, &QComboBox::activated, this, &frmPass::PassPeriodCB_Click);
 
-    caption(this, QStringLiteral("Valid From:"), QRect(404, 62, 80, 20));
+    Caption(this, QStringLiteral("Valid From:"), QRect(404, 62, 80, 20));
     PassTodayTB = new QLineEdit(QStringLiteral("Today"), this);
     PassTodayTB->setObjectName(QStringLiteral("PassTodayTB"));
     PassTodayTB->setReadOnly(true);
     PassTodayTB->setGeometry(480, 60, 110, 24);
     connect(PassTodayTB, &QLineEdit::textChanged, this, &frmPass::PassTodayTB_Change);
-    cmdCal = button(this, "cmdCal", QString(), QRect(596, 60, 28, 24));
+    cmdCal = Button(this, "cmdCal", QString(), QString(), QRect(596, 60, 28, 24));
     cmdCal->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     connect(cmdCal, &QPushButton::clicked, this, &frmPass::cmdCal_Click);
 
@@ -209,22 +198,22 @@ void frmPass::buildDatePanel() {
     Calendar2->setGeometry(2, 2, 288, 180);
     Calendar2->setToolTip(QStringLiteral("Double-click to Enter a date and close the Calendar"));
     connect(Calendar2, &MonthCalendar::DblClick, this, &frmPass::Calendar2_DblClick);
-    cmdCalDECR = button(PicCal2, "cmdCalDECR", QStringLiteral("<"), QRect(2, 184, 40, 24));
-    cmdCalINCR = button(PicCal2, "cmdCalINCR", QStringLiteral(">"), QRect(250, 184, 40, 24));
+    cmdCalDECR = Button(PicCal2, "cmdCalDECR", QStringLiteral("<"), QString(), QRect(2, 184, 40, 24));
+    cmdCalINCR = Button(PicCal2, "cmdCalINCR", QStringLiteral(">"), QString(), QRect(250, 184, 40, 24));
     connect(cmdCalDECR, &QPushButton::clicked, this, &frmPass::cmdCalDECR_Click);
     connect(cmdCalINCR, &QPushButton::clicked, this, &frmPass::cmdCalINCR_Click);
     PicCal2->setVisible(false);
 }
 
 void frmPass::buildButtons() {
-    cmdCapture = button(this, "cmdCapture", QStringLiteral("New"), QRect(404, 110, 90, 28));
-    cmdGetPhoto = button(this, "cmdGetPhoto", QStringLiteral("Manage"), QRect(500, 110, 90, 28));
-    cmdPrintPass = button(this, "cmdPrintPass", QStringLiteral("Print..."), QRect(404, 160, 90, 28));
-    cmdRemovePass = button(this, "cmdRemovePass", QStringLiteral("Remove"), QRect(500, 160, 90, 28));
-    cmdFLIP = button(this, "cmdFLIP", QStringLiteral("Flip Side"), QRect(404, 200, 90, 28));
-    cmdCancelPass = button(this, "cmdCancelPass", QStringLiteral("Cancel"), QRect(500, 300, 90, 28));
-    cmdClosePass = button(this, "cmdClosePass", QStringLiteral("Close"), QRect(596, 300, 90, 28));
-    caption(this, QStringLiteral("Photo"), QRect(404, 90, 80, 20));
+    cmdCapture = Button(this, "cmdCapture", QStringLiteral("New"), QString(), QRect(404, 110, 90, 28));
+    cmdGetPhoto = Button(this, "cmdGetPhoto", QStringLiteral("Manage"), QString(), QRect(500, 110, 90, 28));
+    cmdPrintPass = Button(this, "cmdPrintPass", QStringLiteral("Print..."), QString(), QRect(404, 160, 90, 28));
+    cmdRemovePass = Button(this, "cmdRemovePass", QStringLiteral("Remove"), QString(), QRect(500, 160, 90, 28));
+    cmdFLIP = Button(this, "cmdFLIP", QStringLiteral("Flip Side"), QString(), QRect(404, 200, 90, 28));
+    cmdCancelPass = Button(this, "cmdCancelPass", QStringLiteral("Cancel"), QString(), QRect(500, 300, 90, 28));
+    cmdClosePass = Button(this, "cmdClosePass", QStringLiteral("Close"), QString(), QRect(596, 300, 90, 28));
+    Caption(this, QStringLiteral("Photo"), QRect(404, 90, 80, 20));
     connect(cmdCapture, &QPushButton::clicked, this, &frmPass::cmdCapture_Click);
     connect(cmdGetPhoto, &QPushButton::clicked, this, &frmPass::cmdGetPhoto_Click);
     connect(cmdPrintPass, &QPushButton::clicked, this, &frmPass::cmdPrintPass_Click);

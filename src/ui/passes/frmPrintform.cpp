@@ -7,6 +7,7 @@
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/PictureFile.h"
+#include "ui/common/Widgets.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,27 +19,21 @@
 
 #include <memory>
 
-namespace {
-QLabel* field(QWidget* parent, const char* name) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-} // namespace
+using Widgets::Named;
 
 frmPrintform::frmPrintform(ProgramState& state, const PreparedPass& pass, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), pass_(pass) {
     setObjectName(QStringLiteral("frmPrintform"));
     setWindowTitle(QStringLiteral("NOW PRINTING "));
-    PFirmNameTB = field(this, "PFirmNameTB");
-    P_PassNameTB = field(this, "P_PassNameTB");
-    P_PassRegOPTB = field(this, "P_PassRegOPTB");
-    P_PassOrganTB = field(this, "P_PassOrganTB");
-    P_PassDeptTB = field(this, "P_PassDeptTB");
-    P_PASSValidTB = field(this, "P_PASSValidTB");
-    P_PassDateTB = field(this, "P_PassDateTB");
-    P_PassTimeTB = field(this, "P_PassTimeTB");
-    laBCp = field(this, "laBCp");
+    PFirmNameTB = Named(new QLabel(this), "PFirmNameTB");
+    P_PassNameTB = Named(new QLabel(this), "P_PassNameTB");
+    P_PassRegOPTB = Named(new QLabel(this), "P_PassRegOPTB");
+    P_PassOrganTB = Named(new QLabel(this), "P_PassOrganTB");
+    P_PassDeptTB = Named(new QLabel(this), "P_PassDeptTB");
+    P_PASSValidTB = Named(new QLabel(this), "P_PASSValidTB");
+    P_PassDateTB = Named(new QLabel(this), "P_PassDateTB");
+    P_PassTimeTB = Named(new QLabel(this), "P_PassTimeTB");
+    laBCp = Named(new QLabel(this), "laBCp");
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
