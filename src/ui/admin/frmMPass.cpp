@@ -5,6 +5,7 @@
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
+#include "ui/common/Centre.h"
 #include "ui/common/Widgets.h"
 
 #include <QApplication>
@@ -219,7 +220,7 @@ void frmMPass::centreWindow() {
     else if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
         area = s->availableGeometry();
     if (area.isValid())
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        Centre::At(this, area.center());
 }
 
 bool frmMPass::event(QEvent* e) {

@@ -8,6 +8,7 @@
 #include "platform/Shell.h"
 #include "ui/admin/PickListPanel.h"
 #include "ui/admin/frmBFF.h"
+#include "ui/common/Centre.h"
 #include "ui/common/Widgets.h"
 #include "ui/startup/Artwork.h"
 
@@ -242,7 +243,7 @@ QCheckBox* frmSetup::box(const char* name) const {
 
 void frmSetup::Form_Load() {
     if (const QScreen* s = QGuiApplication::primaryScreen())
-        move((s->geometry().width() - width()) / 2, (s->geometry().height() - height()) / 2);
+        Centre::In(this, QRect(QPoint(), s->geometry().size()));
     ShowSettings();
     SnapshotSettings();
     state_.RestartPending = false;

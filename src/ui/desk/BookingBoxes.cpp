@@ -3,7 +3,6 @@
 #include "core/desk/BookingRecord.h"
 #include "platform/Latin1Text.h"
 #include "ui/common/Widgets.h"
-#include "ui/startup/VersionLabels.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -250,10 +249,6 @@ QComboBox* PickBox(QWidget* parent, const char* name, const QString& designText,
     box->setMaxVisibleItems(15);
     box->setEditText(designText);
     return box;
-}
-
-void CentreOnScreen(QWidget* window) {
-    VersionLabels::CentreOnScreen(window);
 }
 
 } // namespace BookingBoxes

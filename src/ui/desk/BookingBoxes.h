@@ -47,7 +47,5 @@ QPlainTextEdit* NotesBox(QWidget* parent, const char* name, int maxStored = 0);
 // only from its list; a click on the text opens the list.
 void MakeListOnly(QComboBox* box);
 QComboBox* PickBox(QWidget* parent, const char* name, const QString& designText, int chars);
-// Centred on the whole screen.
-void CentreOnScreen(QWidget* window);
 
 } // namespace BookingBoxes

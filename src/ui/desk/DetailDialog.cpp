@@ -2,8 +2,8 @@
 
 #include "platform/Shell.h"
 #include "platform/VbKeys.h"
+#include "ui/common/Centre.h"
 #include "ui/common/Widgets.h"
-#include "ui/desk/BookingBoxes.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace BookingBoxes;
 using namespace Widgets;
 
 namespace {
@@ -86,7 +85,7 @@ void DetailDialog::clearBoxes(std::initializer_list<std::pair<QLineEdit*, std::s
 }
 
 void DetailDialog::CentreForm() {
-    CentreOnScreen(this);
+    Centre::FrameOnScreen(this);
 }
 
 void DetailDialog::SnapshotFields() {

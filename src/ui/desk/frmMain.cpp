@@ -9,6 +9,7 @@
 #include "platform/Pause.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
+#include "ui/common/Centre.h"
 #include "ui/common/Widgets.h"
 #include "ui/desk/ArrivalPanel.h"
 #include "ui/desk/BookingCommands.h"
@@ -134,18 +135,8 @@ void frmMain::Form_Load() {
     InitStatGridRows();
 }
 
-// Centred on the desktop's work area (the screen less its panels); the whole
-// screen when the desktop cannot tell.
 void frmMain::CentreForm() {
-    const PlatformAnswers a = Platform::Probe();
-    int w = a.screenWidthPx;
-    int h = a.screenHeightPx;
-    if (a.workAreaPx) {
-        w = a.workAreaPx->x() + a.workAreaPx->width();
-        h = a.workAreaPx->y() + a.workAreaPx->height();
-    }
-    const QSize size = frameGeometry().size();
-    move(static_cast<int>((w - size.width()) / 2.0f), static_cast<int>((h - size.height()) / 2.0f));
+    Centre::FrameOnWorkArea(this);
 }
 
 void frmMain::InitStatGridRows() {

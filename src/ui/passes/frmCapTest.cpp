@@ -8,6 +8,7 @@
 #include "platform/Shell.h"
 #include "platform/VideoCapture.h"
 #include "platform/VideoPreview.h"
+#include "ui/common/Centre.h"
 #include "ui/common/Widgets.h"
 #include "ui/passes/CaptureDialogs.h"
 
@@ -192,8 +193,7 @@ void frmCapTest::CentreForm() {
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : QApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->availableGeometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    Centre::In(this, screen->availableGeometry());
 }
 
 void frmCapTest::UpdateButtons() {

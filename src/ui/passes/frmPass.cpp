@@ -12,6 +12,7 @@
 #include "platform/PictureFile.h"
 #include "platform/Shell.h"
 #include "platform/VbKeys.h"
+#include "ui/common/Centre.h"
 #include "ui/common/Widgets.h"
 #include "ui/passes/PassCard.h"
 #include "ui/passes/frmCapTest.h"
@@ -20,13 +21,11 @@
 
 #include <QComboBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 #include <cmath>
 
@@ -247,10 +246,7 @@ void frmPass::showPhoto(const std::string& path) {
 }
 
 void frmPass::CentreForm() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->geometry();
-        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
-    }
+    Centre::OnPrimaryScreen(this);
 }
 
 void frmPass::Form_Load() {

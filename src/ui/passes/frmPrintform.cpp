@@ -7,14 +7,13 @@
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/PictureFile.h"
+#include "ui/common/Centre.h"
 #include "ui/common/Widgets.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QScreen>
 #include <QTimer>
 
 #include <memory>
@@ -50,10 +49,7 @@ void frmPrintform::Form_Load() {
 }
 
 void frmPrintform::CentreForm() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->geometry();
-        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
-    }
+    Centre::OnPrimaryScreen(this);
 }
 
 void frmPrintform::FillPrintCard() {

@@ -15,18 +15,17 @@
 #include "platform/Pause.h"
 #include "platform/PictureFile.h"
 #include "platform/Shell.h"
+#include "ui/common/Centre.h"
 #include "ui/common/Widgets.h"
 #include "ui/desk/BookingBoxes.h"
 
 #include <QComboBox>
 #include <QFile>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include <filesystem>
@@ -165,10 +164,7 @@ void frmHandlePhoto::Form_Load(const QString& listMonthText, const QString& list
 }
 
 void frmHandlePhoto::CentreForm() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    Centre::OnPrimaryScreen(this);
 }
 
 void frmHandlePhoto::SetupPhotoGrid() {

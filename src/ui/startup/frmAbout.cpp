@@ -4,6 +4,7 @@
 #include "platform/Shell.h"
 #include "ui/admin/frmMPass.h"
 #include "ui/admin/frmSetup.h"
+#include "ui/common/Centre.h"
 #include "ui/common/Widgets.h"
 #include "ui/startup/Artwork.h"
 #include "ui/startup/VersionLabels.h"
@@ -62,7 +63,7 @@ void frmAbout::cmdAboutOK_Click() {
 }
 
 void frmAbout::CentreForm() {
-    VersionLabels::CentreOnScreen(this);
+    Centre::FrameOnScreen(this);
 }
 
 void frmAbout::Form_Load() {

@@ -1,5 +1,6 @@
 #include "ui/startup/frmSplash.h"
 
+#include "ui/common/Centre.h"
 #include "ui/common/Widgets.h"
 #include "ui/startup/Artwork.h"
 #include "ui/startup/VersionLabels.h"
@@ -69,7 +70,7 @@ void frmSplash::Form_Load() {
 }
 
 void frmSplash::CentreForm() {
-    VersionLabels::CentreOnScreen(this);
+    Centre::FrameOnScreen(this);
 }
 
 void frmSplash::FillLabels() {
