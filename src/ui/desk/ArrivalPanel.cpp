@@ -8,9 +8,9 @@
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/VbColor.h"
+#include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
 #include "ui/desk/BookingFormPanel.h"
-#include "ui/desk/DeskErrors.h"
 
 using namespace Widgets;
 
@@ -70,7 +70,7 @@ void ArrivalPanel::UpdateStatusLine() {
             .error;
     emit statusWritten();
     // After the list is rebuilt, so its own caption does not hide that the time was not stored.
-    DeskErrors::Report(window_, DeskErrors::Place::StatusStamp, e);
+    Errors::Report(window_, Errors::Place::StatusStamp, e);
 }
 
 ArrivalDeparture::StampForm ArrivalPanel::stampForm() const {
@@ -139,6 +139,6 @@ void ArrivalPanel::ShowArrivalAndDeparture() {
 
 DayStatus::BuildResult ArrivalPanel::BuildDayStatusFile() {
     DayStatus::BuildResult built = DayStatus::Build(state_.settings.DataRoot);
-    DeskErrors::Report(window_, DeskErrors::Place::StatusBuild, built.error);
+    Errors::Report(window_, Errors::Place::StatusBuild, built.error);
     return built;
 }

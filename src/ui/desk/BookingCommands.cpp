@@ -10,9 +10,9 @@
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
+#include "ui/common/Errors.h"
 #include "ui/desk/ArrivalPanel.h"
 #include "ui/desk/BookingFormPanel.h"
-#include "ui/desk/DeskErrors.h"
 #include "ui/desk/ListDatesPanel.h"
 #include "ui/desk/ListsPanel.h"
 #include "ui/desk/TimeGridPanel.h"
@@ -101,7 +101,7 @@ bool BookingCommands::SaveNewRecord() {
         BookingFiles::SaveNewBooking(state_.settings.DataRoot, state_.CurrentRecord, p_.times.timeTexts(), Clock::Now(),
                                      Latin1::ToBytes(p_.times.bookingYearText()), Latin1::ToBytes(monthNo));
     if (saved.error) {
-        DeskErrors::Report(window_, DeskErrors::Place::Save, saved.error);
+        Errors::Report(window_, Errors::Place::Save, saved.error);
         return false;
     }
     reloadFrom(saved.storedLine);
@@ -146,7 +146,7 @@ bool BookingCommands::UpdateRecord() {
     }
     if (result.error) {
         state_.PassRevokeRequest = revoke; // still to be done
-        DeskErrors::Report(window_, DeskErrors::Place::Update, result.error, p_.form.regNoText());
+        Errors::Report(window_, Errors::Place::Update, result.error, p_.form.regNoText());
         return false;
     }
     reloadFrom(result.storedLine);
@@ -161,7 +161,7 @@ void BookingCommands::DeleteBooking() {
         BookingFiles::DeleteBooking(state_.settings.DataRoot, Latin1::ToBytes(p_.form.regNoText()));
     // A booking already gone from its file (deleted at another desk) leaves nothing to keep on screen.
     if (deleted.error && deleted.error.number != ErrorNumber::BookingNotFound) {
-        DeskErrors::Report(window_, DeskErrors::Place::Delete, deleted.error, p_.form.regNoText());
+        Errors::Report(window_, Errors::Place::Delete, deleted.error, p_.form.regNoText());
         return;
     }
     ClearBookingForm();
@@ -357,7 +357,7 @@ void BookingCommands::StatGrid_RowChosen() {
     const BookingFiles::LineResult read =
         BookingFiles::ReadBookingLine(state_.settings.DataRoot, p_.lists.regNoOfActiveRow());
     if (read.error && read.error.number != ErrorNumber::BookingNotFound) {
-        DeskErrors::Report(window_, DeskErrors::Place::OpenBooking, read.error);
+        Errors::Report(window_, Errors::Place::OpenBooking, read.error);
         return;
     }
     if (!read.error) {

@@ -11,9 +11,9 @@
 #include "platform/MsgBox.h"
 #include "platform/Shell.h"
 #include "platform/VbColor.h"
+#include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
 #include "ui/desk/BookingBoxes.h"
-#include "ui/desk/DeskErrors.h"
 #include "ui/desk/WatchedBox.h"
 
 #include <QComboBox>
@@ -388,7 +388,7 @@ void BookingFormPanel::LoadCustomLists() {
     const FileError error = PickList::ReadPickLists(PickList::CustomListsFile(state_.ProgramFolder),
                                                     {PickList::CategoryHeader, PickList::DepartmentHeader}, lists);
     window_->unsetCursor();
-    DeskErrors::Report(window_, DeskErrors::Place::PickLists, error);
+    Errors::Report(window_, Errors::Place::PickLists, error);
     if (error.number == ErrorNumber::FileNotFound)
         return;
     // Appended, not replaced: the boxes keep their design texts until an item is chosen.

@@ -13,10 +13,10 @@
 #include "platform/Latin1Text.h"
 #include "platform/ListGrid.h"
 #include "platform/MsgBox.h"
+#include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
 #include "ui/desk/ArrivalPanel.h"
 #include "ui/desk/BookingBoxes.h"
-#include "ui/desk/DeskErrors.h"
 #include "ui/desk/ListDatesPanel.h"
 #include "ui/desk/WatchedBox.h"
 
@@ -146,13 +146,13 @@ int ListsPanel::gridHeight() const {
 
 // Shows a built list, or what the desk says when its file could not be read.
 // A list that failed keeps the count of rows of the list before.
-void ListsPanel::show(const Lists::ListDescription& description, const Lists::ListResult& result,
-                      DeskErrors::Place place, const QString& detail) {
+void ListsPanel::show(const Lists::ListDescription& description, const Lists::ListResult& result, Errors::Place place,
+                      const QString& detail) {
     ShowList(*StatGrid, description, result.list);
     window_->unsetCursor();
     const bool nothingFound = result.error.number == ErrorNumber::NothingFound;
     if (result.error) {
-        DeskErrors::Report(window_, place, result.error, detail);
+        Errors::Report(window_, place, result.error, detail);
         if (!nothingFound)
             return;
     }
@@ -229,7 +229,7 @@ void ListsPanel::ListDayBookings() {
                                   year.right(4).rightJustified(4, u'0'))
                                      .toStdString();
     dayListFile_ = listMonthFile();
-    show(Lists::DayList, Lists::BuildDayList(dayListFile_, day, listDate), DeskErrors::Place::DayList);
+    show(Lists::DayList, Lists::BuildDayList(dayListFile_, day, listDate), Errors::Place::DayList);
 }
 
 // --- Month list ------------------------------------------------------------------------------
@@ -257,7 +257,7 @@ void ListsPanel::ListMonthBookings() {
     state_.ListMode = 2;
     dayListFile_ = listMonthFile();
     const std::string yymm = Latin1::ToBytes(dates_.yearText().right(2) + dates_.SetMonthNoFromListMonth());
-    show(Lists::MonthList, Lists::BuildMonthList(dayListFile_, yymm, Clock::Now()), DeskErrors::Place::MonthList);
+    show(Lists::MonthList, Lists::BuildMonthList(dayListFile_, yymm, Clock::Now()), Errors::Place::MonthList);
 }
 
 // --- Search ----------------------------------------------------------------------------------
@@ -298,8 +298,7 @@ void ListsPanel::ListSearchResults() {
     dayListFile_ = listMonthFile();
     const QString nothingFound = Latin1::FromBytes(
         SearchMessages::NothingFoundText(Latin1::ToBytes(dates_.monthText()), Latin1::ToBytes(dates_.yearText())));
-    show(Lists::SearchList, Lists::BuildSearchList(dayListFile_, key, find), DeskErrors::Place::SearchList,
-         nothingFound);
+    show(Lists::SearchList, Lists::BuildSearchList(dayListFile_, key, find), Errors::Place::SearchList, nothingFound);
 }
 
 // --- On-site list ----------------------------------------------------------------------------
@@ -323,7 +322,7 @@ void ListsPanel::ListTodayStatus() {
         built.error && built.content
             ? Lists::BuildOnSiteListOf(*built.content, today)
             : Lists::BuildOnSiteList(DayStatus::FilePath(state_.settings.DataRoot, today), today);
-    show(Lists::OnSiteList, list, DeskErrors::Place::OnSiteList);
+    show(Lists::OnSiteList, list, Errors::Place::OnSiteList);
 }
 
 // --- Printing ----------------------------------------------------------------------------------

@@ -1,4 +1,4 @@
-#include "ui/desk/DeskErrors.h"
+#include "ui/common/Errors.h"
 
 #include "core/desk/MonthBookingFile.h"
 #include "core/desk/SearchFields.h"
@@ -7,7 +7,7 @@
 
 #include <QWidget>
 
-namespace DeskErrors {
+namespace Errors {
 
 namespace {
 
@@ -113,4 +113,4 @@ void Report(QWidget* window, Place place, const FileError& e, const QString& det
     }
 }
 
-} // namespace DeskErrors
+} // namespace Errors

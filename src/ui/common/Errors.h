@@ -9,7 +9,7 @@ class QWidget;
 // The one way a file error of the desk reaches the user: each place shows it
 // as the desk shows errors there (a message box, or the main window's
 // caption), and stays silent only where the desk has nothing to tell.
-namespace DeskErrors {
+namespace Errors {
 
 enum class Place {
     DayList,     // caption "Error: n+2110 in Select Day Record"; no month file: a message
@@ -31,4 +31,4 @@ void Report(QWidget* window, Place place, const FileError& error, const QString&
 // The reason of an error in a few plain words.
 QString Reason(const FileError& error);
 
-} // namespace DeskErrors
+} // namespace Errors
