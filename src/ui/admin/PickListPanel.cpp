@@ -5,6 +5,7 @@
 #include "core/desk/PickListFile.h"
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
+#include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
 
 #include <QComboBox>
@@ -161,7 +162,7 @@ void PickListPanel::afterChange(const FileError& error) {
     if (error)
         tell(QStringLiteral("The list could not be changed - Error %1: %2")
                  .arg(error.number)
-                 .arg(FromBytes(error.description)),
+                 .arg(Errors::SystemText(error)),
              vb::vbCritical, QStringLiteral("Kestrane"));
     else
         lachanges->show();

@@ -2,7 +2,6 @@
 
 #include "core/desk/MonthBookingFile.h"
 #include "core/desk/SearchFields.h"
-#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 
 #include <QWidget>
@@ -51,8 +50,12 @@ QString Reason(const FileError& e) {
     case ErrorNumber::BookingNotFound:
         return QStringLiteral("the booking is no longer in its month file (it may have been deleted at another desk)");
     default:
-        return QStringLiteral("error %1: %2").arg(e.number).arg(Latin1::FromBytes(e.description));
+        return QStringLiteral("error %1: %2").arg(e.number).arg(SystemText(e));
     }
+}
+
+QString SystemText(const FileError& e) {
+    return QString::fromLocal8Bit(e.description.data(), static_cast<qsizetype>(e.description.size()));
 }
 
 void Report(QWidget* window, Place place, const FileError& e, const QString& detail) {

@@ -31,4 +31,7 @@ void Report(QWidget* window, Place place, const FileError& error, const QString&
 // The reason of an error in a few plain words.
 QString Reason(const FileError& error);
 
+// The error's description as the system words it, in the locale's encoding.
+QString SystemText(const FileError& error);
+
 } // namespace Errors
