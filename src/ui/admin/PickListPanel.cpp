@@ -151,20 +151,14 @@ void PickListPanel::LoadListSection() {
     for (const std::string& item : items)
         ListSection->addItem(QStringLiteral(" ") + FromBytes(item));
     ListSection_Click();
-    if (error)
-        tell(QStringLiteral("Could not load the DL/INI Lists FILE LOAD ERROR"), vb::vbCritical,
-             QStringLiteral("Contact Brantholm and Quote [ LE-5-%1 ]").arg(error.number + 7800));
+    Errors::Report(window(), Errors::Place::PickListFile, error);
 }
 
 // The list is shown afresh after a change, and after another desk's change
 // moved the line; a file that could not be read or written keeps its list.
 void PickListPanel::afterChange(const FileError& error) {
-    if (error)
-        tell(QStringLiteral("The list could not be changed - Error %1: %2")
-                 .arg(error.number)
-                 .arg(Errors::SystemText(error)),
-             vb::vbCritical, QStringLiteral("Kestrane"));
-    else
+    Errors::Report(window(), Errors::Place::PickListChange, error);
+    if (!error)
         lachanges->show();
     if (!error || error.number == ErrorNumber::NothingFound)
         LoadListSection();

@@ -6,6 +6,7 @@
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "ui/common/Centre.h"
+#include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
 
 #include <QApplication>
@@ -434,9 +435,9 @@ bool frmMPass::saveNewPassword(const std::string& password) {
         return true;
     state_.settings.SettingsPassword = oldPassword;
     state_.SettingsPasswordGiven = oldGiven;
-    tell(QStringLiteral("The new Password could not be saved - Error %1: %2")
-             .arg(err.number)
-             .arg(QString::fromStdString(err.description)));
+    ++ownBoxes_;
+    Errors::Report(this, Errors::Place::PasswordSave, err);
+    --ownBoxes_;
     reject();
     return false;
 }

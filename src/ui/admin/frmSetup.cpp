@@ -9,6 +9,7 @@
 #include "ui/admin/PickListPanel.h"
 #include "ui/admin/frmBFF.h"
 #include "ui/common/Centre.h"
+#include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
 #include "ui/startup/Artwork.h"
 
@@ -447,10 +448,7 @@ bool frmSetup::Form_Unload() {
     if (!foldersCanBeKept())
         return false;
     if (const FileError error = modUsrSettings::SaveSettings(state_)) {
-        tell(QStringLiteral("Kestrane settings could not be saved - Error %1: %2")
-                 .arg(error.number)
-                 .arg(QString::fromStdString(error.description)),
-             vb::vbCritical);
+        Errors::Report(this, Errors::Place::SettingsSave, error);
         return false;
     }
     // The desk must not go on writing into the folders it started with.

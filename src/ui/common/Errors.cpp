@@ -34,6 +34,45 @@ QString numbered(const QString& detail) {
     return detail.trimmed().isEmpty() ? QStringLiteral("The booking") : QStringLiteral("Booking ") + detail.trimmed();
 }
 
+void tell(QWidget* window, const QString& text, int style, const QString& title = Title) {
+    MsgBox(text, style, title, window);
+}
+
+// "lead - Error n: the system's words"
+QString withNumber(const QString& lead, const FileError& e) {
+    return (lead + QStringLiteral(" - Error %1: %2")).arg(e.number).arg(SystemText(e));
+}
+
+bool missing(const FileError& e) {
+    return e.number == ErrorNumber::FileNotFound || e.number == ErrorNumber::PathNotFound;
+}
+
+// A bulk deletion in a month file: titled by the rule's first code, then
+// what went wrong.
+void deletion(QWidget* window, const FileError& e, int firstCode, const QString& noFileText, const QString& period) {
+    const QString title = QStringLiteral("Kestrane %1");
+    if (missing(e))
+        tell(window, noFileText, vb::vbExclamation, title.arg(firstCode));
+    else if (e.number == ErrorNumber::NothingFound)
+        tell(window, QStringLiteral("No items to DELETE have been found for ") + period, vb::vbExclamation,
+             title.arg(firstCode + 1));
+    else
+        tell(window, QStringLiteral("No items to DELETE have been found for this Date "), vb::vbExclamation,
+             title.arg(firstCode + 2));
+}
+
+void photoScan(QWidget* window, const FileError& e, const QString& code) {
+    if (e.number == ErrorNumber::FileNotFound) {
+        tell(window, QStringLiteral("No Photos have been found for the selected date"), vb::vbExclamation);
+        return;
+    }
+    tell(window,
+         QStringLiteral("An unexpected ERROR has occured in the Photo File system \r\nPlease report this to "
+                        "Brantholm Solutions [ %1 ]")
+             .arg(code),
+         vb::vbCritical, QStringLiteral("Kestrane [ %1 ]").arg(code));
+}
+
 } // namespace
 
 QString Reason(const FileError& e) {
@@ -112,6 +151,64 @@ void Report(QWidget* window, Place place, const FileError& e, const QString& det
         return;
     case Place::Delete:
         box(window, numbered(detail) + QStringLiteral(" has NOT been deleted: ") + Reason(e) + u'.', Title);
+        return;
+
+    case Place::PickListFile:
+        tell(window, QStringLiteral("Could not load the DL/INI Lists FILE LOAD ERROR"), vb::vbCritical,
+             QStringLiteral("Contact Brantholm and Quote [ LE-5-%1 ]").arg(e.number + 7800));
+        return;
+    case Place::PickListChange:
+        tell(window, withNumber(QStringLiteral("The list could not be changed"), e), vb::vbCritical);
+        return;
+    case Place::SettingsSave:
+        tell(window, withNumber(QStringLiteral("Kestrane settings could not be saved"), e), vb::vbCritical);
+        return;
+    case Place::PasswordSave:
+        tell(window, withNumber(QStringLiteral("The new Password could not be saved"), e), vb::vbExclamation);
+        return;
+    case Place::PhotoSave:
+        tell(window, QStringLiteral("The photo could not be saved as %1: %2").arg(detail, SystemText(e)),
+             vb::vbInformation);
+        return;
+    case Place::PhotoMonthFind:
+        photoScan(window, e, QStringLiteral("PH-8161"));
+        return;
+    case Place::PhotoMonthList:
+        photoScan(window, e, QStringLiteral("PH-8162"));
+        return;
+    case Place::PhotoYearFind:
+    case Place::PhotoYearList:
+        tell(window, QStringLiteral("Error in finding photos for the selected dates"), vb::vbExclamation,
+             place == Place::PhotoYearFind ? QStringLiteral("Kestrane FP5565") : QStringLiteral("Kestrane FP5567"));
+        return;
+    case Place::PhotoAttach:
+        tell(window, QStringLiteral("Can't attach photo: The file may be locked by another application"),
+             vb::vbOKCancel | vb::vbExclamation, QStringLiteral("Kestrane [ PH-8158 ]"));
+        return;
+    case Place::EmptyMonth:
+        if (missing(e))
+            tell(window, QStringLiteral("No Visitor Records can be found for the DATE Specified"), vb::vbExclamation,
+                 QStringLiteral("Kestrane 6225"));
+        else
+            tell(window, QStringLiteral("An Error has occurred in trying to DELETE the records specified"),
+                 vb::vbExclamation, QStringLiteral("Kestrane 6226"));
+        return;
+    case Place::DeleteInMonth:
+        deletion(window, e, 6215, QStringLiteral("No Visitor Records exist for the DATE Specified"), detail);
+        return;
+    case Place::DeleteDay:
+        deletion(window, e, 6125, QStringLiteral("No Visitor records Exist for the DAY Specified"), detail);
+        return;
+    case Place::DeleteOnDay:
+        deletion(window, e, 6325, QStringLiteral("No Visitor records Exist for the DAY Specified"), detail);
+        return;
+    case Place::DeleteYear:
+        if (e.number == ErrorNumber::NothingFound)
+            tell(window, QStringLiteral("No Visitor records Found for the YEAR Specified"), vb::vbExclamation,
+                 QStringLiteral("Kestrane 6525"));
+        else
+            tell(window, QStringLiteral("No items to DELETE have been found for this YEAR "), vb::vbExclamation,
+                 QStringLiteral("Kestrane 6527"));
         return;
     }
 }

@@ -9,6 +9,7 @@
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/VbColor.h"
+#include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
 #include "ui/desk/BookingBoxes.h"
 
@@ -52,8 +53,8 @@ constexpr std::array<Prompt, 10> Prompts{{
     {"REPORTING TO", "Find who a person is:", "Enter Name"},
 }};
 
-void Tell(QWidget* parent, const QString& text, const QString& title = Title) {
-    MsgBox(text, vb::vbOKOnly | vb::vbExclamation, title, parent);
+void Tell(QWidget* parent, const QString& text) {
+    MsgBox(text, vb::vbOKOnly | vb::vbExclamation, Title, parent);
 }
 
 } // namespace
@@ -229,15 +230,11 @@ void frmMultiDelete::DeleteMonthBookings() {
             finishMonthDeletion(Maintenance::WholeMonthStatus(month, year));
             return;
         }
-        if (error.number == ErrorNumber::FileNotFound || error.number == ErrorNumber::PathNotFound) {
-            Tell(this, QStringLiteral("No Visitor Records can be found for the DATE Specified"),
-                 QStringLiteral("Kestrane 6225"));
+        Errors::Report(this, Errors::Place::EmptyMonth, error);
+        if (error.number == ErrorNumber::FileNotFound || error.number == ErrorNumber::PathNotFound)
             finishMonthDeletion(Maintenance::DeletedStatus(0, {}, month, year));
-        } else {
-            Tell(this, QStringLiteral("An Error has occurred in trying to DELETE the records specified"),
-                 QStringLiteral("Kestrane 6226"));
+        else
             finishMonthDeletion(Maintenance::FailedStatus({}, month, year));
-        }
         return;
     }
 
@@ -250,22 +247,11 @@ void frmMultiDelete::DeleteMonthBookings() {
     const int error = outcome.error.number;
     const bool missing = error == ErrorNumber::FileNotFound || error == ErrorNumber::PathNotFound;
     if (error) {
-        // Titles "Kestrane 6215" .. "6327": the rule, then what went wrong.
-        const QString code = QStringLiteral("Kestrane ") + (rule == DeleteRule::MatchingInMonth ? "62"
-                                                            : rule == DeleteRule::Day           ? "61"
-                                                                                                : "63");
-        const QString period = FromBytes(allDays ? month + " " + year : "the " + day + " " + month + " " + year);
-        if (missing)
-            Tell(this,
-                 allDays ? QStringLiteral("No Visitor Records exist for the DATE Specified")
-                         : QStringLiteral("No Visitor records Exist for the DAY Specified"),
-                 code + (allDays ? "15" : "25"));
-        else if (error == ErrorNumber::NothingFound)
-            Tell(this, QStringLiteral("No items to DELETE have been found for ") + period,
-                 code + (allDays ? "16" : "26"));
-        else
-            Tell(this, QStringLiteral("No items to DELETE have been found for this Date "),
-                 code + (allDays ? "17" : "27"));
+        const Errors::Place place = rule == DeleteRule::MatchingInMonth ? Errors::Place::DeleteInMonth
+                                    : rule == DeleteRule::Day           ? Errors::Place::DeleteDay
+                                                                        : Errors::Place::DeleteOnDay;
+        Errors::Report(this, place, outcome.error,
+                       FromBytes(allDays ? month + " " + year : "the " + day + " " + month + " " + year));
     }
     const std::string dayPart = allDays ? std::string() : day;
     if (error && !missing && error != ErrorNumber::NothingFound)
@@ -290,11 +276,7 @@ void frmMultiDelete::DeleteYearBookings() {
     if (MsgBox(FromBytes(Maintenance::YearQuestion(year)), vb::vbYesNo | vb::vbInformation, Title, this) != vb::vbYes)
         return;
     const Maintenance::YearOutcome outcome = Maintenance::DeleteYear(state_.settings.DataRoot, year);
-    if (outcome.error.number == ErrorNumber::NothingFound)
-        Tell(this, QStringLiteral("No Visitor records Found for the YEAR Specified"), QStringLiteral("Kestrane 6525"));
-    else if (outcome.error)
-        Tell(this, QStringLiteral("No items to DELETE have been found for this YEAR "),
-             QStringLiteral("Kestrane 6527"));
+    Errors::Report(this, Errors::Place::DeleteYear, outcome.error);
     state_.StatusPending = true;
     state_.StatusMessage = Maintenance::YearStatus(outcome, year);
 }

@@ -9,6 +9,7 @@
 #include "platform/VideoCapture.h"
 #include "platform/VideoPreview.h"
 #include "ui/common/Centre.h"
+#include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
 #include "ui/passes/CaptureDialogs.h"
 
@@ -226,16 +227,15 @@ void frmCapTest::cmdSaveDIB_Click() {
     QByteArray bitmap;
     if (failure.isEmpty())
         capture_->stillBitmap(bitmap, failure);
-    if (failure.isEmpty()) {
-        const FileError error = WriteFileAtomically(path, std::string_view(bitmap.constData(), bitmap.size()));
-        if (error)
-            failure = QStringLiteral("The photo could not be saved as %1: %2")
-                          .arg(QString::fromStdString(path), QString::fromStdString(error.description));
-    }
+    FileError error;
+    if (failure.isEmpty())
+        error = WriteFileAtomically(path, std::string_view(bitmap.constData(), bitmap.size()));
 
     // A failed save leaves the booking's photo and its flags as they were.
     if (!failure.isEmpty()) {
         MsgBox(failure, vb::vbInformation, Title, this);
+    } else if (error) {
+        Errors::Report(this, Errors::Place::PhotoSave, error, QString::fromStdString(path));
     } else {
         if (std::filesystem::file_size(path, ec) > static_cast<std::uintmax_t>(PhotoSizeLimit) && !ec)
             MsgBox(QStringLiteral("Video Setup Warning: Resolution settings are too high for Kestrane"),

@@ -16,6 +16,7 @@
 #include "platform/PictureFile.h"
 #include "platform/Shell.h"
 #include "ui/common/Centre.h"
+#include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
 #include "ui/desk/BookingBoxes.h"
 
@@ -249,15 +250,7 @@ void frmHandlePhoto::scanMonth(bool find) {
         PhotoLibrary::ScanMonth(state_.settings.DataRoot, ToBytes(CBHPYear->currentText().right(2)),
                                 ToBytes(SelectedMonthCode), filter, Clock::Now());
     showScan(result);
-    if (result.error.number == ErrorNumber::FileNotFound) {
-        MsgBox(QStringLiteral("No Photos have been found for the selected date"), vb::vbExclamation, Title, this);
-    } else if (result.error) {
-        const QString code = find ? QStringLiteral("PH-8161") : QStringLiteral("PH-8162");
-        MsgBox(QStringLiteral("An unexpected ERROR has occured in the Photo File system \r\nPlease report this to "
-                              "Brantholm Solutions [ %1 ]")
-                   .arg(code),
-               vb::vbCritical, QStringLiteral("Kestrane [ %1 ]").arg(code), this);
-    }
+    Errors::Report(this, find ? Errors::Place::PhotoMonthFind : Errors::Place::PhotoMonthList, result.error);
 }
 
 void frmHandlePhoto::scanYear(bool find) {
@@ -266,9 +259,7 @@ void frmHandlePhoto::scanYear(bool find) {
     const Lists::ListResult result = PhotoLibrary::ScanYear(
         state_.settings.DataRoot, ToBytes(CBHPYear->currentText().right(2)), filter, Clock::Now());
     showScan(result);
-    if (result.error)
-        MsgBox(QStringLiteral("Error in finding photos for the selected dates"), vb::vbExclamation,
-               find ? QStringLiteral("Kestrane FP5565") : QStringLiteral("Kestrane FP5567"), this);
+    Errors::Report(this, find ? Errors::Place::PhotoYearFind : Errors::Place::PhotoYearList, result.error);
 }
 
 // Shows the rows found, and on success how many in the caption.
@@ -409,10 +400,9 @@ void frmHandlePhoto::cmdHPAttach_Click() {
     if (MsgBox(FromBytes(PhotoLibrary::AttachQuestion(photo, booking, state_.WindowsVersion)),
                vb::vbYesNoCancel | vb::vbInformation, Title, this) != vb::vbYes)
         return;
-    if (PhotoLibrary::AttachPhoto(state_.settings.DataRoot, SelectedPhotoRegNo, SelectedPhotoFirstName,
-                                  SelectedPhotoLastName, current)) {
-        MsgBox(QStringLiteral("Can't attach photo: The file may be locked by another application"),
-               vb::vbOKCancel | vb::vbExclamation, QStringLiteral("Kestrane [ PH-8158 ]"), this);
+    if (const FileError error = PhotoLibrary::AttachPhoto(state_.settings.DataRoot, SelectedPhotoRegNo,
+                                                          SelectedPhotoFirstName, SelectedPhotoLastName, current)) {
+        Errors::Report(this, Errors::Place::PhotoAttach, error);
         return;
     }
     state_.PhotoAttachedFlag = true;
