@@ -2,6 +2,7 @@
 
 #include "platform/GridModel.h"
 #include "platform/GridPrint.h"
+#include "platform/Latin1Text.h"
 #include "platform/VbColor.h"
 #include "platform/VbKeys.h"
 
@@ -156,7 +157,7 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
         painter->setPen(VbColor(m->foreColor(row, col)));
         painter->setFont(option.font);
         painter->drawText(rect.adjusted(3, 0, -3, 0), static_cast<int>(m->alignment(col)) | Qt::TextSingleLine,
-                          QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+                          Latin1::FromBytes(text));
     }
     if (index == grid_->currentIndex()) {
         painter->setPen(QPen(Qt::black, 2));

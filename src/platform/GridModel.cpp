@@ -1,5 +1,6 @@
 #include "platform/GridModel.h"
 
+#include "platform/Latin1Text.h"
 #include "platform/VbColor.h"
 
 #include <QFont>
@@ -342,13 +343,11 @@ std::string_view GridModel::text(int row, int col) const {
 }
 
 QString GridModel::qtext(int row, int col) const {
-    const std::string_view t = text(row, col);
-    return QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size()));
+    return Latin1::FromBytes(text(row, col));
 }
 
 void GridModel::setText(int row, int col, const QString& text) {
-    const QByteArray bytes = text.toLatin1(); // characters outside Latin-1 become '?'
-    setText(row, col, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    setText(row, col, std::string_view(Latin1::ToBytes(text)));
 }
 
 void GridModel::setText(int row, int col, std::string_view latin1) {

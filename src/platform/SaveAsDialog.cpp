@@ -1,6 +1,7 @@
 #include "platform/SaveAsDialog.h"
 
 #include "core/passes/SaveDialogFilter.h"
+#include "platform/Latin1Text.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,8 +17,8 @@ QStringList NameFilters(const std::string& list) {
         if (pair.empty())
             break;
         const auto nul = pair.find('\0');
-        QString description = QString::fromLatin1(pair.substr(0, nul));
-        QString pattern = QString::fromLatin1(pair.substr(nul + 1)).replace(QLatin1Char(';'), QLatin1Char(' '));
+        QString description = Latin1::FromBytes(pair.substr(0, nul));
+        QString pattern = Latin1::FromBytes(pair.substr(nul + 1)).replace(QLatin1Char(';'), QLatin1Char(' '));
         names << (description.endsWith(QLatin1Char(')')) ? description : description + " (" + pattern + ")");
     }
     return names;

@@ -1,6 +1,7 @@
 #include "platform/Shell.h"
 
 #include "core/startup/Helpers.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ void StartUp::ShowHelpTopic(const ProgramState& state) {
 }
 
 void StartUp::CheckEmail(const QString& address) {
-    const int failure = StartUp::EmailCheckFailure(address.toLatin1().toStdString());
+    const int failure = StartUp::EmailCheckFailure(Latin1::ToBytes(address));
     if (failure != 0)
         MsgBox(QString::fromLatin1(StartUp::EmailCheckText), vb::vbExclamation,
                QString::fromLatin1(StartUp::EmailCheckTitle(failure)));

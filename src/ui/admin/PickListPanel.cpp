@@ -3,7 +3,10 @@
 #include "core/TextUtil.h"
 #include "core/admin/PickListEdit.h"
 #include "core/desk/PickListFile.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
+#include "ui/common/Errors.h"
+#include "ui/common/Widgets.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -11,25 +14,13 @@
 #include <QListWidget>
 #include <QPushButton>
 
+using Latin1::FromBytes;
+using Latin1::ToBytes;
+using namespace Widgets;
+
 namespace {
 
 const char* const SelectText = "- Select -";
-
-QString FromBytes(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-std::string ToBytes(const QString& text) {
-    return text.toLatin1().toStdString();
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text, const QRect& r) {
-    auto* l = new QLabel(QString::fromLatin1(text), parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(r);
-    l->setWordWrap(true);
-    return l;
-}
 
 } // namespace
 
@@ -37,13 +28,10 @@ PickListPanel::PickListPanel(ProgramState& state, QWidget* parent) : QWidget(par
     QFont courier(QStringLiteral("Courier New"));
     courier.setStyleHint(QFont::TypeWriter);
 
-    auto* heading = MakeLabel(this, "Label20", "Built-in Lists", QRect(12, 8, 200, 20));
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    MakeLabel(this, "Label21", "EDIT LISTS", QRect(12, 32, 200, 18))->setFont(bold);
+    Named(Caption(this, QStringLiteral("Built-in Lists"), QRect(12, 8, 200, 20), true), "Label20");
+    Named(Caption(this, QStringLiteral("EDIT LISTS"), QRect(12, 32, 200, 18), true), "Label21");
 
-    MakeLabel(this, "Label23", "Select drop-down box to edit", QRect(12, 56, 220, 18));
+    Named(Caption(this, QStringLiteral("Select drop-down box to edit"), QRect(12, 56, 220, 18)), "Label23");
     cbSetSelectList = new QComboBox(this);
     cbSetSelectList->setObjectName(QStringLiteral("cbSetSelectList"));
     cbSetSelectList->addItems({QString::fromLatin1(SelectText), QStringLiteral("CATEGORY"),
@@ -64,8 +52,9 @@ PickListPanel::PickListPanel(ProgramState& state, QWidget* parent) : QWidget(par
     ListSection->setGeometry(12, 110, 330, 250);
     connect(ListSection, &QListWidget::itemSelectionChanged, this, &PickListPanel::ListSection_Click);
 
-    MakeLabel(this, "Label24", "To add a new list item, type in the text here, then click [ Add ].",
-              QRect(356, 110, 220, 36));
+    Named(Caption(this, QStringLiteral("To add a new list item, type in the text here, then click [ Add ]."),
+                  QRect(356, 110, 220, 36)),
+          "Label24");
     ActiveText = new QLineEdit(this);
     ActiveText->setObjectName(QStringLiteral("ActiveText"));
     ActiveText->setFont(courier);
@@ -88,14 +77,16 @@ PickListPanel::PickListPanel(ProgramState& state, QWidget* parent) : QWidget(par
     cmdSetADD->setGeometry(356, 182, 80, 26);
     connect(cmdSetADD, &QPushButton::clicked, this, &PickListPanel::cmdSetADD_Click);
 
-    MakeLabel(this, "Label22",
-              "Any new item will be inserted after any highlighted line on the list, otherwise it will be added at "
-              "the end. ",
-              QRect(356, 214, 220, 52));
-    MakeLabel(this, "Label25",
-              "To delete a list item, first highlight it by selecting it with the mouse - then click the [ Remove ] "
-              "button.",
-              QRect(356, 270, 220, 52));
+    Named(Caption(this,
+                  QStringLiteral("Any new item will be inserted after any highlighted line on the list, otherwise it "
+                                 "will be added at the end. "),
+                  QRect(356, 214, 220, 52)),
+          "Label22");
+    Named(Caption(this,
+                  QStringLiteral("To delete a list item, first highlight it by selecting it with the mouse - then "
+                                 "click the [ Remove ] button."),
+                  QRect(356, 270, 220, 52)),
+          "Label25");
     cmdSetDelete = new QPushButton(QStringLiteral("Remove"), this);
     cmdSetDelete->setObjectName(QStringLiteral("cmdSetDelete"));
     cmdSetDelete->setAutoDefault(false);
@@ -103,10 +94,15 @@ PickListPanel::PickListPanel(ProgramState& state, QWidget* parent) : QWidget(par
     cmdSetDelete->setGeometry(356, 326, 80, 26);
     connect(cmdSetDelete, &QPushButton::clicked, this, &PickListPanel::cmdSetDelete_Click);
 
-    lachanges = MakeLabel(this, "lachanges", "Changes will be available the next time you start Kestrane",
-                          QRect(12, 366, 560, 20));
+    lachanges = Named(Caption(this, QStringLiteral("Changes will be available the next time you start Kestrane"),
+                              QRect(12, 366, 560, 20)),
+                      "lachanges");
     lachanges->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
     lachanges->hide();
+
+    // Every caption of the tab wraps within its place.
+    for (QLabel* label : findChildren<QLabel*>())
+        label->setWordWrap(true);
 }
 
 void PickListPanel::HideChangesNote() {
@@ -155,20 +151,14 @@ void PickListPanel::LoadListSection() {
     for (const std::string& item : items)
         ListSection->addItem(QStringLiteral(" ") + FromBytes(item));
     ListSection_Click();
-    if (error)
-        tell(QStringLiteral("Could not load the DL/INI Lists FILE LOAD ERROR"), vb::vbCritical,
-             QStringLiteral("Contact Brantholm and Quote [ LE-5-%1 ]").arg(error.number + 7800));
+    Errors::Report(window(), Errors::Place::PickListFile, error);
 }
 
 // The list is shown afresh after a change, and after another desk's change
 // moved the line; a file that could not be read or written keeps its list.
 void PickListPanel::afterChange(const FileError& error) {
-    if (error)
-        tell(QStringLiteral("The list could not be changed - Error %1: %2")
-                 .arg(error.number)
-                 .arg(FromBytes(error.description)),
-             vb::vbCritical, QStringLiteral("Kestrane"));
-    else
+    Errors::Report(window(), Errors::Place::PickListChange, error);
+    if (!error)
         lachanges->show();
     if (!error || error.number == ErrorNumber::NothingFound)
         LoadListSection();

@@ -2,8 +2,12 @@
 
 #include "core/TextUtil.h"
 #include "core/startup/UsrSettings.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
+#include "ui/common/Centre.h"
+#include "ui/common/Errors.h"
+#include "ui/common/Widgets.h"
 
 #include <QApplication>
 #include <QColor>
@@ -141,8 +145,7 @@ frmMPass::frmMPass(ProgramState& state, QWidget* parent) : QDialog(parent), stat
 
 void frmMPass::buildFaces() {
     const auto hiddenPicture = [this](const char* name, const QPixmap& pm) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
+        auto* l = Widgets::Named(new QLabel(this), name);
         l->setPixmap(pm);
         l->hide();
         return l;
@@ -154,8 +157,7 @@ void frmMPass::buildFaces() {
 
 void frmMPass::buildControls() {
     const auto picture = [this](const char* name, const QRect& r, const QPixmap& pm) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(name));
+        auto* l = Widgets::Named(new QLabel(this), name);
         l->setGeometry(r);
         l->setPixmap(pm);
         l->setMouseTracking(true);
@@ -219,7 +221,7 @@ void frmMPass::centreWindow() {
     else if (const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen())
         area = s->availableGeometry();
     if (area.isValid())
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        Centre::At(this, area.center());
 }
 
 bool frmMPass::event(QEvent* e) {
@@ -433,9 +435,9 @@ bool frmMPass::saveNewPassword(const std::string& password) {
         return true;
     state_.settings.SettingsPassword = oldPassword;
     state_.SettingsPasswordGiven = oldGiven;
-    tell(QStringLiteral("The new Password could not be saved - Error %1: %2")
-             .arg(err.number)
-             .arg(QString::fromStdString(err.description)));
+    ++ownBoxes_;
+    Errors::Report(this, Errors::Place::PasswordSave, err);
+    --ownBoxes_;
     reject();
     return false;
 }
@@ -576,5 +578,5 @@ void frmMPass::tell(const QString& text) {
 }
 
 std::string frmMPass::trimmedEntry() const {
-    return Text::Trim(MPassWordTb->text().toLatin1().toStdString());
+    return Text::Trim(Latin1::ToBytes(MPassWordTb->text()));
 }

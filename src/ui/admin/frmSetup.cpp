@@ -9,6 +9,9 @@
 #include "platform/Shell.h"
 #include "ui/admin/PickListPanel.h"
 #include "ui/admin/frmBFF.h"
+#include "ui/common/Centre.h"
+#include "ui/common/Errors.h"
+#include "ui/common/Widgets.h"
 #include "ui/startup/Artwork.h"
 
 #include <QCheckBox>
@@ -20,6 +23,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+
+using Widgets::Caption;
 
 namespace {
 
@@ -80,16 +85,6 @@ constexpr std::array<const char*, 6> ReadOnlyDependants{"ckDisPassPrn",   "ckEnb
 
 const char* const Title = "Kestrane";
 
-QLabel* MakeLabel(QWidget* parent, const char* text, const QRect& r, bool bold = false) {
-    auto* l = new QLabel(QString::fromLatin1(text), parent);
-    l->setGeometry(r);
-    if (bold) {
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-    }
-    return l;
-}
 
 } // namespace
 
@@ -135,7 +130,7 @@ frmSetup::frmSetup(ProgramState& state, QWidget* parent) : QDialog(parent), stat
 }
 
 void frmSetup::buildStartUpTab(QWidget* tab) {
-    MakeLabel(tab, "Start Up ", QRect(12, 8, 200, 20), true);
+    Caption(tab, "Start Up ", QRect(12, 8, 200, 20), true);
     const auto addBox = [this, tab](const char* name, int x, int y) {
         for (const OptionBox& option : OptionBoxes) {
             if (std::string_view(option.name) != name)
@@ -164,7 +159,7 @@ void frmSetup::buildStartUpTab(QWidget* tab) {
     }};
     int y = 36;
     for (const Group& group : groups) {
-        MakeLabel(tab, group.heading, QRect(12, y, 200, 20), true);
+        Caption(tab, group.heading, QRect(12, y, 200, 20), true);
         y += 22;
         for (std::size_t i = 0; i < group.boxes.size(); i += 2) {
             if (group.boxes[i])
@@ -186,11 +181,11 @@ void frmSetup::buildStartUpTab(QWidget* tab) {
 }
 
 void frmSetup::buildNetworkTab(QWidget* tab) {
-    MakeLabel(tab, "Network", QRect(12, 8, 200, 20), true);
-    MakeLabel(tab, "NETWORK", QRect(12, 36, 200, 20), true);
+    Caption(tab, "Network", QRect(12, 8, 200, 20), true);
+    Caption(tab, "NETWORK", QRect(12, 36, 200, 20), true);
     const auto folderRow = [this, tab](const char* label, int y, const char* boxName, const char* browseName,
                                        const char* localName) {
-        MakeLabel(tab, label, QRect(12, y, 400, 20));
+        Caption(tab, label, QRect(12, y, 400, 20));
         auto* folder = new PathBox(tab);
         folder->setObjectName(QString::fromLatin1(boxName));
         folder->setMaxLength(32767);
@@ -223,13 +218,13 @@ void frmSetup::buildNetworkTab(QWidget* tab) {
 }
 
 void frmSetup::buildStatisticsTab(QWidget* tab) {
-    MakeLabel(tab, "Statistics", QRect(12, 8, 200, 20), true);
-    MakeLabel(tab, "YEARLY VISITOR STATS", QRect(12, 36, 240, 20), true);
+    Caption(tab, "Statistics", QRect(12, 8, 200, 20), true);
+    Caption(tab, "YEARLY VISITOR STATS", QRect(12, 36, 240, 20), true);
     const char* captions[8] = {"Total Visitors", "Peak Visitors", "Total Booked",   "One Day Passes",
                                "Total Passes",   "Unused Passes", "Photos On-File", "Total Revoked"};
     for (int i = 0; i < 8; ++i) {
         const int x = 12 + (i / 4) * 290, y = 70 + (i % 4) * 36;
-        MakeLabel(tab, captions[i], QRect(x, y, 140, 24));
+        Caption(tab, captions[i], QRect(x, y, 140, 24));
         auto* text = new QLineEdit(tab);
         text->setObjectName(QStringLiteral("Text%1").arg(i + 1));
         text->setGeometry(x + 146, y, 110, 24);
@@ -242,7 +237,7 @@ QCheckBox* frmSetup::box(const char* name) const {
 
 void frmSetup::Form_Load() {
     if (const QScreen* s = QGuiApplication::primaryScreen())
-        move((s->geometry().width() - width()) / 2, (s->geometry().height() - height()) / 2);
+        Centre::In(this, QRect(QPoint(), s->geometry().size()));
     ShowSettings();
     SnapshotSettings();
     state_.RestartPending = false;
@@ -447,10 +442,7 @@ bool frmSetup::Form_Unload() {
     if (!foldersCanBeKept())
         return false;
     if (const FileError error = modUsrSettings::SaveSettings(state_)) {
-        tell(QStringLiteral("Kestrane settings could not be saved - Error %1: %2")
-                 .arg(error.number)
-                 .arg(QString::fromStdString(error.description)),
-             vb::vbCritical);
+        Errors::Report(this, Errors::Place::SettingsSave, error);
         return false;
     }
     // The desk must not go on writing into the folders it started with.

@@ -5,14 +5,14 @@
 #include "core/desk/DayStatusFile.h"
 #include "core/desk/MonthBookingFile.h"
 #include "platform/ClickLabel.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/VbColor.h"
-#include "ui/desk/BookingBoxes.h"
+#include "ui/common/Errors.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/BookingFormPanel.h"
-#include "ui/desk/DeskErrors.h"
-#include "ui/desk/DeskWidgets.h"
 
-using namespace DeskWidgets;
+using namespace Widgets;
 
 ArrivalPanel::ArrivalPanel(ProgramState& state, QWidget* p, QWidget* window, BookingFormPanel& form)
     : QObject(p), state_(state), window_(window), form_(form) {
@@ -31,7 +31,7 @@ ArrivalPanel::ArrivalPanel(ProgramState& state, QWidget* p, QWidget* window, Boo
 }
 
 void ArrivalPanel::LaON_Site_Change() {
-    state_.CurrentRecord.ArrivalTime = BookingBoxes::ToBytes(LaON_Site->text());
+    state_.CurrentRecord.ArrivalTime = Latin1::ToBytes(LaON_Site->text());
 }
 
 void ArrivalPanel::LaOFFSite_Change() {
@@ -48,13 +48,13 @@ void ArrivalPanel::showLooks(const ArrivalDeparture::LabelLooks& looks) {
     QFont f = LaON_Site->font();
     f.setBold(looks.arrivalEmphasised);
     LaON_Site->setFont(f);
-    LaON_Site->setText(BookingBoxes::FromBytes(looks.arrivalCaption));
+    LaON_Site->setText(Latin1::FromBytes(looks.arrivalCaption));
     LaON_Site_Change();
 
     QPalette departure = LaOFFSite->palette();
     departure.setColor(QPalette::Window, VbColor(looks.departureBackColour));
     LaOFFSite->setPalette(departure);
-    LaOFFSite->setText(BookingBoxes::FromBytes(looks.departureCaption));
+    LaOFFSite->setText(Latin1::FromBytes(looks.departureCaption));
     LaOFFSite_Change();
 }
 
@@ -65,24 +65,24 @@ void ArrivalPanel::clear() {
 
 void ArrivalPanel::UpdateStatusLine() {
     const FileError e =
-        DayStatus::UpdateStatusLine(state_.settings.DataRoot, BookingBoxes::ToBytes(form_.regNoText()),
+        DayStatus::UpdateStatusLine(state_.settings.DataRoot, Latin1::ToBytes(form_.regNoText()),
                                     state_.CurrentRecord.ArrivalTime, state_.CurrentRecord.DepartureTime)
             .error;
     emit statusWritten();
     // After the list is rebuilt, so its own caption does not hide that the time was not stored.
-    DeskErrors::Report(window_, DeskErrors::Place::StatusStamp, e);
+    Errors::Report(window_, Errors::Place::StatusStamp, e);
 }
 
 ArrivalDeparture::StampForm ArrivalPanel::stampForm() const {
     const BookingRules::FormEntries entries = form_.entries();
-    return {state_.options().readOnly(), BookingBoxes::ToBytes(form_.regNoText()), entries.firstName, entries.lastName,
-            BookingBoxes::ToBytes(LaON_Site->text())};
+    return {state_.options().readOnly(), Latin1::ToBytes(form_.regNoText()), entries.firstName, entries.lastName,
+            Latin1::ToBytes(LaON_Site->text())};
 }
 
 void ArrivalPanel::apply(const ArrivalDeparture::StampResult& result) {
     switch (result.outcome) {
     case ArrivalDeparture::StampOutcome::NoBooking:
-        MsgBox(BookingBoxes::FromBytes(result.message), vb::vbExclamation,
+        MsgBox(Latin1::FromBytes(result.message), vb::vbExclamation,
                QString::fromLatin1(ArrivalDeparture::MessageTitle), window_);
         return;
     case ArrivalDeparture::StampOutcome::Stamped:
@@ -108,7 +108,7 @@ void ArrivalPanel::cmdOUT_Click() {
 void ArrivalPanel::LaON_Site_DblClick() {
     state_.HelpTopic = ArrivalDeparture::UndoHelpTopic;
     const auto undo = ArrivalDeparture::UndoArrival(state_.options().readOnly(), state_.ListMode,
-                                                    BackColourOf(LaON_Site), BookingBoxes::ToBytes(LaOFFSite->text()));
+                                                    BackColourOf(LaON_Site), Latin1::ToBytes(LaOFFSite->text()));
     if (undo.outcome != ArrivalDeparture::UndoOutcome::Undone)
         return;
     showLooks(ArrivalDeparture::LooksFor(undo.look, undo.arrivalTime, undo.departureTime));
@@ -117,9 +117,8 @@ void ArrivalPanel::LaON_Site_DblClick() {
 
 void ArrivalPanel::LaOFFSite_DblClick() {
     state_.HelpTopic = ArrivalDeparture::UndoHelpTopic;
-    const auto undo =
-        ArrivalDeparture::UndoDeparture(state_.options().readOnly(), state_.ListMode, BackColourOf(LaOFFSite),
-                                        BookingBoxes::ToBytes(LaON_Site->text()));
+    const auto undo = ArrivalDeparture::UndoDeparture(state_.options().readOnly(), state_.ListMode,
+                                                      BackColourOf(LaOFFSite), Latin1::ToBytes(LaON_Site->text()));
     if (undo.outcome != ArrivalDeparture::UndoOutcome::Undone)
         return;
     showLooks(ArrivalDeparture::LooksFor(undo.look, undo.arrivalTime, undo.departureTime));
@@ -135,11 +134,11 @@ void ArrivalPanel::ShowArrivalAndDeparture() {
         BuildDayStatusFile();
         read = BookingFiles::ReadLines(path);
     }
-    showLooks(ArrivalDeparture::LooksInStatusLines(read.lines, BookingBoxes::ToBytes(form_.regNoText())));
+    showLooks(ArrivalDeparture::LooksInStatusLines(read.lines, Latin1::ToBytes(form_.regNoText())));
 }
 
 DayStatus::BuildResult ArrivalPanel::BuildDayStatusFile() {
     DayStatus::BuildResult built = DayStatus::Build(state_.settings.DataRoot);
-    DeskErrors::Report(window_, DeskErrors::Place::StatusBuild, built.error);
+    Errors::Report(window_, Errors::Place::StatusBuild, built.error);
     return built;
 }

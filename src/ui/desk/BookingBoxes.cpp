@@ -1,9 +1,8 @@
 #include "ui/desk/BookingBoxes.h"
 
-#include "ui/startup/VersionLabels.h"
-
 #include "core/desk/BookingRecord.h"
-#include "platform/Platform.h"
+#include "platform/Latin1Text.h"
+#include "ui/common/Widgets.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -12,12 +11,10 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTextCursor>
 #include <QValidator>
 
@@ -71,14 +68,6 @@ QString FitInsertion(const QString& before, const QString& now, qsizetype limit,
 } // namespace
 
 namespace BookingBoxes {
-
-std::string ToBytes(const QString& text) {
-    return text.toLatin1().toStdString();
-}
-
-QString FromBytes(std::string_view bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 QString Latin1Only(const QString& text, int* cursor) {
     QString out;
@@ -200,7 +189,7 @@ void KeepLatin1(QLineEdit* box, bool (*accept)(int ch)) {
 }
 
 void ShowText(QLineEdit* box, const std::string& field) {
-    const QString text = FromBytes(field);
+    const QString text = Latin1::FromBytes(field);
     if (text.size() > box->maxLength())
         box->setMaxLength(static_cast<int>(text.size()));
     box->setProperty(ShowingStoredProperty, true);
@@ -211,11 +200,11 @@ void ShowText(QLineEdit* box, const std::string& field) {
 std::string NotesToBytes(const QString& text) {
     QString crlf = text;
     crlf.replace(u'\n', QStringLiteral("\r\n"));
-    return ToBytes(crlf);
+    return Latin1::ToBytes(crlf);
 }
 
 QString NotesFromBytes(const std::string& bytes) {
-    QString text = FromBytes(bytes);
+    QString text = Latin1::FromBytes(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     return text;
@@ -285,8 +274,7 @@ class OpenListOnClick : public QObject {
 namespace BookingBoxes {
 
 QLineEdit* ShownBox(QWidget* parent, const char* name, int chars) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = Widgets::Named(new QLineEdit(parent), name);
     box->setReadOnly(true);
     box->setFocusPolicy(Qt::ClickFocus);
     SetCharsWide(box, chars);
@@ -296,8 +284,7 @@ QLineEdit* ShownBox(QWidget* parent, const char* name, int chars) {
 }
 
 QLineEdit* EditBox(QWidget* parent, const char* name, int width, const char* toolTip) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = Widgets::Named(new QLineEdit(parent), name);
     box->setMaxLength(width);
     SetCharsWide(box, std::min(width, 30));
     if (toolTip)
@@ -307,8 +294,7 @@ QLineEdit* EditBox(QWidget* parent, const char* name, int width, const char* too
 }
 
 QPlainTextEdit* NotesBox(QWidget* parent, const char* name, int maxStored) {
-    auto* box = new QPlainTextEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = Widgets::Named(new QPlainTextEdit(parent), name);
     box->setTabChangesFocus(true);
     box->setFixedHeight(box->fontMetrics().lineSpacing() * 3 + 12);
     KeepNotesStorable(box, maxStored);
@@ -324,32 +310,13 @@ void MakeListOnly(QComboBox* box) {
 }
 
 QComboBox* PickBox(QWidget* parent, const char* name, const QString& designText, int chars) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = Widgets::Named(new QComboBox(parent), name);
     MakeListOnly(box);
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     box->setMinimumContentsLength(chars);
     box->setMaxVisibleItems(15);
     box->setEditText(designText);
     return box;
-}
-
-QLabel* Caption(QWidget* parent, const char* text, QWidget* buddy) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, const char* toolTip) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(QString::fromLatin1(toolTip));
-    b->setAutoDefault(false);
-    return b;
-}
-
-void CentreOnScreen(QWidget* window) {
-    VersionLabels::CentreOnScreen(window);
 }
 
 } // namespace BookingBoxes

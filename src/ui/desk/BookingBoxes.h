@@ -3,22 +3,16 @@
 #include <QString>
 
 #include <string>
-#include <string_view>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 class QWidget;
 
 // The boundary between the booking boxes of a window and the booking fields:
 // the fields are bytes, one per character (ISO-8859-1), and multi-line fields
 // keep their line breaks as CR LF.
 namespace BookingBoxes {
-
-std::string ToBytes(const QString& text);
-QString FromBytes(std::string_view bytes);
 
 // The text without the characters a booking file cannot hold (a surrogate pair
 // is one character). cursor, when given, is moved along with the text before it.
@@ -53,10 +47,5 @@ QPlainTextEdit* NotesBox(QWidget* parent, const char* name, int maxStored = 0);
 // only from its list; a click on the text opens the list.
 void MakeListOnly(QComboBox* box);
 QComboBox* PickBox(QWidget* parent, const char* name, const QString& designText, int chars);
-QLabel* Caption(QWidget* parent, const char* text, QWidget* buddy);
-// Never a default button: Enter in a box must not clear or cancel.
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, const char* toolTip);
-// Centred on the whole screen.
-void CentreOnScreen(QWidget* window);
 
 } // namespace BookingBoxes

@@ -7,12 +7,12 @@
 #include "core/desk/BookingRecord.h"
 #include "core/desk/MonthBookingFile.h"
 #include "core/desk/RecordState.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
+#include "ui/common/Errors.h"
 #include "ui/desk/ArrivalPanel.h"
-#include "ui/desk/BookingBoxes.h"
 #include "ui/desk/BookingFormPanel.h"
-#include "ui/desk/DeskErrors.h"
 #include "ui/desk/ListDatesPanel.h"
 #include "ui/desk/ListsPanel.h"
 #include "ui/desk/TimeGridPanel.h"
@@ -44,31 +44,31 @@ BookingCommands::BookingCommands(ProgramState& state, QWidget* window, Panels pa
     : QObject(static_cast<QObject*>(window)), state_(state), window_(window), p_(panels), status_(std::move(status)) {}
 
 QString BookingCommands::bookingTitle() const {
-    return QStringLiteral("Kestrane [ ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral(" ]");
+    return QStringLiteral("Kestrane [ ") + Latin1::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral(" ]");
 }
 
 QString BookingCommands::upperFirst() const {
-    return BookingBoxes::FromBytes(Text::Trim(state_.CurrentRecord.FirstName)).toUpper();
+    return Latin1::FromBytes(Text::Trim(state_.CurrentRecord.FirstName)).toUpper();
 }
 QString BookingCommands::upperLast() const {
-    return BookingBoxes::FromBytes(Text::Trim(state_.CurrentRecord.LastName)).toUpper();
+    return Latin1::FromBytes(Text::Trim(state_.CurrentRecord.LastName)).toUpper();
 }
 
 int BookingCommands::ask(const std::string& text, int style, const QString& title) {
-    return MsgBox(BookingBoxes::FromBytes(text), style, title, window_);
+    return MsgBox(Latin1::FromBytes(text), style, title, window_);
 }
 
 Situation BookingCommands::situation() {
     Situation s;
     s.newBooking = newBooking_;
-    const std::string regNo = BookingBoxes::ToBytes(p_.form.regNoText());
+    const std::string regNo = Latin1::ToBytes(p_.form.regNoText());
     s.loaded = IsBookingNumber(regNo);
     s.recordChanged = state_.RecordChanged;
     s.bookingsChanged = state_.BookingsChanged;
     s.namesUnchanged = state_.CurrentRecord.FirstName == state_.RecordSnapshot.FirstName &&
                        state_.CurrentRecord.LastName == state_.RecordSnapshot.LastName;
-    s.monthMoved = MonthMoved(regNo, BookingBoxes::ToBytes(p_.times.bookingYearText()),
-                              BookingBoxes::ToBytes(p_.times.SetMonthNoFromBookMonth()));
+    s.monthMoved = MonthMoved(regNo, Latin1::ToBytes(p_.times.bookingYearText()),
+                              Latin1::ToBytes(p_.times.SetMonthNoFromBookMonth()));
     return s;
 }
 
@@ -94,28 +94,28 @@ void BookingCommands::reloadFrom(const std::string& storedLine) {
 bool BookingCommands::SaveNewRecord() {
     status_(QString()); // a status left by an earlier store must not stand for this one
     if (const auto refusal = NewBookingRefusal(p_.form.entries())) {
-        MsgBox(BookingBoxes::FromBytes(*refusal), vb::vbExclamation, Title, window_);
+        MsgBox(Latin1::FromBytes(*refusal), vb::vbExclamation, Title, window_);
         return false;
     }
     const QString monthNo = p_.times.SetMonthNoFromBookMonth();
     const BookingFiles::SaveResult saved =
         BookingFiles::SaveNewBooking(state_.settings.DataRoot, state_.CurrentRecord, p_.times.timeTexts(), Clock::Now(),
-                                     BookingBoxes::ToBytes(p_.times.bookingYearText()), BookingBoxes::ToBytes(monthNo));
+                                     Latin1::ToBytes(p_.times.bookingYearText()), Latin1::ToBytes(monthNo));
     if (saved.error) {
-        DeskErrors::Report(window_, DeskErrors::Place::Save, saved.error);
+        Errors::Report(window_, Errors::Place::Save, saved.error);
         return false;
     }
     reloadFrom(saved.storedLine);
     state_.BookingsChanged = false;
     p_.lists.RefreshCurrentList();
-    status_(QStringLiteral("Record ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral(" SAVED"));
+    status_(QStringLiteral("Record ") + Latin1::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral(" SAVED"));
     return true;
 }
 
 bool BookingCommands::UpdateRecord() {
     status_(QString());
     if (const auto refusal = UpdateRefusal(p_.form.entries())) {
-        MsgBox(BookingBoxes::FromBytes(*refusal), vb::vbExclamation, Title, window_);
+        MsgBox(Latin1::FromBytes(*refusal), vb::vbExclamation, Title, window_);
         return false;
     }
     // A revocation left pending for another booking never blanks this one's pass.
@@ -136,10 +136,9 @@ bool BookingCommands::UpdateRecord() {
         // Asked with the file unlocked; the answer merges afresh with what is there then.
         QString fields;
         for (const std::string& label : result.conflicts)
-            fields += (fields.isEmpty() ? QString() : QStringLiteral("\r\n")) + BookingBoxes::FromBytes(label);
-        const int a = MsgBox(BookingBoxes::FromBytes(ConflictQuestion(BookingBoxes::ToBytes(upperFirst()),
-                                                                      BookingBoxes::ToBytes(upperLast()),
-                                                                      BookingBoxes::ToBytes(fields))),
+            fields += (fields.isEmpty() ? QString() : QStringLiteral("\r\n")) + Latin1::FromBytes(label);
+        const int a = MsgBox(Latin1::FromBytes(ConflictQuestion(Latin1::ToBytes(upperFirst()),
+                                                                Latin1::ToBytes(upperLast()), Latin1::ToBytes(fields))),
                              vb::vbYesNoCancel | vb::vbQuestion, bookingTitle(), window_);
         if (a == vb::vbCancel) {
             state_.PassRevokeRequest = revoke;
@@ -149,24 +148,23 @@ bool BookingCommands::UpdateRecord() {
     }
     if (result.error) {
         state_.PassRevokeRequest = revoke; // still to be done
-        DeskErrors::Report(window_, DeskErrors::Place::Update, result.error, p_.form.regNoText());
+        Errors::Report(window_, Errors::Place::Update, result.error, p_.form.regNoText());
         return false;
     }
     reloadFrom(result.storedLine);
     state_.BookingsChanged = false;
     p_.lists.RefreshCurrentList();
-    status_(QStringLiteral("Record ") + BookingBoxes::FromBytes(state_.CurrentRecord.RegNo) +
-            QStringLiteral(" UPDATED"));
+    status_(QStringLiteral("Record ") + Latin1::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral(" UPDATED"));
     return true;
 }
 
 void BookingCommands::DeleteBooking() {
     status_(QString());
     const BookingFiles::DeleteResult deleted =
-        BookingFiles::DeleteBooking(state_.settings.DataRoot, BookingBoxes::ToBytes(p_.form.regNoText()));
+        BookingFiles::DeleteBooking(state_.settings.DataRoot, Latin1::ToBytes(p_.form.regNoText()));
     // A booking already gone from its file (deleted at another desk) leaves nothing to keep on screen.
     if (deleted.error && deleted.error.number != ErrorNumber::BookingNotFound) {
-        DeskErrors::Report(window_, DeskErrors::Place::Delete, deleted.error, p_.form.regNoText());
+        Errors::Report(window_, Errors::Place::Delete, deleted.error, p_.form.regNoText());
         return;
     }
     ClearBookingForm();
@@ -198,9 +196,8 @@ bool BookingCommands::store(Action action, AskedBy who) {
         if (!SaveNewRecord())
             return false;
         if (const int icon = iconOf(NewRecordNoticeIcon(who)))
-            MsgBox(
-                BookingBoxes::FromBytes(NewRecordNotice(state_.CurrentRecord.FirstName, state_.CurrentRecord.LastName)),
-                icon, Title, window_);
+            MsgBox(Latin1::FromBytes(NewRecordNotice(state_.CurrentRecord.FirstName, state_.CurrentRecord.LastName)),
+                   icon, Title, window_);
         return true;
     }
     default:
@@ -224,9 +221,8 @@ bool BookingCommands::SaveChangesCheck(AskedBy who) {
 // Asks a question about the booking and stores it as the answer says. False
 // stops the command: the user cancelled, or the store failed (the edits stay).
 bool BookingCommands::askAndStore(Question q, AskedBy who, const Situation& s) {
-    const Answer a =
-        answerOf(ask(QuestionText(q, who, BookingBoxes::ToBytes(upperFirst()), BookingBoxes::ToBytes(upperLast())),
-                     vb::vbYesNoCancel | vb::vbQuestion, bookingTitle()));
+    const Answer a = answerOf(ask(QuestionText(q, who, Latin1::ToBytes(upperFirst()), Latin1::ToBytes(upperLast())),
+                                  vb::vbYesNoCancel | vb::vbQuestion, bookingTitle()));
     const Action action = ActionFor(q, a, who, s);
     if (action == Action::Stop || !store(action, who))
         return false;
@@ -242,7 +238,7 @@ void BookingCommands::cmdSAVE_Click() {
         return;
     if (const auto refusal = SaveRefusal(p_.form.entries())) {
         status_(QString());
-        MsgBox(BookingBoxes::FromBytes(*refusal), vb::vbExclamation, Title, window_);
+        MsgBox(Latin1::FromBytes(*refusal), vb::vbExclamation, Title, window_);
         return;
     }
     modFileManagement::CheckRecordChanged(state_);
@@ -252,9 +248,9 @@ void BookingCommands::cmdSAVE_Click() {
     case SaveDecision::SaveNewBooking:
         newBooking_ = false;
         if (SaveNewRecord()) {
-            ask(NewBookingMadeText(BookingBoxes::ToBytes(upperFirst()), BookingBoxes::ToBytes(upperLast()),
-                                   BookingBoxes::ToBytes(p_.times.bookingMonthText()),
-                                   BookingBoxes::ToBytes(p_.times.bookingYearText())),
+            ask(NewBookingMadeText(Latin1::ToBytes(upperFirst()), Latin1::ToBytes(upperLast()),
+                                   Latin1::ToBytes(p_.times.bookingMonthText()),
+                                   Latin1::ToBytes(p_.times.bookingYearText())),
                 vb::vbInformation, Title);
             p_.lists.RefreshCurrentList();
         } else {
@@ -300,10 +296,10 @@ void BookingCommands::cmdDelete_Click() {
     if (state_.options().readOnly() || state_.options().disableSingleDelete())
         return;
     if (!p_.form.regNoText().trimmed().isEmpty()) {
-        if (ask(DeleteQuestion(BookingBoxes::ToBytes(upperFirst()), BookingBoxes::ToBytes(upperLast())),
+        if (ask(DeleteQuestion(Latin1::ToBytes(upperFirst()), Latin1::ToBytes(upperLast())),
                 vb::vbYesNoCancel | vb::vbQuestion, bookingTitle()) != vb::vbYes)
             return;
-        if (IsBookingNumber(BookingBoxes::ToBytes(p_.form.regNoText()))) {
+        if (IsBookingNumber(Latin1::ToBytes(p_.form.regNoText()))) {
             DeleteBooking();
             return;
         }
@@ -339,7 +335,7 @@ void BookingCommands::StatGrid_RowChosen() {
             modFileManagement::CheckRecordChanged(state_);
             if (state_.RecordChanged) {
                 state_.BookingsChanged = false;
-                const std::string f = BookingBoxes::ToBytes(upperFirst()), l = BookingBoxes::ToBytes(upperLast());
+                const std::string f = Latin1::ToBytes(upperFirst()), l = Latin1::ToBytes(upperLast());
                 if (PromptForUnsavedNewBooking(f, l) == NewBookingPrompt::SaveQuestion) {
                     const int a =
                         ask(UnsavedNewBookingQuestion(f, l), vb::vbYesNoCancel | vb::vbQuestion, bookingTitle());
@@ -365,7 +361,7 @@ void BookingCommands::StatGrid_RowChosen() {
     const BookingFiles::LineResult read =
         BookingFiles::ReadBookingLine(state_.settings.DataRoot, p_.lists.regNoOfActiveRow());
     if (read.error && read.error.number != ErrorNumber::BookingNotFound) {
-        DeskErrors::Report(window_, DeskErrors::Place::OpenBooking, read.error);
+        Errors::Report(window_, Errors::Place::OpenBooking, read.error);
         return;
     }
     if (!read.error) {

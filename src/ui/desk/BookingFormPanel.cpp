@@ -7,12 +7,13 @@
 #include "core/desk/RecordState.h"
 #include "core/passes/PhotoFile.h"
 #include "core/startup/Helpers.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Shell.h"
 #include "platform/VbColor.h"
+#include "ui/common/Errors.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/BookingBoxes.h"
-#include "ui/desk/DeskErrors.h"
-#include "ui/desk/DeskWidgets.h"
 #include "ui/desk/WatchedBox.h"
 
 #include <QComboBox>
@@ -22,7 +23,7 @@
 
 #include <filesystem>
 
-using namespace DeskWidgets;
+using namespace Widgets;
 
 namespace {
 bool blank(const QString& s) {
@@ -70,9 +71,10 @@ void BookingFormPanel::build(QWidget* p) {
     Caption(p, QStringLiteral("E-mail"), lx, row(5) + 2, 78);
     PersEmailTB = placed(new WatchedBox(p), "PersEmailTB", QRect(lbox, row(5), lw, 22), 42);
     Caption(p, QStringLiteral("Personal"), lx, row(6) + 4, 78);
-    CmdPersonal = Button(p, "CmdPersonal", QStringLiteral("More..."),
-                         QStringLiteral(" Opens a dialogue to place more detailed information about your visitor "),
-                         QRect(lbox, row(6), 80, 24));
+    CmdPersonal =
+        KeyMapButton(p, "CmdPersonal", QStringLiteral("More..."),
+                     QStringLiteral(" Opens a dialogue to place more detailed information about your visitor "),
+                     QRect(lbox, row(6), 80, 24));
 
     Caption(p, QStringLiteral("Pass"), lx, row(7) + 4, 78);
     PassPrntdLa =
@@ -107,29 +109,34 @@ void BookingFormPanel::build(QWidget* p) {
     Caption(p, QStringLiteral("Org. E-mail"), rx, row(8) + 2, 88);
     CatEMATB = placed(new WatchedBox(p), "CatEMATB", QRect(rbox, row(8), rw, 22), 42);
     Caption(p, QStringLiteral("Location"), rx, row(9) + 4, 88);
-    cmdMore = Button(p, "cmdMore", QStringLiteral("More..."),
-                     QStringLiteral(" Opens a dialogue to place more detailed information about your visitor's "
-                                    "organisation  "),
-                     QRect(rbox, row(9), 80, 24));
+    cmdMore = KeyMapButton(p, "cmdMore", QStringLiteral("More..."),
+                           QStringLiteral(" Opens a dialogue to place more detailed information about your visitor's "
+                                          "organisation  "),
+                           QRect(rbox, row(9), 80, 24));
 
     const int by = 300;
-    cmdNEW = Button(p, "cmdNEW", QStringLiteral("&New"),
-                    QStringLiteral(" Creates a new booking.  Kestrane requires that you enter First and Last names "
-                                   "together with Organisation name before you can save the record  [ F7 ] "),
-                    QRect(6, by, 84, 28));
-    cmdSAVE = Button(p, "cmdSAVE", QStringLiteral("&Save"),
+    cmdNEW =
+        KeyMapButton(p, "cmdNEW", QStringLiteral("&New"),
+                     QStringLiteral(" Creates a new booking.  Kestrane requires that you enter First and Last names "
+                                    "together with Organisation name before you can save the record  [ F7 ] "),
+                     QRect(6, by, 84, 28));
+    cmdSAVE =
+        KeyMapButton(p, "cmdSAVE", QStringLiteral("&Save"),
                      QStringLiteral(" Saves any changes to the current record.  Note if the booked time is not within "
                                     "the current month then a new record is created "),
                      QRect(96, by, 84, 28));
-    cmdDelete = Button(p, "cmdDelete", QStringLiteral("Delete"),
-                       QStringLiteral(" Deletes the current record and its associated photo "), QRect(186, by, 84, 28));
-    cmdGetCARD = Button(p, "cmdGetCARD", QStringLiteral("Pass [F9]"),
-                        QStringLiteral(" Opens a dialogue to issue/revoke passes and to take and manage photos  "),
-                        QRect(366, by, 100, 28));
-    cmdMultiDELETE = Button(p, "cmdMultiDELETE", QStringLiteral("X"),
-                            QStringLiteral(" Opens the Mass Delete dialogue box.  Use the Manage Photos dialogue to "
-                                           "delete photographs  "),
-                            QRect(516, by, 30, 28));
+    cmdDelete =
+        KeyMapButton(p, "cmdDelete", QStringLiteral("Delete"),
+                     QStringLiteral(" Deletes the current record and its associated photo "), QRect(186, by, 84, 28));
+    cmdGetCARD =
+        KeyMapButton(p, "cmdGetCARD", QStringLiteral("Pass [F9]"),
+                     QStringLiteral(" Opens a dialogue to issue/revoke passes and to take and manage photos  "),
+                     QRect(366, by, 100, 28));
+    cmdMultiDELETE =
+        KeyMapButton(p, "cmdMultiDELETE", QStringLiteral("X"),
+                     QStringLiteral(" Opens the Mass Delete dialogue box.  Use the Manage Photos dialogue to "
+                                    "delete photographs  "),
+                     QRect(516, by, 30, 28));
 
     // Tab order follows the form's reading order.
     const QList<QWidget*> order{FirstNameTB, LastNameTB, PersGendTB, PersMobTB,  PersCarRegTB,
@@ -189,7 +196,7 @@ void BookingFormPanel::applyModes(bool readOnly, bool disableSingleDelete, bool 
 // --- Change handlers ------------------------------------------------------------------
 
 void BookingFormPanel::RegNoTB_Change() {
-    state_.CurrentRecord.RegNo = BookingBoxes::ToBytes(RegNoTB->text());
+    state_.CurrentRecord.RegNo = Latin1::ToBytes(RegNoTB->text());
     QPalette pal = RegNoTB->palette();
     pal.setColor(QPalette::Base, VbColor(blank(RegNoTB->text()) ? 0xE0E0E0 : 0xF9E7DF));
     RegNoTB->setPalette(pal);
@@ -202,10 +209,10 @@ void BookingFormPanel::FirstNameTB_Change() {
         FirstNameTB->clear(); // a booking must be started or opened first
         return;
     }
-    const BookingForm::NameSplit split = BookingForm::SplitFirstName(BookingBoxes::ToBytes(FirstNameTB->text()));
+    const BookingForm::NameSplit split = BookingForm::SplitFirstName(Latin1::ToBytes(FirstNameTB->text()));
     if (split.lastName) {
-        LastNameTB->setText(BookingBoxes::FromBytes(*split.lastName));
-        FirstNameTB->setText(BookingBoxes::FromBytes(split.firstName));
+        LastNameTB->setText(Latin1::FromBytes(*split.lastName));
+        FirstNameTB->setText(Latin1::FromBytes(split.firstName));
         LastNameTB->setFocus();
         LastNameTB->setCursorPosition(1);
         return; // setting the box ran this handler again on the shortened text
@@ -214,7 +221,7 @@ void BookingFormPanel::FirstNameTB_Change() {
 }
 
 void BookingFormPanel::PersGendTB_Change() {
-    state_.CurrentRecord.Gender = BookingBoxes::ToBytes(PersGendTB->text());
+    state_.CurrentRecord.Gender = Latin1::ToBytes(PersGendTB->text());
 }
 
 void BookingFormPanel::LastNameTB_Change() {
@@ -222,44 +229,44 @@ void BookingFormPanel::LastNameTB_Change() {
         LastNameTB->clear();
         return;
     }
-    state_.CurrentRecord.LastName = BookingBoxes::ToBytes(LastNameTB->text());
+    state_.CurrentRecord.LastName = Latin1::ToBytes(LastNameTB->text());
 }
 
 void BookingFormPanel::PersMobTB_Change() {
-    state_.CurrentRecord.MobilePhone = BookingBoxes::ToBytes(PersMobTB->text());
+    state_.CurrentRecord.MobilePhone = Latin1::ToBytes(PersMobTB->text());
 }
 void BookingFormPanel::PersCarRegTB_Change() {
-    state_.CurrentRecord.CarRegistration = BookingBoxes::ToBytes(PersCarRegTB->text());
+    state_.CurrentRecord.CarRegistration = Latin1::ToBytes(PersCarRegTB->text());
 }
 void BookingFormPanel::PersEmailTB_Change() {
-    state_.CurrentRecord.PersonalEmail = BookingBoxes::ToBytes(PersEmailTB->text());
+    state_.CurrentRecord.PersonalEmail = Latin1::ToBytes(PersEmailTB->text());
 }
 void BookingFormPanel::CataCB_Click() {
-    state_.CurrentRecord.Category = Text::Trim(BookingBoxes::ToBytes(CataCB->currentText()));
+    state_.CurrentRecord.Category = Text::Trim(Latin1::ToBytes(CataCB->currentText()));
 }
 void BookingFormPanel::Dept1CB_Click() {
-    state_.CurrentRecord.Department = Text::Trim(BookingBoxes::ToBytes(Dept1CB->currentText()));
+    state_.CurrentRecord.Department = Text::Trim(Latin1::ToBytes(Dept1CB->currentText()));
 }
 void BookingFormPanel::CatOrganTB_Change() {
-    state_.CurrentRecord.Organisation = BookingBoxes::ToBytes(CatOrganTB->text());
+    state_.CurrentRecord.Organisation = Latin1::ToBytes(CatOrganTB->text());
 }
 void BookingFormPanel::CatPartyTB_Change() {
-    state_.CurrentRecord.PartySize = BookingBoxes::ToBytes(CatPartyTB->text());
+    state_.CurrentRecord.PartySize = Latin1::ToBytes(CatPartyTB->text());
 }
 void BookingFormPanel::CatAdrTB_Change() {
-    state_.CurrentRecord.OrganisationAddress = BookingBoxes::ToBytes(CatAdrTB->text());
+    state_.CurrentRecord.OrganisationAddress = Latin1::ToBytes(CatAdrTB->text());
 }
 void BookingFormPanel::CatDDITB_Change() {
-    state_.CurrentRecord.DirectDialPhone = BookingBoxes::ToBytes(CatDDITB->text());
+    state_.CurrentRecord.DirectDialPhone = Latin1::ToBytes(CatDDITB->text());
 }
 void BookingFormPanel::CatPCodeTB_Change() {
-    state_.CurrentRecord.OrganisationPostCode = BookingBoxes::ToBytes(CatPCodeTB->text());
+    state_.CurrentRecord.OrganisationPostCode = Latin1::ToBytes(CatPCodeTB->text());
 }
 void BookingFormPanel::CatAltTTB_Change() {
-    state_.CurrentRecord.AlternativePhone = BookingBoxes::ToBytes(CatAltTTB->text());
+    state_.CurrentRecord.AlternativePhone = Latin1::ToBytes(CatAltTTB->text());
 }
 void BookingFormPanel::CatEMATB_Change() {
-    state_.CurrentRecord.OrganisationEmail = BookingBoxes::ToBytes(CatEMATB->text());
+    state_.CurrentRecord.OrganisationEmail = Latin1::ToBytes(CatEMATB->text());
 }
 
 // --- Input aids -------------------------------------------------------------------------
@@ -288,7 +295,7 @@ void BookingFormPanel::CatEMATB_LostFocus() {
 
 void BookingFormPanel::PersGendTB_Click() {
     PersGendTB->setText(PersGendTB->text().remove(u' ') != u"M" ? QStringLiteral("M") : QStringLiteral("F"));
-    state_.CurrentRecord.Gender = BookingBoxes::ToBytes(PersGendTB->text());
+    state_.CurrentRecord.Gender = Latin1::ToBytes(PersGendTB->text());
     LastNameTB->setFocus();
 }
 
@@ -306,30 +313,30 @@ void BookingFormPanel::clear() {
 }
 
 void BookingFormPanel::showFields(const BookingFields& r) {
-    RegNoTB->setText(BookingBoxes::FromBytes(r.RegNo));
+    RegNoTB->setText(Latin1::FromBytes(r.RegNo));
     // Names another desk stored may hold letters this desk's name boxes do not take when typed.
     BookingBoxes::ShowText(FirstNameTB, r.FirstName);
-    PersGendTB->setText(BookingBoxes::FromBytes(r.Gender));
+    PersGendTB->setText(Latin1::FromBytes(r.Gender));
     BookingBoxes::ShowText(LastNameTB, r.LastName);
-    PersMobTB->setText(BookingBoxes::FromBytes(r.MobilePhone));
-    PersCarRegTB->setText(BookingBoxes::FromBytes(r.CarRegistration));
-    PersEmailTB->setText(BookingBoxes::FromBytes(r.PersonalEmail));
+    PersMobTB->setText(Latin1::FromBytes(r.MobilePhone));
+    PersCarRegTB->setText(Latin1::FromBytes(r.CarRegistration));
+    PersEmailTB->setText(Latin1::FromBytes(r.PersonalEmail));
     // A stored value that is on the list shows as its entry (a blank in front), so
     // the arrow keys go on from it; any other shows as stored.
     for (const auto& [box, value] : {std::pair{CataCB, &r.Category}, std::pair{Dept1CB, &r.Department}}) {
-        const int entry = box->findText(QStringLiteral(" ") + BookingBoxes::FromBytes(*value));
+        const int entry = box->findText(QStringLiteral(" ") + Latin1::FromBytes(*value));
         if (entry >= 0)
             box->setCurrentIndex(entry);
         else
-            box->setEditText(BookingBoxes::FromBytes(*value));
+            box->setEditText(Latin1::FromBytes(*value));
     }
-    CatOrganTB->setText(BookingBoxes::FromBytes(r.Organisation));
-    CatPartyTB->setText(BookingBoxes::FromBytes(r.PartySize));
-    CatAdrTB->setText(BookingBoxes::FromBytes(r.OrganisationAddress));
-    CatDDITB->setText(BookingBoxes::FromBytes(r.DirectDialPhone));
-    CatPCodeTB->setText(BookingBoxes::FromBytes(r.OrganisationPostCode));
-    CatAltTTB->setText(BookingBoxes::FromBytes(r.AlternativePhone));
-    CatEMATB->setText(BookingBoxes::FromBytes(r.OrganisationEmail));
+    CatOrganTB->setText(Latin1::FromBytes(r.Organisation));
+    CatPartyTB->setText(Latin1::FromBytes(r.PartySize));
+    CatAdrTB->setText(Latin1::FromBytes(r.OrganisationAddress));
+    CatDDITB->setText(Latin1::FromBytes(r.DirectDialPhone));
+    CatPCodeTB->setText(Latin1::FromBytes(r.OrganisationPostCode));
+    CatAltTTB->setText(Latin1::FromBytes(r.AlternativePhone));
+    CatEMATB->setText(Latin1::FromBytes(r.OrganisationEmail));
     // The combos only take a value from their lists when chosen; shown here, they hold the booking's own.
     state_.CurrentRecord.Category = r.Category;
     state_.CurrentRecord.Department = r.Department;
@@ -350,7 +357,7 @@ void BookingFormPanel::ShowPhotoLabel() {
 
 void BookingFormPanel::ShowPassLabel() {
     const PassLabel::Look look = PassLabel::For(state_.CurrentRecord, Clock::Now().DateText());
-    SetLabelLook(PassPrntdLa, BookingBoxes::FromBytes(look.caption), look.backColour);
+    SetLabelLook(PassPrntdLa, Latin1::FromBytes(look.caption), look.backColour);
 }
 
 void BookingFormPanel::showPassRevoked() {
@@ -358,8 +365,8 @@ void BookingFormPanel::showPassRevoked() {
 }
 
 BookingRules::FormEntries BookingFormPanel::entries() const {
-    return {BookingBoxes::ToBytes(FirstNameTB->text()), BookingBoxes::ToBytes(LastNameTB->text()),
-            BookingBoxes::ToBytes(Dept1CB->currentText()), BookingBoxes::ToBytes(CatOrganTB->text())};
+    return {Latin1::ToBytes(FirstNameTB->text()), Latin1::ToBytes(LastNameTB->text()),
+            Latin1::ToBytes(Dept1CB->currentText()), Latin1::ToBytes(CatOrganTB->text())};
 }
 
 QString BookingFormPanel::regNoText() const {
@@ -381,16 +388,16 @@ void BookingFormPanel::LoadCustomLists() {
     const FileError error = PickList::ReadPickLists(PickList::CustomListsFile(state_.ProgramFolder),
                                                     {PickList::CategoryHeader, PickList::DepartmentHeader}, lists);
     window_->unsetCursor();
-    DeskErrors::Report(window_, DeskErrors::Place::PickLists, error);
+    Errors::Report(window_, Errors::Place::PickLists, error);
     if (error.number == ErrorNumber::FileNotFound)
         return;
     // Appended, not replaced: the boxes keep their design texts until an item is chosen.
     const QString category = CataCB->currentText(), department = Dept1CB->currentText();
     if (lists.size() == 2) {
         for (const std::string& item : lists[0])
-            CataCB->addItem(QStringLiteral(" ") + BookingBoxes::FromBytes(item));
+            CataCB->addItem(QStringLiteral(" ") + Latin1::FromBytes(item));
         for (const std::string& item : lists[1])
-            Dept1CB->addItem(QStringLiteral(" ") + BookingBoxes::FromBytes(item));
+            Dept1CB->addItem(QStringLiteral(" ") + Latin1::FromBytes(item));
     }
     CataCB->setEditText(category);
     Dept1CB->setEditText(department);

@@ -2,7 +2,8 @@
 
 #include "platform/Shell.h"
 #include "platform/VbKeys.h"
-#include "ui/desk/BookingBoxes.h"
+#include "ui/common/Centre.h"
+#include "ui/common/Widgets.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -13,7 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using namespace BookingBoxes;
+using namespace Widgets;
 
 namespace {
 constexpr int KeyF1 = 112;
@@ -84,7 +85,7 @@ void DetailDialog::clearBoxes(std::initializer_list<std::pair<QLineEdit*, std::s
 }
 
 void DetailDialog::CentreForm() {
-    CentreOnScreen(this);
+    Centre::FrameOnScreen(this);
 }
 
 void DetailDialog::SnapshotFields() {

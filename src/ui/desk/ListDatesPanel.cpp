@@ -3,11 +3,11 @@
 #include "core/Clock.h"
 #include "core/TextUtil.h"
 #include "core/desk/ListDate.h"
+#include "platform/Latin1Text.h"
 #include "platform/MonthCalendar.h"
 #include "platform/MsgBox.h"
 #include "platform/VbColor.h"
-#include "ui/desk/BookingBoxes.h"
-#include "ui/desk/DeskWidgets.h"
+#include "ui/common/Widgets.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-using namespace DeskWidgets;
+using namespace Widgets;
 
 ListDatesPanel::ListDatesPanel(ProgramState& state, QWidget* area, QWidget* window)
     : QObject(area), state_(state), window_(window), area_(area) {
@@ -38,8 +38,8 @@ ListDatesPanel::ListDatesPanel(ProgramState& state, QWidget* area, QWidget* wind
         CBGetMonth->addItem(QString::fromStdString(m));
     CBGetMonth->setEditable(true);
     CBGetMonth->setGeometry(70, 36, 104, 24);
-    cmdListCal = Button(area, "cmdListCal", QStringLiteral("..."),
-                        QStringLiteral(" Opens and closes a clickable calendar "), QRect(176, 36, 22, 24));
+    cmdListCal = KeyMapButton(area, "cmdListCal", QStringLiteral("..."),
+                              QStringLiteral(" Opens and closes a clickable calendar "), QRect(176, 36, 22, 24));
     cmdListCal->setIcon(area->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     cmdListCal->setText(QString());
     Caption(area, QStringLiteral("Year"), 6, 63, 40);
@@ -55,8 +55,8 @@ ListDatesPanel::ListDatesPanel(ProgramState& state, QWidget* area, QWidget* wind
     Calendar1 = Named(new MonthCalendar(PicCal1), "Calendar1");
     Calendar1->setToolTip(QStringLiteral("Double-click to Enter a date and close the Calendar"));
     Calendar1->setGeometry(4, 4, 254, 176);
-    cmdCalDECR = Button(PicCal1, "cmdCalDECR", QStringLiteral("<"), QString(), QRect(4, 184, 40, 24));
-    cmdCalINCR = Button(PicCal1, "cmdCalINCR", QStringLiteral(">"), QString(), QRect(218, 184, 40, 24));
+    cmdCalDECR = KeyMapButton(PicCal1, "cmdCalDECR", QStringLiteral("<"), QString(), QRect(4, 184, 40, 24));
+    cmdCalINCR = KeyMapButton(PicCal1, "cmdCalINCR", QStringLiteral(">"), QString(), QRect(218, 184, 40, 24));
     PicCal1->hide();
     PicCal1->raise();
 
@@ -72,7 +72,7 @@ ListDatesPanel::ListDatesPanel(ProgramState& state, QWidget* area, QWidget* wind
 }
 
 void ListDatesPanel::warn(const std::string& text) {
-    MsgBox(QString::fromLatin1(text.c_str()), vb::vbExclamation, QStringLiteral("Kestrane"), window_);
+    MsgBox(Latin1::FromBytes(text), vb::vbExclamation, QStringLiteral("Kestrane"), window_);
 }
 
 QString ListDatesPanel::dayText() const {
@@ -127,7 +127,7 @@ void ListDatesPanel::SelectListMonth(int index) {
 }
 
 const QString& ListDatesPanel::SetMonthNoFromListMonth() {
-    if (auto no = ListDate::MonthNoFromName(BookingBoxes::ToBytes(CBGetMonth->currentText())))
+    if (auto no = ListDate::MonthNoFromName(Latin1::ToBytes(CBGetMonth->currentText())))
         monthNo_ = QString::fromStdString(*no);
     return monthNo_;
 }
@@ -135,9 +135,9 @@ const QString& ListDatesPanel::SetMonthNoFromListMonth() {
 // The calendar follows the boxes' date (a day the month lacks keeps it on a valid one).
 void ListDatesPanel::showDateInCalendar() {
     SetMonthNoFromListMonth();
-    Calendar1->setValueText(QString::fromStdString(
-        ListDate::ListDateText(BookingBoxes::ToBytes(CBGetDay->currentText()), BookingBoxes::ToBytes(monthNo_),
-                               BookingBoxes::ToBytes(CBGetYear->currentText()))));
+    Calendar1->setValueText(QString::fromStdString(ListDate::ListDateText(Latin1::ToBytes(CBGetDay->currentText()),
+                                                                          Latin1::ToBytes(monthNo_),
+                                                                          Latin1::ToBytes(CBGetYear->currentText()))));
 }
 
 void ListDatesPanel::CBGetDay_Click() {
@@ -159,9 +159,9 @@ bool ListDatesPanel::ValidateSelectedDate() {
     invalidDate_ = false;
     const QString dayText = CBGetDay->currentText();
     const int index = CBGetDay->findText(dayText);
-    const ListDate::DateCheck check = ListDate::ValidateSelectedDate(index, BookingBoxes::ToBytes(dayText),
-                                                                     BookingBoxes::ToBytes(CBGetMonth->currentText()),
-                                                                     BookingBoxes::ToBytes(CBGetYear->currentText()));
+    const ListDate::DateCheck check =
+        ListDate::ValidateSelectedDate(index, Latin1::ToBytes(dayText), Latin1::ToBytes(CBGetMonth->currentText()),
+                                       Latin1::ToBytes(CBGetYear->currentText()));
     if (!check.message.empty())
         warn(check.message);
     if (check.correctedDay >= 0) {
@@ -181,9 +181,9 @@ void ListDatesPanel::cmdListCal_Click() {
     state_.HelpTopic = 24;
     SetMonthNoFromListMonth();
     const QString date = !state_.options().calendarOpensAtToday()
-                             ? QString::fromStdString(ListDate::ListDateText(
-                                   BookingBoxes::ToBytes(CBGetDay->currentText()), BookingBoxes::ToBytes(monthNo_),
-                                   BookingBoxes::ToBytes(CBGetYear->currentText())))
+                             ? QString::fromStdString(ListDate::ListDateText(Latin1::ToBytes(CBGetDay->currentText()),
+                                                                             Latin1::ToBytes(monthNo_),
+                                                                             Latin1::ToBytes(CBGetYear->currentText())))
                              : QString::fromStdString(Clock::Now().DateText());
     if (!PicCal1->isHidden()) {
         PicCal1->hide();

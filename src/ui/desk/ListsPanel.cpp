@@ -10,12 +10,13 @@
 #include "core/desk/OnSiteList.h"
 #include "core/desk/SearchFields.h"
 #include "platform/Grid.h"
+#include "platform/Latin1Text.h"
 #include "platform/ListGrid.h"
 #include "platform/MsgBox.h"
+#include "ui/common/Errors.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/ArrivalPanel.h"
 #include "ui/desk/BookingBoxes.h"
-#include "ui/desk/DeskErrors.h"
-#include "ui/desk/DeskWidgets.h"
 #include "ui/desk/ListDatesPanel.h"
 #include "ui/desk/WatchedBox.h"
 
@@ -24,30 +25,34 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-using namespace DeskWidgets;
+using namespace Widgets;
 
 ListsPanel::ListsPanel(ProgramState& state, QWidget* p, QWidget* window, ListDatesPanel& dates, ArrivalPanel& arrival)
     : QObject(p), state_(state), window_(window), dates_(dates), arrival_(arrival) {
-    cmdGetAny = Button(p, "cmdGetAny", QStringLiteral("&Day"),
-                       QStringLiteral(" Shows a list of bookings and passes that are valid for the selected Day "),
-                       QRect(6, 86, 92, 26));
-    cmdGetTom = Button(p, "cmdGetTom", QStringLiteral("&Month"),
-                       QStringLiteral(" Shows a list of bookings for the month (A record with a valid pass, but no "
-                                      "booking, will not be shown) Press [F3]"),
-                       QRect(104, 86, 92, 26));
-    cmdGetToday = Button(p, "cmdGetToday", QStringLiteral("&Today"),
-                         QStringLiteral(" Shows a list of bookings and passes that are valid for Today - Press [F2]"),
-                         QRect(6, 116, 92, 26));
-    cmdDayList = Button(p, "cmdDayList", QStringLiteral("Show [F5]"),
-                        QStringLiteral(" Controls and shows the arrival and departure times of bookings and passes "
-                                       "that are valid for Today "),
-                        QRect(104, 116, 92, 26));
-    cmdIN = Button(p, "cmdIN", QStringLiteral("On-Site"),
-                   QStringLiteral(" Marks an individual as having arrived on-site "), QRect(6, 146, 92, 26));
-    cmdOUT = Button(p, "cmdOUT", QStringLiteral("Off-Site"),
-                    QStringLiteral(" Marks an individual as having departed the site  Note: you cannot mark as "
-                                   "departed if there is no arrival time  "),
-                    QRect(104, 146, 92, 26));
+    cmdGetAny =
+        KeyMapButton(p, "cmdGetAny", QStringLiteral("&Day"),
+                     QStringLiteral(" Shows a list of bookings and passes that are valid for the selected Day "),
+                     QRect(6, 86, 92, 26));
+    cmdGetTom =
+        KeyMapButton(p, "cmdGetTom", QStringLiteral("&Month"),
+                     QStringLiteral(" Shows a list of bookings for the month (A record with a valid pass, but no "
+                                    "booking, will not be shown) Press [F3]"),
+                     QRect(104, 86, 92, 26));
+    cmdGetToday =
+        KeyMapButton(p, "cmdGetToday", QStringLiteral("&Today"),
+                     QStringLiteral(" Shows a list of bookings and passes that are valid for Today - Press [F2]"),
+                     QRect(6, 116, 92, 26));
+    cmdDayList =
+        KeyMapButton(p, "cmdDayList", QStringLiteral("Show [F5]"),
+                     QStringLiteral(" Controls and shows the arrival and departure times of bookings and passes "
+                                    "that are valid for Today "),
+                     QRect(104, 116, 92, 26));
+    cmdIN = KeyMapButton(p, "cmdIN", QStringLiteral("On-Site"),
+                         QStringLiteral(" Marks an individual as having arrived on-site "), QRect(6, 146, 92, 26));
+    cmdOUT = KeyMapButton(p, "cmdOUT", QStringLiteral("Off-Site"),
+                          QStringLiteral(" Marks an individual as having departed the site  Note: you cannot mark as "
+                                         "departed if there is no arrival time  "),
+                          QRect(104, 146, 92, 26));
 
     CBListBy = Named(new QComboBox(p), "CBListBy");
     listByEdit_ = new WatchedBox(CBListBy);
@@ -55,7 +60,7 @@ ListsPanel::ListsPanel(ProgramState& state, QWidget* p, QWidget* window, ListDat
     CBListBy->setInsertPolicy(QComboBox::NoInsert);
     CBListBy->setGeometry(6, 182, 190, 24);
     for (std::string_view key : SearchFields::ListByKeys())
-        CBListBy->addItem(QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
+        CBListBy->addItem(Latin1::FromBytes(key));
     CBListBy->setToolTip(QStringLiteral(" Narrows the search for any text typed into the find box "));
     SearchLa = Named(new QLabel(p), "SearchLa");
     SearchLa->setGeometry(6, 208, 190, 18);
@@ -63,14 +68,14 @@ ListsPanel::ListsPanel(ProgramState& state, QWidget* p, QWidget* window, ListDat
     MainFindTB = Box(p, "MainFindTB", QRect(6, 228, 190, 24));
     MainFindTB->setToolTip(QStringLiteral(" Find anything within a record, including registration number(s) "));
     BookingBoxes::KeepLatin1(MainFindTB); // what it finds is compared with the file's bytes
-    cmdMFind =
-        Button(p, "cmdMFind", QStringLiteral("Find [F4]"),
-               QStringLiteral(" Starts a search - or you can just press the [ Enter ] key "), QRect(6, 258, 92, 26));
-    cmdPRINT = Button(p, "cmdPRINT", QStringLiteral("&Print..."),
-                      QStringLiteral(" Generates a print preview and enables you to print the current list "),
-                      QRect(104, 258, 92, 26));
-    Command1 = Button(p, "Command1", QStringLiteral("Test Data"), QString(), QRect(6, 300, 92, 26));
-    Command2 = Button(p, "Command2", QStringLiteral("TGA Test"), QString(), QRect(104, 300, 92, 26));
+    cmdMFind = KeyMapButton(p, "cmdMFind", QStringLiteral("Find [F4]"),
+                            QStringLiteral(" Starts a search - or you can just press the [ Enter ] key "),
+                            QRect(6, 258, 92, 26));
+    cmdPRINT = KeyMapButton(p, "cmdPRINT", QStringLiteral("&Print..."),
+                            QStringLiteral(" Generates a print preview and enables you to print the current list "),
+                            QRect(104, 258, 92, 26));
+    Command1 = KeyMapButton(p, "Command1", QStringLiteral("Test Data"), QString(), QRect(6, 300, 92, 26));
+    Command2 = KeyMapButton(p, "Command2", QStringLiteral("TGA Test"), QString(), QRect(104, 300, 92, 26));
 
     StatGrid = Named(new Grid(window), "StatGrid");
     StatGrid->setGeometry(8, 344, 982, 320);
@@ -109,7 +114,7 @@ int ListsPanel::currentCol() const {
 
 std::string ListsPanel::regNoOfActiveRow() const {
     const int row = StatGrid->ActiveCell().Row();
-    return Text::Trim(BookingBoxes::ToBytes(StatGrid->Cell(row, 0).Text()));
+    return Text::Trim(Latin1::ToBytes(StatGrid->Cell(row, 0).Text()));
 }
 
 void ListsPanel::focusFindBox() {
@@ -141,14 +146,14 @@ int ListsPanel::gridHeight() const {
 
 // Shows a built list, or what the desk says when its file could not be read.
 // A list that failed keeps the count of rows of the list before.
-void ListsPanel::show(const Lists::ListDescription& description, const Lists::ListResult& result,
-                      DeskErrors::Place place, const QString& detail) {
+void ListsPanel::show(const Lists::ListDescription& description, const Lists::ListResult& result, Errors::Place place,
+                      const QString& detail) {
     ShowList(*StatGrid, description, result.list);
     window_->unsetCursor();
     const bool nothingFound = result.error.number == ErrorNumber::NothingFound;
     if (result.error) {
         if (!quiet_ || !(nothingFound || result.error.number == ErrorNumber::FileNotFound))
-            DeskErrors::Report(window_, place, result.error, detail);
+            Errors::Report(window_, place, result.error, detail);
         if (!nothingFound)
             return;
     }
@@ -199,7 +204,7 @@ void ListsPanel::listChosenMonth() {
 
 std::string ListsPanel::listMonthFile() {
     const QString yymm = dates_.yearText().right(2) + dates_.SetMonthNoFromListMonth();
-    return BookingFiles::MonthFilePath(state_.settings.DataRoot, BookingBoxes::ToBytes(yymm));
+    return BookingFiles::MonthFilePath(state_.settings.DataRoot, Latin1::ToBytes(yymm));
 }
 
 // --- Day list -------------------------------------------------------------------------------
@@ -224,14 +229,14 @@ void ListsPanel::ListDayBookings() {
     }
     StatGrid->setReadOnly(true);
     state_.ListMode = 1;
-    const int day = static_cast<int>(Text::Val(BookingBoxes::ToBytes(dates_.dayText())));
+    const int day = static_cast<int>(Text::Val(Latin1::ToBytes(dates_.dayText())));
     const QString monthNo = dates_.SetMonthNoFromListMonth();
     const QString year = dates_.yearText();
     const std::string listDate = (QStringLiteral("%1-").arg(day, 2, 10, QLatin1Char('0')) + monthNo + u'-' +
                                   year.right(4).rightJustified(4, u'0'))
                                      .toStdString();
     dayListFile_ = listMonthFile();
-    show(Lists::DayList, Lists::BuildDayList(dayListFile_, day, listDate), DeskErrors::Place::DayList);
+    show(Lists::DayList, Lists::BuildDayList(dayListFile_, day, listDate), Errors::Place::DayList);
 }
 
 // --- Month list ------------------------------------------------------------------------------
@@ -258,21 +263,21 @@ void ListsPanel::ListMonthBookings() {
     StatGrid->setReadOnly(true);
     state_.ListMode = 2;
     dayListFile_ = listMonthFile();
-    const std::string yymm = BookingBoxes::ToBytes(dates_.yearText().right(2) + dates_.SetMonthNoFromListMonth());
-    show(Lists::MonthList, Lists::BuildMonthList(dayListFile_, yymm, Clock::Now()), DeskErrors::Place::MonthList);
+    const std::string yymm = Latin1::ToBytes(dates_.yearText().right(2) + dates_.SetMonthNoFromListMonth());
+    show(Lists::MonthList, Lists::BuildMonthList(dayListFile_, yymm, Clock::Now()), Errors::Place::MonthList);
 }
 
 // --- Search ----------------------------------------------------------------------------------
 
 void ListsPanel::CBListBy_Click() {
-    if (const auto prompt = SearchFields::PromptFor(BookingBoxes::ToBytes(CBListBy->currentText())))
-        SearchLa->setText(BookingBoxes::FromBytes(*prompt));
+    if (const auto prompt = SearchFields::PromptFor(Latin1::ToBytes(CBListBy->currentText())))
+        SearchLa->setText(Latin1::FromBytes(*prompt));
     MainFindTB->setFocus();
 }
 
 void ListsPanel::CBListBy_LostFocus() {
     CBListBy->setEditText(
-        BookingBoxes::FromBytes(SearchFields::ListByKeyOrAnyText(BookingBoxes::ToBytes(CBListBy->currentText()))));
+        Latin1::FromBytes(SearchFields::ListByKeyOrAnyText(Latin1::ToBytes(CBListBy->currentText()))));
 }
 
 void ListsPanel::MainFindTB_KeyPress(int keyAscii) {
@@ -295,13 +300,12 @@ void ListsPanel::ListSearchResults() {
     setStampButtonsEnabled(false);
     StatGrid->setReadOnly(true);
     state_.ListMode = 3;
-    const std::string key = BookingBoxes::ToBytes(CBListBy->currentText());
-    const std::string find = BookingBoxes::ToBytes(MainFindTB->text());
+    const std::string key = Latin1::ToBytes(CBListBy->currentText());
+    const std::string find = Latin1::ToBytes(MainFindTB->text());
     dayListFile_ = listMonthFile();
-    const QString nothingFound = BookingBoxes::FromBytes(SearchMessages::NothingFoundText(
-        BookingBoxes::ToBytes(dates_.monthText()), BookingBoxes::ToBytes(dates_.yearText())));
-    show(Lists::SearchList, Lists::BuildSearchList(dayListFile_, key, find), DeskErrors::Place::SearchList,
-         nothingFound);
+    const QString nothingFound = Latin1::FromBytes(
+        SearchMessages::NothingFoundText(Latin1::ToBytes(dates_.monthText()), Latin1::ToBytes(dates_.yearText())));
+    show(Lists::SearchList, Lists::BuildSearchList(dayListFile_, key, find), Errors::Place::SearchList, nothingFound);
 }
 
 // --- On-site list ----------------------------------------------------------------------------
@@ -325,13 +329,13 @@ void ListsPanel::ListTodayStatus() {
         built.error && built.content
             ? Lists::BuildOnSiteListOf(*built.content, today)
             : Lists::BuildOnSiteList(DayStatus::FilePath(state_.settings.DataRoot, today), today);
-    show(Lists::OnSiteList, list, DeskErrors::Place::OnSiteList);
+    show(Lists::OnSiteList, list, Errors::Place::OnSiteList);
 }
 
 // --- Printing ----------------------------------------------------------------------------------
 
 QString ListsPanel::PrintTitle() const {
-    const QString site = BookingBoxes::FromBytes(state_.SiteName);
+    const QString site = Latin1::FromBytes(state_.SiteName);
     const QString m = dates_.monthText();
     const QString month = m.left(1) + m.mid(1).toLower();
     const QString day = dates_.dayText();

@@ -3,7 +3,7 @@
 #include "core/ProgramState.h"
 #include "core/desk/BookingList.h"
 #include "core/desk/ListDescription.h"
-#include "ui/desk/DeskErrors.h"
+#include "ui/common/Errors.h"
 
 #include <QObject>
 #include <QString>
@@ -72,7 +72,7 @@ class ListsPanel : public QObject {
     void tgaTestClicked();
 
   private:
-    void show(const Lists::ListDescription& description, const Lists::ListResult& result, DeskErrors::Place place,
+    void show(const Lists::ListDescription& description, const Lists::ListResult& result, Errors::Place place,
               const QString& detail = QString());
     // The month file of the list date's month and year.
     std::string listMonthFile();

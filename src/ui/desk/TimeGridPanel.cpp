@@ -6,16 +6,16 @@
 #include "core/desk/ListDate.h"
 #include "core/desk/TimeGridRules.h"
 #include "platform/Grid.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
-#include "ui/desk/BookingBoxes.h"
-#include "ui/desk/DeskWidgets.h"
+#include "ui/common/Widgets.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
-using namespace DeskWidgets;
+using namespace Widgets;
 
 namespace {
 constexpr long White = 0xFFFFFF;
@@ -75,9 +75,9 @@ TimeGridPanel::TimeGridPanel(ProgramState& state, QWidget* p, QWidget* window)
     cbTime->setEditable(true);
     cbTime->setCurrentText(QString::fromLatin1(TimeGridRules::InitialTimeChoice));
     cbTime->setGeometry(6, 278, 76, 24);
-    cmdADD = Button(p, "cmdADD", QStringLiteral("+"), QString(), QRect(88, 278, 40, 24));
-    cmdSUB = Button(p, "cmdSUB", QStringLiteral("-"), QString(), QRect(134, 278, 40, 24));
-    cmdCLEARAll = Button(p, "cmdCLEARAll", QStringLiteral("Clear All"), QString(), QRect(6, 306, 168, 24));
+    cmdADD = KeyMapButton(p, "cmdADD", QStringLiteral("+"), QString(), QRect(88, 278, 40, 24));
+    cmdSUB = KeyMapButton(p, "cmdSUB", QStringLiteral("-"), QString(), QRect(134, 278, 40, 24));
+    cmdCLEARAll = KeyMapButton(p, "cmdCLEARAll", QStringLiteral("Clear All"), QString(), QRect(6, 306, 168, 24));
 
     for (QComboBox* c : {CBMonth, CBYear, cbTime})
         c->setInsertPolicy(QComboBox::NoInsert);
@@ -107,7 +107,7 @@ void TimeGridPanel::setBookingMonth(const QString& monthText, const QString& yea
 }
 
 const QString& TimeGridPanel::SetMonthNoFromBookMonth() {
-    if (auto no = ListDate::MonthNoFromName(BookingBoxes::ToBytes(CBMonth->currentText())))
+    if (auto no = ListDate::MonthNoFromName(Latin1::ToBytes(CBMonth->currentText())))
         monthNo_ = QString::fromStdString(*no);
     return monthNo_;
 }
@@ -130,22 +130,21 @@ void TimeGridPanel::tick(bool clockInTimesList) {
 }
 
 void TimeGridPanel::DayNameOf(long day) {
-    dayNameText_ = QString::fromStdString(TimeGridRules::DayNameOf(static_cast<int>(day),
-                                                                   BookingBoxes::ToBytes(CBMonth->currentText()),
-                                                                   BookingBoxes::ToBytes(CBYear->currentText())));
+    dayNameText_ = QString::fromStdString(TimeGridRules::DayNameOf(
+        static_cast<int>(day), Latin1::ToBytes(CBMonth->currentText()), Latin1::ToBytes(CBYear->currentText())));
 }
 
 std::string TimeGridPanel::shownMonth() {
-    const std::string year = Text::Trim(BookingBoxes::ToBytes(CBYear->currentText()));
-    if (!ListDate::MonthNoFromName(BookingBoxes::ToBytes(CBMonth->currentText())) || year.size() < 2)
+    const std::string year = Text::Trim(Latin1::ToBytes(CBYear->currentText()));
+    if (!ListDate::MonthNoFromName(Latin1::ToBytes(CBMonth->currentText())) || year.size() < 2)
         return {};
-    return year.substr(year.size() - 2) + BookingBoxes::ToBytes(SetMonthNoFromBookMonth());
+    return year.substr(year.size() - 2) + Latin1::ToBytes(SetMonthNoFromBookMonth());
 }
 
 void TimeGridPanel::fillTimes(const TimeCellTexts& times) {
     for (int row = 1; row < TimeGrid->Rows() && row <= BookingFields::DayCount; ++row) {
         GridCell cell = TimeGrid->Cell(row, 1);
-        cell.setText(BookingBoxes::FromBytes(times[static_cast<std::size_t>(row - 1)]));
+        cell.setText(Latin1::FromBytes(times[static_cast<std::size_t>(row - 1)]));
         cell.setForeColor(0);
     }
 }
@@ -179,7 +178,7 @@ void TimeGridPanel::CBMonth_Click() {
     if (!ownMonth_.empty() && gridMonth_ == ownMonth_)
         ownTimes_ = timeTexts();
     const LocalDateTime today = Clock::Now();
-    const std::string month = BookingBoxes::ToBytes(CBMonth->currentText()).substr(0, 3);
+    const std::string month = Latin1::ToBytes(CBMonth->currentText()).substr(0, 3);
     const std::string thisMonth = ListDate::MonthNames()[today.month - 1].substr(0, 3);
     if (month == thisMonth && CBYear->currentText() == QString::number(today.year))
         BuildTimeGridMonth();
@@ -205,13 +204,13 @@ void TimeGridPanel::BuildTimeGridMonth() {
     g->Cell(0, 1).setText(QStringLiteral("Due In"));
     openDays(g);
 
-    const std::string month = BookingBoxes::ToBytes(CBMonth->currentText());
-    const std::string year = BookingBoxes::ToBytes(CBYear->currentText());
+    const std::string month = Latin1::ToBytes(CBMonth->currentText());
+    const std::string year = Latin1::ToBytes(CBYear->currentText());
     g->setRows(TimeGridRules::RowsForMonth(month, year));
     const int today = Clock::Now().day;
     const std::vector<std::string> texts = TimeGridRules::CurrentMonthDayTexts(month, year, today);
     for (std::size_t i = 0; i < texts.size() && static_cast<int>(i) + 1 < g->Rows(); ++i)
-        g->Cell(static_cast<int>(i) + 1, 0).setText(QString::fromLatin1(texts[i].c_str()));
+        g->Cell(static_cast<int>(i) + 1, 0).setText(Latin1::FromBytes(texts[i]));
     if (today < g->Rows())
         g->Cell(today, 0).Select();
 
@@ -228,8 +227,8 @@ void TimeGridPanel::BuildTimeGridMonthFromRecord() {
     g->setRedraw(false);
     g->Cell(0, 0).setText(CBMonth->currentText());
     openDays(g);
-    const std::string month = BookingBoxes::ToBytes(CBMonth->currentText());
-    const std::string year = BookingBoxes::ToBytes(CBYear->currentText());
+    const std::string month = Latin1::ToBytes(CBMonth->currentText());
+    const std::string year = Latin1::ToBytes(CBYear->currentText());
     const std::vector<std::string> texts = TimeGridRules::OtherMonthDayTexts(month, year);
     if (texts.empty()) {
         g->setRows(32);
@@ -238,11 +237,11 @@ void TimeGridPanel::BuildTimeGridMonthFromRecord() {
     } else {
         g->setRows(TimeGridRules::RowsForMonth(month, year));
         for (std::size_t i = 0; i < texts.size() && static_cast<int>(i) + 1 < g->Rows(); ++i)
-            g->Cell(static_cast<int>(i) + 1, 0).setText(QString::fromLatin1(texts[i].c_str()));
+            g->Cell(static_cast<int>(i) + 1, 0).setText(Latin1::FromBytes(texts[i]));
     }
     SetMonthNoFromBookMonth();
     const LocalDateTime today = Clock::Now();
-    if (TimeGridRules::IsMonthPast(BookingBoxes::ToBytes(monthNo_), year, today.year, today.month))
+    if (TimeGridRules::IsMonthPast(Latin1::ToBytes(monthNo_), year, today.year, today.month))
         for (int r = 1; r < g->Rows(); ++r)
             closeDay(g, r);
     g->setRedraw(true);
@@ -269,7 +268,7 @@ void TimeGridPanel::showTimes(const std::array<std::string, BookingFields::DayCo
         GridCell cell = TimeGrid->Cell(row, 1);
         if (!Text::Trim(slot).empty()) {
             cell.setText(
-                BookingBoxes::FromBytes(slot.substr(0, 2) + ":" + slot.substr(slot.size() >= 2 ? slot.size() - 2 : 0)));
+                Latin1::FromBytes(slot.substr(0, 2) + ":" + slot.substr(slot.size() >= 2 ? slot.size() - 2 : 0)));
             lastBooked = row;
         }
         cell.setForeColor(0);
@@ -280,7 +279,7 @@ void TimeGridPanel::showTimes(const std::array<std::string, BookingFields::DayCo
 TimeCellTexts TimeGridPanel::timeTexts() const {
     TimeCellTexts cells;
     for (int r = 1; r < TimeGrid->Rows() && r <= BookingFields::DayCount; ++r)
-        cells[static_cast<std::size_t>(r - 1)] = BookingBoxes::ToBytes(TimeGrid->Cell(r, 1).Text());
+        cells[static_cast<std::size_t>(r - 1)] = Latin1::ToBytes(TimeGrid->Cell(r, 1).Text());
     return cells;
 }
 
@@ -371,8 +370,8 @@ void TimeGridPanel::TimeGrid_ValidateEdit(int row, int col, bool& cancel) {
     GridCell cell = TimeGrid->Cell(row, col);
     cell.setForeColor(Black);
     cancel = false;
-    const TimeGridRules::TimeEntryCheck check = TimeGridRules::CheckTimeEntry(BookingBoxes::ToBytes(cell.Text()));
-    cell.setText(QString::fromLatin1(check.text.c_str()));
+    const TimeGridRules::TimeEntryCheck check = TimeGridRules::CheckTimeEntry(Latin1::ToBytes(cell.Text()));
+    cell.setText(Latin1::FromBytes(check.text));
     committed_ = {row, col, check.text};
     if (check.message)
         MsgBox(QString::fromLatin1(check.message), vb::vbExclamation, QStringLiteral("Kestrane"), window_);
@@ -390,14 +389,14 @@ void TimeGridPanel::CheckTimeGridEntry() {
     GridCell cell = TimeGrid->ActiveCell();
     cell.setForeColor(Black);
     // The entry just committed was checked then, and told about once.
-    const bool justChecked = committed_.row == cell.Row() && committed_.col == cell.Col() &&
-                             committed_.text == BookingBoxes::ToBytes(cell.Text());
+    const bool justChecked =
+        committed_.row == cell.Row() && committed_.col == cell.Col() && committed_.text == Latin1::ToBytes(cell.Text());
     committed_ = {};
     if (cell.Row() == 0 || cell.Col() != 1 || justChecked)
         return;
-    const TimeGridRules::TimeEntryCheck check = TimeGridRules::CheckTimeEntry(BookingBoxes::ToBytes(cell.Text()));
-    if (check.text != BookingBoxes::ToBytes(cell.Text()))
-        cell.setText(QString::fromLatin1(check.text.c_str()));
+    const TimeGridRules::TimeEntryCheck check = TimeGridRules::CheckTimeEntry(Latin1::ToBytes(cell.Text()));
+    if (check.text != Latin1::ToBytes(cell.Text()))
+        cell.setText(Latin1::FromBytes(check.text));
     if (check.message) {
         MsgBox(QString::fromLatin1(check.message), vb::vbExclamation, QStringLiteral("Kestrane"), window_);
         if (check.emptied)

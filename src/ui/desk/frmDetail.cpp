@@ -2,7 +2,10 @@
 
 #include "core/TextUtil.h"
 #include "core/desk/PickListFile.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
+#include "ui/common/Errors.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/BookingBoxes.h"
 
 #include <QComboBox>
@@ -15,10 +18,12 @@
 #include <QPushButton>
 
 using namespace BookingBoxes;
+using namespace Widgets;
+using Latin1::FromBytes;
+using Latin1::ToBytes;
 
 namespace {
 constexpr int HelpTopicLocation = 60;
-constexpr int ListErrorOffset = 7800;
 // The fields this window edits, which Cancel puts back.
 constexpr int EditedFields[] = {
     BookingFields::iOurReference,   BookingFields::iReportingTo, BookingFields::iHostPhone,
@@ -109,9 +114,7 @@ void frmDetail::LoadPickLists() {
             boxes[i]->addItem(QStringLiteral(" ") + FromBytes(item));
         boxes[i]->setCurrentIndex(-1);
     }
-    if (error)
-        MsgBox(QStringLiteral("Could not load the DL/INI Lists FILE LOAD ERROR"), vb::vbCritical | vb::vbOKOnly,
-               QStringLiteral("Contact Brantholm and Quote [ LE-5-%1 ]").arg(error.number + ListErrorOffset), this);
+    Errors::Report(this, Errors::Place::PickListFile, error);
 }
 
 void frmDetail::ShowFields() {

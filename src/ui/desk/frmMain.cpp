@@ -4,14 +4,16 @@
 #include "core/TextUtil.h"
 #include "core/desk/ListDate.h"
 #include "platform/ClickLabel.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
+#include "ui/common/Centre.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/ArrivalPanel.h"
 #include "ui/desk/BookingCommands.h"
 #include "ui/desk/BookingFormPanel.h"
-#include "ui/desk/DeskWidgets.h"
 #include "ui/desk/ListDatesPanel.h"
 #include "ui/desk/ListsPanel.h"
 #include "ui/desk/TimeGridPanel.h"
@@ -31,7 +33,7 @@
 
 #include <cmath>
 
-using namespace DeskWidgets;
+using namespace Widgets;
 
 namespace {
 const QString PlainCaption = QStringLiteral("Brantholm Solutions Kestrane");
@@ -138,18 +140,8 @@ void frmMain::Form_Load() {
     InitStatGridRows();
 }
 
-// Centred on the desktop's work area (the screen less its panels); the whole
-// screen when the desktop cannot tell.
 void frmMain::CentreForm() {
-    const PlatformAnswers a = Platform::Probe();
-    int w = a.screenWidthPx;
-    int h = a.screenHeightPx;
-    if (a.workAreaPx) {
-        w = a.workAreaPx->x() + a.workAreaPx->width();
-        h = a.workAreaPx->y() + a.workAreaPx->height();
-    }
-    const QSize size = frameGeometry().size();
-    move(static_cast<int>((w - size.width()) / 2.0f), static_cast<int>((h - size.height()) / 2.0f));
+    Centre::FrameOnWorkArea(this);
 }
 
 void frmMain::InitStatGridRows() {
@@ -181,7 +173,7 @@ void frmMain::Form_Activate() {
     }
     if (state_.StatusPending) {
         state_.StatusPending = false;
-        ShowCaptionStatus(QString::fromLatin1(state_.StatusMessage.c_str()));
+        ShowCaptionStatus(Latin1::FromBytes(state_.StatusMessage));
         RefreshCurrentList();
     }
     // A pass store that fails stays pending, and the next activation tries again,
@@ -402,7 +394,7 @@ void frmMain::cmdGetCARD_Click() {
         cmdSAVE_Click();
     }
     // A pass needs the booking's number: its photo and its barcode are named by it.
-    if (!BookingRules::IsBookingNumber(form_->regNoText().toLatin1().toStdString()))
+    if (!BookingRules::IsBookingNumber(Latin1::ToBytes(form_->regNoText())))
         return;
     frmPass pass(state_, dates_->monthText(), dates_->yearText(), this);
     RunModal(pass);

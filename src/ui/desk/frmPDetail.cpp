@@ -2,7 +2,9 @@
 
 #include "core/TextUtil.h"
 #include "core/desk/BookingRecord.h"
+#include "platform/Latin1Text.h"
 #include "platform/Shell.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/BookingBoxes.h"
 
 #include <QCheckBox>
@@ -16,6 +18,9 @@
 #include <QPushButton>
 
 using namespace BookingBoxes;
+using namespace Widgets;
+using Latin1::FromBytes;
+using Latin1::ToBytes;
 
 namespace {
 

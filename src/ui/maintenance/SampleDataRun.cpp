@@ -2,7 +2,7 @@
 
 #include "core/maintenance/SampleData.h"
 #include "platform/MsgBox.h"
-#include "ui/desk/DeskErrors.h"
+#include "ui/common/Errors.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -47,7 +47,7 @@ bool Run(ProgramState& state, QWidget* window) {
         const SampleData::FileFailure& first = result.failures.front();
         MsgBox(QStringLiteral("Sample bookings could not be written to %1 of the 36 month files.\r\n%2: %3")
                    .arg(result.failures.size())
-                   .arg(QString::fromLocal8Bit(first.path.c_str()), DeskErrors::Reason(first.error)),
+                   .arg(QString::fromLocal8Bit(first.path.c_str()), Errors::Reason(first.error)),
                vb::vbOKOnly | vb::vbExclamation, QStringLiteral("Kestrane"), window);
     }
     return result.written > 0;

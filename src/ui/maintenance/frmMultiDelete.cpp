@@ -5,11 +5,13 @@
 #include "core/desk/ListDate.h"
 #include "core/desk/MonthBookingFile.h"
 #include "core/maintenance/BulkDelete.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/VbColor.h"
+#include "ui/common/Errors.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/BookingBoxes.h"
-#include "ui/desk/DeskWidgets.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -18,7 +20,9 @@
 
 #include <array>
 
-using namespace DeskWidgets;
+using namespace Widgets;
+using Latin1::FromBytes;
+using Latin1::ToBytes;
 
 namespace {
 
@@ -49,27 +53,8 @@ constexpr std::array<Prompt, 10> Prompts{{
     {"REPORTING TO", "Find who a person is:", "Enter Name"},
 }};
 
-std::string Bytes(const QString& text) {
-    return BookingBoxes::ToBytes(text);
-}
-
-QString Latin1(const std::string& text) {
-    return BookingBoxes::FromBytes(text);
-}
-
-void Tell(QWidget* parent, const QString& text, const QString& title = Title) {
-    MsgBox(text, vb::vbOKOnly | vb::vbExclamation, title, parent);
-}
-
-QComboBox* Combo(QWidget* parent, const char* name, QRect at, bool editable) {
-    auto* box = Named(new QComboBox(parent), name);
-    box->setEditable(editable);
-    // A typed text stays a text: an entry added for it would move the days' positions.
-    box->setInsertPolicy(QComboBox::NoInsert);
-    if (editable) // what is typed reaches the questions, the status and the file names as bytes
-        BookingBoxes::KeepLatin1(box->lineEdit());
-    box->setGeometry(at);
-    return box;
+void Tell(QWidget* parent, const QString& text) {
+    MsgBox(text, vb::vbOKOnly | vb::vbExclamation, Title, parent);
 }
 
 } // namespace
@@ -92,6 +77,9 @@ void frmMultiDelete::buildControls() {
     CBMDELMonth = Combo(this, "CBMDELMonth", QRect(194, 52, 116, 24), true);
     laMDelYear = Named(Caption(this, QStringLiteral("/"), 316, 54, 22), "laMDelYear");
     CBMDELYear = Combo(this, "CBMDELYear", QRect(340, 52, 76, 24), true);
+    // What is typed reaches the questions, the status and the file names as bytes.
+    for (QComboBox* box : {CBMDELDay, CBMDELMonth, CBMDELYear})
+        BookingBoxes::KeepLatin1(box->lineEdit());
 
     Caption(this, QStringLiteral("DELETE ONLY RECORDS THAT CONTAIN:"), 12, 94, 400, true);
     DSearchLa = Named(Caption(this, QStringLiteral("Find Visitor by:"), 12, 118, 190), "DSearchLa");
@@ -104,15 +92,13 @@ void frmMultiDelete::buildControls() {
               "LaLeaveB");
     cmdMDELDelete = Button(this, "cmdMDELDelete", QStringLiteral("Delete"), QString(), QRect(214, 240, 96, 30));
     cmdMDELCancel = Button(this, "cmdMDELCancel", QStringLiteral("Cancel"), QString(), QRect(320, 240, 96, 30));
-    cmdMDELDelete->setFocusPolicy(Qt::StrongFocus);
-    cmdMDELCancel->setFocusPolicy(Qt::StrongFocus);
 
     CBMDELDay->addItem(QStringLiteral("All Days"));
     for (int day = 1; day <= 31; ++day)
-        CBMDELDay->addItem(Latin1(ListDate::DayEntries()[static_cast<std::size_t>(day)]));
+        CBMDELDay->addItem(FromBytes(ListDate::DayEntries()[static_cast<std::size_t>(day)]));
     CBMDELMonth->addItem(QStringLiteral("All Months"));
     for (const std::string& month : ListDate::MonthNames())
-        CBMDELMonth->addItem(Latin1(month));
+        CBMDELMonth->addItem(FromBytes(month));
     for (int year = ListDate::FirstYear; year <= ListDate::LastYear(); ++year)
         CBMDELYear->addItem(QString::number(year));
     for (const char* key : {"ANY TEXT", "NAME", "CATEGORY", "CAR REGISTRATION", "DEPARTMENT", "ORGANISATION",
@@ -159,7 +145,7 @@ void frmMultiDelete::setLabelColour(QLabel* label, long bgr) {
 }
 
 void frmMultiDelete::CBDListBy_Click() {
-    const std::string key = Bytes(CBDListBy->currentText());
+    const std::string key = ToBytes(CBDListBy->currentText());
     for (const Prompt& p : Prompts) {
         if (key == p.key) {
             DSearchLa->setText(QString::fromLatin1(p.field));
@@ -191,7 +177,7 @@ void frmMultiDelete::SetFindControlsEnabled(bool enabled) {
 }
 
 void frmMultiDelete::SetMonthNumber() {
-    if (const auto no = ListDate::MonthNoFromName(Bytes(CBMDELMonth->currentText())))
+    if (const auto no = ListDate::MonthNoFromName(ToBytes(CBMDELMonth->currentText())))
         DeleteMonthNo = *no;
 }
 
@@ -200,7 +186,7 @@ void frmMultiDelete::cmdMDELDelete_Click() {
         DeleteYearBookings();
         return;
     }
-    const auto no = ListDate::MonthNoFromName(Bytes(CBMDELMonth->currentText()));
+    const auto no = ListDate::MonthNoFromName(ToBytes(CBMDELMonth->currentText()));
     if (!no) {
         Tell(this, QStringLiteral("Kestrane Can't Determine the Date you wish to Delete - Select again!"));
         return;
@@ -213,9 +199,9 @@ bool frmMultiDelete::ValidateSelection() {
     const QString dayText = CBMDELDay->currentText();
     const int dayIndex = CBMDELDay->findText(dayText);
     const Maintenance::SelectionCheck check = Maintenance::ValidateSelection(
-        dayIndex, Bytes(dayText), Bytes(CBMDELMonth->currentText()), Bytes(CBMDELYear->currentText()));
+        dayIndex, ToBytes(dayText), ToBytes(CBMDELMonth->currentText()), ToBytes(CBMDELYear->currentText()));
     for (std::size_t i = 0; i < check.messages.size(); ++i) {
-        Tell(this, Latin1(check.messages[i]));
+        Tell(this, FromBytes(check.messages[i]));
         if (i == 0 && check.correctedDay >= 0) {
             CBMDELDay->setCurrentIndex(check.correctedDay);
             CBMDELDay_Click();
@@ -227,14 +213,14 @@ bool frmMultiDelete::ValidateSelection() {
 void frmMultiDelete::DeleteMonthBookings() {
     if (ValidateSelection())
         return;
-    const std::string day = Bytes(CBMDELDay->currentText());
-    const std::string month = Bytes(CBMDELMonth->currentText());
-    const std::string year = Bytes(CBMDELYear->currentText());
-    const std::string key = Text::Trim(Bytes(CBDListBy->currentText()));
-    const std::string find = Text::Trim(Bytes(DFindTB->text()));
+    const std::string day = ToBytes(CBMDELDay->currentText());
+    const std::string month = ToBytes(CBMDELMonth->currentText());
+    const std::string year = ToBytes(CBMDELYear->currentText());
+    const std::string key = Text::Trim(ToBytes(CBDListBy->currentText()));
+    const std::string find = Text::Trim(ToBytes(DFindTB->text()));
     const bool allDays = day == "All Days";
 
-    if (MsgBox(Latin1(Maintenance::MonthQuestion(day, find, key, month, year)), vb::vbYesNo | vb::vbQuestion, Title,
+    if (MsgBox(FromBytes(Maintenance::MonthQuestion(day, find, key, month, year)), vb::vbYesNo | vb::vbQuestion, Title,
                this) != vb::vbYes)
         return;
 
@@ -247,15 +233,11 @@ void frmMultiDelete::DeleteMonthBookings() {
             finishMonthDeletion(Maintenance::WholeMonthStatus(month, year));
             return;
         }
-        if (error.number == ErrorNumber::FileNotFound || error.number == ErrorNumber::PathNotFound) {
-            Tell(this, QStringLiteral("No Visitor Records can be found for the DATE Specified"),
-                 QStringLiteral("Kestrane 6225"));
+        Errors::Report(this, Errors::Place::EmptyMonth, error);
+        if (error.number == ErrorNumber::FileNotFound || error.number == ErrorNumber::PathNotFound)
             finishMonthDeletion(Maintenance::DeletedStatus(0, {}, month, year));
-        } else {
-            Tell(this, QStringLiteral("An Error has occurred in trying to DELETE the records specified"),
-                 QStringLiteral("Kestrane 6226"));
+        else
             finishMonthDeletion(Maintenance::FailedStatus({}, month, year));
-        }
         return;
     }
 
@@ -268,22 +250,11 @@ void frmMultiDelete::DeleteMonthBookings() {
     const int error = outcome.error.number;
     const bool missing = error == ErrorNumber::FileNotFound || error == ErrorNumber::PathNotFound;
     if (error) {
-        // Titles "Kestrane 6215" .. "6327": the rule, then what went wrong.
-        const QString code = QStringLiteral("Kestrane ") + (rule == DeleteRule::MatchingInMonth ? "62"
-                                                            : rule == DeleteRule::Day           ? "61"
-                                                                                                : "63");
-        const QString period = Latin1(allDays ? month + " " + year : "the " + day + " " + month + " " + year);
-        if (missing)
-            Tell(this,
-                 allDays ? QStringLiteral("No Visitor Records exist for the DATE Specified")
-                         : QStringLiteral("No Visitor records Exist for the DAY Specified"),
-                 code + (allDays ? "15" : "25"));
-        else if (error == ErrorNumber::NothingFound)
-            Tell(this, QStringLiteral("No items to DELETE have been found for ") + period,
-                 code + (allDays ? "16" : "26"));
-        else
-            Tell(this, QStringLiteral("No items to DELETE have been found for this Date "),
-                 code + (allDays ? "17" : "27"));
+        const Errors::Place place = rule == DeleteRule::MatchingInMonth ? Errors::Place::DeleteInMonth
+                                    : rule == DeleteRule::Day           ? Errors::Place::DeleteDay
+                                                                        : Errors::Place::DeleteOnDay;
+        Errors::Report(this, place, outcome.error,
+                       FromBytes(allDays ? month + " " + year : "the " + day + " " + month + " " + year));
     }
     const std::string dayPart = allDays ? std::string() : day;
     if (error && !missing && error != ErrorNumber::NothingFound)
@@ -300,19 +271,15 @@ void frmMultiDelete::finishMonthDeletion(const std::string& status) {
 }
 
 void frmMultiDelete::DeleteYearBookings() {
-    const std::string year = Bytes(CBMDELYear->currentText());
+    const std::string year = ToBytes(CBMDELYear->currentText());
     if (Maintenance::YearDigits(year).empty()) {
         Tell(this, QString::fromLatin1(ListDate::NoValidDateText));
         return;
     }
-    if (MsgBox(Latin1(Maintenance::YearQuestion(year)), vb::vbYesNo | vb::vbInformation, Title, this) != vb::vbYes)
+    if (MsgBox(FromBytes(Maintenance::YearQuestion(year)), vb::vbYesNo | vb::vbInformation, Title, this) != vb::vbYes)
         return;
     const Maintenance::YearOutcome outcome = Maintenance::DeleteYear(state_.settings.DataRoot, year);
-    if (outcome.error.number == ErrorNumber::NothingFound)
-        Tell(this, QStringLiteral("No Visitor records Found for the YEAR Specified"), QStringLiteral("Kestrane 6525"));
-    else if (outcome.error)
-        Tell(this, QStringLiteral("No items to DELETE have been found for this YEAR "),
-             QStringLiteral("Kestrane 6527"));
+    Errors::Report(this, Errors::Place::DeleteYear, outcome.error);
     state_.StatusPending = true;
     state_.StatusMessage = Maintenance::YearStatus(outcome, year);
 }

@@ -8,7 +8,9 @@
 #include "platform/Shell.h"
 #include "platform/VideoCapture.h"
 #include "platform/VideoPreview.h"
-#include "ui/desk/DeskWidgets.h"
+#include "ui/common/Centre.h"
+#include "ui/common/Errors.h"
+#include "ui/common/Widgets.h"
 #include "ui/passes/CaptureDialogs.h"
 
 #include <QApplication>
@@ -23,7 +25,7 @@
 #include <algorithm>
 #include <filesystem>
 
-using namespace DeskWidgets;
+using namespace Widgets;
 using Option = VideoCapture::Option;
 using Dialog = VideoCapture::Dialog;
 
@@ -69,10 +71,10 @@ void frmCapTest::buildControls() {
     ezVidCap1 = Named(new VideoPreview(OCXContainer), "ezVidCap1");
     ezVidCap1->setCapture(capture_.get());
     const int buttonsY = 304;
-    cmdEnterSetup = Button(this, "cmdEnterSetup", "Video cfg", QString(), QRect(17, buttonsY, 76, 28));
-    cmdSaveDIB = Button(this, "cmdSaveDIB", "SNAP", QString(), QRect(101, buttonsY, 76, 28));
-    cmdClose = Button(this, "cmdClose", "Close", QString(), QRect(185, buttonsY, 76, 28));
-    cmdSaveAs = Button(this, "cmdSaveAs", "Save AVI", QString(), QRect(269, buttonsY, 76, 28));
+    cmdEnterSetup = KeyMapButton(this, "cmdEnterSetup", "Video cfg", QString(), QRect(17, buttonsY, 76, 28));
+    cmdSaveDIB = KeyMapButton(this, "cmdSaveDIB", "SNAP", QString(), QRect(101, buttonsY, 76, 28));
+    cmdClose = KeyMapButton(this, "cmdClose", "Close", QString(), QRect(185, buttonsY, 76, 28));
+    cmdSaveAs = KeyMapButton(this, "cmdSaveAs", "Save AVI", QString(), QRect(269, buttonsY, 76, 28));
 
     // The setup strip, beyond the normal view's right edge.
     const int x = Px(NormalWidthTwips) + 9;
@@ -90,27 +92,27 @@ void frmCapTest::buildControls() {
         optionBox("chkFrameCallback", "Enable FrameCallback Event", 7, static_cast<int>(Option::FrameCallback));
 
     const int dialogsX = x + 202;
-    cmdSourceDlg = Button(this, "cmdSourceDlg", "Source...", QString(), QRect(dialogsX, 42, 78, 24));
-    cmdFormatDlg = Button(this, "cmdFormatDlg", "Format...", QString(), QRect(dialogsX, 68, 78, 24));
-    cmdDisplayDlg = Button(this, "cmdDisplayDlg", "Display...", QString(), QRect(dialogsX, 94, 78, 24));
-    cmdCompDlg = Button(this, "cmdCompDlg", "Comp...", QString(), QRect(dialogsX, 120, 78, 24));
-    cmdAudioDlg = Button(this, "cmdAudioDlg", "Audio...", QString(), QRect(dialogsX, 146, 78, 24));
+    cmdSourceDlg = KeyMapButton(this, "cmdSourceDlg", "Source...", QString(), QRect(dialogsX, 42, 78, 24));
+    cmdFormatDlg = KeyMapButton(this, "cmdFormatDlg", "Format...", QString(), QRect(dialogsX, 68, 78, 24));
+    cmdDisplayDlg = KeyMapButton(this, "cmdDisplayDlg", "Display...", QString(), QRect(dialogsX, 94, 78, 24));
+    cmdCompDlg = KeyMapButton(this, "cmdCompDlg", "Comp...", QString(), QRect(dialogsX, 120, 78, 24));
+    cmdAudioDlg = KeyMapButton(this, "cmdAudioDlg", "Audio...", QString(), QRect(dialogsX, 146, 78, 24));
 
     Label1 = Named(Caption(this, "On-Screen Size", x, 208, 120), "Label1");
     txtWidth = Box(this, "txtWidth", QRect(x, 230, 56, 24));
     txtWidth->setText("160");
-    cmdWidth = Button(this, "cmdWidth", "Horizontal", QString(), QRect(x + 60, 230, 76, 24));
+    cmdWidth = KeyMapButton(this, "cmdWidth", "Horizontal", QString(), QRect(x + 60, 230, 76, 24));
     txtHeight = Box(this, "txtHeight", QRect(x + 144, 230, 56, 24));
     txtHeight->setText("120");
-    cmdHeight = Button(this, "cmdHeight", "Vertical", QString(), QRect(x + 204, 230, 76, 24));
+    cmdHeight = KeyMapButton(this, "cmdHeight", "Vertical", QString(), QRect(x + 204, 230, 76, 24));
 
     picStatus = Frame(this, "picStatus", QRect(x, 260, 280, 40));
     lblStatusCode = Named(new QLabel("status Code #", picStatus), "lblStatusCode");
     lblStatusCode->setGeometry(4, 2, 272, 18);
     lblStatusString = Named(new QLabel("status string", picStatus), "lblStatusString");
     lblStatusString->setGeometry(4, 20, 272, 18);
-    cmdCapture = Button(this, "cmdCapture", "Capture", QString(), QRect(x, buttonsY, 90, 28));
-    cmdCFGDone = Button(this, "cmdCFGDone", "OK", QString(), QRect(x + 190, buttonsY, 90, 28));
+    cmdCapture = KeyMapButton(this, "cmdCapture", "Capture", QString(), QRect(x, buttonsY, 90, 28));
+    cmdCFGDone = KeyMapButton(this, "cmdCFGDone", "OK", QString(), QRect(x + 190, buttonsY, 90, 28));
 
     setupControls_ = {cbDriver,   chkPreview,     chkStretch,       chkCenter,    chkAutoSize,  chkAudio,
                       chkPreRoll, chkUserConfirm, chkFrameCallback, cmdSourceDlg, cmdFormatDlg, cmdDisplayDlg,
@@ -192,8 +194,7 @@ void frmCapTest::CentreForm() {
     const QScreen* screen = parentWidget() ? parentWidget()->screen() : QApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->availableGeometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    Centre::In(this, screen->availableGeometry());
 }
 
 void frmCapTest::UpdateButtons() {
@@ -226,16 +227,15 @@ void frmCapTest::cmdSaveDIB_Click() {
     QByteArray bitmap;
     if (failure.isEmpty())
         capture_->stillBitmap(bitmap, failure);
-    if (failure.isEmpty()) {
-        const FileError error = WriteFileAtomically(path, std::string_view(bitmap.constData(), bitmap.size()));
-        if (error)
-            failure = QStringLiteral("The photo could not be saved as %1: %2")
-                          .arg(QString::fromStdString(path), QString::fromStdString(error.description));
-    }
+    FileError error;
+    if (failure.isEmpty())
+        error = WriteFileAtomically(path, std::string_view(bitmap.constData(), bitmap.size()));
 
     // A failed save leaves the booking's photo and its flags as they were.
     if (!failure.isEmpty()) {
         MsgBox(failure, vb::vbInformation, Title, this);
+    } else if (error) {
+        Errors::Report(this, Errors::Place::PhotoSave, error, QString::fromStdString(path));
     } else {
         if (std::filesystem::file_size(path, ec) > static_cast<std::uintmax_t>(PhotoSizeLimit) && !ec)
             MsgBox(QStringLiteral("Video Setup Warning: Resolution settings are too high for Kestrane"),

@@ -5,12 +5,15 @@
 #include "core/desk/ListDate.h"
 #include "core/passes/PhotoFile.h"
 #include "core/startup/Helpers.h"
+#include "platform/Latin1Text.h"
 #include "platform/MonthCalendar.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/PictureFile.h"
 #include "platform/Shell.h"
 #include "platform/VbKeys.h"
+#include "ui/common/Centre.h"
+#include "ui/common/Widgets.h"
 #include "ui/passes/PassCard.h"
 #include "ui/passes/frmCapTest.h"
 #include "ui/passes/frmPrintform.h"
@@ -18,15 +21,15 @@
 
 #include <QComboBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 #include <cmath>
+
+using namespace Widgets;
 
 namespace {
 const QString Title = QStringLiteral("Kestrane");
@@ -38,9 +41,6 @@ int px(double twips) {
 }
 QRect pxRect(const QRect& t) {
     return {px(t.x()), px(t.y()), px(t.width()), px(t.height())};
-}
-QString latin1(const std::string& s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 // The card's panel: grey, with its outline and the frames of photo, logo and department.
@@ -60,8 +60,7 @@ class CardPanel : public QFrame {
 };
 
 QLabel* cardLabel(QWidget* parent, const PassCard::Field& f) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(f.name));
+    auto* l = Named(new QLabel(parent), f.name);
     l->setGeometry(pxRect(f.twips));
     l->setFont(PassCard::FontAt(f, ScreenDpi));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -69,19 +68,6 @@ QLabel* cardLabel(QWidget* parent, const PassCard::Field& f) {
     return l;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& text, QRect at) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    b->setGeometry(at);
-    return b;
-}
-
-QLabel* caption(QWidget* parent, const QString& text, QRect at) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(at);
-    return l;
-}
 } // namespace
 
 frmPass::frmPass(ProgramState& state, const QString& listMonthText, const QString& listYearText, QWidget* parent)
@@ -149,7 +135,7 @@ void frmPass::buildCard() {
     laBC->setObjectName(QStringLiteral("laBC"));
     laBC->setGeometry(pxRect(PassCard::BarcodeTwips));
 
-    caption(this, QStringLiteral("REGISTRATION  No."), QRect(8, 266, 120, 20));
+    Caption(this, QStringLiteral("REGISTRATION  No."), QRect(8, 266, 120, 20));
     PassRegNoTB = new QLabel(this);
     PassRegNoTB->setObjectName(QStringLiteral("PassRegNoTB"));
     PassRegNoTB->setGeometry(130, 266, 120, 20);
@@ -178,7 +164,7 @@ void frmPass::buildCard() {
 }
 
 void frmPass::buildDatePanel() {
-    caption(this, QStringLiteral("Validity (Duration)"), QRect(404, 10, 160, 20));
+    Caption(this, QStringLiteral("Validity (Duration)"), QRect(404, 10, 160, 20));
     PassNumberCB = new QComboBox(this);
     PassNumberCB->setObjectName(QStringLiteral("PassNumberCB"));
     PassNumberCB->addItems({QStringLiteral("ONE "), QStringLiteral("TWO "), QStringLiteral("THREE "),
@@ -191,13 +177,13 @@ void frmPass::buildDatePanel() {
     connect(PassNumberCB, &QComboBox::activated, this, &frmPass::PassNumberCB_Click);
     connect(PassPeriodCB, &QComboBox::activated, this, &frmPass::PassPeriodCB_Click);
 
-    caption(this, QStringLiteral("Valid From:"), QRect(404, 62, 80, 20));
+    Caption(this, QStringLiteral("Valid From:"), QRect(404, 62, 80, 20));
     PassTodayTB = new QLineEdit(QStringLiteral("Today"), this);
     PassTodayTB->setObjectName(QStringLiteral("PassTodayTB"));
     PassTodayTB->setReadOnly(true);
     PassTodayTB->setGeometry(480, 60, 110, 24);
     connect(PassTodayTB, &QLineEdit::textChanged, this, &frmPass::PassTodayTB_Change);
-    cmdCal = button(this, "cmdCal", QString(), QRect(596, 60, 28, 24));
+    cmdCal = Button(this, "cmdCal", QString(), QString(), QRect(596, 60, 28, 24));
     cmdCal->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     connect(cmdCal, &QPushButton::clicked, this, &frmPass::cmdCal_Click);
 
@@ -211,22 +197,22 @@ void frmPass::buildDatePanel() {
     Calendar2->setGeometry(2, 2, 288, 180);
     Calendar2->setToolTip(QStringLiteral("Double-click to Enter a date and close the Calendar"));
     connect(Calendar2, &MonthCalendar::DblClick, this, &frmPass::Calendar2_DblClick);
-    cmdCalDECR = button(PicCal2, "cmdCalDECR", QStringLiteral("<"), QRect(2, 184, 40, 24));
-    cmdCalINCR = button(PicCal2, "cmdCalINCR", QStringLiteral(">"), QRect(250, 184, 40, 24));
+    cmdCalDECR = Button(PicCal2, "cmdCalDECR", QStringLiteral("<"), QString(), QRect(2, 184, 40, 24));
+    cmdCalINCR = Button(PicCal2, "cmdCalINCR", QStringLiteral(">"), QString(), QRect(250, 184, 40, 24));
     connect(cmdCalDECR, &QPushButton::clicked, this, &frmPass::cmdCalDECR_Click);
     connect(cmdCalINCR, &QPushButton::clicked, this, &frmPass::cmdCalINCR_Click);
     PicCal2->setVisible(false);
 }
 
 void frmPass::buildButtons() {
-    cmdCapture = button(this, "cmdCapture", QStringLiteral("New"), QRect(404, 110, 90, 28));
-    cmdGetPhoto = button(this, "cmdGetPhoto", QStringLiteral("Manage"), QRect(500, 110, 90, 28));
-    cmdPrintPass = button(this, "cmdPrintPass", QStringLiteral("Print..."), QRect(404, 160, 90, 28));
-    cmdRemovePass = button(this, "cmdRemovePass", QStringLiteral("Remove"), QRect(500, 160, 90, 28));
-    cmdFLIP = button(this, "cmdFLIP", QStringLiteral("Flip Side"), QRect(404, 200, 90, 28));
-    cmdCancelPass = button(this, "cmdCancelPass", QStringLiteral("Cancel"), QRect(500, 300, 90, 28));
-    cmdClosePass = button(this, "cmdClosePass", QStringLiteral("Close"), QRect(596, 300, 90, 28));
-    caption(this, QStringLiteral("Photo"), QRect(404, 90, 80, 20));
+    cmdCapture = Button(this, "cmdCapture", QStringLiteral("New"), QString(), QRect(404, 110, 90, 28));
+    cmdGetPhoto = Button(this, "cmdGetPhoto", QStringLiteral("Manage"), QString(), QRect(500, 110, 90, 28));
+    cmdPrintPass = Button(this, "cmdPrintPass", QStringLiteral("Print..."), QString(), QRect(404, 160, 90, 28));
+    cmdRemovePass = Button(this, "cmdRemovePass", QStringLiteral("Remove"), QString(), QRect(500, 160, 90, 28));
+    cmdFLIP = Button(this, "cmdFLIP", QStringLiteral("Flip Side"), QString(), QRect(404, 200, 90, 28));
+    cmdCancelPass = Button(this, "cmdCancelPass", QStringLiteral("Cancel"), QString(), QRect(500, 300, 90, 28));
+    cmdClosePass = Button(this, "cmdClosePass", QStringLiteral("Close"), QString(), QRect(596, 300, 90, 28));
+    Caption(this, QStringLiteral("Photo"), QRect(404, 90, 80, 20));
     connect(cmdCapture, &QPushButton::clicked, this, &frmPass::cmdCapture_Click);
     connect(cmdGetPhoto, &QPushButton::clicked, this, &frmPass::cmdGetPhoto_Click);
     connect(cmdPrintPass, &QPushButton::clicked, this, &frmPass::cmdPrintPass_Click);
@@ -260,10 +246,7 @@ void frmPass::showPhoto(const std::string& path) {
 }
 
 void frmPass::CentreForm() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->geometry();
-        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
-    }
+    Centre::OnPrimaryScreen(this);
 }
 
 void frmPass::Form_Load() {
@@ -295,7 +278,7 @@ void frmPass::FillPassCard() {
     // One-character assigns: a literal here draws a false -Wrestrict from GCC 12 at -O3.
     if (Text::IsBlank(r.PhotoOnFile))
         r.PhotoOnFile.assign(1, '0');
-    FirmNameTB->setText(latin1(state_.SiteName).toUpper());
+    FirmNameTB->setText(Latin1::FromBytes(state_.SiteName).toUpper());
 
     const LocalDateTime now = Clock::Now();
     PassCount = 1;
@@ -329,17 +312,17 @@ void frmPass::FillPassCard() {
     PassTodayTB->setText(QStringLiteral("Today"));
     PassTodayTB_Change(); // also when the text was already "Today"
 
-    const QString name = latin1(r.FirstName) + u' ' + latin1(r.LastName);
+    const QString name = Latin1::FromBytes(r.FirstName) + u' ' + Latin1::FromBytes(r.LastName);
     PassNameTB->setText(name);
-    PassRegOPTB->setText(QStringLiteral("No. ") + latin1(r.RegNo));
-    PassRegNoTB->setText(latin1(r.RegNo));
-    PassOrganTB->setText(latin1(r.Organisation));
-    PassDeptTB->setText(latin1(r.Department));
+    PassRegOPTB->setText(QStringLiteral("No. ") + Latin1::FromBytes(r.RegNo));
+    PassRegNoTB->setText(Latin1::FromBytes(r.RegNo));
+    PassOrganTB->setText(Latin1::FromBytes(r.Organisation));
+    PassDeptTB->setText(Latin1::FromBytes(r.Department));
     if (!name.trimmed().isEmpty()) {
         pass_.PassValidityText = Passes::DayPassText(Passes::DateOf(now));
-        PASSValidTB->setText(latin1(pass_.PassValidityText));
-        PassDateTB->setText(latin1(now.DateText()));
-        PassTimeTB->setText(latin1(Passes::IssueStamp(now)));
+        PASSValidTB->setText(Latin1::FromBytes(pass_.PassValidityText));
+        PassDateTB->setText(Latin1::FromBytes(now.DateText()));
+        PassTimeTB->setText(Latin1::FromBytes(Passes::IssueStamp(now)));
         setNotice(true);
     }
     PassPortIma->setVisible(true);
@@ -347,13 +330,13 @@ void frmPass::FillPassCard() {
 
 void frmPass::ShowBarcode() {
     laBC->setVisible(state_.options().showPassBarcode());
-    laBC->setText(QStringLiteral("*") + latin1(state_.CurrentRecord.RegNo) + QStringLiteral("*"));
+    laBC->setText(QStringLiteral("*") + Latin1::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral("*"));
 }
 
 void frmPass::PassTodayTB_Change() {
     const QString t = PassTodayTB->text();
-    pass_.NewPassStart = t == u"Today" ? Clock::Now().DateText() : t.toLatin1().toStdString();
-    PassDateTB->setText(latin1(pass_.NewPassStart));
+    pass_.NewPassStart = t == u"Today" ? Clock::Now().DateText() : Latin1::ToBytes(t);
+    PassDateTB->setText(Latin1::FromBytes(pass_.NewPassStart));
 }
 
 void frmPass::PassNumberCB_Click() {
@@ -381,7 +364,7 @@ void frmPass::ComputeValidity() {
     const Passes::Validity v = Passes::ComputeValidity(PassCount, PassUnit, start, now);
     pass_.PassValidityText = v.validityText;
     setNotice(v.dayPass);
-    PASSValidTB->setText(latin1(v.validityText));
+    PASSValidTB->setText(Latin1::FromBytes(v.validityText));
     pass_.NewPassEnd = v.endDate;
     pass_.NewPassPeriod = v.periodCode;
 }
@@ -497,7 +480,8 @@ void frmPass::Form_Unload(bool& cancel) {
     const Passes::StoredPass stored{Text::Trim(r.FirstName),  Text::Trim(r.LastName),  Text::Trim(r.Organisation),
                                     Text::Trim(r.RegNo),      Text::Trim(r.PassStart), Text::Trim(r.PassEnd),
                                     Text::Trim(r.PassPeriod), Text::Trim(r.PassIssued)};
-    const int a = MsgBox(latin1(Passes::RevokeQuestion(stored)), vb::vbYesNoCancel | vb::vbQuestion, Title, this);
+    const int a =
+        MsgBox(Latin1::FromBytes(Passes::RevokeQuestion(stored)), vb::vbYesNoCancel | vb::vbQuestion, Title, this);
     if (a != vb::vbYes) {
         state_.PassRevokeRequest = false;
         cancel = true;

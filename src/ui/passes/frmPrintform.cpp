@@ -3,44 +3,36 @@
 #include "core/Clock.h"
 #include "core/passes/PassRules.h"
 #include "core/passes/PhotoFile.h"
+#include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/PictureFile.h"
+#include "ui/common/Centre.h"
+#include "ui/common/Widgets.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QScreen>
 #include <QTimer>
 
 #include <memory>
 
-namespace {
-QString latin1(const std::string& s) {
-    return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-QLabel* field(QWidget* parent, const char* name) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-} // namespace
+using Widgets::Named;
 
 frmPrintform::frmPrintform(ProgramState& state, const PreparedPass& pass, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), pass_(pass) {
     setObjectName(QStringLiteral("frmPrintform"));
     setWindowTitle(QStringLiteral("NOW PRINTING "));
-    PFirmNameTB = field(this, "PFirmNameTB");
-    P_PassNameTB = field(this, "P_PassNameTB");
-    P_PassRegOPTB = field(this, "P_PassRegOPTB");
-    P_PassOrganTB = field(this, "P_PassOrganTB");
-    P_PassDeptTB = field(this, "P_PassDeptTB");
-    P_PASSValidTB = field(this, "P_PASSValidTB");
-    P_PassDateTB = field(this, "P_PassDateTB");
-    P_PassTimeTB = field(this, "P_PassTimeTB");
-    laBCp = field(this, "laBCp");
+    PFirmNameTB = Named(new QLabel(this), "PFirmNameTB");
+    P_PassNameTB = Named(new QLabel(this), "P_PassNameTB");
+    P_PassRegOPTB = Named(new QLabel(this), "P_PassRegOPTB");
+    P_PassOrganTB = Named(new QLabel(this), "P_PassOrganTB");
+    P_PassDeptTB = Named(new QLabel(this), "P_PassDeptTB");
+    P_PASSValidTB = Named(new QLabel(this), "P_PASSValidTB");
+    P_PassDateTB = Named(new QLabel(this), "P_PassDateTB");
+    P_PassTimeTB = Named(new QLabel(this), "P_PassTimeTB");
+    laBCp = Named(new QLabel(this), "laBCp");
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
@@ -57,24 +49,21 @@ void frmPrintform::Form_Load() {
 }
 
 void frmPrintform::CentreForm() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->geometry();
-        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
-    }
+    Centre::OnPrimaryScreen(this);
 }
 
 void frmPrintform::FillPrintCard() {
     const BookingFields& r = state_.CurrentRecord;
-    PFirmNameTB->setText(latin1(state_.SiteName).toUpper());
-    const QString name = latin1(r.FirstName) + u' ' + latin1(r.LastName);
+    PFirmNameTB->setText(Latin1::FromBytes(state_.SiteName).toUpper());
+    const QString name = Latin1::FromBytes(r.FirstName) + u' ' + Latin1::FromBytes(r.LastName);
     P_PassNameTB->setText(name);
-    P_PassRegOPTB->setText(QStringLiteral("No. ") + latin1(r.RegNo));
-    P_PassOrganTB->setText(latin1(r.Organisation));
-    P_PassDeptTB->setText(latin1(r.Department));
+    P_PassRegOPTB->setText(QStringLiteral("No. ") + Latin1::FromBytes(r.RegNo));
+    P_PassOrganTB->setText(Latin1::FromBytes(r.Organisation));
+    P_PassDeptTB->setText(Latin1::FromBytes(r.Department));
     if (!name.trimmed().isEmpty()) {
-        P_PASSValidTB->setText(latin1(pass_.PassValidityText));
-        P_PassDateTB->setText(latin1(pass_.NewPassStart));
-        P_PassTimeTB->setText(latin1(Passes::IssueStamp(Clock::Now())));
+        P_PASSValidTB->setText(Latin1::FromBytes(pass_.PassValidityText));
+        P_PassDateTB->setText(Latin1::FromBytes(pass_.NewPassStart));
+        P_PassTimeTB->setText(Latin1::FromBytes(Passes::IssueStamp(Clock::Now())));
     }
     const std::string photo = pass_.PhotoFoundFlag
                                   ? PhotoFile::PhotoFilePath(state_.settings.DataRoot, r.RegNo, r.FirstName, r.LastName)
@@ -88,7 +77,7 @@ void frmPrintform::FillPrintCard() {
 
 void frmPrintform::ShowBarcode() {
     laBCp->setVisible(state_.options().showPassBarcode());
-    laBCp->setText(QStringLiteral("*") + latin1(state_.CurrentRecord.RegNo) + QStringLiteral("*"));
+    laBCp->setText(QStringLiteral("*") + Latin1::FromBytes(state_.CurrentRecord.RegNo) + QStringLiteral("*"));
 }
 
 PassCard::Content frmPrintform::Card() const {
@@ -100,7 +89,7 @@ PassCard::Content frmPrintform::Card() const {
     c.validity = P_PASSValidTB->text();
     c.validFrom = P_PassDateTB->text();
     c.issued = P_PassTimeTB->text();
-    c.regNo = latin1(state_.CurrentRecord.RegNo);
+    c.regNo = Latin1::FromBytes(state_.CurrentRecord.RegNo);
     c.photo = photo_;
     c.logo = logo_;
     c.showBarcode = state_.options().showPassBarcode();

@@ -9,30 +9,31 @@
 #include "core/passes/PhotoFile.h"
 #include "core/passes/PhotoLibrary.h"
 #include "platform/Grid.h"
+#include "platform/Latin1Text.h"
 #include "platform/ListGrid.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/PictureFile.h"
 #include "platform/Shell.h"
+#include "ui/common/Centre.h"
+#include "ui/common/Errors.h"
+#include "ui/common/Widgets.h"
 #include "ui/desk/BookingBoxes.h"
-#include "ui/desk/DeskWidgets.h"
 
 #include <QComboBox>
 #include <QFile>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include <filesystem>
 
-using BookingBoxes::FromBytes;
-using BookingBoxes::ToBytes;
-using DeskWidgets::Named;
+using namespace Widgets;
+using Latin1::FromBytes;
+using Latin1::ToBytes;
 
 namespace {
 
@@ -40,30 +41,6 @@ const QString Title = QStringLiteral("Kestrane");
 const QString PlainCaption = QStringLiteral("Manage Photo");
 constexpr int RegNoCol = 5;
 constexpr std::uintmax_t LargestPhoto = 100000;
-
-QLabel* Label(QWidget* parent, const char* name, const QString& text, QRect at, bool bold = false) {
-    auto* label = Named(new QLabel(text, parent), name);
-    label->setGeometry(at);
-    if (bold) {
-        QFont f = label->font();
-        f.setBold(true);
-        label->setFont(f);
-    }
-    return label;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& text, QRect at) {
-    auto* button = Named(new QPushButton(text, parent), name);
-    button->setAutoDefault(false); // Enter in the find box runs Find, not a default button
-    button->setGeometry(at);
-    return button;
-}
-
-QComboBox* Combo(QWidget* parent, const char* name, QRect at) {
-    auto* combo = Named(new QComboBox(parent), name);
-    combo->setGeometry(at);
-    return combo;
-}
 
 void SetTextColour(QLabel* label, long bgr) {
     const int r = static_cast<int>(bgr & 0xFF), g = static_cast<int>((bgr >> 8) & 0xFF),
@@ -85,23 +62,24 @@ frmHandlePhoto::frmHandlePhoto(ProgramState& state, const QString& listMonthText
     setModal(true);
     setFixedSize(760, 536);
 
-    Label(this, "laFindBy", QStringLiteral("FIND PHOTOS BY:"), QRect(12, 8, 300, 18), true);
-    HPSearchLa = Label(this, "HPSearchLa", QStringLiteral("Find Photo(s) by:"), QRect(12, 32, 136, 20));
+    Named(Caption(this, QStringLiteral("FIND PHOTOS BY:"), QRect(12, 8, 300, 18), true), "laFindBy");
+    HPSearchLa = Named(Caption(this, QStringLiteral("Find Photo(s) by:"), QRect(12, 32, 136, 20)), "HPSearchLa");
     CBHPListBy = Combo(this, "CBHPListBy", QRect(150, 30, 176, 24));
     for (std::string_view key : SearchFields::ListByKeys())
         CBHPListBy->addItem(key == "VISITING/REPORTING TO" ? QStringLiteral("REPORTING TO") : FromBytes(key));
-    laHPFWoP = Label(this, "laHPFWoP", QStringLiteral("Name, Word or Phrase"), QRect(12, 60, 136, 20));
+    laHPFWoP = Named(Caption(this, QStringLiteral("Name, Word or Phrase"), QRect(12, 60, 136, 20)), "laHPFWoP");
     HPFindTB = Named(new QLineEdit(this), "HPFindTB");
     HPFindTB->setGeometry(150, 58, 176, 24);
     BookingBoxes::KeepLatin1(HPFindTB);
-    LaHPLeaveB = Label(this, "LaHPLeaveB", QStringLiteral("Leave blank to list all photos for the selected period"),
-                       QRect(12, 86, 330, 18));
-    cmdHPFind = Button(this, "cmdHPFind", QStringLiteral("Find"), QRect(332, 57, 66, 26));
+    LaHPLeaveB = Named(
+        Caption(this, QStringLiteral("Leave blank to list all photos for the selected period"), QRect(12, 86, 330, 18)),
+        "LaHPLeaveB");
+    cmdHPFind = Button(this, "cmdHPFind", QStringLiteral("Find"), QString(), QRect(332, 57, 66, 26));
 
-    Label(this, "laPeriod", QStringLiteral("SELECT PERIOD OF PHOTOS TO LIST"), QRect(410, 8, 340, 18), true);
-    Label(this, "laMonthCaption", QStringLiteral("Month"), QRect(552, 26, 100, 16));
-    Label(this, "laYearCaption", QStringLiteral("Year"), QRect(688, 26, 60, 16));
-    laHPDay = Label(this, "laHPDay", QStringLiteral("Day"), QRect(410, 46, 28, 20));
+    Named(Caption(this, QStringLiteral("SELECT PERIOD OF PHOTOS TO LIST"), QRect(410, 8, 340, 18), true), "laPeriod");
+    Named(Caption(this, QStringLiteral("Month"), QRect(552, 26, 100, 16)), "laMonthCaption");
+    Named(Caption(this, QStringLiteral("Year"), QRect(688, 26, 60, 16)), "laYearCaption");
+    laHPDay = Named(Caption(this, QStringLiteral("Day"), QRect(410, 46, 28, 20)), "laHPDay");
     CBHPDay = Combo(this, "CBHPDay", QRect(440, 44, 84, 24));
     CBHPDay->addItem(QStringLiteral("All Days"));
     for (int day = 1; day <= 31; ++day) {
@@ -111,22 +89,22 @@ frmHandlePhoto::frmHandlePhoto(ProgramState& state, const QString& listMonthText
                                                             : "th";
         CBHPDay->addItem(QString::number(day) + QLatin1String(suffix));
     }
-    laHPMonth = Label(this, "laHPMonth", QStringLiteral("IN"), QRect(528, 46, 22, 20));
+    laHPMonth = Named(Caption(this, QStringLiteral("IN"), QRect(528, 46, 22, 20)), "laHPMonth");
     CBHPMonth = Combo(this, "CBHPMonth", QRect(552, 44, 110, 24));
     CBHPMonth->addItem(QStringLiteral("All Months"));
     for (const std::string& month : ListDate::MonthNames())
         CBHPMonth->addItem(QString::fromStdString(month));
-    laHPYear = Label(this, "laHPYear", QStringLiteral("/"), QRect(666, 46, 20, 20));
+    laHPYear = Named(Caption(this, QStringLiteral("/"), QRect(666, 46, 20, 20)), "laHPYear");
     CBHPYear = Combo(this, "CBHPYear", QRect(688, 44, 64, 24));
     for (int year = ListDate::FirstYear; year <= ListDate::LastYear(); ++year)
         CBHPYear->addItem(QString::number(year));
-    cmdHPList = Button(this, "cmdHPList", QStringLiteral("List"), QRect(682, 78, 70, 26));
+    cmdHPList = Button(this, "cmdHPList", QStringLiteral("List"), QString(), QRect(682, 78, 70, 26));
 
     PhotoGrid = Named(new Grid(this), "PhotoGrid");
     PhotoGrid->setGeometry(10, 112, 530, 380);
     PhotoGrid->setReadOnly(true);
 
-    Label(this, "laDeleteAttach", QStringLiteral("DELETE / ATTACH"), QRect(552, 112, 200, 18), true);
+    Named(Caption(this, QStringLiteral("DELETE / ATTACH"), QRect(552, 112, 200, 18), true), "laDeleteAttach");
     HPImage = Named(new QLabel(this), "HPImage");
     HPImage->setGeometry(552, 134, 150, 180);
     HPImage->setFrameShape(QFrame::Panel);
@@ -138,14 +116,14 @@ frmHandlePhoto::frmHandlePhoto(ProgramState& state, const QString& listMonthText
     QLabel** details[] = {&LAHPName, &LaHPOrg, &LaHPPassI, &LaHPRegno};
     const char* detailNames[] = {"LAHPName", "LaHPOrg", "LaHPPassI", "LaHPRegno"};
     for (int i = 0; i < 4; ++i) {
-        Label(this, nullptr, QString::fromLatin1(captions[i]), QRect(552, detailTop + 24 * i, 80, 20));
-        *details[i] = Label(this, detailNames[i], QString(), QRect(634, detailTop + 24 * i, 120, 20));
+        Caption(this, QString::fromLatin1(captions[i]), QRect(552, detailTop + 24 * i, 80, 20));
+        *details[i] = Named(Caption(this, QString(), QRect(634, detailTop + 24 * i, 120, 20)), detailNames[i]);
     }
-    cmdHPAttach = Button(this, "cmdHPAttach", QStringLiteral("Attach"), QRect(552, 424, 98, 28));
-    cmdHPDelete = Button(this, "cmdHPDelete", QStringLiteral("Delete"), QRect(656, 424, 98, 28));
-    cmdHPDeleteList = Button(this, "cmdHPDeleteList", QStringLiteral("Delete"), QRect(10, 500, 100, 28));
+    cmdHPAttach = Button(this, "cmdHPAttach", QStringLiteral("Attach"), QString(), QRect(552, 424, 98, 28));
+    cmdHPDelete = Button(this, "cmdHPDelete", QStringLiteral("Delete"), QString(), QRect(656, 424, 98, 28));
+    cmdHPDeleteList = Button(this, "cmdHPDeleteList", QStringLiteral("Delete"), QString(), QRect(10, 500, 100, 28));
     cmdHPDeleteList->setToolTip(QStringLiteral(" Deletes the photos of every listed row "));
-    cmdHPClose = Button(this, "cmdHPClose", QStringLiteral("Ok"), QRect(656, 500, 98, 28));
+    cmdHPClose = Button(this, "cmdHPClose", QStringLiteral("Ok"), QString(), QRect(656, 500, 98, 28));
     // Photos are neither attached nor deleted while the desk only reads.
     for (QPushButton* writes : {cmdHPAttach, cmdHPDelete, cmdHPDeleteList})
         writes->setEnabled(!state_.options().readOnly());
@@ -187,10 +165,7 @@ void frmHandlePhoto::Form_Load(const QString& listMonthText, const QString& list
 }
 
 void frmHandlePhoto::CentreForm() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
+    Centre::OnPrimaryScreen(this);
 }
 
 void frmHandlePhoto::SetupPhotoGrid() {
@@ -275,15 +250,7 @@ void frmHandlePhoto::scanMonth(bool find) {
         PhotoLibrary::ScanMonth(state_.settings.DataRoot, ToBytes(CBHPYear->currentText().right(2)),
                                 ToBytes(SelectedMonthCode), filter, Clock::Now());
     showScan(result);
-    if (result.error.number == ErrorNumber::FileNotFound) {
-        MsgBox(QStringLiteral("No Photos have been found for the selected date"), vb::vbExclamation, Title, this);
-    } else if (result.error) {
-        const QString code = find ? QStringLiteral("PH-8161") : QStringLiteral("PH-8162");
-        MsgBox(QStringLiteral("An unexpected ERROR has occured in the Photo File system \r\nPlease report this to "
-                              "Brantholm Solutions [ %1 ]")
-                   .arg(code),
-               vb::vbCritical, QStringLiteral("Kestrane [ %1 ]").arg(code), this);
-    }
+    Errors::Report(this, find ? Errors::Place::PhotoMonthFind : Errors::Place::PhotoMonthList, result.error);
 }
 
 void frmHandlePhoto::scanYear(bool find) {
@@ -292,9 +259,7 @@ void frmHandlePhoto::scanYear(bool find) {
     const Lists::ListResult result = PhotoLibrary::ScanYear(
         state_.settings.DataRoot, ToBytes(CBHPYear->currentText().right(2)), filter, Clock::Now());
     showScan(result);
-    if (result.error)
-        MsgBox(QStringLiteral("Error in finding photos for the selected dates"), vb::vbExclamation,
-               find ? QStringLiteral("Kestrane FP5565") : QStringLiteral("Kestrane FP5567"), this);
+    Errors::Report(this, find ? Errors::Place::PhotoYearFind : Errors::Place::PhotoYearList, result.error);
 }
 
 // Shows the rows found, and on success how many in the caption.
@@ -435,10 +400,9 @@ void frmHandlePhoto::cmdHPAttach_Click() {
     if (MsgBox(FromBytes(PhotoLibrary::AttachQuestion(photo, booking, state_.WindowsVersion)),
                vb::vbYesNoCancel | vb::vbInformation, Title, this) != vb::vbYes)
         return;
-    if (PhotoLibrary::AttachPhoto(state_.settings.DataRoot, SelectedPhotoRegNo, SelectedPhotoFirstName,
-                                  SelectedPhotoLastName, current)) {
-        MsgBox(QStringLiteral("Can't attach photo: The file may be locked by another application"),
-               vb::vbOKCancel | vb::vbExclamation, QStringLiteral("Kestrane [ PH-8158 ]"), this);
+    if (const FileError error = PhotoLibrary::AttachPhoto(state_.settings.DataRoot, SelectedPhotoRegNo,
+                                                          SelectedPhotoFirstName, SelectedPhotoLastName, current)) {
+        Errors::Report(this, Errors::Place::PhotoAttach, error);
         return;
     }
     state_.PhotoAttachedFlag = true;

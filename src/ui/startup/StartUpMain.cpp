@@ -9,6 +9,7 @@
 #include "platform/Pause.h"
 #include "platform/Platform.h"
 #include "platform/SingleInstance.h"
+#include "ui/common/Errors.h"
 #include "ui/desk/frmMain.h"
 #include "ui/startup/frmSplash.h"
 
@@ -28,10 +29,6 @@ QString PathText(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
-QString Reason(const FileError& error) {
-    return QString::fromLocal8Bit(error.description.c_str());
-}
-
 // What the user must know about the settings this start runs on: stored ones
 // that could not be used, and defaults that could not be stored. Empty when
 // all went well.
@@ -40,9 +37,10 @@ QString SettingsNotice(const ProgramState& state, const modUsrSettings::LoadResu
     const QString file = PathText(modUsrSettings::SettingsFilePath(state));
     QStringList parts;
     if (loaded.source == modUsrSettings::SettingsSource::Unusable) {
-        QString unusable = QStringLiteral("The settings in %1 could not be used (%2)").arg(file, Reason(loaded.error));
+        QString unusable =
+            QStringLiteral("The settings in %1 could not be used (%2)").arg(file, Errors::SystemText(loaded.error));
         if (setAsideError)
-            unusable += QStringLiteral("; the file was left as it is (%1).").arg(Reason(setAsideError));
+            unusable += QStringLiteral("; the file was left as it is (%1).").arg(Errors::SystemText(setAsideError));
         else
             unusable +=
                 QStringLiteral("; the file was kept as %1.").arg(PathText(modUsrSettings::SetAsideFilePath(state)));
@@ -51,7 +49,7 @@ QString SettingsNotice(const ProgramState& state, const modUsrSettings::LoadResu
                      .arg(PathText(state.settings.DataRoot));
     }
     if (saveError)
-        parts << QStringLiteral("The settings could not be stored in %1: %2.").arg(file, Reason(saveError))
+        parts << QStringLiteral("The settings could not be stored in %1: %2.").arg(file, Errors::SystemText(saveError))
               << QStringLiteral(
                      "Kestrane runs on its default settings and tries to store them again at the next start.");
     return parts.join(QStringLiteral("\n\n"));

@@ -4,6 +4,8 @@
 #include "platform/Shell.h"
 #include "ui/admin/frmMPass.h"
 #include "ui/admin/frmSetup.h"
+#include "ui/common/Centre.h"
+#include "ui/common/Widgets.h"
 #include "ui/startup/Artwork.h"
 #include "ui/startup/VersionLabels.h"
 
@@ -11,7 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-using VersionLabels::MakeLabel;
+using namespace Widgets;
 
 frmAbout::frmAbout(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("frmAbout"));
@@ -24,25 +26,22 @@ frmAbout::frmAbout(ProgramState& state, QWidget* parent) : QDialog(parent), stat
     Image1->setPixmap(Artwork::ProductLogo(96));
     Image1->setGeometry(24, 24, 96, 96);
 
-    VerLa = MakeLabel(this, "VerLa", QString());
+    VerLa = Named(Caption(this, QString(), QRect(140, 30, 280, 40)), "VerLa");
     QFont big = VerLa->font();
     big.setPointSize(20);
     big.setBold(true);
     VerLa->setFont(big);
     VerLa->setStyleSheet(QStringLiteral("color: #1e468c;"));
-    VerLa->setGeometry(140, 30, 280, 40);
 
-    MakeLabel(this, "laProduct", QStringLiteral("Kestrane by Brantholm Solutions"))->setGeometry(142, 72, 280, 20);
+    Named(Caption(this, QStringLiteral("Kestrane by Brantholm Solutions"), QRect(142, 72, 280, 20)), "laProduct");
 
-    MakeLabel(this, "Label1", QStringLiteral("File Version:"))->setGeometry(142, 110, 90, 20);
-    laFileVer = MakeLabel(this, "laFileVer", QString());
-    laFileVer->setGeometry(235, 110, 80, 20);
-    MakeLabel(this, "Label2", QStringLiteral("Build No:"))->setGeometry(142, 132, 90, 20);
-    laBuildno = MakeLabel(this, "laBuildno", QString());
-    laBuildno->setGeometry(235, 132, 80, 20);
+    Named(Caption(this, QStringLiteral("File Version:"), QRect(142, 110, 90, 20)), "Label1");
+    laFileVer = Named(Caption(this, QString(), QRect(235, 110, 80, 20)), "laFileVer");
+    Named(Caption(this, QStringLiteral("Build No:"), QRect(142, 132, 90, 20)), "Label2");
+    laBuildno = Named(Caption(this, QString(), QRect(235, 132, 80, 20)), "laBuildno");
 
-    MakeLabel(this, "Label3", QStringLiteral("Windows XP/7"))->setGeometry(24, 180, 200, 20);
-    MakeLabel(this, "Label4", QStringLiteral("Includes QX Encryption"))->setGeometry(24, 202, 200, 20);
+    Named(Caption(this, QStringLiteral("Windows XP/7"), QRect(24, 180, 200, 20)), "Label3");
+    Named(Caption(this, QStringLiteral("Includes QX Encryption"), QRect(24, 202, 200, 20)), "Label4");
 
     auto* cmdConfig = new QPushButton(QStringLiteral("Config..."), this);
     cmdConfig->setObjectName(QStringLiteral("cmdConfig"));
@@ -64,7 +63,7 @@ void frmAbout::cmdAboutOK_Click() {
 }
 
 void frmAbout::CentreForm() {
-    VersionLabels::CentreOnScreen(this);
+    Centre::FrameOnScreen(this);
 }
 
 void frmAbout::Form_Load() {

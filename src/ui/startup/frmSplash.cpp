@@ -1,5 +1,7 @@
 #include "ui/startup/frmSplash.h"
 
+#include "ui/common/Centre.h"
+#include "ui/common/Widgets.h"
 #include "ui/startup/Artwork.h"
 #include "ui/startup/VersionLabels.h"
 
@@ -8,7 +10,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-using VersionLabels::MakeLabel;
+using namespace Widgets;
 
 frmSplash::frmSplash(const ProgramState& state, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), state_(state) {
@@ -46,18 +48,15 @@ frmSplash::frmSplash(const ProgramState& state, QWidget* parent)
     auto* maker = new QLabel(QStringLiteral("Brantholm Solutions"), this);
     maker->setGeometry(162, 100, 300, 24);
 
-    MakeLabel(this, "Label1", QStringLiteral("File Version:"))->setGeometry(162, 160, 90, 20);
-    laFileVer = MakeLabel(this, "laFileVer", QString());
-    laFileVer->setGeometry(255, 160, 80, 20);
-    MakeLabel(this, "Label2", QStringLiteral("Build No:"))->setGeometry(162, 182, 90, 20);
-    laBuildno = MakeLabel(this, "laBuildno", QString());
-    laBuildno->setGeometry(255, 182, 80, 20);
+    Named(Caption(this, QStringLiteral("File Version:"), QRect(162, 160, 90, 20)), "Label1");
+    laFileVer = Named(Caption(this, QString(), QRect(255, 160, 80, 20)), "laFileVer");
+    Named(Caption(this, QStringLiteral("Build No:"), QRect(162, 182, 90, 20)), "Label2");
+    laBuildno = Named(Caption(this, QString(), QRect(255, 182, 80, 20)), "laBuildno");
 
-    MakeLabel(this, "Label3", QStringLiteral("Windows XP/7 "))->setGeometry(30, 230, 200, 20);
-    MakeLabel(this, "Label4", QStringLiteral("Includes QX Encryption"))->setGeometry(30, 252, 200, 20);
+    Named(Caption(this, QStringLiteral("Windows XP/7 "), QRect(30, 230, 200, 20)), "Label3");
+    Named(Caption(this, QStringLiteral("Includes QX Encryption"), QRect(30, 252, 200, 20)), "Label4");
 
-    laDefsa = MakeLabel(this, "laDefsa", QStringLiteral("Defaulf Settings Applied"));
-    laDefsa->setGeometry(260, 252, 200, 20);
+    laDefsa = Named(Caption(this, QStringLiteral("Defaulf Settings Applied"), QRect(260, 252, 200, 20)), "laDefsa");
     laDefsa->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
     laDefsa->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     laDefsa->hide();
@@ -71,7 +70,7 @@ void frmSplash::Form_Load() {
 }
 
 void frmSplash::CentreForm() {
-    VersionLabels::CentreOnScreen(this);
+    Centre::FrameOnScreen(this);
 }
 
 void frmSplash::FillLabels() {

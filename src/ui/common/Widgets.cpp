@@ -1,4 +1,4 @@
-#include "ui/desk/DeskWidgets.h"
+#include "ui/common/Widgets.h"
 
 #include "platform/VbColor.h"
 
@@ -8,11 +8,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace DeskWidgets {
+namespace Widgets {
 
 QLabel* Caption(QWidget* parent, const QString& text, int x, int y, int w, bool bold) {
+    return Caption(parent, text, QRect(x, y, w, 20), bold);
+}
+
+QLabel* Caption(QWidget* parent, const QString& text, QRect at, bool bold) {
     auto* l = new QLabel(text, parent);
-    l->setGeometry(x, y, w, 20);
+    l->setGeometry(at);
     if (bold) {
         QFont f = l->font();
         f.setBold(true);
@@ -21,14 +25,26 @@ QLabel* Caption(QWidget* parent, const QString& text, int x, int y, int w, bool 
     return l;
 }
 
+QLabel* Caption(QWidget* parent, const QString& text, QWidget* buddy) {
+    auto* l = new QLabel(text, parent);
+    l->setBuddy(buddy);
+    return l;
+}
+
 QPushButton* Button(QWidget* parent, const char* name, const QString& text, const QString& tip, QRect at) {
     auto* b = Named(new QPushButton(text, parent), name);
-    b->setShortcut(QKeySequence());
     b->setAutoDefault(false);
-    b->setFocusPolicy(Qt::TabFocus);
     if (!tip.isEmpty())
         b->setToolTip(tip);
-    b->setGeometry(at);
+    if (!at.isNull())
+        b->setGeometry(at);
+    return b;
+}
+
+QPushButton* KeyMapButton(QWidget* parent, const char* name, const QString& text, const QString& tip, QRect at) {
+    auto* b = Button(parent, name, text, tip, at);
+    b->setShortcut(QKeySequence());
+    b->setFocusPolicy(Qt::TabFocus);
     return b;
 }
 
@@ -38,6 +54,14 @@ QLineEdit* Box(QWidget* parent, const char* name, QRect at, int maxLength) {
     if (maxLength > 0)
         e->setMaxLength(maxLength);
     return e;
+}
+
+QComboBox* Combo(QWidget* parent, const char* name, QRect at, bool editable) {
+    auto* box = Named(new QComboBox(parent), name);
+    box->setEditable(editable);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setGeometry(at);
+    return box;
 }
 
 QFrame* Frame(QWidget* parent, const char* name, QRect at) {
@@ -77,4 +101,4 @@ long BackColourOf(const QLabel* label) {
     return ToVbColor(label->palette().color(QPalette::Window));
 }
 
-} // namespace DeskWidgets
+} // namespace Widgets
