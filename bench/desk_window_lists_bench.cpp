@@ -6,11 +6,13 @@
 #include "core/Clock.h"
 #include "core/ProgramState.h"
 #include "core/desk/BookingRecord.h"
+#include "platform/Grid.h"
 #include "platform/Platform.h"
 #include "ui/desk/frmMain.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QPushButton>
 
 #include <benchmark/benchmark.h>
 
@@ -30,6 +32,15 @@ void RawRead(benchmark::State& state) {
 }
 BENCHMARK(RawRead)->Unit(benchmark::kMillisecond);
 
+// The bookings the desk's list grid shows: its rows whose first cell holds a registration.
+int listedRows(const QWidget& window) {
+    Grid* list = window.findChild<Grid*>(QStringLiteral("StatGrid"));
+    int rows = 0;
+    for (int r = 1; r < list->Rows(); ++r)
+        rows += list->Cell(r, 0).Text().isEmpty() ? 0 : 1;
+    return rows;
+}
+
 void MonthListShown(benchmark::State& state) {
     ProgramState s;
     s.ProgramFolder = month().folder;
@@ -37,11 +48,12 @@ void MonthListShown(benchmark::State& state) {
     frmMain w(s);
     w.findChild<QComboBox*>(QStringLiteral("CBGetMonth"))->setEditText(QStringLiteral("MARCH"));
     w.findChild<QComboBox*>(QStringLiteral("CBGetYear"))->setEditText(QStringLiteral("2014"));
+    auto* monthList = w.findChild<QPushButton*>(QStringLiteral("cmdGetTom"));
     for (auto _ : state) {
-        w.ListMonthBookings();
+        monthList->click();
         QApplication::processEvents();
     }
-    state.counters["rows"] = w.ListedRows();
+    state.counters["rows"] = listedRows(w);
     s.RestartPending = true;
 }
 BENCHMARK(MonthListShown)->Unit(benchmark::kMillisecond);

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QPushButton>
 
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -43,6 +44,15 @@ void resetPeak() {
 BusyMonth& month() {
     static BusyMonth m("month", Bookings, 31);
     return m;
+}
+
+// The bookings the desk's list grid shows: its rows whose first cell holds a registration.
+int listedRows(const QWidget& window) {
+    Grid* list = window.findChild<Grid*>(QStringLiteral("StatGrid"));
+    int rows = 0;
+    for (int r = 1; r < list->Rows(); ++r)
+        rows += list->Cell(r, 0).Text().isEmpty() ? 0 : 1;
+    return rows;
 }
 
 void BM_ReadMonthRaw(benchmark::State& state) {
@@ -101,6 +111,7 @@ void BM_DeskMonthListShown(benchmark::State& state) {
         auto window = std::make_unique<frmMain>(desk);
         window->findChild<QComboBox*>(QStringLiteral("CBGetMonth"))->setEditText(QStringLiteral("MARCH"));
         window->findChild<QComboBox*>(QStringLiteral("CBGetYear"))->setEditText(QStringLiteral("2014"));
+        auto* monthList = window->findChild<QPushButton*>(QStringLiteral("cmdGetTom"));
         window->show();
         QApplication::processEvents();
         malloc_trim(0);
@@ -108,13 +119,14 @@ void BM_DeskMonthListShown(benchmark::State& state) {
         resetPeak();
         state.ResumeTiming();
 
-        window->ListMonthBookings();
+        monthList->click();
         QApplication::processEvents();
 
         state.PauseTiming();
-        rows = window->ListedRows();
         peakMb = std::max(peakMb, (statusKb("VmHWM:") - before) / 1024.0);
         heldMb = std::max(heldMb, (statusKb("VmRSS:") - before) / 1024.0);
+        if (!rows)
+            rows = listedRows(*window);
         window.reset();
         state.ResumeTiming();
     }

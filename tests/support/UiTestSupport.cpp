@@ -198,6 +198,13 @@ std::vector<std::string> FileLines(const std::string& path) {
     return lines;
 }
 
+int ListedRows(Grid* grid) {
+    int rows = 0;
+    for (int r = 1; r < grid->Rows(); ++r)
+        rows += grid->Cell(r, 0).Text().trimmed().isEmpty() ? 0 : 1;
+    return rows;
+}
+
 #include "platform/Platform.h"
 #include "ui/desk/frmMain.h"
 

@@ -106,6 +106,10 @@ void Pick(QComboBox* combo, const QString& text);
 // The lines of a text file without their CR LF.
 std::vector<std::string> FileLines(const std::string& path);
 
+// How many bookings a list grid shows: its rows below the headings whose
+// first cell holds a registration.
+int ListedRows(Grid* grid);
+
 #include "core/Clock.h"
 
 class frmMain;

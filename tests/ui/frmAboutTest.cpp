@@ -4,6 +4,7 @@
 #include "platform/Shell.h"
 #include "ui/admin/frmMPass.h"
 #include "ui/desk/frmMain.h"
+#include "ui/startup/Artwork.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -129,10 +130,11 @@ TEST_F(AboutTest, MainWindowLogoOpensAbout) {
         QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(w, &move);
     };
+    const auto hovered = [&] { return logo->pixmap().toImage() == Artwork::MakerLogo(true).toImage(); };
     moveOver(logo, QPoint(20, 20));
-    EXPECT_TRUE(main.LogoHover());
+    EXPECT_TRUE(hovered());
     moveOver(&main, QPoint(700, 500));
-    EXPECT_FALSE(main.LogoHover());
+    EXPECT_FALSE(hovered());
 
     QString opened;
     auto watch = OnNextModal([&](QWidget* w) {
@@ -142,7 +144,7 @@ TEST_F(AboutTest, MainWindowLogoOpensAbout) {
     moveOver(logo, QPoint(20, 20));
     QTest::mouseClick(logo, Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(opened, "frmAbout");
-    EXPECT_FALSE(main.LogoHover());
+    EXPECT_FALSE(hovered());
 }
 
 TEST_F(AboutTest, ClosingTheMainWindowAsksFirst) {

@@ -182,21 +182,24 @@ TEST_F(MainWindowTest, LayoutFollowsTheWindowSize) {
 }
 
 TEST_F(MainWindowTest, StatusBlinksInTheCaptionUntilTheNextTick) {
-    frmMain& w = load();
-    w.ShowCaptionStatus("Record 1 SAVED");
+    state.StatusPending = true; // as a window closing over the desk leaves it
+    state.StatusMessage = "Record 1 SAVED";
+    frmMain& w = shown();
+    auto* timer = Control<QTimer>(&w, "Timer1");
     EXPECT_EQ(w.windowTitle(), "Brantholm Solutions Kestrane  [ Record 1 SAVED ]");
-    EXPECT_TRUE(w.Timer1Enabled());
-    EXPECT_EQ(Control<QTimer>(&w, "Timer1")->remainingTime() > 12000, true) << "the interval starts anew";
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_GT(timer->remainingTime(), 12000) << "the interval starts anew";
+    const auto tick = [timer] { QMetaObject::invokeMethod(timer, "timeout"); };
 
     state.settings.ClockInTimesList = "1";
     Control<QFrame>(&w, "shDayBorder")->show();
-    w.Timer1_Timer();
+    tick();
     EXPECT_EQ(w.windowTitle(), "Brantholm Solutions Kestrane");
     EXPECT_EQ(Control<QComboBox>(&w, "cbTime")->currentText(), "10:30");
     EXPECT_EQ(Control<QLabel>(&w, "laSelTime")->text(), "Time Now");
     EXPECT_TRUE(Control<QFrame>(&w, "shDayBorder")->isHidden());
     state.settings.ClockInTimesList = "0";
-    w.Timer1_Timer();
+    tick();
     EXPECT_EQ(Control<QLabel>(&w, "laSelTime")->text(), "Select");
 }
 

@@ -95,7 +95,7 @@ class ListsTest : public DeskWindowTest {
     QString cell(int row, int col) const { return grid()->Cell(row, col).Text(); }
     QStringList column(int col) const {
         QStringList all;
-        for (int r = 1; r <= main->ListedRows(); ++r)
+        for (int r = 1, rows = ListedRows(grid()); r <= rows; ++r)
             all << cell(r, col);
         return all;
     }
@@ -132,7 +132,7 @@ TEST_F(ListsTest, MonthListHasOneRowPerBookedDayColouredByDate) {
     click("cmdGetTom");
     EXPECT_EQ(messages(), "");
     EXPECT_EQ(state.HelpTopic, 21);
-    ASSERT_EQ(main->ListedRows(), 5);
+    ASSERT_EQ(ListedRows(grid()), 5);
     EXPECT_EQ(grid()->Rows(), 5 + 50);
     EXPECT_EQ(grid()->Cols(), 19);
     EXPECT_EQ(cell(0, 5), "Expected");
@@ -159,7 +159,7 @@ TEST_F(ListsTest, MonthListHasOneRowPerBookedDayColouredByDate) {
     choose("CBGetMonth", "APRIL");
     EXPECT_EQ(messages(), "");
     EXPECT_EQ(state.ListMode, 2);
-    EXPECT_EQ(main->ListedRows(), 0);
+    EXPECT_EQ(ListedRows(grid()), 0);
     EXPECT_EQ(cell(1, 0), "");
     choose("CBGetMonth", "MAY");
     EXPECT_EQ(messages(), "Kestrane:No Visitor Bookings for this DATE have been found");
@@ -174,7 +174,7 @@ TEST_F(ListsTest, MonthListHasOneRowPerBookedDayColouredByDate) {
     boxes.clear();
     click("cmdGetTom");
     EXPECT_EQ(messages(), "");
-    ASSERT_EQ(main->ListedRows(), 1);
+    ASSERT_EQ(ListedRows(grid()), 1);
     EXPECT_EQ(cell(1, 1), "Zoe");
     EXPECT_EQ(cell(1, 5), "08:00");
 }
@@ -203,7 +203,7 @@ TEST_F(ListsTest, SearchesLookInTheirColumnsFromTheButtonAndEnter) {
     boxes.clear();
     EXPECT_EQ(search("NAME", "Smith John"), QStringList());
     EXPECT_EQ(messages(), "Kestrane 6726:No items have can be found for MARCH 2014");
-    EXPECT_EQ(main->ListedRows(), 0);
+    EXPECT_EQ(ListedRows(grid()), 0);
     EXPECT_EQ(state.ListMode, 3);
     EXPECT_EQ(cell(1, 0), "");
 
@@ -214,7 +214,7 @@ TEST_F(ListsTest, SearchesLookInTheirColumnsFromTheButtonAndEnter) {
     EXPECT_EQ(column(0), QStringList{"140305111111"});
     click("cmdGetAny");
     ASSERT_EQ(state.ListMode, 1);
-    const int dayRows = main->ListedRows();
+    const int dayRows = ListedRows(grid());
     boxes.clear();
     User::Retype(find, "   ");
     QTest::keyClick(find, Qt::Key_Return);
@@ -223,7 +223,7 @@ TEST_F(ListsTest, SearchesLookInTheirColumnsFromTheButtonAndEnter) {
     for (const auto& c : boxes.calls())
         EXPECT_EQ(c.title + u':' + c.text, "Kestrane:Can't Search!  Nothing Entered in FIND Box to look for ");
     EXPECT_EQ(state.ListMode, 1);
-    EXPECT_EQ(main->ListedRows(), dayRows);
+    EXPECT_EQ(ListedRows(grid()), dayRows);
 
     // A typed key the list does not know falls back when the box is left.
     auto* key = Control<QComboBox>(main, "CBListBy");
@@ -282,7 +282,7 @@ TEST_F(ListsTest, PrintedListRunsOverSeveralPages) {
     }
     writeMonth(monthFile("1406"), lines);
     choose("CBGetMonth", "JUNE");
-    ASSERT_EQ(main->ListedRows(), 120);
+    ASSERT_EQ(ListedRows(grid()), 120);
     printedTitle();
     const QString path = QString::fromStdString(folder.path()) + "list.pdf";
     ASSERT_TRUE(grid()->PrintToPdf(path));

@@ -80,7 +80,7 @@ TEST_F(StatusTest, OnSiteListStampsArrivalsDeparturesAndUndoes) {
     onSiteList();
     EXPECT_EQ(state.HelpTopic, 22);
     EXPECT_TRUE(Control<QPushButton>(main, "cmdIN")->isEnabled());
-    ASSERT_EQ(main->ListedRows(), 2);
+    ASSERT_EQ(ListedRows(grid()), 2);
     // Month files are read from six months back onwards.
     EXPECT_EQ(grid()->Cell(1, 0).Text(), "140201080000");
     EXPECT_EQ(grid()->Cell(1, 5).Text(), "  -  ") << "a pass holder of another month is not expected today";
@@ -192,7 +192,7 @@ TEST_F(StatusTest, StampsAreRefusedWithoutABookingAndBuildAMissingFile) {
 // a stamp, and the caption says what was not stored and why.
 TEST_F(StatusTest, OutagesNeverLoseStampsAndSayWhatWasNotStored) {
     onSiteList();
-    ASSERT_EQ(main->ListedRows(), 2);
+    ASSERT_EQ(ListedRows(grid()), 2);
     User::ClickCell(main, grid(), 1, 6); // the pass holder's "Arrived" cell stamps his arrival
     EXPECT_EQ(stampsOf("140201080000"), "10:30  -  ");
 
@@ -216,7 +216,7 @@ TEST_F(StatusTest, OutagesNeverLoseStampsAndSayWhatWasNotStored) {
     boxes.clear();
     onSiteList();
     EXPECT_TRUE(boxes.calls().empty()) << boxes.calls()[0].text.toStdString();
-    EXPECT_EQ(main->ListedRows(), 2);
+    EXPECT_EQ(ListedRows(grid()), 2);
     EXPECT_TRUE(main->windowTitle().contains("today's status file was not written"))
         << main->windowTitle().toStdString();
     User::ClickCell(main, grid(), 2, 6);

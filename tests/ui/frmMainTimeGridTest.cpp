@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 #include "core/Clock.h"
+#include "core/desk/BookingRecord.h"
 #include "platform/Grid.h"
 #include "platform/MonthCalendar.h"
 #include "platform/Platform.h"
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
+
+#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +31,15 @@ class TimeGridTest : public DeskWindowTest {
     Grid* grid() { return Control<Grid>(main, "TimeGrid"); }
     QComboBox* combo(const char* name) { return Control<QComboBox>(main, name); }
     void clickCell(int row, int col) { User::ClickCell(main, grid(), row, col); }
+    // A month file holding one booking, at nine on the day given.
+    void bookOn(const char* yymm, const char* regNo, int day) {
+        BookingFields booked;
+        booked.RegNo = regNo;
+        TimeCellTexts times;
+        times[static_cast<std::size_t>(day - 1)] = "09:00";
+        std::ofstream(monthFile(yymm), std::ios::binary) << BuildBookingLine(booked, times) << "\r\n";
+    }
+    QString firstListed() { return Control<Grid>(main, "StatGrid")->Cell(1, 0).Text(); }
 };
 
 } // namespace
@@ -154,7 +166,7 @@ TEST_F(TimeGridTest, TypedTimesAreCheckedWhenTheEditEnds) {
 }
 
 TEST_F(TimeGridTest, ListDateIsCheckedAndCorrected) {
-    frmMain& w = shownOn(2014, 3, 15);
+    shownOn(2014, 3, 15);
     // The arrow keys go on from the month and year shown.
     combo("CBGetMonth")->setFocus();
     QTest::keyClick(combo("CBGetMonth"), Qt::Key_Down);
@@ -183,11 +195,12 @@ TEST_F(TimeGridTest, ListDateIsCheckedAndCorrected) {
     click("cmdGetAny");
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "ATTENTION: No VALID Date selected - Try selecting again");
-    EXPECT_TRUE(w.InvalidDate());
 
+    bookOn("1403", "140331090000", 31);
     User::Pick(combo("CBGetYear"), "2014");
     User::Pick(combo("CBGetDay"), "31st");
-    EXPECT_FALSE(w.InvalidDate());
+    EXPECT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(firstListed(), "140331090000") << "a valid date is listed again";
     boxes.clear();
     User::Pick(combo("CBGetMonth"), "APRIL");
     ASSERT_EQ(boxes.calls().size(), 1u);
@@ -221,6 +234,7 @@ TEST_F(TimeGridTest, CalendarStepsAndPicks) {
     EXPECT_EQ(step(QDate(2014, 3, 31), "cmdCalINCR"), QDate(2014, 4, 30)) << "a day the month lacks keeps a valid date";
 
     // A double-click takes the date whole: 31 October over SEPTEMBER is no 31st of September.
+    bookOn("1310", "131031090000", 31);
     User::Pick(combo("CBGetMonth"), "SEPTEMBER");
     calendar->setValue(QDate(2013, 10, 31));
     auto* days = calendar->findChild<QTableView*>();
@@ -233,7 +247,7 @@ TEST_F(TimeGridTest, CalendarStepsAndPicks) {
     EXPECT_EQ(combo("CBGetYear")->currentText(), "2013");
     EXPECT_TRUE(Control<QFrame>(&w, "PicCal1")->isHidden());
     EXPECT_EQ(state.ListMode, 1);
-    EXPECT_EQ(w.DayListFile(), folder.path() + "Kestranedata/Record/1310.vrf");
+    EXPECT_EQ(firstListed(), "131031090000");
     for (const auto& c : boxes.calls())
         ADD_FAILURE() << c.text.toStdString();
 

@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 #include "core/desk/BookingRecord.h"
+#include "platform/Grid.h"
 #include "ui/desk/frmMain.h"
 
 #include <QComboBox>
@@ -110,7 +111,7 @@ TEST_F(MultiDeleteTest, EachPeriodIsAskedDeletedAndReportedInTheDeskCaption) {
     EXPECT_TRUE(stayedOpen);
 
     // The 5th: No keeps everything, Yes takes Ann (also on the 15th) and Bob.
-    const int listed = main->ListedRows();
+    const int listed = ListedRows(Control<Grid>(main, "StatGrid"));
     boxes.clear();
     boxes.queue(vb::vbNo);
     deleteWith({"MARCH", "5th"}, [&](QWidget* w) {
@@ -125,7 +126,7 @@ TEST_F(MultiDeleteTest, EachPeriodIsAskedDeletedAndReportedInTheDeskCaption) {
     deleteWith({});
     EXPECT_FALSE(stayedOpen);
     EXPECT_EQ(status(), statusOf("2 Records Deleted for the 5th of MARCH 2016"));
-    EXPECT_EQ(main->ListedRows(), listed - 1);
+    EXPECT_EQ(ListedRows(Control<Grid>(main, "StatGrid")), listed - 1);
     EXPECT_EQ(FileLines(monthFile("1603")),
               (std::vector<std::string>{Booking("160303090000", "Cy", "Lee", {6}).substr(0, 1186),
                                         Booking("160304090000", "Di", "Ng", {15}).substr(0, 1186)}));
@@ -306,7 +307,7 @@ TEST_F(MultiDeleteTest, TestDataFillsTheSampleYearsAfterAskingOnce) {
               "Sample bookings could not be written to 1 of the 36 month files.");
     EXPECT_EQ(FileLines(monthFile("1106")).size(), 200u);
     EXPECT_EQ(FileLines(monthFile("1212")).size(), 200u);
-    EXPECT_GT(main->ListedRows(), 0); // the day list of the 10th refreshed
+    EXPECT_GT(ListedRows(Control<Grid>(main, "StatGrid")), 0); // the day list of the 10th refreshed
     EXPECT_TRUE(state.CurrentRecord.FirstName.empty());
 
     state.settings.ReadOnlyMode = "1";

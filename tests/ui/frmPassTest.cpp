@@ -80,7 +80,7 @@ class PassTest : public DeskWindowTest {
         User::Choose(combo("CBGetDay"), combo("CBGetDay")->itemText(20));
         Grid* list = Control<Grid>(main, "StatGrid");
         int row = 1;
-        while (row < main->ListedRows() && list->Cell(row, 0).Text() != QString::fromStdString(regNo))
+        while (row < ListedRows(list) && list->Cell(row, 0).Text() != QString::fromStdString(regNo))
             ++row;
         User::ClickCell(main, list, row, 1);
         ASSERT_EQ(box("RegNoTB")->text().toStdString(), regNo);

@@ -85,7 +85,6 @@ constexpr std::array<const char*, 6> ReadOnlyDependants{"ckDisPassPrn",   "ckEnb
 
 const char* const Title = "Kestrane";
 
-
 } // namespace
 
 frmSetup::frmSetup(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {

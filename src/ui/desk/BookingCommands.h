@@ -43,7 +43,6 @@ class BookingCommands : public QObject {
     bool offerUnsavedWorkOnClose();
     void ClearBookingForm();
 
-    bool NewBooking() const { return newBooking_; }
     void setNewBooking(bool isNew) { newBooking_ = isNew; }
 
   private:

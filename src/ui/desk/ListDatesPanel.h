@@ -26,7 +26,6 @@ class ListDatesPanel : public QObject {
     // Checks the boxes (correcting a day beyond the month's end) and returns
     // whether the date cannot be listed.
     bool ValidateSelectedDate();
-    bool InvalidDate() const { return invalidDate_; }
     // The month box's number "01".."12"; a text that is no month name keeps the last one.
     const QString& SetMonthNoFromListMonth();
     const QString& MonthNo() const { return monthNo_; }

@@ -49,8 +49,6 @@ class ListsPanel : public QObject {
     QString PrintTitle() const;
     void InitStatGridRows();
 
-    int ListedRows() const { return listedRows_; }
-    const std::string& DayListFile() const { return dayListFile_; }
     // The list grid's choice: its row and column, and the booking number in that row.
     int currentRow() const;
     int currentCol() const;

@@ -25,7 +25,6 @@ class TimeGridPanel : public QObject {
     void BuildTimeGridMonth();
     void BuildTimeGridMonthFromRecord();
     void DayNameOf(long day);
-    const QString& DayNameText() const { return dayNameText_; }
     void cbTime_Click();
     void cmdADD_Click();
     void cmdSUB_Click();

@@ -107,24 +107,20 @@ void frmMain::connectPanels() {
     connect(dates_, &ListDatesPanel::monthChosen, lists_, &ListsPanel::listChosenMonth);
     connect(arrival_, &ArrivalPanel::statusWritten, lists_, &ListsPanel::RefreshCurrentList);
     connect(arrival_, &ArrivalPanel::stamped, lists_, &ListsPanel::focusFindBox);
-    connect(lists_, &ListsPanel::rowChosen, this, &frmMain::StatGrid_RowChosen);
-    connect(lists_, &ListsPanel::stampIn, this, &frmMain::cmdIN_Click);
-    connect(lists_, &ListsPanel::stampOut, this, &frmMain::cmdOUT_Click);
+    connect(lists_, &ListsPanel::rowChosen, commands_, &BookingCommands::StatGrid_RowChosen);
+    connect(lists_, &ListsPanel::stampIn, arrival_, &ArrivalPanel::cmdIN_Click);
+    connect(lists_, &ListsPanel::stampOut, arrival_, &ArrivalPanel::cmdOUT_Click);
     connect(lists_, &ListsPanel::testDataClicked, this, &frmMain::Command1_Click);
     connect(lists_, &ListsPanel::tgaTestClicked, this, &frmMain::Command2_Click);
-    connect(form_, &BookingFormPanel::newClicked, this, &frmMain::cmdNEW_Click);
-    connect(form_, &BookingFormPanel::saveClicked, this, &frmMain::cmdSAVE_Click);
-    connect(form_, &BookingFormPanel::deleteClicked, this, &frmMain::cmdDelete_Click);
+    connect(form_, &BookingFormPanel::newClicked, commands_, &BookingCommands::cmdNEW_Click);
+    connect(form_, &BookingFormPanel::saveClicked, commands_, &BookingCommands::cmdSAVE_Click);
+    connect(form_, &BookingFormPanel::deleteClicked, commands_, &BookingCommands::cmdDelete_Click);
     connect(form_, &BookingFormPanel::passClicked, this, &frmMain::cmdGetCARD_Click);
     connect(form_, &BookingFormPanel::multiDeleteClicked, this, &frmMain::cmdMultiDELETE_Click);
     connect(form_, &BookingFormPanel::personalClicked, this, &frmMain::CmdPersonal_Click);
     connect(form_, &BookingFormPanel::moreClicked, this, &frmMain::cmdMore_Click);
     connect(qxlogoIM, &ClickLabel::clicked, this, &frmMain::qxlogoIM_Click);
     connect(qxlogoIM, &ClickLabel::mouseMoved, this, &frmMain::qxlogoIM_MouseMove);
-}
-
-bool frmMain::Timer1Enabled() const {
-    return Timer1->isActive();
 }
 
 void frmMain::Form_Load() {
@@ -135,17 +131,13 @@ void frmMain::Form_Load() {
     sessionReadOnly_ = state_.options().readOnly();
     sessionDataRoot_ = state_.settings.DataRoot;
     SetUpControls();
-    LoadCustomLists();
-    BuildTimeGridMonth();
-    InitStatGridRows();
+    form_->LoadCustomLists();
+    times_->BuildTimeGridMonth();
+    lists_->InitStatGridRows();
 }
 
 void frmMain::CentreForm() {
     Centre::FrameOnWorkArea(this);
-}
-
-void frmMain::InitStatGridRows() {
-    lists_->InitStatGridRows();
 }
 
 int frmMain::RunModal(QDialog& dialog) {
@@ -174,18 +166,18 @@ void frmMain::Form_Activate() {
     if (state_.StatusPending) {
         state_.StatusPending = false;
         ShowCaptionStatus(Latin1::FromBytes(state_.StatusMessage));
-        RefreshCurrentList();
+        lists_->RefreshCurrentList();
     }
     // A pass store that fails stays pending, and the next activation tries again,
     // as long as its booking is still the one open.
     if (state_.CurrentRecord.RegNo != state_.PassRegNo)
         state_.PassChanged = state_.PassRevokeRequest = false;
     if (state_.PassChanged || state_.PassRevokeRequest) {
-        if (state_.options().readOnly() || UpdateRecord())
+        if (state_.options().readOnly() || commands_->UpdateRecord())
             state_.PassChanged = false;
     }
-    ShowPhotoLabel();
-    ShowPassLabel();
+    form_->ShowPhotoLabel();
+    form_->ShowPassLabel();
 }
 
 // --- Key map -------------------------------------------------------------------
@@ -221,25 +213,25 @@ bool frmMain::Form_KeyDown(int keyCode, int shift) {
         return false;
     const QString c = QString::fromLatin1(command);
     if (c == u"cmdSAVE")
-        cmdSAVE_Click();
+        commands_->cmdSAVE_Click();
     else if (c == u"cmdGetAny")
-        cmdGetAny_Click();
+        lists_->cmdGetAny_Click();
     else if (c == u"help")
         StartUp::ShowHelpTopic(state_);
     else if (c == u"cmdGetToday")
-        cmdGetToday_Click();
+        lists_->cmdGetToday_Click();
     else if (c == u"cmdGetTom")
-        cmdGetTom_Click();
+        lists_->cmdGetTom_Click();
     else if (c == u"cmdMFind")
-        cmdMFind_Click();
+        lists_->cmdMFind_Click();
     else if (c == u"cmdDayList")
-        cmdDayList_Click();
+        lists_->cmdDayList_Click();
     else if (c == u"cmdNEW")
-        cmdNEW_Click();
+        commands_->cmdNEW_Click();
     else if (c == u"cmdGetCARD")
         cmdGetCARD_Click();
     else if (c == u"cmdPRINT")
-        cmdPRINT_Click();
+        lists_->cmdPRINT_Click();
     return true;
 }
 
@@ -391,7 +383,7 @@ void frmMain::cmdGetCARD_Click() {
     const QString regNo = form_->regNoText().trimmed();
     if (regNo.isEmpty() || regNo == u"NEW Booking") {
         commands_->setNewBooking(true);
-        cmdSAVE_Click();
+        commands_->cmdSAVE_Click();
     }
     // A pass needs the booking's number: its photo and its barcode are named by it.
     if (!BookingRules::IsBookingNumber(Latin1::ToBytes(form_->regNoText())))
@@ -449,10 +441,10 @@ void frmMain::SetUpControls() {
 
     if (state_.options().showStatusListAtStart()) {
         dates_->setDayText(QString::fromStdString(ListDate::TodayDayText()));
-        ListTodayStatus();
+        lists_->ListTodayStatus();
     } else {
         // Choosing the entry runs the day choice, so the window opens on today's day list.
-        SelectListDay(today.day);
+        dates_->SelectListDay(today.day);
     }
     dates_->setCalendarDate(today.year, today.month, today.day);
     dates_->placeCalendar(px(1720), px(1680));
