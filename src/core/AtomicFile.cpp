@@ -144,6 +144,39 @@ FileError WriteFileAtomically(const std::string& path, std::string_view bytes, b
     return FileError::None();
 }
 
+FileError AppendToFile(const std::string& path, std::string_view bytes, bool sync) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return FileErrorFromErrno(errno);
+    struct stat before {};
+    ::fstat(fd, &before);
+    std::string_view rest = bytes;
+    while (!rest.empty()) {
+        const ssize_t n = ::write(fd, rest.data(), rest.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int err = n < 0 ? errno : ENOSPC;
+            if (::ftruncate(fd, before.st_size) != 0) {
+                // nothing more can be done; the next rewrite keeps the partial line apart
+            }
+            ::close(fd);
+            return FileErrorFromErrno(err);
+        }
+        rest.remove_prefix(static_cast<std::size_t>(n));
+    }
+    if (sync && ::fsync(fd) != 0) {
+        const int err = errno;
+        ::close(fd);
+        return FileErrorFromErrno(err);
+    }
+    if (::close(fd) != 0)
+        return FileErrorFromErrno(errno);
+    if (sync && before.st_size == 0)
+        SyncFolder(FolderOf(path));
+    return FileError::None();
+}
+
 FileError ReadWholeFile(const std::string& path, std::string& out) {
     out.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

@@ -13,6 +13,11 @@
 // 75 any other failure.
 FileError WriteFileAtomically(const std::string& path, std::string_view bytes, bool sync = true);
 
+// Appends bytes to the file at path (created when missing) in one write; a
+// write that fails half way is cut back off. Errors as for
+// WriteFileAtomically.
+FileError AppendToFile(const std::string& path, std::string_view bytes, bool sync = true);
+
 // Removes the temporary files that writers of path killed before their rename
 // left in its folder, and no other file's; gives how many went. Only for a
 // caller that holds the lock every writer of path holds (FileLock), so no

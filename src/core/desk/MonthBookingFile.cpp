@@ -7,9 +7,6 @@
 #include "core/desk/RegNo.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_set>
 
@@ -31,40 +28,6 @@ FileError NoSuchMonthFile() {
 
 FileError BookingNotFound() {
     return {ErrorNumber::BookingNotFound, "Booking not found in its month file"};
-}
-
-// Appends bytes in one write; a write that fails half way is cut back off.
-FileError AppendToFile(const std::string& path, std::string_view bytes, bool sync) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return FileErrorFromErrno(errno);
-    struct stat before {};
-    ::fstat(fd, &before);
-    std::string_view rest = bytes;
-    while (!rest.empty()) {
-        const ssize_t n = ::write(fd, rest.data(), rest.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int err = n < 0 ? errno : ENOSPC;
-            if (::ftruncate(fd, before.st_size) != 0) {
-                // nothing more can be done; the next rewrite keeps the partial line apart
-            }
-            ::close(fd);
-            return FileErrorFromErrno(err);
-        }
-        rest.remove_prefix(static_cast<std::size_t>(n));
-    }
-    if (sync && ::fsync(fd) != 0) {
-        const int err = errno;
-        ::close(fd);
-        return FileErrorFromErrno(err);
-    }
-    if (::close(fd) != 0)
-        return FileErrorFromErrno(errno);
-    if (sync && before.st_size == 0)
-        SyncFolder(FolderOf(path));
-    return FileError::None();
 }
 
 // The photo of a booking, or empty when its name would not be a plain file
