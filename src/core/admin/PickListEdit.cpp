@@ -69,13 +69,20 @@ FileError EditFile(const std::string& path, const Edit& edit) {
     FileLock lock(path);
     if (lock.error())
         return lock.error();
-    std::string bytes;
-    if (FileError error = ReadWholeFile(path, bytes))
-        return error;
-    const std::optional<std::string> changed = edit(bytes);
-    if (!changed)
-        return {ErrorNumber::NothingFound, "The item is no longer in the list"};
-    return WriteFileAtomically(path, *changed);
+    FileError result;
+    std::optional<std::string> changed;
+    const FileError written = ChangeLockedFile(path, [&](const FileError& readError, std::string& bytes) -> FileChange {
+        result = readError;
+        if (readError)
+            return {};
+        changed = edit(bytes);
+        if (!changed) {
+            result = {ErrorNumber::NothingFound, "The item is no longer in the list"};
+            return {};
+        }
+        return {FileChange::Kind::Replace, *changed};
+    });
+    return written ? written : result;
 }
 
 } // namespace
