@@ -69,6 +69,30 @@ bool IsTemporaryOf(std::string_view entry, const std::string& prefix) {
     return random.find_first_not_of("0123456789abcdef") == std::string_view::npos;
 }
 
+// How a file stood when it was read; a file that was not there has size -1.
+struct FileVersion {
+    off_t size = -1;
+    timespec modified{};
+    mode_t mode = 0;
+};
+
+FileVersion VersionOf(const struct stat& st) {
+    return {st.st_size, st.st_mtim, st.st_mode};
+}
+
+bool Same(const FileVersion& a, const FileVersion& b) {
+    return a.size == b.size && a.modified.tv_sec == b.modified.tv_sec && a.modified.tv_nsec == b.modified.tv_nsec;
+}
+
+FileError FileBusy() {
+    return {ErrorNumber::FileBusy, "File busy: another program kept changing it"};
+}
+
+std::function<void(const std::string&)>& BeforeChangeWritten() {
+    static std::function<void(const std::string&)> hook;
+    return hook;
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -106,7 +130,11 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
-FileError WriteFileAtomically(const std::string& path, std::string_view bytes, bool sync) {
+namespace {
+
+// WriteFileAtomically that renames only while the file is still as expected
+// (when given) and otherwise gives FileBusy, having written nothing.
+FileError Replace(const std::string& path, std::string_view bytes, bool sync, const FileVersion* expected) {
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 20 && fd < 0; ++attempt) {
@@ -118,10 +146,11 @@ FileError WriteFileAtomically(const std::string& path, std::string_view bytes, b
     if (fd < 0)
         return FileErrorFromErrno(EEXIST);
 
-    // The new file keeps the permissions of the one it replaces.
+    // The new file keeps the permissions of the one it replaces (as read,
+    // when it was read: the check before the rename is its one stat).
     struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        ::fchmod(fd, old.st_mode & 07777);
+    if (expected ? expected->size >= 0 : ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, (expected ? expected->mode : old.st_mode) & 07777);
 
     auto fail = [&](int err) {
         if (fd >= 0)
@@ -137,6 +166,14 @@ FileError WriteFileAtomically(const std::string& path, std::string_view bytes, b
     fd = -1;
     if (closed != 0)
         return fail(errno);
+    if (expected) {
+        struct stat now {};
+        const FileVersion current = ::stat(path.c_str(), &now) == 0 ? VersionOf(now) : FileVersion{};
+        if (!Same(current, *expected)) {
+            ::unlink(temporary.c_str());
+            return FileBusy();
+        }
+    }
     if (::rename(temporary.c_str(), path.c_str()) != 0)
         return fail(errno);
     if (sync)
@@ -144,7 +181,47 @@ FileError WriteFileAtomically(const std::string& path, std::string_view bytes, b
     return FileError::None();
 }
 
-FileError ReadWholeFile(const std::string& path, std::string& out) {
+// Appends bytes in one write; a write that fails half way is cut back off.
+// With expected, appends only while the file is still as expected (a file
+// that was not there may be found empty) and otherwise gives FileBusy.
+FileError Append(const std::string& path, std::string_view bytes, bool sync, const FileVersion* expected) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return FileErrorFromErrno(errno);
+    struct stat before {};
+    ::fstat(fd, &before);
+    if (expected && (expected->size < 0 ? before.st_size != 0 : !Same(VersionOf(before), *expected))) {
+        ::close(fd);
+        return FileBusy();
+    }
+    std::string_view rest = bytes;
+    while (!rest.empty()) {
+        const ssize_t n = ::write(fd, rest.data(), rest.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int err = n < 0 ? errno : ENOSPC;
+            if (::ftruncate(fd, before.st_size) != 0) {
+                // nothing more can be done; the next rewrite keeps the partial line apart
+            }
+            ::close(fd);
+            return FileErrorFromErrno(err);
+        }
+        rest.remove_prefix(static_cast<std::size_t>(n));
+    }
+    if (sync && ::fsync(fd) != 0) {
+        const int err = errno;
+        ::close(fd);
+        return FileErrorFromErrno(err);
+    }
+    if (::close(fd) != 0)
+        return FileErrorFromErrno(errno);
+    if (sync && before.st_size == 0)
+        SyncFolder(FolderOf(path));
+    return FileError::None();
+}
+
+FileError ReadFile(const std::string& path, std::string& out, FileVersion* version) {
     out.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -158,6 +235,8 @@ FileError ReadWholeFile(const std::string& path, std::string& out) {
         ::close(fd);
         return FileErrorFromErrno(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
     }
+    if (version)
+        *version = VersionOf(st);
     if (st.st_size > 0)
         out.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
@@ -177,6 +256,39 @@ FileError ReadWholeFile(const std::string& path, std::string& out) {
     }
     ::close(fd);
     return FileError::None();
+}
+
+} // namespace
+
+FileError WriteFileAtomically(const std::string& path, std::string_view bytes, bool sync) {
+    return Replace(path, bytes, sync, nullptr);
+}
+
+FileError ReadWholeFile(const std::string& path, std::string& out) {
+    return ReadFile(path, out, nullptr);
+}
+
+FileError ChangeLockedFile(const std::string& path, const ChangeOfFile& change, bool sync) {
+    constexpr int passes = 4;
+    std::string bytes;
+    for (int pass = 0; pass < passes; ++pass) {
+        FileVersion read;
+        const FileError readError = ReadFile(path, bytes, &read);
+        const FileChange wanted = change(readError, bytes);
+        if (wanted.kind == FileChange::Kind::Nothing)
+            return FileError::None();
+        if (BeforeChangeWritten())
+            BeforeChangeWritten()(path);
+        const FileError written = wanted.kind == FileChange::Kind::Replace ? Replace(path, wanted.bytes, sync, &read)
+                                                                           : Append(path, wanted.bytes, sync, &read);
+        if (written.number != ErrorNumber::FileBusy)
+            return written;
+    }
+    return FileBusy();
+}
+
+void SetBeforeChangeWritten(std::function<void(const std::string& path)> hook) {
+    BeforeChangeWritten() = std::move(hook);
 }
 
 int RemoveLeftoverTemporaries(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include "core/FileError.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,34 @@
 // untouched. Errors: 76 folder missing, 70 permission denied, 61 disk full,
 // 75 any other failure.
 FileError WriteFileAtomically(const std::string& path, std::string_view bytes, bool sync = true);
+
+// What a change of a shared file makes of the bytes it was given: the whole
+// new file, bytes to append to it, or nothing to write. The bytes are the
+// change's own and must stay valid until it is called again.
+struct FileChange {
+    enum class Kind { Nothing, Replace, Append };
+    Kind kind = Kind::Nothing;
+    std::string_view bytes;
+};
+
+// Called with the read's error (53 for a missing file) and the bytes read,
+// which it may edit in place.
+using ChangeOfFile = std::function<FileChange(const FileError& readError, std::string& bytes)>;
+
+// Makes a change of the shared file at path for a caller that holds its
+// FileLock: reads the file, asks change what to write, and replaces the file
+// atomically or appends to it. A writer that takes no lock (an older desk, a
+// script) may write to the file meanwhile, so just before the rename or the
+// append the file's size and modification time are compared with what was
+// read; when they moved, nothing is written and the change is made again on
+// what the file now holds. When the file keeps moving the change gives up
+// with FileBusy, having written nothing. A change that answers nothing ends
+// it with no error (the change keeps why); otherwise the write's error.
+FileError ChangeLockedFile(const std::string& path, const ChangeOfFile& change, bool sync = true);
+
+// For tests: called with the file's path on every pass of ChangeLockedFile
+// that is about to write, after the read; empty for none.
+void SetBeforeChangeWritten(std::function<void(const std::string& path)> hook);
 
 // Removes the temporary files that writers of path killed before their rename
 // left in its folder, and no other file's; gives how many went. Only for a

@@ -27,4 +27,6 @@ inline constexpr int PermissionDenied = 70;
 inline constexpr int PathFileAccess = 75;
 inline constexpr int PathNotFound = 76;
 inline constexpr int NothingFound = 2000;
+// Another program kept changing the file while it was being rewritten.
+inline constexpr int FileBusy = 2004;
 } // namespace ErrorNumber

@@ -1,6 +1,7 @@
 #include "core/startup/Manifest.h"
 #include "core/startup/FileAttributes.h"
 
+#include "FileSizeLimit.h"
 #include "TempFolder.h"
 #include "Version.h"
 
@@ -82,7 +83,7 @@ TEST(ManifestTest, PathSeparator) {
 TEST(ManifestTest, WritesFilledManifestBesideProgram) {
     TempFolder folder;
     ProgramState state;
-    EnsureThemeManifest(state, ThemedWindows(), folder.path().string(), "Kestrane");
+    EXPECT_FALSE(EnsureThemeManifest(state, ThemedWindows(), folder.path().string(), "Kestrane"));
     EXPECT_TRUE(state.IsXPOrLater);
     EXPECT_EQ(state.WindowsVersion, 0);
     const std::string manifest = folder.withSlash() + "Kestrane.exe.manifest";
@@ -98,7 +99,7 @@ TEST(ManifestTest, ReplacesHiddenSystemManifest) {
         GTEST_SKIP() << "the temporary folder's file system refuses extended attributes";
 
     ProgramState state;
-    EnsureThemeManifest(state, ThemedWindows(5, 1), folder.withSlash(), "Kestrane");
+    EXPECT_FALSE(EnsureThemeManifest(state, ThemedWindows(5, 1), folder.withSlash(), "Kestrane"));
     const std::string text = ReadBytes(manifest);
     EXPECT_EQ(text.rfind("<?xml", 0), 0u);
     EXPECT_EQ(text.find("old"), std::string::npos);
@@ -117,15 +118,26 @@ TEST(ManifestTest, NothingWrittenWithoutVisualStyles) {
     for (const SystemInfo& info : {themeOff, noUxTheme, ThemedWindows(5, 0), ThemedWindows(4, 90), linux}) {
         TempFolder folder;
         ProgramState state;
-        EnsureThemeManifest(state, info, folder.path().string(), "Kestrane");
+        EXPECT_FALSE(EnsureThemeManifest(state, info, folder.path().string(), "Kestrane"));
         EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
     }
 }
 
-TEST(ManifestTest, UnwritableFolderIsIgnored) {
+TEST(ManifestTest, AFailedWriteIsReportedAndLeavesTheOldManifestWhole) {
     ProgramState state;
-    EnsureThemeManifest(state, ThemedWindows(), "/nonexistent-kestrane-folder", "Kestrane");
+    EXPECT_EQ(EnsureThemeManifest(state, ThemedWindows(), "/nonexistent-kestrane-folder", "Kestrane").number, 76);
     EXPECT_FALSE(std::filesystem::exists("/nonexistent-kestrane-folder"));
+
+    TempFolder folder;
+    const std::string manifest = folder.withSlash() + "Kestrane.exe.manifest";
+    const std::string old = FillManifestTemplate("Kestrane", 1, 0, 1, "Old", "Old");
+    std::ofstream(manifest, std::ios::binary) << old;
+    {
+        FileSizeLimit limit(100);
+        EXPECT_EQ(EnsureThemeManifest(state, ThemedWindows(), folder.withSlash(), "Kestrane").number, 75);
+    }
+    EXPECT_EQ(ReadBytes(manifest), old);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 TEST(ManifestTest, RemovesStaleManifest) {

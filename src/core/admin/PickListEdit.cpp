@@ -76,15 +76,22 @@ FileError EditFile(const std::string& path, std::string_view key, const Edit& ed
     FileLock lock(path);
     if (lock.error())
         return lock.error();
-    std::string bytes;
-    if (FileError error = ReadWholeFile(path, bytes))
-        return error;
-    const std::optional<std::string> changed = edit(bytes);
-    if (!changed && !HasSection(SplitRawLines(bytes), key))
-        return {ErrorNumber::NothingFound, "The list is no longer in the file"};
-    if (!changed)
-        return {ErrorNumber::NothingFound, "The item is no longer in the list"};
-    return WriteFileAtomically(path, *changed);
+    FileError result;
+    std::optional<std::string> changed;
+    const FileError written = ChangeLockedFile(path, [&](const FileError& readError, std::string& bytes) -> FileChange {
+        result = readError;
+        if (readError)
+            return {};
+        changed = edit(bytes);
+        if (!changed) {
+            result = HasSection(SplitRawLines(bytes), key)
+                         ? FileError{ErrorNumber::NothingFound, "The item is no longer in the list"}
+                         : FileError{ErrorNumber::NothingFound, "The list is no longer in the file"};
+            return {};
+        }
+        return {FileChange::Kind::Replace, *changed};
+    });
+    return written ? written : result;
 }
 
 } // namespace

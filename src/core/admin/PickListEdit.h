@@ -52,7 +52,8 @@ FileError LoadSection(const std::string& path, std::string_view key, std::vector
 // Adds or removes under the file's cross-process lock, rewriting it
 // atomically: a failure leaves the file as it was. A line or a section that
 // is no longer where the list showed it (another desk changed the file) is
-// error 2000, said as such.
+// error 2000, said as such; a file that a writer taking no lock keeps
+// changing is 2004.
 FileError AddToFile(const std::string& path, std::string_view key, const std::optional<ListedItem>& after,
                     std::string_view item);
 FileError RemoveFromFile(const std::string& path, std::string_view key, const ListedItem& listed);

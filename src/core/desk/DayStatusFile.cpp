@@ -152,15 +152,34 @@ BuildResult Build(const std::string& dataRoot, bool sync) {
         lock.emplace(path);
         writeError = lock->error();
     }
-    std::string old;
-    const FileError readError = ReadWholeFile(path, old);
-    const bool newFile = readError.number == ErrorNumber::FileNotFound || readError.number == ErrorNumber::PathNotFound;
-    if (readError && !newFile)
+    FileError readError;
+    std::string content;
+    // Made afresh from the stamps the file holds each time it is read.
+    const auto merge = [&](const FileError& error, std::string_view old) {
+        const bool newFile = error.number == ErrorNumber::FileNotFound || error.number == ErrorNumber::PathNotFound;
+        readError = newFile ? FileError::None() : error;
+        if (readError)
+            return false;
+        std::vector<std::string> lines = taken;
+        CarryStamps(lines, newFile, old);
+        content = JoinLines(lines);
+        return true;
+    };
+    if (writeError) {
+        std::string old;
+        merge(ReadWholeFile(path, old), old);
+    } else {
+        writeError = ChangeLockedFile(
+            path,
+            [&](const FileError& error, std::string& old) -> FileChange {
+                if (!merge(error, old))
+                    return {};
+                return {FileChange::Kind::Replace, content};
+            },
+            sync);
+    }
+    if (readError)
         return {readError, std::nullopt};
-    CarryStamps(taken, newFile, old);
-    std::string content = JoinLines(taken);
-    if (!writeError)
-        writeError = WriteFileAtomically(path, content, sync);
     return {writeError, std::move(content)};
 }
 
@@ -177,43 +196,50 @@ StampResult UpdateStatusLine(const std::string& dataRoot, std::string_view regNo
     FileLock lock(path);
     if (lock.error())
         return {lock.error(), 0};
-    std::string bytes;
-    const FileError readError = ReadWholeFile(path, bytes);
-    int stamped = 0;
+    StampResult result;
     std::string out;
-    if (readError.number == ErrorNumber::FileNotFound) {
-        std::vector<std::string> lines;
-        if (FileError e = CollectTodaysLines(dataRoot, today, lines))
-            return {e, 0};
-        CarryStamps(lines, true, {});
-        for (std::string& line : lines) {
-            if (!key.empty() && LineKey(line) == key) {
-                SetTimes(line, arrival, departure);
-                ++stamped;
+    const FileError written = ChangeLockedFile(
+        path,
+        [&](const FileError& readError, std::string& bytes) -> FileChange {
+            result = {};
+            out.clear();
+            if (readError.number == ErrorNumber::FileNotFound) {
+                std::vector<std::string> lines;
+                if ((result.error = CollectTodaysLines(dataRoot, today, lines)))
+                    return {};
+                CarryStamps(lines, true, {});
+                for (std::string& line : lines) {
+                    if (!key.empty() && LineKey(line) == key) {
+                        SetTimes(line, arrival, departure);
+                        ++result.stampedLines;
+                    }
+                }
+                out = JoinLines(lines);
+            } else if (readError) {
+                result.error = readError;
+                return {};
+            } else {
+                out.reserve(bytes.size() + 2);
+                for (const RawLine& raw : SplitRawLines(bytes)) {
+                    if (key.empty() || LineKey(raw.text) != key) {
+                        out += raw.whole;
+                        continue;
+                    }
+                    std::string line(raw.text);
+                    SetTimes(line, arrival, departure);
+                    out += line;
+                    out += "\r\n";
+                    ++result.stampedLines;
+                }
+                if (result.stampedLines == 0)
+                    return {};
             }
-        }
-        out = JoinLines(lines);
-    } else if (readError) {
-        return {readError, 0};
-    } else {
-        out.reserve(bytes.size() + 2);
-        for (const RawLine& raw : SplitRawLines(bytes)) {
-            if (key.empty() || LineKey(raw.text) != key) {
-                out += raw.whole;
-                continue;
-            }
-            std::string line(raw.text);
-            SetTimes(line, arrival, departure);
-            out += line;
-            out += "\r\n";
-            ++stamped;
-        }
-        if (stamped == 0)
-            return {FileError::None(), 0};
-    }
-    if (FileError e = WriteFileAtomically(path, out, sync))
-        return {e, 0};
-    return {FileError::None(), stamped};
+            return {FileChange::Kind::Replace, out};
+        },
+        sync);
+    if (written)
+        return {written, 0};
+    return result;
 }
 
 } // namespace DayStatus

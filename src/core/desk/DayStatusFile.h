@@ -11,7 +11,9 @@
 // every booking line that concerns the day (a time booked for it in its own
 // month, or a pass valid on it), one CR LF terminated line each, with the
 // arrival and departure times in two columns of their own. Every change is
-// made under the file's cross-process lock and rewrites it atomically.
+// made under the file's cross-process lock and rewrites it atomically, made
+// again on what the file holds when a writer that takes no lock changed it
+// meanwhile (2004, file busy, when it keeps changing).
 namespace DayStatus {
 
 // DataRoot/Status/yymmdd.vdf of the date of day.

@@ -7,9 +7,6 @@
 #include "core/desk/RegNo.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_set>
 
@@ -31,40 +28,6 @@ FileError NoSuchMonthFile() {
 
 FileError BookingNotFound() {
     return {ErrorNumber::BookingNotFound, "Booking not found in its month file"};
-}
-
-// Appends bytes in one write; a write that fails half way is cut back off.
-FileError AppendToFile(const std::string& path, std::string_view bytes, bool sync) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return FileErrorFromErrno(errno);
-    struct stat before {};
-    ::fstat(fd, &before);
-    std::string_view rest = bytes;
-    while (!rest.empty()) {
-        const ssize_t n = ::write(fd, rest.data(), rest.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int err = n < 0 ? errno : ENOSPC;
-            if (::ftruncate(fd, before.st_size) != 0) {
-                // nothing more can be done; the next rewrite keeps the partial line apart
-            }
-            ::close(fd);
-            return FileErrorFromErrno(err);
-        }
-        rest.remove_prefix(static_cast<std::size_t>(n));
-    }
-    if (sync && ::fsync(fd) != 0) {
-        const int err = errno;
-        ::close(fd);
-        return FileErrorFromErrno(err);
-    }
-    if (::close(fd) != 0)
-        return FileErrorFromErrno(errno);
-    if (sync && before.st_size == 0)
-        SyncFolder(FolderOf(path));
-    return FileError::None();
 }
 
 // The photo of a booking, or empty when its name would not be a plain file
@@ -116,30 +79,45 @@ SaveResult SaveNewBooking(const std::string& dataRoot, const BookingFields& rec,
     FileLock lock(path);
     if (lock.error())
         return {lock.error(), {}};
-    std::string bytes;
-    if (FileError e = ReadWholeFile(path, bytes); e && e.number != ErrorNumber::FileNotFound)
-        return {e, {}};
 
-    std::unordered_set<std::string> taken;
-    for (const RawLine& line : SplitRawLines(bytes))
-        taken.insert(LineKey(line.text));
-    for (int tries = 0; taken.count(regNo) != 0; ++tries) {
-        if (tries == 24 * 60 * 60)
-            return {{ErrorNumber::NoFreeBookingNumber, "No free booking number"}, {}};
-        regNo = NextRegNo(regNo);
-    }
-
-    BookingFields saved = rec;
-    saved.RegNo = regNo;
-    const std::string line = BuildBookingLine(saved, times);
+    // The number is taken afresh whenever the file changed under the append.
+    const std::string first = regNo;
+    SaveResult result;
     std::string out;
-    if (!bytes.empty() && bytes.back() != '\n')
-        out = "\r\n"; // never glue the new line onto an unterminated last line
-    out += line;
-    out += "\r\n";
-    if (FileError e = AppendToFile(path, out, sync))
-        return {e, {}};
-    return {FileError::None(), line};
+    const FileError written = ChangeLockedFile(
+        path,
+        [&](const FileError& readError, std::string& bytes) -> FileChange {
+            result = {};
+            if (readError && readError.number != ErrorNumber::FileNotFound) {
+                result.error = readError;
+                return {};
+            }
+            std::unordered_set<std::string> taken;
+            for (const RawLine& line : SplitRawLines(bytes))
+                taken.insert(LineKey(line.text));
+            regNo = first;
+            for (int tries = 0; taken.count(regNo) != 0; ++tries) {
+                if (tries == 24 * 60 * 60) {
+                    result.error = {ErrorNumber::NoFreeBookingNumber, "No free booking number"};
+                    return {};
+                }
+                regNo = NextRegNo(regNo);
+            }
+
+            BookingFields saved = rec;
+            saved.RegNo = regNo;
+            result.storedLine = BuildBookingLine(saved, times);
+            out.clear();
+            if (!bytes.empty() && bytes.back() != '\n')
+                out = "\r\n"; // never glue the new line onto an unterminated last line
+            out += result.storedLine;
+            out += "\r\n";
+            return {FileChange::Kind::Append, out};
+        },
+        sync);
+    if (written)
+        return {written, {}};
+    return result;
 }
 
 UpdateResult UpdateBooking(const std::string& dataRoot, std::string_view baseLine, const BookingFields& ours,
@@ -157,29 +135,42 @@ UpdateResult UpdateBooking(const std::string& dataRoot, std::string_view baseLin
     FileLock lock(path);
     if (lock.error())
         return {lock.error(), {}, {}};
-    std::string bytes;
-    if (FileError e = ReadWholeFile(path, bytes))
-        return {e, {}, {}};
 
-    const std::vector<RawLine> lines = SplitRawLines(bytes);
-    const auto theirs =
-        std::find_if(lines.begin(), lines.end(), [&](const RawLine& line) { return LineKey(line.text) == key; });
-    if (theirs == lines.end())
-        return {BookingNotFound(), {}, {}};
+    UpdateResult result;
+    const FileError written = ChangeLockedFile(
+        path,
+        [&](const FileError& readError, std::string& bytes) -> FileChange {
+            result = {};
+            if (readError) {
+                result.error = readError;
+                return {};
+            }
+            const std::vector<RawLine> lines = SplitRawLines(bytes);
+            const auto theirs = std::find_if(lines.begin(), lines.end(),
+                                             [&](const RawLine& line) { return LineKey(line.text) == key; });
+            if (theirs == lines.end()) {
+                result.error = BookingNotFound();
+                return {};
+            }
 
-    MergedLine merged = MergeBookingLine(baseLine.empty() ? theirs->text : baseLine, ourLine, theirs->text,
-                                         ourTimes != nullptr, resolve);
-    if (!merged.conflicts.empty() && resolve == Conflicts::Ask)
-        return {FileError::None(), std::move(merged.conflicts), {}};
+            MergedLine merged = MergeBookingLine(baseLine.empty() ? theirs->text : baseLine, ourLine, theirs->text,
+                                                 ourTimes != nullptr, resolve);
+            result.conflicts = std::move(merged.conflicts);
+            if (!result.conflicts.empty() && resolve == Conflicts::Ask)
+                return {};
+            result.storedLine = std::move(merged.line);
 
-    const std::string replacement = merged.line + "\r\n";
-    if (replacement != theirs->whole) {
-        const auto at = static_cast<std::size_t>(theirs->whole.data() - bytes.data());
-        bytes.replace(at, theirs->whole.size(), replacement);
-        if (FileError e = WriteFileAtomically(path, bytes, sync))
-            return {e, {}, {}};
-    }
-    return {FileError::None(), std::move(merged.conflicts), std::move(merged.line)};
+            const std::string replacement = result.storedLine + "\r\n";
+            if (replacement == theirs->whole)
+                return {};
+            const auto at = static_cast<std::size_t>(theirs->whole.data() - bytes.data());
+            bytes.replace(at, theirs->whole.size(), replacement);
+            return {FileChange::Kind::Replace, bytes};
+        },
+        sync);
+    if (written)
+        return {written, {}, {}};
+    return result;
 }
 
 DeleteResult DeleteBooking(const std::string& dataRoot, std::string_view regNo, bool sync) {
@@ -191,30 +182,42 @@ DeleteResult DeleteBooking(const std::string& dataRoot, std::string_view regNo, 
     FileLock lock(path);
     if (lock.error())
         return {lock.error(), 0};
-    std::string bytes;
-    if (FileError e = ReadWholeFile(path, bytes))
-        return {e, 0};
 
+    DeleteResult result;
     std::string out;
-    out.reserve(bytes.size());
     std::string photo;
-    int removed = 0;
-    for (const RawLine& line : SplitRawLines(bytes)) {
-        if (LineKey(line.text) != key) {
-            out += line.whole;
-            continue;
-        }
-        if (removed++ == 0)
-            photo = PhotoToDelete(dataRoot, key, TrimmedColumn(line.text, Columns::FirstName),
-                                  TrimmedColumn(line.text, Columns::LastName));
-    }
-    if (removed == 0)
-        return {BookingNotFound(), 0};
-    if (FileError e = WriteFileAtomically(path, out, sync))
-        return {e, 0};
-    if (!photo.empty())
+    const FileError written = ChangeLockedFile(
+        path,
+        [&](const FileError& readError, std::string& bytes) -> FileChange {
+            result = {};
+            if (readError) {
+                result.error = readError;
+                return {};
+            }
+            out.clear();
+            out.reserve(bytes.size());
+            photo.clear();
+            for (const RawLine& line : SplitRawLines(bytes)) {
+                if (LineKey(line.text) != key) {
+                    out += line.whole;
+                    continue;
+                }
+                if (result.removedLines++ == 0)
+                    photo = PhotoToDelete(dataRoot, key, TrimmedColumn(line.text, Columns::FirstName),
+                                          TrimmedColumn(line.text, Columns::LastName));
+            }
+            if (result.removedLines == 0) {
+                result.error = BookingNotFound();
+                return {};
+            }
+            return {FileChange::Kind::Replace, out};
+        },
+        sync);
+    if (written)
+        return {written, 0};
+    if (!result.error && !photo.empty())
         ::unlink(photo.c_str()); // a missing photo is no error
-    return {FileError::None(), removed};
+    return result;
 }
 
 LineResult ReadBookingLine(const std::string& dataRoot, std::string_view regNo) {

@@ -12,7 +12,10 @@
 // The month booking files DataRoot/Record/yymm.vrf: one booking line per
 // CR LF terminated line, in the order the bookings were made. Every change is
 // made under the file's cross-process lock; rewrites are atomic and give back
-// every line they do not mean to change byte for byte. None of these throws.
+// every line they do not mean to change byte for byte. A change is made again
+// on what the file holds when a writer that takes no lock changed it
+// meanwhile, and fails with 2004 (file busy) when it keeps changing. None of
+// these throws.
 
 namespace ErrorNumber {
 inline constexpr int BookingNotFound = 2001; // no line of the booking's month file has its number

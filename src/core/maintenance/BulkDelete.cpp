@@ -32,37 +32,46 @@ DeleteOutcome DeleteFromMonth(const std::string& path, DeleteRule rule, std::str
     FileLock lock(path);
     if (lock.error())
         return {lock.error(), 0};
-    std::string bytes;
-    if (FileError e = ReadWholeFile(path, bytes))
-        return {e, 0};
 
     const SearchFields::Matcher matcher(Text::TrimView(key), Text::TrimView(findText));
+    DeleteOutcome outcome;
     std::string kept;
-    kept.reserve(bytes.size());
-    int dropped = 0;
-    for (const RawLine& line : SplitRawLines(bytes)) {
-        bool drop = false;
-        switch (rule) {
-        case DeleteRule::MatchingInMonth:
-            drop = matcher.Matches(line.text);
-            break;
-        case DeleteRule::Day:
-            drop = DayBooked(line.text, day);
-            break;
-        case DeleteRule::MatchingOnDay:
-            drop = DayBooked(line.text, day) && matcher.Matches(line.text);
-            break;
-        }
-        if (drop)
-            ++dropped;
-        else
-            kept += line.whole;
-    }
-    if (dropped == 0)
-        return {{ErrorNumber::NothingFound, "Nothing to delete"}, 0};
-    if (FileError e = WriteFileAtomically(path, kept, sync))
-        return {e, 0};
-    return {FileError::None(), dropped};
+    const FileError written = ChangeLockedFile(
+        path,
+        [&](const FileError& readError, std::string& bytes) -> FileChange {
+            outcome = {readError, 0};
+            if (readError)
+                return {};
+            kept.clear();
+            kept.reserve(bytes.size());
+            for (const RawLine& line : SplitRawLines(bytes)) {
+                bool drop = false;
+                switch (rule) {
+                case DeleteRule::MatchingInMonth:
+                    drop = matcher.Matches(line.text);
+                    break;
+                case DeleteRule::Day:
+                    drop = DayBooked(line.text, day);
+                    break;
+                case DeleteRule::MatchingOnDay:
+                    drop = DayBooked(line.text, day) && matcher.Matches(line.text);
+                    break;
+                }
+                if (drop)
+                    ++outcome.deleted;
+                else
+                    kept += line.whole;
+            }
+            if (outcome.deleted == 0) {
+                outcome.error = {ErrorNumber::NothingFound, "Nothing to delete"};
+                return {};
+            }
+            return {FileChange::Kind::Replace, kept};
+        },
+        sync);
+    if (written)
+        return {written, 0};
+    return outcome;
 }
 
 FileError EmptyMonthFile(const std::string& path, bool sync) {

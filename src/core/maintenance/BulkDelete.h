@@ -20,7 +20,7 @@ enum class DeleteRule {
 };
 
 struct DeleteOutcome {
-    FileError error; // 53 no month file, 2000 nothing to drop, others as the system gives
+    FileError error; // 53 no month file, 2000 nothing to drop, 2004 file busy, others as the system gives
     int deleted = 0; // lines dropped; 0 whenever error is set
 };
 

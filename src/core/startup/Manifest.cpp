@@ -2,12 +2,12 @@
 #include "core/TextUtil.h"
 
 #include "Version.h"
+#include "core/AtomicFile.h"
 #include "core/startup/FileAttributes.h"
 #include "core/startup/Helpers.h"
 #include "core/startup/WindowsVersion.h"
 
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 namespace modXMLTheme {
@@ -94,22 +94,21 @@ bool IsUxThemeAvailable(const SystemInfo& info) {
     return info.UxThemeAvailable;
 }
 
-void EnsureThemeManifest(ProgramState& state, const SystemInfo& info, const std::string& exeFolder,
-                         const std::string& exeName) {
+FileError EnsureThemeManifest(ProgramState& state, const SystemInfo& info, const std::string& exeFolder,
+                              const std::string& exeName) {
     const bool xpOrLater = IsWindowsXPOrLater(state, info);
     if (!xpOrLater || !IsUxThemeAvailable(info) || !info.ThemeActive)
-        return;
+        return FileError::None();
 
     const std::string text = FillManifestTemplate(exeName, Version::Major, Version::Minor, Version::Revision,
                                                   Version::FileDescription, Version::CompanyName);
     const std::string path = AddPathSeparator(exeFolder) + exeName + ".exe.manifest";
-    if (StartUp::FileExists(path))
-        DeleteFile(path);
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    }
+    // A half-written manifest would keep the program from starting where
+    // manifests are read, so the old one is replaced, never deleted first.
+    if (FileError error = WriteFileAtomically(path, text))
+        return error;
     FileAttributes::Set(path, FileAttributes::Hidden | FileAttributes::System);
+    return FileError::None();
 }
 
 void RemoveStaleManifest(const std::string& path) {

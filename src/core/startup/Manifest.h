@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/FileError.h"
 #include "core/ProgramState.h"
 #include "core/startup/SystemInfo.h"
 
@@ -28,9 +29,11 @@ std::string GetWindowsVersionString(const SystemInfo& info);
 bool IsUxThemeAvailable(const SystemInfo& info);
 
 // Writes exeFolder/exeName.exe.manifest, hidden and system, when visual styles
-// are in use. Failures are ignored: the program starts either way.
-void EnsureThemeManifest(ProgramState& state, const SystemInfo& info, const std::string& exeFolder,
-                         const std::string& exeName);
+// are in use. The file is replaced atomically, so a failed write leaves the
+// old manifest whole; the failure is given back (the attributes are set as
+// far as the file system allows). The program starts either way.
+[[nodiscard]] FileError EnsureThemeManifest(ProgramState& state, const SystemInfo& info, const std::string& exeFolder,
+                                            const std::string& exeName);
 
 // Deletes a manifest left from a start with visual styles on.
 void RemoveStaleManifest(const std::string& path);

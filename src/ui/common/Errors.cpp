@@ -88,6 +88,8 @@ QString Reason(const FileError& e) {
         return QStringLiteral("the disk is full");
     case ErrorNumber::BookingNotFound:
         return QStringLiteral("the booking is no longer in its month file (it may have been deleted at another desk)");
+    case ErrorNumber::FileBusy:
+        return QStringLiteral("another program kept changing the file while it was being written (try again)");
     default:
         return QStringLiteral("error %1: %2").arg(e.number).arg(SystemText(e));
     }

@@ -84,7 +84,9 @@ StartUp::StartResult StartUp::Main(ProgramState& state, const StartOptions& opti
 
     if (state.IsXPOrLater) {
         step("manifest");
-        modXMLTheme::EnsureThemeManifest(state, platform.system, state.ProgramFolder, Version::ExeName);
+        // Without its manifest the program still runs, its controls unthemed.
+        static_cast<void>(
+            modXMLTheme::EnsureThemeManifest(state, platform.system, state.ProgramFolder, Version::ExeName));
     }
 
     step("single instance");
