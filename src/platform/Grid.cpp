@@ -6,6 +6,9 @@
 #include "platform/VbColor.h"
 #include "platform/VbKeys.h"
 
+#include <QAction>
+#include <QActionGroup>
+#include <QGraphicsView>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -16,6 +19,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTimer>
 
@@ -343,16 +347,32 @@ bool Grid::PrintPreview(int zoom) {
     }
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { GridPrint::Render(*target, d->printSource(), d->page); });
-    // The dialog fits the page to its window when it first lays the pages out;
-    // the zoom asked for is set once that is done.
+    // The zoom is set before the pages are first laid out, so the dialog never
+    // fits them to its window and its zoom box reads the zoom they are drawn at;
+    // once laid out they are shown from the top left corner of the first page.
     if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
+        preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        preview->setZoomFactor(std::max(zoom, 10) / 100.0);
+        // Nor do its buttons say the page is fitted to the window.
+        for (const char* fit : {"fitWidthAction", "fitPageAction"}) {
+            if (auto* action = dialog.findChild<QAction*>(QString::fromLatin1(fit))) {
+                QActionGroup* group = action->actionGroup();
+                if (group)
+                    group->setExclusive(false);
+                action->setChecked(false);
+                if (group)
+                    group->setExclusive(true);
+            }
+        }
         auto once = std::make_shared<QMetaObject::Connection>();
         *once = connect(
             preview, &QPrintPreviewWidget::previewChanged, preview,
-            [preview, zoom, once] {
+            [preview, once] {
                 QObject::disconnect(*once);
-                preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
-                preview->setZoomFactor(std::max(zoom, 10) / 100.0);
+                if (auto* view = preview->findChild<QGraphicsView*>()) {
+                    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->minimum());
+                    view->verticalScrollBar()->setValue(view->verticalScrollBar()->minimum());
+                }
             },
             Qt::QueuedConnection);
     }

@@ -5,11 +5,17 @@
 #include "platform/Platform.h"
 #include "ui/desk/frmMain.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTest>
 
 #include <filesystem>
@@ -269,6 +275,40 @@ TEST_F(ListsTest, PrintSetsUpThePageForTheListOnScreen) {
     EXPECT_EQ(page.PrintRows, 0);
     QTest::keyClick(main, Qt::Key_F5);
     EXPECT_EQ(printedTitle(), "My Company    Visitor On-Site Status:  5th March 2016  as at  10:30");
+}
+
+// The preview opens on the top left corner of the first page, and its zoom
+// box reads the scale the page is drawn at.
+TEST_F(ListsTest, PrintPreviewOpensAtTheTopLeftAndSaysItsZoom) {
+    QString zoomText;
+    double drawn = 0;
+    int horizontal = -1, vertical = -1, horizontalMin = 0, verticalMin = 0;
+    auto look = OnNextModal([&](QWidget* dialog) {
+        QTest::qWait(300); // the pages are laid out once the dialog is up
+        auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+        auto* view = preview ? preview->findChild<QGraphicsView*>() : nullptr;
+        auto* zoomBox = dialog->findChild<QComboBox*>();
+        auto* printer =
+            qobject_cast<QPrintPreviewDialog*>(dialog) ? static_cast<QPrintPreviewDialog*>(dialog)->printer() : nullptr;
+        if (view && zoomBox && printer) {
+            zoomText = zoomBox->currentText();
+            for (const char* fit : {"fitWidthAction", "fitPageAction"})
+                if (auto* action = dialog->findChild<QAction*>(QString::fromLatin1(fit)); action && action->isChecked())
+                    zoomText += QStringLiteral(" and ") + action->text();
+            // Screen pixels per printer dot, as a share of the page's actual size.
+            drawn = view->transform().m11() * printer->resolution() / view->logicalDpiX();
+            horizontal = view->horizontalScrollBar()->value();
+            horizontalMin = view->horizontalScrollBar()->minimum();
+            vertical = view->verticalScrollBar()->value();
+            verticalMin = view->verticalScrollBar()->minimum();
+        }
+        dialog->close();
+    });
+    click("cmdPRINT");
+    EXPECT_EQ(zoomText, "100.0%");
+    EXPECT_NEAR(drawn, 1.0, 0.01);
+    EXPECT_EQ(horizontal, horizontalMin);
+    EXPECT_EQ(vertical, verticalMin);
 }
 
 TEST_F(ListsTest, PrintedListRunsOverSeveralPages) {
