@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGraphicsView>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -24,11 +26,13 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
 constexpr int DefaultColumnWidth = 64;
-}
+constexpr int CellPadding = 3; // pixels between a cell's text and each side of the cell
+} // namespace
 
 // Paints a cell in its own colours (a selected cell keeps its text colour
 // under a light tint, so a coloured mark stays visible) and makes the
@@ -160,8 +164,8 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
     if (!text.empty()) {
         painter->setPen(VbColor(m->foreColor(row, col)));
         painter->setFont(option.font);
-        painter->drawText(rect.adjusted(3, 0, -3, 0), static_cast<int>(m->alignment(col)) | Qt::TextSingleLine,
-                          Latin1::FromBytes(text));
+        painter->drawText(rect.adjusted(CellPadding, 0, -CellPadding, 0),
+                          static_cast<int>(m->alignment(col)) | Qt::TextSingleLine, Latin1::FromBytes(text));
     }
     if (index == grid_->currentIndex()) {
         painter->setPen(QPen(Qt::black, 2));
@@ -323,6 +327,20 @@ void Grid::Refresh() {
 
 void Grid::RemoveItem(int row) {
     d->model->removeRow(row);
+}
+
+// The screen's font metrics are hinted to whole pixels while a printer's
+// follow the font's design, so the text is measured both ways: the design
+// width taken from the font drawn large.
+int Grid::WidthToShow(const QString& text) const {
+    if (text.isEmpty())
+        return 0;
+    constexpr int Large = 16;
+    QFont large = font();
+    large.setPixelSize(QFontInfo(font()).pixelSize() * Large);
+    const double screen = QFontMetricsF(font()).horizontalAdvance(text);
+    const double design = QFontMetricsF(large).horizontalAdvance(text) / Large;
+    return static_cast<int>(std::ceil(std::max(screen, design))) + 2 * CellPadding + 1;
 }
 
 void Grid::setRowSource(std::shared_ptr<const GridRowSource> source) {

@@ -11,5 +11,9 @@ class Grid;
 // columns with their widths, headings and alignments, both back colours, the
 // list's rows from row 1 on (drawn from the list itself, not copied), Rows
 // the list's rows plus 50, drawing on, and cell (1, 1) chosen when there are
-// rows. A null list shows as an empty one.
-void ShowList(Grid& grid, const Lists::ListDescription& description, std::shared_ptr<const Lists::BookingList> list);
+// rows. A null list shows as an empty one. A column is widened where its
+// width is too narrow for the texts it must show whole (Lists::WholeTexts).
+void ShowList(Grid& grid, const Lists::ListDescription& description, std::shared_ptr<const Lists::BookingList> list,
+              const Lists::PickLists& pickLists = {});
+// Sets the widths of the list's columns on grid, widened as ShowList widens them.
+void SetListWidths(Grid& grid, const Lists::ListDescription& description, const Lists::PickLists& pickLists);

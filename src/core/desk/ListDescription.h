@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace Lists {
 
@@ -72,5 +73,17 @@ std::string_view CellText(const ListDescription& description, const BookingList&
                           std::string& scratch);
 // The text colour of that cell, blue-green-red.
 long CellColour(const ListDescription& description, const BookingList& list, int row, int col);
+
+// The entries of the pick lists the category and department are chosen from, as the file holds them.
+struct PickLists {
+    std::vector<std::string> categories;
+    std::vector<std::string> departments;
+};
+
+// The texts a column must show whole whatever its width says: the forms of
+// its booking numbers, dates, times, stamps and markers (every digit written
+// as "0"), or the pick-list entries as its field stores them (trimmed, cut to
+// the field's width). None for free text.
+std::vector<std::string> WholeTexts(const ListDescription& description, int col, const PickLists& pickLists);
 
 } // namespace Lists

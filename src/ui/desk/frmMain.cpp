@@ -119,6 +119,7 @@ void frmMain::connectPanels() {
     connect(form_, &BookingFormPanel::multiDeleteClicked, this, &frmMain::cmdMultiDELETE_Click);
     connect(form_, &BookingFormPanel::personalClicked, this, &frmMain::CmdPersonal_Click);
     connect(form_, &BookingFormPanel::moreClicked, this, &frmMain::cmdMore_Click);
+    connect(form_, &BookingFormPanel::pickListsRead, lists_, &ListsPanel::setPickLists);
     connect(qxlogoIM, &ClickLabel::clicked, this, &frmMain::qxlogoIM_Click);
     connect(qxlogoIM, &ClickLabel::mouseMoved, this, &frmMain::qxlogoIM_MouseMove);
 }
