@@ -27,10 +27,11 @@ class BookingListRows : public GridRowSource {
     std::shared_ptr<const Lists::BookingList> list_;
 };
 
-// A form's digits written as the widest digit of the grid's font.
-QString Widest(const std::string& form, const Grid& grid) {
+} // namespace
+
+QString WidestDigits(std::string_view form, const QFont& font) {
     QChar widest = u'0';
-    const QFontMetricsF metrics(grid.font());
+    const QFontMetricsF metrics(font);
     for (char16_t d = u'1'; d <= u'9'; ++d)
         if (metrics.horizontalAdvance(QChar(d)) > metrics.horizontalAdvance(widest))
             widest = QChar(d);
@@ -38,8 +39,6 @@ QString Widest(const std::string& form, const Grid& grid) {
     text.replace(u'0', widest);
     return text;
 }
-
-} // namespace
 
 void SetListWidths(Grid& grid, const Lists::ListDescription& description, const Lists::PickLists& pickLists) {
     for (int c = 0; c < static_cast<int>(description.columns.size()) && c < grid.Cols(); ++c) {
@@ -49,7 +48,7 @@ void SetListWidths(Grid& grid, const Lists::ListDescription& description, const 
         int width = given;
         if (given > 0) // a hidden column stays hidden
             for (const std::string& text : Lists::WholeTexts(description, c, pickLists))
-                width = std::max(width, grid.WidthToShow(Widest(text, grid)));
+                width = std::max(width, grid.WidthToShow(WidestDigits(text, grid.font())));
         grid.Column(c).setWidth(width);
     }
 }

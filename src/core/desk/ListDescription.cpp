@@ -119,7 +119,7 @@ std::vector<std::string> WholeTexts(const ListDescription& description, int col,
         return {};
     switch (description.columns[static_cast<std::size_t>(col)].cell) {
     case Cell::RegNo:
-        return {"000000000000"};
+        return {std::string(RegNoForm)};
     case Cell::Day:
         return {"00"};
     case Cell::BookedTime:
@@ -132,7 +132,7 @@ std::vector<std::string> WholeTexts(const ListDescription& description, int col,
     case Cell::PhotoTaken:
         return {"00-00-0000"};
     case Cell::PassIssued:
-        return {"00-00-0000 at 00:00"};
+        return {std::string(PassIssuedForm)};
     case Cell::PassLength:
         return {"0"};
     case Cell::PassType:

@@ -49,6 +49,10 @@ inline constexpr std::size_t PhotoAgeWidth = 12;
 
 inline constexpr int GridDefault = -1; // a width or alignment the list leaves to the grid
 
+// The forms of a booking number and a pass stamp, every digit written as "0".
+inline constexpr std::string_view RegNoForm = "000000000000";
+inline constexpr std::string_view PassIssuedForm = "00-00-0000 at 00:00";
+
 // Widths are in the grid's units; alignment 6 is free text, 10 codes, dates,
 // times and numbers. Fields not trimmed keep their trailing blanks.
 struct ListColumn {
