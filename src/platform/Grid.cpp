@@ -6,6 +6,11 @@
 #include "platform/VbColor.h"
 #include "platform/VbKeys.h"
 
+#include <QAction>
+#include <QActionGroup>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGraphicsView>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -16,15 +21,18 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
 constexpr int DefaultColumnWidth = 64;
-}
+constexpr int CellPadding = 3; // pixels between a cell's text and each side of the cell
+} // namespace
 
 // Paints a cell in its own colours (a selected cell keeps its text colour
 // under a light tint, so a coloured mark stays visible) and makes the
@@ -156,8 +164,8 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
     if (!text.empty()) {
         painter->setPen(VbColor(m->foreColor(row, col)));
         painter->setFont(option.font);
-        painter->drawText(rect.adjusted(3, 0, -3, 0), static_cast<int>(m->alignment(col)) | Qt::TextSingleLine,
-                          Latin1::FromBytes(text));
+        painter->drawText(rect.adjusted(CellPadding, 0, -CellPadding, 0),
+                          static_cast<int>(m->alignment(col)) | Qt::TextSingleLine, Latin1::FromBytes(text));
     }
     if (index == grid_->currentIndex()) {
         painter->setPen(QPen(Qt::black, 2));
@@ -321,6 +329,20 @@ void Grid::RemoveItem(int row) {
     d->model->removeRow(row);
 }
 
+// The screen's font metrics are hinted to whole pixels while a printer's
+// follow the font's design, so the text is measured both ways: the design
+// width taken from the font drawn large.
+int Grid::WidthToShow(const QString& text) const {
+    if (text.isEmpty())
+        return 0;
+    constexpr int Large = 16;
+    QFont large = font();
+    large.setPixelSize(QFontInfo(font()).pixelSize() * Large);
+    const double screen = QFontMetricsF(font()).horizontalAdvance(text);
+    const double design = QFontMetricsF(large).horizontalAdvance(text) / Large;
+    return static_cast<int>(std::ceil(std::max(screen, design))) + 2 * CellPadding + 1;
+}
+
 void Grid::setRowSource(std::shared_ptr<const GridRowSource> source) {
     d->model->setRowSource(std::move(source));
 }
@@ -343,16 +365,32 @@ bool Grid::PrintPreview(int zoom) {
     }
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { GridPrint::Render(*target, d->printSource(), d->page); });
-    // The dialog fits the page to its window when it first lays the pages out;
-    // the zoom asked for is set once that is done.
+    // The zoom is set before the pages are first laid out, so the dialog never
+    // fits them to its window and its zoom box reads the zoom they are drawn at;
+    // once laid out they are shown from the top left corner of the first page.
     if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
+        preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        preview->setZoomFactor(std::max(zoom, 10) / 100.0);
+        // Nor do its buttons say the page is fitted to the window.
+        for (const char* fit : {"fitWidthAction", "fitPageAction"}) {
+            if (auto* action = dialog.findChild<QAction*>(QString::fromLatin1(fit))) {
+                QActionGroup* group = action->actionGroup();
+                if (group)
+                    group->setExclusive(false);
+                action->setChecked(false);
+                if (group)
+                    group->setExclusive(true);
+            }
+        }
         auto once = std::make_shared<QMetaObject::Connection>();
         *once = connect(
             preview, &QPrintPreviewWidget::previewChanged, preview,
-            [preview, zoom, once] {
+            [preview, once] {
                 QObject::disconnect(*once);
-                preview->setZoomMode(QPrintPreviewWidget::CustomZoom);
-                preview->setZoomFactor(std::max(zoom, 10) / 100.0);
+                if (auto* view = preview->findChild<QGraphicsView*>()) {
+                    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->minimum());
+                    view->verticalScrollBar()->setValue(view->verticalScrollBar()->minimum());
+                }
             },
             Qt::QueuedConnection);
     }

@@ -111,6 +111,9 @@ class Grid : public QTableView {
     GridRange Range(int row1, int col1, int row2, int col2) { return GridRange(this, row1, col1, row2, col2); }
     void Refresh();
     void RemoveItem(int row);
+    // The width in grid units a cell needs to show text whole at the grid's
+    // font, on screen and on a printed page alike.
+    int WidthToShow(const QString& text) const;
     // Shows the rows of source from row 1 on in place of every row below the
     // heading row, without copying them: Rows becomes their number plus one.
     // Cells written afterwards keep their own text and colour.

@@ -67,10 +67,14 @@ struct Layout {
     int pages() const { return static_cast<int>(bands.size()) * rowPages; }
 };
 
+double zoomOf(const GridPageSetup& setup) {
+    return std::clamp(setup.Zoom, 10, 400) / 100.0;
+}
+
 Layout layOut(const QPrinter& printer, const GridPrintSource& source, const GridPageSetup& setup) {
     Layout l;
     l.paper = printer.pageLayout().fullRect(QPageLayout::Point);
-    l.zoom = std::clamp(setup.Zoom, 10, 400) / 100.0;
+    l.zoom = zoomOf(setup);
     l.left = setup.LeftMargin * PointsPerCm;
     l.right = std::max(l.left + 36, l.paper.width() - setup.RightMargin * PointsPerCm);
     l.top = setup.TopMargin * PointsPerCm;
@@ -90,7 +94,7 @@ Layout layOut(const QPrinter& printer, const GridPrintSource& source, const Grid
     double bandWidth = 0;
     for (int c = 0; c < cols; ++c) {
         const int px = c < static_cast<int>(source.columnWidths.size()) ? source.columnWidths[c] : 0;
-        const double w = px * PointsPerPixel * l.zoom;
+        const double w = GridPrint::PrintedWidth(px, setup);
         l.widths.push_back(w);
         if (w <= 0)
             continue;
@@ -132,6 +136,23 @@ void ConfigurePrinter(QPrinter& printer, const GridPageSetup& setup) {
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
 }
 
+double PrintedWidth(int screenPixels, const GridPageSetup& setup) {
+    return screenPixels * PointsPerPixel * zoomOf(setup);
+}
+
+QFont PrintedFont(const QFont& screenFont, const GridPageSetup& setup) {
+    QFont font = screenFont;
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * zoomOf(setup));
+    else
+        font.setPointSizeF(std::max(1, font.pixelSize()) * PointsPerPixel * zoomOf(setup));
+    return font;
+}
+
+double PrintedPadding(const GridPageSetup& setup) {
+    return 2 * zoomOf(setup);
+}
+
 int PageCount(const QPrinter& printer, const GridPrintSource& source, const GridPageSetup& setup) {
     return layOut(printer, source, setup).pages();
 }
@@ -154,14 +175,10 @@ int Render(QPrinter& printer, const GridPrintSource& source, const GridPageSetup
     const double k = l.paper.width() > 0 ? device.width() / l.paper.width() : 1.0;
     auto dev = [k](double x, double y, double w, double h) { return QRectF(x * k, y * k, w * k, h * k); };
 
-    QFont cellFont = source.font;
-    if (cellFont.pointSizeF() > 0)
-        cellFont.setPointSizeF(cellFont.pointSizeF() * l.zoom);
-    else
-        cellFont.setPointSizeF(std::max(1, cellFont.pixelSize()) * PointsPerPixel * l.zoom);
+    const QFont cellFont = PrintedFont(source.font, setup);
     QFont headingFont = cellFont;
     headingFont.setBold(true);
-    const double pad = 2 * l.zoom;
+    const double pad = PrintedPadding(setup);
     const QString date = todayText();
     const GridModel* m = source.model;
     const bool hasHeading = m && m->rows() > 0;

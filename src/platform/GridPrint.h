@@ -28,6 +28,12 @@ int PageCount(const QPrinter& printer, const GridPrintSource& source, const Grid
 // Draws every page, or those of the printer's page ranges; returns the number
 // drawn, 0 when the printer could not be started.
 int Render(QPrinter& printer, const GridPrintSource& source, const GridPageSetup& setup);
+// A column's printed width in points, from its width in pixels on screen.
+double PrintedWidth(int screenPixels, const GridPageSetup& setup);
+// The font the cells print in, from the grid's font on screen.
+QFont PrintedFont(const QFont& screenFont, const GridPageSetup& setup);
+// Points between a printed cell's text and each side of the cell.
+double PrintedPadding(const GridPageSetup& setup);
 // A header or footer text with "&P", "&N" and "&D" filled in.
 QString ExpandCodes(const QString& text, int page, int pages, const QString& date);
 } // namespace GridPrint

@@ -134,6 +134,29 @@ TEST_F(DetailTest, LocationShowsTheBookingAndCopiesEdits) {
     EXPECT_EQ(state.HelpTopic, 60);
 }
 
+// The booking's number, category and department show whole in the boxes
+// that only show them: no part is scrolled out of sight.
+TEST_F(DetailTest, NumberAndPickListValuesShowWhole) {
+    state.CurrentRecord.RegNo = "140315888888";
+    state.CurrentRecord.Category = "EMERGENCY SERVICES";
+    state.CurrentRecord.Department = "HEALTH and SAFETY";
+    frmDetail location(state);
+    frmPDetail personal(state);
+    const std::pair<QWidget*, const char*> shown[] = {
+        {&location, "LocRegNoTB"}, {&location, "LocCatTB"}, {&location, "LocDepTb"}, {&personal, "PersRegNoTB"}};
+    for (const auto& [window, name] : shown) {
+        SCOPED_TRACE(name);
+        User::ShowActive(window);
+        QLineEdit* b = box(window, name);
+        b->setCursorPosition(static_cast<int>(b->text().size()));
+        const int end = b->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        b->setCursorPosition(0);
+        EXPECT_EQ(end - b->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x(),
+                  b->fontMetrics().horizontalAdvance(b->text()))
+            << b->text().toStdString();
+    }
+}
+
 TEST_F(DetailTest, LocationCancelRestoresOkAndCloseKeep) {
     const BookingFields original = state.CurrentRecord;
     {

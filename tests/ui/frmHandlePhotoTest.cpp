@@ -190,6 +190,29 @@ TEST_F(HandlePhotoTest, ListsAndFindsThePeriodsPhotos) {
     EXPECT_FALSE(opened.isEmpty());
 }
 
+// The booking numbers, dates and ages of the list, and the chosen booking's
+// number and pass stamp beside the photo, show whole at the window's font.
+TEST_F(HandlePhotoTest, NumbersDatesAndStampsShowWhole) {
+    std::string line = lineOf("140308888888", "Wilhelmina", "OKAFOR", {2});
+    line.replace(Columns::PassIssued.column - 1, Columns::PassIssued.width, "15-03-2014 at 08:58");
+    writeMonth("1403", {line});
+    photo("140308888888", "Wilhelmina", "OKAFOR");
+    open();
+    click("cmdHPList");
+    User::ClickCell(window.get(), grid(), 1, 1);
+    for (int col : {3, 4, 5}) {
+        SCOPED_TRACE(cell(1, col).toStdString());
+        EXPECT_LE(grid()->fontMetrics().horizontalAdvance(cell(1, col)) + 6, grid()->columnWidth(col));
+    }
+    for (const char* name : {"LaHPPassI", "LaHPRegno"}) {
+        QLabel* shown = control<QLabel>(name);
+        SCOPED_TRACE(shown->text().toStdString());
+        EXPECT_FALSE(shown->text().isEmpty());
+        EXPECT_LE(shown->fontMetrics().horizontalAdvance(shown->text()), shown->contentsRect().width());
+        EXPECT_LE(shown->geometry().right(), window->width());
+    }
+}
+
 TEST_F(HandlePhotoTest, ChoosesARowAndAttachesItsPhoto) {
     state.CurrentRecord.RegNo = "140410120000";
     state.CurrentRecord.FirstName = "Fay";

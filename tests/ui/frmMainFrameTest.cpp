@@ -7,6 +7,7 @@
 #include "platform/Shell.h"
 #include "ui/desk/frmMain.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -179,6 +180,46 @@ TEST_F(MainWindowTest, LayoutFollowsTheWindowSize) {
     Platform::SetAnswers(themed);
     w.Form_Resize(15200, 7701);
     EXPECT_EQ(Control<Grid>(&w, "StatGrid")->height(), 117); // 1751 twips
+}
+
+// Started full screen, at the sizes screens have, no label, box, button or
+// grid of the desk is drawn over another.
+TEST_F(MainWindowTest, FullScreenKeepsEveryControlApart) {
+    state.settings.StartFullScreen = "1";
+    frmMain& w = shown();
+    for (const QSize size : {QSize(1024, 768), QSize(1280, 1024), QSize(1366, 768), QSize(1920, 1080)}) {
+        SCOPED_TRACE(size.width());
+        w.resize(size);
+        QApplication::processEvents();
+        ASSERT_EQ(w.width(), size.width());
+        std::vector<QWidget*> shown;
+        for (QWidget* c : w.findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QLabel*>(c) || qobject_cast<QAbstractButton*>(c) ||
+                                 qobject_cast<QLineEdit*>(c) || qobject_cast<QComboBox*>(c) || qobject_cast<Grid*>(c);
+            if (control && c->isVisibleTo(&w))
+                shown.push_back(c);
+        }
+        const auto within = [](QWidget* inner, QWidget* outer) { return outer->isAncestorOf(inner); };
+        // A caption draws only its text; a control all of itself.
+        const auto drawnArea = [](QWidget* c) {
+            auto* label = qobject_cast<QLabel*>(c);
+            if (!label || label->text().isEmpty() || label->frameShape() != QFrame::NoFrame)
+                return c->rect();
+            const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            return label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
+        };
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            for (std::size_t j = i + 1; j < shown.size(); ++j) {
+                QWidget* a = shown[i];
+                QWidget* b = shown[j];
+                if (within(a, b) || within(b, a))
+                    continue;
+                const QRect ra = drawnArea(a).translated(a->mapTo(&w, QPoint(0, 0)));
+                const QRect rb = drawnArea(b).translated(b->mapTo(&w, QPoint(0, 0)));
+                const auto name = [](QWidget* c) { return c->objectName() + u'/' + c->property("text").toString(); };
+                EXPECT_FALSE(ra.intersects(rb)) << (name(a) + QStringLiteral(" over ") + name(b)).toStdString();
+            }
+    }
 }
 
 TEST_F(MainWindowTest, StatusBlinksInTheCaptionUntilTheNextTick) {

@@ -2,18 +2,26 @@
 #include "core/Clock.h"
 #include "core/desk/BookingRecord.h"
 #include "platform/Grid.h"
+#include "platform/GridPrint.h"
 #include "platform/Platform.h"
 #include "ui/desk/frmMain.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTest>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 
 #include <gtest/gtest.h>
@@ -269,6 +277,94 @@ TEST_F(ListsTest, PrintSetsUpThePageForTheListOnScreen) {
     EXPECT_EQ(page.PrintRows, 0);
     QTest::keyClick(main, Qt::Key_F5);
     EXPECT_EQ(printedTitle(), "My Company    Visitor On-Site Status:  5th March 2016  as at  10:30");
+}
+
+// Booking numbers, dates, times, stamps, pass words and the shipped
+// pick-lists' values show whole in every list, on screen and on paper.
+TEST_F(ListsTest, NumbersDatesAndPickListValuesShowWhole) {
+    BookingFields f = weekPass();
+    f.PassStart = "15-03-2014";
+    f.PassEnd = "15-06-2014";
+    f.PassPeriod = "3M";
+    f.PassIssued = "15-03-2014 at 08:58";
+    f.Category = "EMERGENCY SERVICES";
+    f.Department = "HEALTH and SAFETY";
+    f.PartySize = "888";
+    writeMonth(monthFile("1403"), {bookingLine({"140315888888", "Wilhelmina", "OKAFOR", {{15, "23:58"}}, f})});
+    const QStringList whole = {"Registration", "Day",      "Expected",   "Arrival",    "Arrived",
+                               "Departed",     "Category", "Department", "Pass Valid", "Pass Ends",
+                               "Length",       "Party",    "Pass Type",  "Pass Issued"};
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const std::pair<const char*, std::function<void()>> lists[] = {
+        {"opening day",
+         [&] {
+             openOn({2014, 3, 15, 10, 30, 0});
+         }},
+        {"day", [&] { click("cmdGetAny"); }},
+        {"month", [&] { click("cmdGetTom"); }},
+        {"search", [&] { search("ANY TEXT", "888888"); }},
+        {"on-site", [&] { QTest::keyClick(main, Qt::Key_F5); }},
+    };
+    for (const auto& [name, show] : lists) {
+        SCOPED_TRACE(name);
+        show();
+        ASSERT_EQ(ListedRows(grid()), 1);
+        printedTitle();
+        const GridPageSetup& page = grid()->PageSetup();
+        const QFontMetrics screen(grid()->font());
+        const QFontMetricsF paper(GridPrint::PrintedFont(grid()->font(), page), &printer);
+        int checked = 0;
+        for (int col = 0; col < grid()->Cols(); ++col) {
+            if (!whole.contains(cell(0, col)))
+                continue;
+            const QString text = cell(1, col);
+            // A pick-list value is stored with blanks after it, which show as nothing.
+            const bool picked = cell(0, col) == u"Category" || cell(0, col) == u"Department";
+            const QString shown = picked ? text.trimmed() : text;
+            SCOPED_TRACE((cell(0, col) + u':' + text).toStdString());
+            EXPECT_LE(screen.horizontalAdvance(shown) + 6, grid()->columnWidth(col));
+            const double printedWidth = paper.horizontalAdvance(shown) * 72.0 / printer.resolution();
+            EXPECT_LE(printedWidth + 2 * GridPrint::PrintedPadding(page),
+                      GridPrint::PrintedWidth(grid()->columnWidth(col), page));
+            ++checked;
+        }
+        EXPECT_GE(checked, 10);
+    }
+}
+
+// The preview opens on the top left corner of the first page, and its zoom
+// box reads the scale the page is drawn at.
+TEST_F(ListsTest, PrintPreviewOpensAtTheTopLeftAndSaysItsZoom) {
+    QString zoomText;
+    double drawn = 0;
+    int horizontal = -1, vertical = -1, horizontalMin = 0, verticalMin = 0;
+    auto look = OnNextModal([&](QWidget* dialog) {
+        QTest::qWait(300); // the pages are laid out once the dialog is up
+        auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+        auto* view = preview ? preview->findChild<QGraphicsView*>() : nullptr;
+        auto* zoomBox = dialog->findChild<QComboBox*>();
+        auto* printer =
+            qobject_cast<QPrintPreviewDialog*>(dialog) ? static_cast<QPrintPreviewDialog*>(dialog)->printer() : nullptr;
+        if (view && zoomBox && printer) {
+            zoomText = zoomBox->currentText();
+            for (const char* fit : {"fitWidthAction", "fitPageAction"})
+                if (auto* action = dialog->findChild<QAction*>(QString::fromLatin1(fit)); action && action->isChecked())
+                    zoomText += QStringLiteral(" and ") + action->text();
+            // Screen pixels per printer dot, as a share of the page's actual size.
+            drawn = view->transform().m11() * printer->resolution() / view->logicalDpiX();
+            horizontal = view->horizontalScrollBar()->value();
+            horizontalMin = view->horizontalScrollBar()->minimum();
+            vertical = view->verticalScrollBar()->value();
+            verticalMin = view->verticalScrollBar()->minimum();
+        }
+        dialog->close();
+    });
+    click("cmdPRINT");
+    EXPECT_EQ(zoomText, "100.0%");
+    EXPECT_NEAR(drawn, 1.0, 0.01);
+    EXPECT_EQ(horizontal, horizontalMin);
+    EXPECT_EQ(vertical, verticalMin);
 }
 
 TEST_F(ListsTest, PrintedListRunsOverSeveralPages) {

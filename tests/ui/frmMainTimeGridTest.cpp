@@ -85,6 +85,20 @@ TEST_F(TimeGridTest, DaysBeforeTodayAreClosed) {
     EXPECT_EQ(boxes.calls()[0].title, "Kestrane [ Err: 6169 Array Boundary ]");
 }
 
+// Every day shows whole beside its time, today's marker and the longest
+// weekday included.
+TEST_F(TimeGridTest, DayTextsShowWhole) {
+    for (const QDate today : {QDate(2014, 3, 12), QDate(2014, 2, 26), QDate(2012, 2, 29)}) {
+        SCOPED_TRACE(today.toString(Qt::ISODate).toStdString());
+        shownOn(today.year(), today.month(), today.day());
+        for (int r = 1; r < grid()->Rows(); ++r) {
+            const QString text = grid()->Cell(r, 0).Text();
+            EXPECT_LE(grid()->fontMetrics().horizontalAdvance(text) + 6, grid()->columnWidth(0)) << text.toStdString();
+        }
+        EXPECT_LE(grid()->columnWidth(0) + grid()->columnWidth(1), grid()->viewport()->width());
+    }
+}
+
 TEST_F(TimeGridTest, PlusMinusAndKeysBookTimesOnOpenDays) {
     frmMain& w = shownOn(2014, 3, 15);
     User::ClickHeading(grid(), 1);

@@ -33,6 +33,13 @@ std::string_view SlotAsTime(std::string_view slot, std::string& scratch) {
     return scratch;
 }
 
+std::vector<std::string> StoredEntries(const std::vector<std::string>& entries, ColumnSpan field) {
+    std::vector<std::string> stored;
+    for (const std::string& entry : entries)
+        stored.push_back(Text::Trim(Text::Trim(entry).substr(0, field.width)));
+    return stored;
+}
+
 } // namespace
 
 std::string_view CellText(const ListDescription& description, const BookingList& list, int row, int col,
@@ -105,6 +112,42 @@ long CellColour(const ListDescription& description, const BookingList& list, int
     const ToneColours* tones = description.columns[static_cast<std::size_t>(col)].tones;
     const std::uint8_t tone = list.Row(row).tone;
     return tones && tone < tones->size() ? (*tones)[tone] : 0;
+}
+
+std::vector<std::string> WholeTexts(const ListDescription& description, int col, const PickLists& pickLists) {
+    if (col < 0 || col >= static_cast<int>(description.columns.size()))
+        return {};
+    switch (description.columns[static_cast<std::size_t>(col)].cell) {
+    case Cell::RegNo:
+        return {std::string(RegNoForm)};
+    case Cell::Day:
+        return {"00"};
+    case Cell::BookedTime:
+        return {"00:00", std::string(description.noBookedTime)};
+    case Cell::ArrivalTime:
+    case Cell::DepartureTime:
+        return {"00:00", std::string(DayStatus::NoTime)};
+    case Cell::PassStart:
+    case Cell::PassEnd:
+    case Cell::PhotoTaken:
+        return {"00-00-0000"};
+    case Cell::PassIssued:
+        return {std::string(PassIssuedForm)};
+    case Cell::PassLength:
+        return {"0"};
+    case Cell::PassType:
+        return {"Day", "Week", "Month"};
+    case Cell::PartySize:
+        return {"000"};
+    case Cell::PhotoAge:
+        return {"> 2 Years", "> 1 Year", "00 Months", "00 Days", "00 Hours", "< 1 Hour"};
+    case Cell::Category:
+        return StoredEntries(pickLists.categories, Columns::Category);
+    case Cell::Department:
+        return StoredEntries(pickLists.departments, Columns::Department);
+    default:
+        return {};
+    }
 }
 
 } // namespace Lists

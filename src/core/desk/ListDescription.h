@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace Lists {
 
@@ -48,6 +49,10 @@ inline constexpr std::size_t PhotoAgeWidth = 12;
 
 inline constexpr int GridDefault = -1; // a width or alignment the list leaves to the grid
 
+// The forms of a booking number and a pass stamp, every digit written as "0".
+inline constexpr std::string_view RegNoForm = "000000000000";
+inline constexpr std::string_view PassIssuedForm = "00-00-0000 at 00:00";
+
 // Widths are in the grid's units; alignment 6 is free text, 10 codes, dates,
 // times and numbers. Fields not trimmed keep their trailing blanks.
 struct ListColumn {
@@ -72,5 +77,17 @@ std::string_view CellText(const ListDescription& description, const BookingList&
                           std::string& scratch);
 // The text colour of that cell, blue-green-red.
 long CellColour(const ListDescription& description, const BookingList& list, int row, int col);
+
+// The entries of the pick lists the category and department are chosen from, as the file holds them.
+struct PickLists {
+    std::vector<std::string> categories;
+    std::vector<std::string> departments;
+};
+
+// The texts a column must show whole whatever its width says: the forms of
+// its booking numbers, dates, times, stamps and markers (every digit written
+// as "0"), or the pick-list entries as its field stores them (trimmed, cut to
+// the field's width). None for free text.
+std::vector<std::string> WholeTexts(const ListDescription& description, int col, const PickLists& pickLists);
 
 } // namespace Lists

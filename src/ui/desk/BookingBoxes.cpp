@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextCursor>
 #include <QValidator>
 
@@ -195,6 +197,21 @@ void ShowText(QLineEdit* box, const std::string& field) {
     box->setProperty(ShowingStoredProperty, true);
     box->setText(text);
     box->setProperty(ShowingStoredProperty, false);
+}
+
+void ShowWhole(QLineEdit* box, const std::string& field) {
+    ShowText(box, field);
+    constexpr int LineEditMargin = 2; // the box's own room each side of its text
+    const QMargins text = box->textMargins();
+    const QMargins contents = box->contentsMargins();
+    const int inner = box->fontMetrics().horizontalAdvance(box->text()) + 1 /* the cursor */ + 2 * LineEditMargin +
+                      text.left() + text.right() + contents.left() + contents.right();
+    QStyleOptionFrame frame;
+    frame.initFrom(box);
+    frame.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box) : 0;
+    const QSize outer =
+        box->style()->sizeFromContents(QStyle::CT_LineEdit, &frame, QSize(inner, box->fontMetrics().height()), box);
+    box->setMinimumWidth(std::max(box->minimumWidth(), outer.width()));
 }
 
 std::string NotesToBytes(const QString& text) {

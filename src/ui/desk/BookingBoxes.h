@@ -26,6 +26,9 @@ void KeepLatin1(QLineEdit* box, bool (*accept)(int ch) = nullptr);
 // Shows a field; a value longer than the box's limit widens the limit rather
 // than being cut.
 void ShowText(QLineEdit* box, const std::string& field);
+// Shows a field that must be read whole (a booking number, a pick-list
+// value), the box widening to its text when it is too narrow.
+void ShowWhole(QLineEdit* box, const std::string& field);
 
 // Multi-line boxes: the box breaks lines with "\n".
 std::string NotesToBytes(const QString& text);

@@ -401,4 +401,6 @@ void BookingFormPanel::LoadCustomLists() {
     }
     CataCB->setEditText(category);
     Dept1CB->setEditText(department);
+    if (lists.size() == 2)
+        emit pickListsRead({lists[0], lists[1]});
 }

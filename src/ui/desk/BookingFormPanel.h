@@ -2,6 +2,7 @@
 
 #include "core/ProgramState.h"
 #include "core/desk/BookingRules.h"
+#include "core/desk/ListDescription.h"
 
 #include <QObject>
 #include <QString>
@@ -67,6 +68,8 @@ class BookingFormPanel : public QObject {
     void multiDeleteClicked();
     void personalClicked();
     void moreClicked();
+    // The category and department entries read from the pick-list file.
+    void pickListsRead(const Lists::PickLists& lists);
 
   private:
     void build(QWidget* p);

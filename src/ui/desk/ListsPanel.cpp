@@ -130,6 +130,13 @@ void ListsPanel::setStampButtonsEnabled(bool on) {
     cmdOUT->setEnabled(on);
 }
 
+// Read after the first list is on screen, so that list is widened too.
+void ListsPanel::setPickLists(const Lists::PickLists& lists) {
+    pickLists_ = lists;
+    if (shown_)
+        SetListWidths(*StatGrid, *shown_, pickLists_);
+}
+
 void ListsPanel::resizeGrid(int width, int height) {
     StatGrid->resize(width, height);
 }
@@ -148,7 +155,8 @@ int ListsPanel::gridHeight() const {
 // A list that failed keeps the count of rows of the list before.
 void ListsPanel::show(const Lists::ListDescription& description, const Lists::ListResult& result, Errors::Place place,
                       const QString& detail) {
-    ShowList(*StatGrid, description, result.list);
+    ShowList(*StatGrid, description, result.list, pickLists_);
+    shown_ = &description;
     window_->unsetCursor();
     const bool nothingFound = result.error.number == ErrorNumber::NothingFound;
     if (result.error) {

@@ -57,6 +57,8 @@ class ListsPanel : public QObject {
     void setSearchKey(const QString& key);
     // The On-Site and Off-Site buttons; only the on-site list enables them.
     void setStampButtonsEnabled(bool on);
+    // The pick-list entries the lists' category and department columns show whole.
+    void setPickLists(const Lists::PickLists& lists);
     // The list grid's bottom edge follows the window; its width and height in pixels.
     void resizeGrid(int width, int height);
     int gridWidth() const;
@@ -97,4 +99,6 @@ class ListsPanel : public QObject {
     std::string dayListFile_;
     int listedRows_ = 0;
     bool quiet_ = false;
+    Lists::PickLists pickLists_;
+    const Lists::ListDescription* shown_ = nullptr; // the list's layout on screen
 };

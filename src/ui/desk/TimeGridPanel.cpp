@@ -14,6 +14,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+
+#include <algorithm>
 
 using namespace Widgets;
 
@@ -22,6 +25,9 @@ constexpr long White = 0xFFFFFF;
 constexpr long Grey = 0xE0E0E0;
 constexpr long Red = 0xFF;
 constexpr long Black = 0;
+constexpr int DayColumnWidth = 100;
+const QRect GridPlace(6, 89, 168, 162);
+constexpr int BorderMargin = 3; // between the grid and the red border around it
 
 void openDays(Grid* g) {
     g->setRows(32);
@@ -58,12 +64,12 @@ TimeGridPanel::TimeGridPanel(ProgramState& state, QWidget* p, QWidget* window)
     Caption(p, QStringLiteral("SELECT DAY    ** TODAY"), 6, 68, 168);
 
     shDayBorder = Named(new QFrame(p), "shDayBorder");
-    shDayBorder->setGeometry(3, 86, 174, 168);
+    shDayBorder->setGeometry(GridPlace.adjusted(-BorderMargin, -BorderMargin, BorderMargin, BorderMargin));
     shDayBorder->setStyleSheet(QStringLiteral("QFrame#shDayBorder { border: 2px solid red; }"));
     shDayBorder->setAttribute(Qt::WA_TransparentForMouseEvents); // a click reaches the grid under it
     shDayBorder->hide();
     TimeGrid = Named(new Grid(p), "TimeGrid");
-    TimeGrid->setGeometry(6, 89, 168, 162);
+    TimeGrid->setGeometry(GridPlace);
     TimeGrid->setCols(2);
     TimeGrid->setRows(32);
 
@@ -196,7 +202,7 @@ void TimeGridPanel::BuildTimeGridMonth() {
     Grid* g = TimeGrid;
     g->setRedraw(false);
     g->setCols(2);
-    g->Column(0).setWidth(100);
+    g->Column(0).setWidth(DayColumnWidth);
     g->Column(1).setWidth(40);
     g->Column(0).setAlignment(6);
     g->Column(1).setAlignment(10);
@@ -209,8 +215,13 @@ void TimeGridPanel::BuildTimeGridMonth() {
     g->setRows(TimeGridRules::RowsForMonth(month, year));
     const int today = Clock::Now().day;
     const std::vector<std::string> texts = TimeGridRules::CurrentMonthDayTexts(month, year, today);
-    for (std::size_t i = 0; i < texts.size() && static_cast<int>(i) + 1 < g->Rows(); ++i)
-        g->Cell(static_cast<int>(i) + 1, 0).setText(Latin1::FromBytes(texts[i]));
+    int dayWidth = DayColumnWidth; // the widest day text, today's marker included, shows whole
+    for (std::size_t i = 0; i < texts.size() && static_cast<int>(i) + 1 < g->Rows(); ++i) {
+        const QString text = Latin1::FromBytes(texts[i]);
+        g->Cell(static_cast<int>(i) + 1, 0).setText(text);
+        dayWidth = std::max(dayWidth, g->WidthToShow(text));
+    }
+    g->Column(0).setWidth(dayWidth);
     if (today < g->Rows())
         g->Cell(today, 0).Select();
 
@@ -219,7 +230,22 @@ void TimeGridPanel::BuildTimeGridMonth() {
         closeDay(g, r);
     g->setRedraw(true);
     g->Refresh();
+    fitGridToColumns();
     gridMonth_ = shownMonth();
+}
+
+// A day text wider than the design allows (today in a short February) grows
+// the grid into its frame's margins, so the times beside it stay whole too.
+void TimeGridPanel::fitGridToColumns() {
+    Grid* g = TimeGrid;
+    QWidget* area = g->parentWidget();
+    const int needed = g->columnWidth(0) + g->columnWidth(1) +
+                       g->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, g) + 2 * g->frameWidth();
+    const int width = std::clamp(needed, GridPlace.width(), area->width() - 2);
+    const int x = std::max(1, GridPlace.center().x() + 1 - width / 2);
+    g->setGeometry(x, GridPlace.y(), width, GridPlace.height());
+    const QRect border = g->geometry().adjusted(-BorderMargin, -BorderMargin, BorderMargin, BorderMargin);
+    shDayBorder->setGeometry(border.intersected(area->rect()));
 }
 
 void TimeGridPanel::BuildTimeGridMonthFromRecord() {

@@ -72,6 +72,7 @@ class TimeGridPanel : public QObject {
     QPushButton* cmdSUB;
     QPushButton* cmdCLEARAll;
     void fillTimes(const TimeCellTexts& times);
+    void fitGridToColumns();
     std::string shownMonth(); // "yymm" of the booking month boxes
 
     QString monthNo_;

@@ -119,11 +119,11 @@ void frmDetail::LoadPickLists() {
 
 void frmDetail::ShowFields() {
     const BookingFields& r = state_.CurrentRecord;
-    ShowText(LocRegNoTB, r.RegNo);
-    ShowText(LocCatTB, r.Category);
+    ShowWhole(LocRegNoTB, r.RegNo);
+    ShowWhole(LocCatTB, r.Category);
     ShowText(LocSaluTB, r.Salutation);
     ShowText(LocFullNameTB, r.FirstName + " " + r.LastName);
-    ShowText(LocDepTb, r.Department);
+    ShowWhole(LocDepTb, r.Department);
     ShowText(LocOurRefTB, r.OurReference);
     ShowText(LocVisitingTB, r.ReportingTo);
     ShowText(LocTelTB, r.HostPhone);

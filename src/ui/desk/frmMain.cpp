@@ -119,6 +119,7 @@ void frmMain::connectPanels() {
     connect(form_, &BookingFormPanel::multiDeleteClicked, this, &frmMain::cmdMultiDELETE_Click);
     connect(form_, &BookingFormPanel::personalClicked, this, &frmMain::CmdPersonal_Click);
     connect(form_, &BookingFormPanel::moreClicked, this, &frmMain::cmdMore_Click);
+    connect(form_, &BookingFormPanel::pickListsRead, lists_, &ListsPanel::setPickLists);
     connect(qxlogoIM, &ClickLabel::clicked, this, &frmMain::qxlogoIM_Click);
     connect(qxlogoIM, &ClickLabel::mouseMoved, this, &frmMain::qxlogoIM_MouseMove);
 }
@@ -291,6 +292,8 @@ void frmMain::Form_Resize(int W, int H) {
         Fraim4->move(px(6010), Fraim4->y());
         qxlogoIM->move(px(14420), qxlogoIM->y());
     }
+    // The help hint stands under the logo, beside the booking frame, wherever the logo goes.
+    Label19->move(qxlogoIM->x(), Label19->y());
     if (W - 470 > 0)
         lists_->resizeGrid(px(W - 470), lists_->gridHeight());
     if (H > 7700) {

@@ -152,7 +152,7 @@ void frmPDetail::Form_Load() {
 
 void frmPDetail::ShowFields() {
     const BookingFields& r = state_.CurrentRecord;
-    ShowText(PersRegNoTB, r.RegNo);
+    ShowWhole(PersRegNoTB, r.RegNo);
     SalCB->setEditText(FromBytes(r.Salutation));
     ShowText(PersFullNaTB, r.FirstName + " " + r.LastName);
     ShowText(Genbox3TB, r.Gender);

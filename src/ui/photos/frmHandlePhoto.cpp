@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 
 using namespace Widgets;
@@ -115,9 +116,21 @@ frmHandlePhoto::frmHandlePhoto(ProgramState& state, const QString& listMonthText
     const char* captions[] = {"Name", "Organisation", "Pass Issued:", "Registration"};
     QLabel** details[] = {&LAHPName, &LaHPOrg, &LaHPPassI, &LaHPRegno};
     const char* detailNames[] = {"LAHPName", "LaHPOrg", "LaHPPassI", "LaHPRegno"};
+    // The values start after the widest caption; the window widens when a
+    // registration or a pass stamp would not fit before its edge.
+    const QFontMetrics metrics(font());
+    int captionWidth = 80;
+    for (const char* caption : captions)
+        captionWidth = std::max(captionWidth, metrics.horizontalAdvance(QString::fromLatin1(caption)) + 4);
+    const int valueLeft = 552 + captionWidth + 2;
+    int valueWidth = width() - 6 - valueLeft;
+    for (std::string_view form : {Lists::RegNoForm, Lists::PassIssuedForm})
+        valueWidth = std::max(valueWidth, metrics.horizontalAdvance(WidestDigits(form, font())) + 2);
+    setFixedSize(std::max(width(), valueLeft + valueWidth + 6), height());
     for (int i = 0; i < 4; ++i) {
-        Caption(this, QString::fromLatin1(captions[i]), QRect(552, detailTop + 24 * i, 80, 20));
-        *details[i] = Named(Caption(this, QString(), QRect(634, detailTop + 24 * i, 120, 20)), detailNames[i]);
+        Caption(this, QString::fromLatin1(captions[i]), QRect(552, detailTop + 24 * i, captionWidth, 20));
+        *details[i] =
+            Named(Caption(this, QString(), QRect(valueLeft, detailTop + 24 * i, valueWidth, 20)), detailNames[i]);
     }
     cmdHPAttach = Button(this, "cmdHPAttach", QStringLiteral("Attach"), QString(), QRect(552, 424, 98, 28));
     cmdHPDelete = Button(this, "cmdHPDelete", QStringLiteral("Delete"), QString(), QRect(656, 424, 98, 28));
