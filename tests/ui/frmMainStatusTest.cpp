@@ -153,6 +153,8 @@ TEST_F(StatusTest, OnSiteListStampsArrivalsDeparturesAndUndoes) {
     click("cmdOUT");
     EXPECT_EQ(stampsOf("140301090000"), "  -    -  ");
     EXPECT_TRUE(boxes.calls().empty());
+    User::ClickCell(main, grid(), 10, 6); // an empty row's "Arrived" cell marks nobody
+    EXPECT_EQ(stampsOf("140301090000"), "  -    -  ");
 }
 
 TEST_F(StatusTest, StampsAreRefusedWithoutABookingAndBuildAMissingFile) {
