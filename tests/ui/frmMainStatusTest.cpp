@@ -210,6 +210,17 @@ TEST_F(StatusTest, OutagesNeverLoseStampsAndSayWhatWasNotStored) {
     EXPECT_EQ(stampsOf("140201080000"), "10:30  -  ");
     EXPECT_EQ(grid()->Cell(1, 6).Text(), "10:30");
 
+    // Today's file unreadable when a booking is opened: no time is shown and
+    // the caption says why.
+    std::filesystem::rename(statusFile(), statusFile() + ".away");
+    std::filesystem::create_directory(statusFile());
+    open(1);
+    EXPECT_EQ(label("LaON_Site")->text(), "  -  ");
+    EXPECT_TRUE(main->windowTitle().contains("Times NOT shown: today's status file could not be read: error 75"))
+        << main->windowTitle().toStdString();
+    std::filesystem::remove(statusFile());
+    std::filesystem::rename(statusFile() + ".away", statusFile());
+
     // A Status folder that cannot take files: the day's bookings are listed
     // all the same, and a stamp that was not stored keeps its labels.
     const std::string statusFolder = folder.path() + "Kestranedata/Status";

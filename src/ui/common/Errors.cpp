@@ -61,6 +61,12 @@ void deletion(QWidget* window, const FileError& e, int firstCode, const QString&
              title.arg(firstCode + 2));
 }
 
+// Reason() speaks of writing where permission is refused; a read says so itself.
+QString readReason(const FileError& e) {
+    return e.number == ErrorNumber::PermissionDenied ? QStringLiteral("the file cannot be read (permission denied)")
+                                                     : Reason(e);
+}
+
 void photoScan(QWidget* window, const FileError& e, const QString& code) {
     if (e.number == ErrorNumber::FileNotFound) {
         tell(window, QStringLiteral("No Photos have been found for the selected date"), vb::vbExclamation);
@@ -129,6 +135,9 @@ void Report(QWidget* window, Place place, const FileError& e, const QString& det
         return;
     case Place::StatusStamp:
         caption(window, QStringLiteral("Time NOT stored: ") + Reason(e));
+        return;
+    case Place::StatusRead:
+        caption(window, QStringLiteral("Times NOT shown: today's status file could not be read: ") + readReason(e));
         return;
     case Place::PickLists:
         window->unsetCursor();

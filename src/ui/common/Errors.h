@@ -19,6 +19,7 @@ enum class Place {
     OnSiteList,  // caption "Error: n+2110 in Day List"; no status file: a message
     StatusBuild, // caption "Error: n+2120 Write List"
     StatusStamp, // caption: the time shown was not stored, and why
+    StatusRead,  // caption: the arrival and departure times are not shown, and why
     PickLists,   // no pick-list file: a message; otherwise the caption
     OpenBooking, // no month file: silent; otherwise a message
     Save,        // a message; detail: the booking number when there is one
