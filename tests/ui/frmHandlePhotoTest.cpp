@@ -210,6 +210,18 @@ TEST_F(HandlePhotoTest, ChoosesARowAndAttachesItsPhoto) {
     EXPECT_FALSE(control<QLabel>("HPImage")->pixmap().isNull());
     User::ClickCell(window.get(), grid(), 3, 1);
     EXPECT_EQ(boxTexts(), QStringList{"Kestrane|Video Setup Error: Resolution settings are too high for Kestrane"});
+    // A month file that cannot be read: the box says why, and the labels show
+    // no other booking's details.
+    const std::string month = dataRoot() + "/Record/1403.vrf";
+    fs::rename(month, month + ".away");
+    fs::create_directory(month);
+    boxes.clear();
+    User::ClickCell(window.get(), grid(), 1, 1);
+    EXPECT_EQ(boxTexts(), QStringList{"Kestrane|Can't show photo: The booking could not be read\r\n\r\nError 75: "
+                                      "Path/File access error (Is a directory)."});
+    EXPECT_EQ(label("LAHPName") + label("LaHPOrg") + label("LaHPRegno"), QString());
+    fs::remove(month);
+    fs::rename(month + ".away", month);
     User::ClickCell(window.get(), grid(), 10, 1);
     EXPECT_EQ(label("LAHPName") + label("LaHPRegno"), QString());
     User::ClickCell(window.get(), grid(), 1, 1);

@@ -67,6 +67,12 @@ QString readReason(const FileError& e) {
                                                      : Reason(e);
 }
 
+// A photo library message: what failed, then why, as a sentence of its own.
+void photoFailure(QWidget* window, const QString& what, const QString& why) {
+    tell(window, what + QStringLiteral("\r\n\r\n") + why.left(1).toUpper() + why.mid(1) + u'.',
+         vb::vbOKCancel | vb::vbExclamation);
+}
+
 void photoScan(QWidget* window, const FileError& e, const QString& code) {
     if (e.number == ErrorNumber::FileNotFound) {
         tell(window, QStringLiteral("No Photos have been found for the selected date"), vb::vbExclamation);
@@ -193,6 +199,9 @@ void Report(QWidget* window, Place place, const FileError& e, const QString& det
     case Place::PhotoAttach:
         tell(window, QStringLiteral("Can't attach photo: The file may be locked by another application"),
              vb::vbOKCancel | vb::vbExclamation, QStringLiteral("Kestrane [ PH-8158 ]"));
+        return;
+    case Place::PhotoShow:
+        photoFailure(window, QStringLiteral("Can't show photo: The booking could not be read"), readReason(e));
         return;
     case Place::EmptyMonth:
         if (missing(e))

@@ -345,7 +345,13 @@ void frmHandlePhoto::PhotoGrid_RowChosen() {
     }
     // The booking as its month file holds it now, not as it was listed.
     const BookingFiles::LineResult found = BookingFiles::ReadBookingLine(state_.settings.DataRoot, reg);
-    if (!found.error) {
+    if (found.error) {
+        // Nothing of the row chosen before may stand for this one.
+        showPlaceholder();
+        for (QLabel* label : {LaHPRegno, LAHPName, LaHPOrg, LaHPPassI})
+            label->clear();
+        Errors::Report(this, Errors::Place::PhotoShow, found.error);
+    } else {
         const std::string_view line = found.line;
         SelectedPhotoRegNo = std::string(ColumnText(line, Columns::RegNo));
         SelectedPhotoFirstName = TrimmedColumn(line, Columns::FirstName);
