@@ -312,13 +312,14 @@ TEST_F(HandlePhotoTest, DeletesTheShownPhotoAndTheListedOnes) {
     click("cmdHPDeleteList");
     EXPECT_EQ(names(), QStringList{"Di Dee"});
     EXPECT_FALSE(fs::exists(photoPath("140302090000", "Bo", "JONES")));
-    EXPECT_EQ(boxTexts(),
-              (QStringList{"Kestrane|This will permanently delete the photo for Ann Lee",
-                           "Kestrane|This will permanently delete the photo for Ann Lee",
-                           "Kestrane|Can't delete photo: It may be locked or removed by another application",
-                           "Kestrane|This will permanently delete ALL PHOTOS currently listed",
-                           "Kestrane|This will permanently delete ALL PHOTOS currently listed",
-                           "Kestrane|One Photo could not be deleted: It may be locked or already removed"}));
+    EXPECT_EQ(boxTexts(), (QStringList{"Kestrane|This will permanently delete the photo for Ann Lee",
+                                       "Kestrane|This will permanently delete the photo for Ann Lee",
+                                       "Kestrane|Can't delete photo: It may be locked or removed by another application"
+                                       "\r\n\r\nThe file cannot be found.",
+                                       "Kestrane|This will permanently delete ALL PHOTOS currently listed",
+                                       "Kestrane|This will permanently delete ALL PHOTOS currently listed",
+                                       "Kestrane|One Photo could not be deleted: It may be locked or already removed"
+                                       "\r\n\r\nThe file cannot be found."}));
 
     // A desk that only reads attaches and deletes nothing.
     state.settings.ReadOnlyMode = "1";

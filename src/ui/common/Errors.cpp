@@ -203,6 +203,19 @@ void Report(QWidget* window, Place place, const FileError& e, const QString& det
     case Place::PhotoShow:
         photoFailure(window, QStringLiteral("Can't show photo: The booking could not be read"), readReason(e));
         return;
+    case Place::PhotoDelete:
+        photoFailure(window, QStringLiteral("Can't delete photo: It may be locked or removed by another application"),
+                     Reason(e));
+        return;
+    case Place::PhotoDeleteAll:
+        if (detail.toInt() == 1)
+            photoFailure(window, QStringLiteral("One Photo could not be deleted: It may be locked or already removed"),
+                         Reason(e));
+        else
+            photoFailure(window,
+                         detail + QStringLiteral(" items could not be deleted, these may be locked or already removed"),
+                         QStringLiteral("the first of them: ") + Reason(e));
+        return;
     case Place::EmptyMonth:
         if (missing(e))
             tell(window, QStringLiteral("No Visitor Records can be found for the DATE Specified"), vb::vbExclamation,

@@ -38,6 +38,8 @@ enum class Place {
     PhotoYearList,  // "Kestrane FP5567"
     PhotoAttach,    // "Kestrane [ PH-8158 ]"
     PhotoShow,      // the booking of a chosen photo could not be read, and why
+    PhotoDelete,    // the shown photo was not deleted, and why
+    PhotoDeleteAll, // the listed photos not deleted; detail: how many; the error: the first's
     EmptyMonth,     // bulk deletion of a whole month: "Kestrane 6225/6226"
     DeleteInMonth,  // bulk deletion of a month's matching bookings: "Kestrane 6215-6217"; detail: the period
     DeleteDay,      // bulk deletion of a day: "Kestrane 6125-6127"; detail: the period
