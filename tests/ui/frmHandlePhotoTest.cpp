@@ -233,6 +233,18 @@ TEST_F(HandlePhotoTest, ChoosesARowAndAttachesItsPhoto) {
     EXPECT_FALSE(control<QLabel>("HPImage")->pixmap().isNull());
     User::ClickCell(window.get(), grid(), 3, 1);
     EXPECT_EQ(boxTexts(), QStringList{"Kestrane|Video Setup Error: Resolution settings are too high for Kestrane"});
+    // A month file that cannot be read: the box says why, and the labels show
+    // no other booking's details.
+    const std::string month = dataRoot() + "/Record/1403.vrf";
+    fs::rename(month, month + ".away");
+    fs::create_directory(month);
+    boxes.clear();
+    User::ClickCell(window.get(), grid(), 1, 1);
+    EXPECT_EQ(boxTexts(), QStringList{"Kestrane|Can't show photo: The booking could not be read\r\n\r\nError 75: "
+                                      "Path/File access error (Is a directory)."});
+    EXPECT_EQ(label("LAHPName") + label("LaHPOrg") + label("LaHPRegno"), QString());
+    fs::remove(month);
+    fs::rename(month + ".away", month);
     User::ClickCell(window.get(), grid(), 10, 1);
     EXPECT_EQ(label("LAHPName") + label("LaHPRegno"), QString());
     User::ClickCell(window.get(), grid(), 1, 1);
@@ -323,13 +335,14 @@ TEST_F(HandlePhotoTest, DeletesTheShownPhotoAndTheListedOnes) {
     click("cmdHPDeleteList");
     EXPECT_EQ(names(), QStringList{"Di Dee"});
     EXPECT_FALSE(fs::exists(photoPath("140302090000", "Bo", "JONES")));
-    EXPECT_EQ(boxTexts(),
-              (QStringList{"Kestrane|This will permanently delete the photo for Ann Lee",
-                           "Kestrane|This will permanently delete the photo for Ann Lee",
-                           "Kestrane|Can't delete photo: It may be locked or removed by another application",
-                           "Kestrane|This will permanently delete ALL PHOTOS currently listed",
-                           "Kestrane|This will permanently delete ALL PHOTOS currently listed",
-                           "Kestrane|One Photo could not be deleted: It may be locked or already removed"}));
+    EXPECT_EQ(boxTexts(), (QStringList{"Kestrane|This will permanently delete the photo for Ann Lee",
+                                       "Kestrane|This will permanently delete the photo for Ann Lee",
+                                       "Kestrane|Can't delete photo: It may be locked or removed by another application"
+                                       "\r\n\r\nThe file cannot be found.",
+                                       "Kestrane|This will permanently delete ALL PHOTOS currently listed",
+                                       "Kestrane|This will permanently delete ALL PHOTOS currently listed",
+                                       "Kestrane|One Photo could not be deleted: It may be locked or already removed"
+                                       "\r\n\r\nThe file cannot be found."}));
 
     // A desk that only reads attaches and deletes nothing.
     state.settings.ReadOnlyMode = "1";

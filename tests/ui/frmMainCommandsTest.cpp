@@ -374,6 +374,28 @@ TEST_F(CommandsTest, OpeningAnotherRowAsksAboutChanges) {
     boxes.queue(vb::vbYes);
     openListRow(1);
     EXPECT_NE(FileLines(monthFile("1403"))[0].find("NEW NAME LTD"), std::string::npos);
+
+    // An empty row holds nothing to open: the form stays as typed, an
+    // unsaved change stays unsaved.
+    retype("CatOrganTB", "OTHER LTD");
+    boxes.clear();
+    boxes.queue(vb::vbNo);
+    openListRow(10);
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    click("cmdSAVE");
+    EXPECT_NE(FileLines(monthFile("1403"))[0].find("OTHER LTD"), std::string::npos);
+
+    click("cmdNEW");
+    retype("FirstNameTB", "J");
+    retype("LastNameTB", "Li");
+    boxes.clear();
+    boxes.queue(vb::vbCancel);
+    openListRow(10);
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_TRUE(boxes.calls()[0].text.contains("A Valid Name is required"));
+    EXPECT_EQ(box("RegNoTB")->text(), "NEW Booking");
+    EXPECT_EQ(box("FirstNameTB")->text(), "J");
+    EXPECT_EQ(combo("Dept1CB")->currentText(), " -  Select  - ");
 }
 
 TEST_F(CommandsTest, DayListRulesAndMessages) {

@@ -153,6 +153,8 @@ TEST_F(StatusTest, OnSiteListStampsArrivalsDeparturesAndUndoes) {
     click("cmdOUT");
     EXPECT_EQ(stampsOf("140301090000"), "  -    -  ");
     EXPECT_TRUE(boxes.calls().empty());
+    User::ClickCell(main, grid(), 10, 6); // an empty row's "Arrived" cell marks nobody
+    EXPECT_EQ(stampsOf("140301090000"), "  -    -  ");
 }
 
 TEST_F(StatusTest, StampsAreRefusedWithoutABookingAndBuildAMissingFile) {
@@ -207,6 +209,17 @@ TEST_F(StatusTest, OutagesNeverLoseStampsAndSayWhatWasNotStored) {
     onSiteList();
     EXPECT_EQ(stampsOf("140201080000"), "10:30  -  ");
     EXPECT_EQ(grid()->Cell(1, 6).Text(), "10:30");
+
+    // Today's file unreadable when a booking is opened: no time is shown and
+    // the caption says why.
+    std::filesystem::rename(statusFile(), statusFile() + ".away");
+    std::filesystem::create_directory(statusFile());
+    open(1);
+    EXPECT_EQ(label("LaON_Site")->text(), "  -  ");
+    EXPECT_TRUE(main->windowTitle().contains("Times NOT shown: today's status file could not be read: error 75"))
+        << main->windowTitle().toStdString();
+    std::filesystem::remove(statusFile());
+    std::filesystem::rename(statusFile() + ".away", statusFile());
 
     // A Status folder that cannot take files: the day's bookings are listed
     // all the same, and a stamp that was not stored keeps its labels.

@@ -192,6 +192,10 @@ PhotoDeletion DeletePhotosOf(const std::string& dataRoot, std::string_view regNo
     }
     FileError again;
     result.anyLeft = !PhotosOf(folder, prefix, again).empty();
+    if (!result.error && result.matched == 0)
+        result.error = {ErrorNumber::FileNotFound, "File not found"};
+    else if (!result.error && result.anyLeft)
+        result.error = {ErrorNumber::PathFileAccess, "Path/File access error (a photo file is still there)"};
     return result;
 }
 

@@ -58,7 +58,9 @@ Lists::ListResult ScanYear(const std::string& dataRoot, std::string_view yy, con
 int DayOfEntry(std::string_view entry);
 
 struct PhotoDeletion {
-    FileError error; // a failure to read the month folder or to remove a file
+    // Why it failed: the month folder could not be read or a file not removed;
+    // 53 when no photo of the registration was there; 75 when one still is.
+    FileError error;
     int matched = 0; // photo files of the registration found
     bool anyLeft = false;
     bool Succeeded() const { return !error && matched > 0 && !anyLeft; }

@@ -61,6 +61,18 @@ void deletion(QWidget* window, const FileError& e, int firstCode, const QString&
              title.arg(firstCode + 2));
 }
 
+// Reason() speaks of writing where permission is refused; a read says so itself.
+QString readReason(const FileError& e) {
+    return e.number == ErrorNumber::PermissionDenied ? QStringLiteral("the file cannot be read (permission denied)")
+                                                     : Reason(e);
+}
+
+// A photo library message: what failed, then why, as a sentence of its own.
+void photoFailure(QWidget* window, const QString& what, const QString& why) {
+    tell(window, what + QStringLiteral("\r\n\r\n") + why.left(1).toUpper() + why.mid(1) + u'.',
+         vb::vbOKCancel | vb::vbExclamation);
+}
+
 void photoScan(QWidget* window, const FileError& e, const QString& code) {
     if (e.number == ErrorNumber::FileNotFound) {
         tell(window, QStringLiteral("No Photos have been found for the selected date"), vb::vbExclamation);
@@ -132,6 +144,9 @@ void Report(QWidget* window, Place place, const FileError& e, const QString& det
     case Place::StatusStamp:
         caption(window, QStringLiteral("Time NOT stored: ") + Reason(e));
         return;
+    case Place::StatusRead:
+        caption(window, QStringLiteral("Times NOT shown: today's status file could not be read: ") + readReason(e));
+        return;
     case Place::PickLists:
         window->unsetCursor();
         if (e.number == ErrorNumber::FileNotFound)
@@ -186,6 +201,22 @@ void Report(QWidget* window, Place place, const FileError& e, const QString& det
     case Place::PhotoAttach:
         tell(window, QStringLiteral("Can't attach photo: The file may be locked by another application"),
              vb::vbOKCancel | vb::vbExclamation, QStringLiteral("Kestrane [ PH-8158 ]"));
+        return;
+    case Place::PhotoShow:
+        photoFailure(window, QStringLiteral("Can't show photo: The booking could not be read"), readReason(e));
+        return;
+    case Place::PhotoDelete:
+        photoFailure(window, QStringLiteral("Can't delete photo: It may be locked or removed by another application"),
+                     Reason(e));
+        return;
+    case Place::PhotoDeleteAll:
+        if (detail.toInt() == 1)
+            photoFailure(window, QStringLiteral("One Photo could not be deleted: It may be locked or already removed"),
+                         Reason(e));
+        else
+            photoFailure(window,
+                         detail + QStringLiteral(" items could not be deleted, these may be locked or already removed"),
+                         QStringLiteral("the first of them: ") + Reason(e));
         return;
     case Place::EmptyMonth:
         if (missing(e))

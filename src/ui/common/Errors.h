@@ -19,6 +19,7 @@ enum class Place {
     OnSiteList,  // caption "Error: n+2110 in Day List"; no status file: a message
     StatusBuild, // caption "Error: n+2120 Write List"
     StatusStamp, // caption: the time shown was not stored, and why
+    StatusRead,  // caption: the arrival and departure times are not shown, and why
     PickLists,   // no pick-list file: a message; otherwise the caption
     OpenBooking, // no month file: silent; otherwise a message
     Save,        // a message; detail: the booking number when there is one
@@ -36,6 +37,9 @@ enum class Place {
     PhotoYearFind,  // "Kestrane FP5565"
     PhotoYearList,  // "Kestrane FP5567"
     PhotoAttach,    // "Kestrane [ PH-8158 ]"
+    PhotoShow,      // the booking of a chosen photo could not be read, and why
+    PhotoDelete,    // the shown photo was not deleted, and why
+    PhotoDeleteAll, // the listed photos not deleted; detail: how many; the error: the first's
     EmptyMonth,     // bulk deletion of a whole month: "Kestrane 6225/6226"
     DeleteInMonth,  // bulk deletion of a month's matching bookings: "Kestrane 6215-6217"; detail: the period
     DeleteDay,      // bulk deletion of a day: "Kestrane 6125-6127"; detail: the period

@@ -131,9 +131,12 @@ void ArrivalPanel::ShowArrivalAndDeparture() {
     const std::string path = DayStatus::FilePath(state_.settings.DataRoot, Clock::Now());
     BookingFiles::LinesResult read = BookingFiles::ReadLines(path);
     if (read.error.number == ErrorNumber::FileNotFound || read.error.number == ErrorNumber::PathNotFound) {
-        BuildDayStatusFile();
-        read = BookingFiles::ReadLines(path);
+        if (BuildDayStatusFile().error)
+            read.error = FileError::None(); // the build has said why in the caption
+        else
+            read = BookingFiles::ReadLines(path);
     }
+    Errors::Report(window_, Errors::Place::StatusRead, read.error);
     showLooks(ArrivalDeparture::LooksInStatusLines(read.lines, Latin1::ToBytes(form_.regNoText())));
 }
 

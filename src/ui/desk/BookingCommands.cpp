@@ -358,8 +358,12 @@ void BookingCommands::StatGrid_RowChosen() {
     }
     if (p_.dates.ValidateSelectedDate())
         return;
-    const BookingFiles::LineResult read =
-        BookingFiles::ReadBookingLine(state_.settings.DataRoot, p_.lists.regNoOfActiveRow());
+    // An empty row names no month file, so there is nothing to open: the form
+    // stays as it is, with any change still unsaved, and no cell of it stamps.
+    const std::string regNo = p_.lists.regNoOfActiveRow();
+    if (regNo.empty())
+        return;
+    const BookingFiles::LineResult read = BookingFiles::ReadBookingLine(state_.settings.DataRoot, regNo);
     if (read.error && read.error.number != ErrorNumber::BookingNotFound) {
         Errors::Report(window_, Errors::Place::OpenBooking, read.error);
         return;

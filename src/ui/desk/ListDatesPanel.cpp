@@ -121,11 +121,6 @@ void ListDatesPanel::SelectListDay(int index) {
     CBGetDay_Click();
 }
 
-void ListDatesPanel::SelectListMonth(int index) {
-    CBGetMonth->setCurrentIndex(index);
-    CBGetMonth_Click();
-}
-
 const QString& ListDatesPanel::SetMonthNoFromListMonth() {
     if (auto no = ListDate::MonthNoFromName(Latin1::ToBytes(CBGetMonth->currentText())))
         monthNo_ = QString::fromStdString(*no);

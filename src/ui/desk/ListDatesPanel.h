@@ -28,14 +28,12 @@ class ListDatesPanel : public QObject {
     bool ValidateSelectedDate();
     // The month box's number "01".."12"; a text that is no month name keeps the last one.
     const QString& SetMonthNoFromListMonth();
-    const QString& MonthNo() const { return monthNo_; }
     void cmdListCal_Click();
     void Calendar1_DblClick();
     void cmdCalDECR_Click();
     void cmdCalINCR_Click();
     // Selecting an entry from code runs the choice handler, as a user's choice does.
     void SelectListDay(int index);
-    void SelectListMonth(int index);
 
     QString dayText() const;
     QString monthText() const;

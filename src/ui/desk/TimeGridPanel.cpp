@@ -135,11 +135,6 @@ void TimeGridPanel::tick(bool clockInTimesList) {
     }
 }
 
-void TimeGridPanel::DayNameOf(long day) {
-    dayNameText_ = QString::fromStdString(TimeGridRules::DayNameOf(
-        static_cast<int>(day), Latin1::ToBytes(CBMonth->currentText()), Latin1::ToBytes(CBYear->currentText())));
-}
-
 std::string TimeGridPanel::shownMonth() {
     const std::string year = Text::Trim(Latin1::ToBytes(CBYear->currentText()));
     if (!ListDate::MonthNoFromName(Latin1::ToBytes(CBMonth->currentText())) || year.size() < 2)

@@ -24,7 +24,6 @@ class TimeGridPanel : public QObject {
     void CBYear_Click();
     void BuildTimeGridMonth();
     void BuildTimeGridMonthFromRecord();
-    void DayNameOf(long day);
     void cbTime_Click();
     void cmdADD_Click();
     void cmdSUB_Click();
@@ -76,7 +75,6 @@ class TimeGridPanel : public QObject {
     std::string shownMonth(); // "yymm" of the booking month boxes
 
     QString monthNo_;
-    QString dayNameText_;
     std::string ownMonth_;   // "yymm" of the booking on the form, empty for none
     TimeCellTexts ownTimes_; // its times while the grid shows another month
     std::string gridMonth_;  // "yymm" the grid was last built for

@@ -358,7 +358,13 @@ void frmHandlePhoto::PhotoGrid_RowChosen() {
     }
     // The booking as its month file holds it now, not as it was listed.
     const BookingFiles::LineResult found = BookingFiles::ReadBookingLine(state_.settings.DataRoot, reg);
-    if (!found.error) {
+    if (found.error) {
+        // Nothing of the row chosen before may stand for this one.
+        showPlaceholder();
+        for (QLabel* label : {LaHPRegno, LAHPName, LaHPOrg, LaHPPassI})
+            label->clear();
+        Errors::Report(this, Errors::Place::PhotoShow, found.error);
+    } else {
         const std::string_view line = found.line;
         SelectedPhotoRegNo = std::string(ColumnText(line, Columns::RegNo));
         SelectedPhotoFirstName = TrimmedColumn(line, Columns::FirstName);
@@ -430,9 +436,9 @@ void frmHandlePhoto::cmdHPDelete_Click() {
     if (MsgBox(QStringLiteral("This will permanently delete the photo for ") + LAHPName->text(),
                vb::vbOKCancel | vb::vbExclamation, Title, this) == vb::vbCancel)
         return;
-    if (!PhotoLibrary::DeletePhotosOf(state_.settings.DataRoot, reg).Succeeded()) {
-        MsgBox(QStringLiteral("Can't delete photo: It may be locked or removed by another application"),
-               vb::vbOKCancel | vb::vbExclamation, Title, this);
+    if (const PhotoLibrary::PhotoDeletion deleted = PhotoLibrary::DeletePhotosOf(state_.settings.DataRoot, reg);
+        !deleted.Succeeded()) {
+        Errors::Report(this, Errors::Place::PhotoDelete, deleted.error);
         return;
     }
     // The pass window reloads its photo whenever the photo's files went,
@@ -462,6 +468,7 @@ void frmHandlePhoto::cmdHPDeleteList_Click() {
         return;
     const int passes = PhotoGrid->Rows() - 1;
     int failures = 0;
+    FileError firstFailure;
     for (int pass = 0, row = 0; pass < passes; ++pass) {
         ++row;
         const std::string reg = Trimmed(PhotoGrid->Cell(row, RegNoCol).Text());
@@ -471,18 +478,14 @@ void frmHandlePhoto::cmdHPDeleteList_Click() {
         if (deleted.matched > 0 && !deleted.anyLeft) {
             PhotoGrid->RemoveItem(row);
             --row;
-        } else {
-            ++failures;
+        } else if (++failures == 1) {
+            firstFailure = deleted.error;
         }
     }
     if (failures == 0) {
         PhotoGrid->Cell(1, 1).Select();
         ShowCaptionStatus(QStringLiteral("Photos Deleted"));
-    } else if (failures == 1) {
-        MsgBox(QStringLiteral("One Photo could not be deleted: It may be locked or already removed"),
-               vb::vbOKCancel | vb::vbExclamation, Title, this);
     } else {
-        MsgBox(QStringLiteral("%1 items could not be deleted, these may be locked or already removed").arg(failures),
-               vb::vbOKCancel | vb::vbExclamation, Title, this);
+        Errors::Report(this, Errors::Place::PhotoDeleteAll, firstFailure, QString::number(failures));
     }
 }
