@@ -5,6 +5,7 @@
 #include "platform/Grid.h"
 #include "platform/MonthCalendar.h"
 #include "platform/Shell.h"
+#include "platform/VideoCapture.h"
 #include "ui/desk/frmMain.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableView>
@@ -26,6 +28,31 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// Counts the windows of one name that open, and does in each what a user does.
+class OpeningWatch : public QObject {
+  public:
+    OpeningWatch(const char* name, std::function<void(QWidget*)> inside)
+        : name_(QString::fromLatin1(name)), inside_(std::move(inside)) {
+        qApp->installEventFilter(this);
+    }
+    ~OpeningWatch() override { qApp->removeEventFilter(this); }
+    int opened = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched->isWidgetType() && watched->objectName() == name_) {
+            ++opened;
+            const QPointer<QWidget> window(static_cast<QWidget*>(watched));
+            QTimer::singleShot(0, window, [this, window] { inside_(window); });
+        }
+        return false;
+    }
+
+  private:
+    QString name_;
+    std::function<void(QWidget*)> inside_;
+};
 
 // Passes as a receptionist makes them: F9 on the desk, then clicks in the
 // pass window, and the booking's line in its month file afterwards.
@@ -340,6 +367,42 @@ TEST_F(PassTest, PrintedPassIsStoredAndReadsBackThenIsRevoked) {
     EXPECT_EQ(passFields(line()), std::string(52, ' '));
     EXPECT_EQ(passLabel(), "No Pass on-File");
     EXPECT_FALSE(state.PassRevokeRequest);
+}
+
+// An opener's window may load with events running: the rest of a double
+// click, or a second quick click, arrives then and must open nothing more.
+TEST_F(PassTest, OnePressOpensOneWindow) {
+    const auto secondClick = [](QPushButton* button, bool doubleClick) {
+        QTimer::singleShot(0, button, [button, doubleClick] {
+            if (doubleClick) {
+                QTest::mouseDClick(button, Qt::LeftButton);
+                QTest::mouseRelease(button, Qt::LeftButton);
+            } else {
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+    };
+    VideoCaptureDevices::SetMaker([] { return VideoCaptureDevices::MakeTestPattern(); });
+    for (const bool doubleClick : {true, false}) {
+        SCOPED_TRACE(doubleClick ? "double click" : "two quick clicks");
+        Clock::Pin({2014, 3, 15, 10, doubleClick ? 30 : 31, 0});
+        typeBooking("Jo", "Li");
+        {
+            // The desk's pass button first saves a new booking, and the save blinks the caption.
+            OpeningWatch passes("frmPass", [](QWidget* w) { w->close(); });
+            secondClick(Control<QPushButton>(main, "cmdGetCARD"), doubleClick);
+            EXPECT_EQ(passes.opened, 1);
+        }
+        EXPECT_EQ(FileLines(monthFile("1403")).size(), doubleClick ? 1u : 2u);
+        OpeningWatch cameras("frmCapTest", [](QWidget* w) { User::Click(w, "cmdSaveDIB"); });
+        ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+            secondClick(Control<QPushButton>(&w, "cmdCapture"), doubleClick);
+            EXPECT_TRUE(std::filesystem::exists(photoPath()));
+        }));
+        EXPECT_EQ(cameras.opened, 1) << "one photo taken, not a second one over it";
+    }
+    VideoCaptureDevices::SetMaker(nullptr);
 }
 
 TEST_F(PassTest, PhotoFlagsFollowEachBookingsOwnFile) {

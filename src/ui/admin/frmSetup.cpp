@@ -11,6 +11,7 @@
 #include "ui/admin/frmBFF.h"
 #include "ui/common/Centre.h"
 #include "ui/common/Errors.h"
+#include "ui/common/OpenGuard.h"
 #include "ui/common/Widgets.h"
 #include "ui/startup/Artwork.h"
 
@@ -333,6 +334,9 @@ void frmSetup::cmdsetNPTS_Click() {
 
 // The chooser opens on the folder the box names.
 void frmSetup::browse(int target, PathBox* folderBox) {
+    const OpenGuard opening(this);
+    if (!opening)
+        return;
     state_.browse.BrowseTarget = target;
     state_.browse.BrowseResult = Text::Trim(folderBox->path());
     {

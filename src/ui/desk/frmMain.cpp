@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "ui/common/Centre.h"
+#include "ui/common/OpenGuard.h"
 #include "ui/common/Widgets.h"
 #include "ui/desk/ArrivalPanel.h"
 #include "ui/desk/BookingCommands.h"
@@ -347,6 +348,9 @@ void frmMain::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void frmMain::qxlogoIM_Click() {
+    const OpenGuard opening(this);
+    if (!opening)
+        return;
     logoHover_ = false;
     qxlogoIM->setPixmap(Artwork::MakerLogo(false));
     frmAbout about(state_, this);
@@ -364,11 +368,17 @@ void frmMain::Command2_Click() {}
 void frmMain::cmdMultiDELETE_Click() {
     if (state_.options().readOnly() || state_.options().disableMultiDelete())
         return;
+    const OpenGuard opening(this);
+    if (!opening)
+        return;
     auto* window = findChild<frmMultiDelete*>();
     RunModal(window ? *window : *new frmMultiDelete(state_, this));
 }
 
 void frmMain::cmdGetCARD_Click() {
+    const OpenGuard opening(this);
+    if (!opening)
+        return;
     const auto refuse = [this](const char* text) {
         MsgBox(QString::fromLatin1(text), vb::vbExclamation, QStringLiteral("Kestrane"), this);
     };
@@ -396,11 +406,17 @@ void frmMain::cmdGetCARD_Click() {
 }
 
 void frmMain::CmdPersonal_Click() {
+    const OpenGuard opening(this);
+    if (!opening)
+        return;
     frmPDetail personal(state_, this);
     RunModal(personal);
 }
 
 void frmMain::cmdMore_Click() {
+    const OpenGuard opening(this);
+    if (!opening)
+        return;
     frmDetail location(state_, this);
     RunModal(location);
 }

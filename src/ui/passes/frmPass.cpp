@@ -13,6 +13,7 @@
 #include "platform/Shell.h"
 #include "platform/VbKeys.h"
 #include "ui/common/Centre.h"
+#include "ui/common/OpenGuard.h"
 #include "ui/common/Widgets.h"
 #include "ui/passes/PassCard.h"
 #include "ui/passes/frmCapTest.h"
@@ -424,12 +425,18 @@ void frmPass::Form_Activate() {
 }
 
 void frmPass::cmdCapture_Click() {
+    const OpenGuard opening(this);
+    if (!opening)
+        return;
     frmCapTest camera(state_, this);
     camera.exec();
     Form_Activate();
 }
 
 void frmPass::cmdGetPhoto_Click() {
+    const OpenGuard opening(this);
+    if (!opening)
+        return;
     frmHandlePhoto library(state_, listMonthText_, listYearText_, this);
     library.exec();
     Form_Activate();

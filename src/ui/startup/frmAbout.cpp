@@ -5,6 +5,7 @@
 #include "ui/admin/frmMPass.h"
 #include "ui/admin/frmSetup.h"
 #include "ui/common/Centre.h"
+#include "ui/common/OpenGuard.h"
 #include "ui/common/Widgets.h"
 #include "ui/startup/Artwork.h"
 #include "ui/startup/VersionLabels.h"
@@ -88,6 +89,9 @@ void frmAbout::keyPressEvent(QKeyEvent* event) {
 // The settings gate: the password is asked unless it was already given in
 // this run and the options say to keep it.
 void frmAbout::cmdConfig_Click() {
+    const OpenGuard opening(this);
+    if (!opening)
+        return;
     if (!state_.options().preservePassword())
         state_.SettingsPasswordGiven = false;
 
