@@ -209,6 +209,7 @@ Grid::Grid(QWidget* parent) : QTableView(parent), d(std::make_unique<Impl>(this)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     setWordWrap(false);
+    setTabKeyNavigation(false); // Tab goes on to the window's next control, as from any box
 
     // Row 0 is shown by the column headings above the cells, so it stays in view.
     connect(d->model, &QAbstractItemModel::rowsInserted, this, [this] { d->hideHeadingRow(); });
@@ -419,8 +420,13 @@ void Grid::keyPressEvent(QKeyEvent* event) {
     if (typed != 0) {
         int keyAscii = typed;
         emit CharTyped(keyAscii);
-        if (keyAscii == 0 || keyAscii == 13 || keyAscii == 27) {
-            event->accept(); // Enter belongs to the grid's own handlers, not to a default button
+        if (typed == 13) {
+            emit RowChosen(CurrentRow(), CurrentCol());
+            event->accept(); // Enter chooses the row, it presses no default button
+            return;
+        }
+        if (keyAscii == 0 || keyAscii == 27) {
+            event->accept();
             return;
         }
         if (keyAscii == 8 || (keyAscii >= 32 && keyAscii != 127 && keyAscii <= 255)) {
@@ -434,7 +440,10 @@ void Grid::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    const int row = CurrentRow();
     QTableView::keyPressEvent(event);
+    if (CurrentRow() != row)
+        emit CurrentRowMoved(CurrentRow(), CurrentCol());
 }
 
 void Grid::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -130,7 +130,8 @@ class Grid : public QTableView {
     GridModel* gridModel() const;
 
   signals:
-    void RowChosen(int row, int col);           // the user chose a cell by clicking it
+    void RowChosen(int row, int col);           // the user chose a cell by clicking it, or by Return
+    void CurrentRowMoved(int row, int col);     // the user moved the current row with the keys
     void CellClicked(int row, int col);         // every click into a cell
     void KeyDownInGrid(int keyCode, int shift); // keyCode as the platform numbers keys (46 Delete, 13 Enter)
     // A character typed into the grid; set keyAscii to 0 to drop it.

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
@@ -229,9 +230,15 @@ TEST_F(HandlePhotoTest, ChoosesARowAndAttachesItsPhoto) {
     writeMonth("1403", {lineOf("140301090000", "Ann", "Lee", {2}, "Lee & Co"),
                         lineOf("140302090000", "Bo", "J\xd6NES", {2, 31}), lineOf("140304090000", "Di", "Dee", {})});
     fs::copy_file(photoPath("140302090000", "Bo", "JONES"), photoPath("140302090000", "Bo", "J\xd6NES"));
-    User::ClickCell(window.get(), grid(), 2, 1);
+    // Rows are chosen by keys as by clicks: Return, the arrows, and Tab goes on to Attach.
+    QTest::keyClick(control<QPushButton>("cmdHPList"), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), grid());
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(label("LAHPName"), u"Ann Lee");
+    QTest::keyClick(grid(), Qt::Key_Down);
+    EXPECT_EQ(label("LAHPName"), QString::fromLatin1("Bo J\xd6NES"));
     EXPECT_FALSE(control<QLabel>("HPImage")->pixmap().isNull());
-    User::ClickCell(window.get(), grid(), 3, 1);
+    QTest::keyClick(grid(), Qt::Key_Down);
     EXPECT_EQ(boxTexts(), QStringList{"Kestrane|Video Setup Error: Resolution settings are too high for Kestrane"});
     // A month file that cannot be read: the box says why, and the labels show
     // no other booking's details.
@@ -251,6 +258,8 @@ TEST_F(HandlePhotoTest, ChoosesARowAndAttachesItsPhoto) {
     EXPECT_EQ(QStringList({label("LAHPName"), label("LaHPOrg"), label("LaHPPassI"), label("LaHPRegno")}),
               (QStringList{"Ann Lee", "Lee & Co", "", "140301090000"}));
     EXPECT_FALSE(control<QLabel>("HPImage")->pixmap().isNull());
+    QTest::keyClick(grid(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>("cmdHPAttach"));
 
     boxes.clear();
     boxes.queue(vb::vbYes);

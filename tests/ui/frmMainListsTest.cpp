@@ -7,6 +7,7 @@
 #include "ui/desk/frmMain.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGraphicsView>
@@ -151,6 +152,17 @@ TEST_F(ListsTest, MonthListHasOneRowPerBookedDayColouredByDate) {
     EXPECT_EQ(cell(1, 2), "SMITH");
     EXPECT_EQ(cell(1, 7), "2");
     EXPECT_EQ(cell(6, 0), "");
+
+    // The arrows move along the list, Return opens the row, Tab goes on to the next control.
+    User::ClickCell(main, grid(), 1, 1);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(grid(), Qt::Key_Down);
+    EXPECT_EQ(Control<QLineEdit>(main, "FirstNameTB")->text(), "John");
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(Control<QLineEdit>(main, "FirstNameTB")->text(), "Mary");
+    EXPECT_EQ(messages(), "");
+    QTest::keyClick(grid(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), grid());
 
     const long expected[] = {0x808080, 0x808080, 0, 0xA00000, 0}; // by day against the 15th
     const long normal = grid()->Cell(1, 0).ForeColor();

@@ -136,6 +136,8 @@ TEST_F(TimeGridTest, PlusMinusAndKeysBookTimesOnOpenDays) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(grid()->Cell(22, 0).Text(), "22  Saturday");
     EXPECT_TRUE(boxes.calls().empty());
+    QTest::keyClick(grid(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), grid()) << "Tab goes on to the next control";
 
     clickCell(20, 1);
     click("cmdSUB");

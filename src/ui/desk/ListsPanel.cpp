@@ -94,10 +94,6 @@ ListsPanel::ListsPanel(ProgramState& state, QWidget* p, QWidget* window, ListDat
     connect(Command1, &QPushButton::clicked, this, &ListsPanel::testDataClicked);
     connect(Command2, &QPushButton::clicked, this, &ListsPanel::tgaTestClicked);
     connect(StatGrid, &Grid::RowChosen, this, [this](int, int) { emit rowChosen(); });
-    connect(StatGrid, &Grid::KeyDownInGrid, this, [this](int keyCode, int) {
-        if (keyCode == 13)
-            emit rowChosen();
-    });
 }
 
 void ListsPanel::InitStatGridRows() {

@@ -152,6 +152,7 @@ frmHandlePhoto::frmHandlePhoto(ProgramState& state, const QString& listMonthText
     connect(CBHPDay, &QComboBox::activated, this, &frmHandlePhoto::CBHPDay_Click);
     connect(CBHPMonth, &QComboBox::activated, this, &frmHandlePhoto::CBHPMonth_Click);
     connect(PhotoGrid, &Grid::RowChosen, this, [this](int, int) { PhotoGrid_RowChosen(); });
+    connect(PhotoGrid, &Grid::CurrentRowMoved, this, [this](int, int) { PhotoGrid_RowChosen(); });
     connect(cmdHPAttach, &QPushButton::clicked, this, &frmHandlePhoto::cmdHPAttach_Click);
     connect(cmdHPDelete, &QPushButton::clicked, this, &frmHandlePhoto::cmdHPDelete_Click);
     connect(cmdHPDeleteList, &QPushButton::clicked, this, &frmHandlePhoto::cmdHPDeleteList_Click);
