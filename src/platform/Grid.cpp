@@ -425,7 +425,11 @@ void Grid::keyPressEvent(QKeyEvent* event) {
             event->accept(); // Enter chooses the row, it presses no default button
             return;
         }
-        if (keyAscii == 0 || keyAscii == 27) {
+        if (typed == 27) {
+            event->ignore(); // Escape is the window's, which closes as by its close box
+            return;
+        }
+        if (keyAscii == 0) {
             event->accept();
             return;
         }

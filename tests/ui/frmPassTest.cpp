@@ -2,6 +2,7 @@
 #include "UiTestSupport.h"
 #include "core/Clock.h"
 #include "core/passes/PhotoFile.h"
+#include "platform/ClickLabel.h"
 #include "platform/Grid.h"
 #include "platform/MonthCalendar.h"
 #include "platform/Shell.h"
@@ -403,6 +404,77 @@ TEST_F(PassTest, OnePressOpensOneWindow) {
         EXPECT_EQ(cameras.opened, 1) << "one photo taken, not a second one over it";
     }
     VideoCaptureDevices::SetMaker(nullptr);
+}
+
+// Keys alone through the windows: Return presses the button Tab moved to,
+// and Escape closes a window as its close box does.
+TEST_F(PassTest, ReturnPressesTheFocusedButtonAndEscapeClosesTheWindow) {
+    const auto tabTo = [](QWidget* window, const char* name) {
+        window->activateWindow(); // as the window manager does when a window over it closes
+        EXPECT_TRUE(QTest::qWaitFor([window] { return window->isActiveWindow(); }));
+        for (int i = 0; i < 100 && window->focusWidget() && window->focusWidget()->objectName() != name; ++i)
+            QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        ASSERT_TRUE(window->focusWidget());
+        EXPECT_EQ(window->focusWidget()->objectName(), name);
+    };
+    const auto press = [](QWidget* window, Qt::Key key) { QTest::keyClick(window->focusWidget(), key); };
+    typeBooking("Jo", "Li");
+    tabTo(main, "cmdSAVE");
+    press(main, Qt::Key_Return);
+    EXPECT_EQ(FileLines(monthFile("1403")).size(), 1u) << "the desk";
+
+    QString listed;
+    ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+        const auto library = OnNextModal([&](QWidget* photos) {
+            tabTo(photos, "cmdHPList");
+            press(photos, Qt::Key_Return);
+            listed = photos->windowTitle();
+            press(photos, Qt::Key_Tab);
+            press(photos, Qt::Key_Escape); // from the list
+            EXPECT_FALSE(photos->isVisible()) << "the photo library";
+            photos->close();
+        });
+        tabTo(&w, "cmdGetPhoto");
+        press(&w, Qt::Key_Return);
+        tabTo(&w, "cmdClosePass");
+        press(&w, Qt::Key_Return);
+        EXPECT_FALSE(w.isVisible()) << "the pass window";
+    }));
+    EXPECT_EQ(listed, "Manage Photo  [ No Photos Found ]");
+
+    {
+        const auto location = OnNextModal([&](QWidget* w) {
+            tabTo(w, "cmdDCLEAR");
+            press(w, Qt::Key_Return);
+            press(w, Qt::Key_Escape);
+            w->close();
+        });
+        tabTo(main, "cmdMore");
+        press(main, Qt::Key_Return);
+    }
+    EXPECT_EQ(state.CurrentRecord.AccessAreas, " -  Select  - ") << "cleared, and kept as the close box keeps it";
+
+    state.SettingsPasswordGiven = true;
+    bool settingsOpened = false;
+    std::unique_ptr<QTimer> settingsWatch;
+    const auto about = OnNextModal([&](QWidget* w) {
+        settingsWatch = OnNextModal([&](QWidget* settings) {
+            settingsOpened = true;
+            tabTo(settings, "ckStartFull");
+            press(settings, Qt::Key_Space);
+            boxes.queue(vb::vbNo);
+            press(settings, Qt::Key_Escape);
+            settings->close();
+        });
+        tabTo(w, "cmdConfig");
+        press(w, Qt::Key_Return);
+        w->close();
+    });
+    boxes.clear();
+    QTest::mouseClick(Control<ClickLabel>(main, "qxlogoIM"), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(settingsOpened) << "Config... pressed, not the about window's Ok";
+    EXPECT_EQ(texts(), QStringList{"Kestrane settings have changed. Do you wish to save them?"});
+    EXPECT_EQ(state.settings.StartFullScreen, "0");
 }
 
 TEST_F(PassTest, PhotoFlagsFollowEachBookingsOwnFile) {

@@ -4,6 +4,7 @@
 #include "platform/FolderTree.h"
 #include "platform/Platform.h"
 #include "platform/ShownPath.h"
+#include "ui/common/WindowKeys.h"
 #include "ui/startup/Artwork.h"
 
 #include <QCloseEvent>
@@ -26,6 +27,7 @@ frmBFF::frmBFF(ProgramState& state, QWidget* parent) : QDialog(parent), state_(s
     setObjectName(QStringLiteral("frmBFF"));
     setWindowTitle(QStringLiteral("Select Root Folder"));
     setModal(true);
+    WindowKeys::Install(this);
 
     imaBFFTopBar = new QLabel(this);
     imaBFFTopBar->setObjectName(QStringLiteral("imaBFFTopBar"));

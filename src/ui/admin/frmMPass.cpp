@@ -8,6 +8,7 @@
 #include "ui/common/Centre.h"
 #include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
+#include "ui/common/WindowKeys.h"
 
 #include <QApplication>
 #include <QColor>
@@ -139,6 +140,7 @@ frmMPass::frmMPass(ProgramState& state, QWidget* parent) : QDialog(parent), stat
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(330, 170);
     setMouseTracking(true);
+    WindowKeys::Install(this);
     buildFaces();
     buildControls();
 }

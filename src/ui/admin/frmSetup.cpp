@@ -13,6 +13,7 @@
 #include "ui/common/Errors.h"
 #include "ui/common/OpenGuard.h"
 #include "ui/common/Widgets.h"
+#include "ui/common/WindowKeys.h"
 #include "ui/startup/Artwork.h"
 
 #include <QCheckBox>
@@ -93,6 +94,7 @@ frmSetup::frmSetup(ProgramState& state, QWidget* parent) : QDialog(parent), stat
     setWindowTitle(QStringLiteral("Kestrane System Configuration "));
     setModal(true);
     setFixedSize(620, 540);
+    WindowKeys::Install(this);
 
     auto* ConfigPicBan = new QLabel(this);
     ConfigPicBan->setObjectName(QStringLiteral("ConfigPicBan"));

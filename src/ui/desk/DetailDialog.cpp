@@ -4,6 +4,7 @@
 #include "platform/VbKeys.h"
 #include "ui/common/Centre.h"
 #include "ui/common/Widgets.h"
+#include "ui/common/WindowKeys.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -29,6 +30,7 @@ DetailDialog::DetailDialog(ProgramState& state, QWidget* parent, const char* nam
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
+    WindowKeys::Install(this);
     grid_->setHorizontalSpacing(10);
     grid_->setVerticalSpacing(6);
 }

@@ -12,6 +12,7 @@
 #include "ui/common/Centre.h"
 #include "ui/common/OpenGuard.h"
 #include "ui/common/Widgets.h"
+#include "ui/common/WindowKeys.h"
 #include "ui/desk/ArrivalPanel.h"
 #include "ui/desk/BookingCommands.h"
 #include "ui/desk/BookingFormPanel.h"
@@ -56,6 +57,7 @@ frmMain::frmMain(ProgramState& state, QWidget* parent) : QWidget(parent, Qt::Win
     f.setPixelSize(12);
     setFont(f);
     setMouseTracking(true);
+    WindowKeys::Install(this);
 
     buildFrame();
     connectPanels();

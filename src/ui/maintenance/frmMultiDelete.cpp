@@ -11,6 +11,7 @@
 #include "platform/VbColor.h"
 #include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
+#include "ui/common/WindowKeys.h"
 #include "ui/desk/BookingBoxes.h"
 
 #include <QComboBox>
@@ -63,6 +64,7 @@ frmMultiDelete::frmMultiDelete(ProgramState& state, QWidget* mainWindow) : QDial
     setObjectName(QStringLiteral("frmMultiDelete"));
     setWindowTitle(QStringLiteral("Delete Records"));
     setFixedSize(430, 290);
+    WindowKeys::Install(this);
     buildControls();
     Form_Load();
 }

@@ -11,6 +11,7 @@
 #include "ui/common/Centre.h"
 #include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
+#include "ui/common/WindowKeys.h"
 #include "ui/passes/CaptureDialogs.h"
 
 #include <QApplication>
@@ -58,6 +59,7 @@ frmCapTest::frmCapTest(ProgramState& state, QWidget* parent)
     : QDialog(parent), state_(state), capture_(VideoCaptureDevices::Open()) {
     setObjectName("frmCapTest");
     setWindowTitle(QStringLiteral("TAKE [ Visitor ] PICTURE"));
+    WindowKeys::Install(this);
     buildControls();
     Form_Load();
 }

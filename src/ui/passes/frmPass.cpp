@@ -15,6 +15,7 @@
 #include "ui/common/Centre.h"
 #include "ui/common/OpenGuard.h"
 #include "ui/common/Widgets.h"
+#include "ui/common/WindowKeys.h"
 #include "ui/passes/PassCard.h"
 #include "ui/passes/frmCapTest.h"
 #include "ui/passes/frmPrintform.h"
@@ -78,6 +79,7 @@ frmPass::frmPass(ProgramState& state, const QString& listMonthText, const QStrin
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
+    WindowKeys::Install(this);
     build();
     setFixedSize(700, 340);
     Form_Load();

@@ -18,6 +18,7 @@
 #include "ui/common/Centre.h"
 #include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
+#include "ui/common/WindowKeys.h"
 #include "ui/desk/BookingBoxes.h"
 
 #include <QComboBox>
@@ -62,6 +63,7 @@ frmHandlePhoto::frmHandlePhoto(ProgramState& state, const QString& listMonthText
     setWindowTitle(PlainCaption);
     setModal(true);
     setFixedSize(760, 536);
+    WindowKeys::Install(this);
 
     Named(Caption(this, QStringLiteral("FIND PHOTOS BY:"), QRect(12, 8, 300, 18), true), "laFindBy");
     HPSearchLa = Named(Caption(this, QStringLiteral("Find Photo(s) by:"), QRect(12, 32, 136, 20)), "HPSearchLa");

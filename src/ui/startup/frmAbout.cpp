@@ -7,6 +7,7 @@
 #include "ui/common/Centre.h"
 #include "ui/common/OpenGuard.h"
 #include "ui/common/Widgets.h"
+#include "ui/common/WindowKeys.h"
 #include "ui/startup/Artwork.h"
 #include "ui/startup/VersionLabels.h"
 
@@ -21,6 +22,7 @@ frmAbout::frmAbout(ProgramState& state, QWidget* parent) : QDialog(parent), stat
     setWindowTitle(QStringLiteral("Brantholm Solutions Kestrane"));
     setModal(true);
     setFixedSize(440, 280);
+    WindowKeys::Install(this);
 
     auto* Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
