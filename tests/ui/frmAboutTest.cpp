@@ -2,7 +2,6 @@
 #include "UiTestSupport.h"
 #include "platform/ClickLabel.h"
 #include "platform/Shell.h"
-#include "ui/admin/frmMPass.h"
 #include "ui/desk/frmMain.h"
 #include "ui/startup/Artwork.h"
 
@@ -97,9 +96,7 @@ TEST_F(AboutTest, RightPasswordOpensTheSettingsOnce) {
     std::unique_ptr<QTimer> settingsWatch;
     QString settingsOpened;
     auto watch = OnNextModal([&](QWidget* w) {
-        auto* pass = static_cast<frmMPass*>(w);
-        pass->findChild<QLineEdit*>("MPassWordTb")->setText("KJW");
-        pass->SubmitPassword();
+        TypeText(Control<QLineEdit>(w, "MPassWordTb"), "KJW\n");
         settingsWatch = OnNextModal([&](QWidget* next) {
             settingsOpened = next->objectName();
             next->close();

@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -178,22 +178,19 @@ TEST_F(MPassTest, EnterModeComparesTrimmedAndExactly) {
 TEST_F(MPassTest, ChangeAsksTheOldPasswordUntilItIsRight) {
     state.settings.SettingsPassword = "oldpass";
     open(2);
-    w->MPWLa_MouseUp(0, 100);
-    EXPECT_TRUE(w->VerifyOld());
+    QTest::mouseClick(button(0), Qt::LeftButton);
     EXPECT_EQ(instruction()->text(), "Enter Existing Password");
     EXPECT_EQ(button(2)->text(), "Enter");
     EXPECT_FALSE(button(0)->isEnabled());
 
     for (int attempt = 0; attempt < 2; ++attempt) {
         submit("oldPass");
-        EXPECT_TRUE(w->VerifyOld());
         EXPECT_EQ(instruction()->text(), "Enter Existing Password");
         EXPECT_TRUE(entry()->text().isEmpty());
         EXPECT_TRUE(w->isVisible());
     }
 
     submit("oldpass");
-    EXPECT_FALSE(w->VerifyOld());
     EXPECT_EQ(instruction()->text(), "Enter a New Password");
     EXPECT_EQ(instructionColour(), DarkBlue);
     EXPECT_EQ(button(2)->text(), "SET");
@@ -272,14 +269,22 @@ TEST_F(MPassTest, LeavingWithoutSuccessKeepsTheGateShut) {
     EXPECT_TRUE(entry()->text().isEmpty());
     EXPECT_TRUE(state.SettingsGateFailed);
 
+    // Released too far from the button's top: 90 twips above, 300 below.
     open(2);
-    w->MPWLa_MouseUp(1, -90);
-    w->MPWLa_MouseUp(1, 300);
-    EXPECT_TRUE(w->isVisible()) << "released too far from the button";
+    for (const int y : {-6, 20}) {
+        QTest::mousePress(button(1), Qt::LeftButton);
+        QTest::mouseRelease(button(1), Qt::LeftButton, {}, QPoint(5, y));
+    }
+    EXPECT_TRUE(w->isVisible());
     EXPECT_FALSE(state.SettingsGateFailed);
-    w->MPWLa_MouseUp(1, -75);
+    QTest::mousePress(button(1), Qt::LeftButton);
+    QTest::mouseRelease(button(1), Qt::LeftButton, {}, QPoint(5, -5)); // 75 twips above
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(state.SettingsGateFailed);
+    open(2);
+    QTest::mousePress(button(1), Qt::LeftButton);
+    QTest::mouseRelease(button(1), Qt::LeftButton, {}, QPoint(5, 19)); // 285 twips below
+    EXPECT_FALSE(w->isVisible());
 
     open(2);
     w->close();
@@ -287,7 +292,7 @@ TEST_F(MPassTest, LeavingWithoutSuccessKeepsTheGateShut) {
 
     // Leaving while a wrong password is still flashing must not reopen the gate.
     open(2);
-    QTimer::singleShot(0, [this] { w->CancelPassword(); });
+    QTimer::singleShot(0, [this] { QTest::mouseClick(button(1), Qt::LeftButton); });
     submit("wrong");
     EXPECT_TRUE(state.SettingsGateFailed);
     EXPECT_FALSE(state.SettingsPasswordGiven);
@@ -298,39 +303,26 @@ TEST_F(MPassTest, ButtonFacesFollowTheMouse) {
     const QImage normal = picture("SetMPS_N"), hovered = picture("SetMPS_O"), pressed = picture("SetMPS_X");
     ASSERT_NE(normal, hovered);
     ASSERT_NE(normal, pressed);
-    EXPECT_EQ(w->ButtonFace(), 0);
 
-    w->MPWLa_MouseMove(1);
-    EXPECT_EQ(w->ButtonFace(), 1);
+    QTest::mouseMove(w.get(), QPoint(1, 1));
+    QTest::mouseMove(button(1));
     EXPECT_EQ(face(1), hovered);
     EXPECT_EQ(face(0), normal);
 
-    w->MPWLa_MouseDown(1);
-    EXPECT_EQ(w->ButtonFace(), 101);
+    QTest::mousePress(button(1), Qt::LeftButton);
     EXPECT_EQ(face(1), pressed);
-    w->MPWLa_MouseMove(2); // held pressed: no hovering elsewhere
-    EXPECT_EQ(w->ButtonFace(), 101);
-
-    w->MPWLa_MouseUp(1, 400);
-    EXPECT_EQ(w->ButtonFace(), 10);
+    QTest::mouseMove(button(2)); // held pressed: no hovering elsewhere
+    EXPECT_EQ(face(1), pressed);
+    EXPECT_EQ(face(2), normal);
+    QTest::mouseRelease(button(1), Qt::LeftButton, {}, QPoint(5, 27));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(face(i), normal);
     EXPECT_TRUE(w->isVisible());
 
-    // Real mouse events: heights arrive in pixels, 15 twips each.
-    const auto mouse = [](QWidget* target, QEvent::Type type, int y) {
-        const QPointF pos(5, y);
-        QMouseEvent e(type, pos, target->mapToGlobal(pos), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &e);
-    };
-    mouse(button(2), QEvent::MouseButtonPress, 5);
-    EXPECT_EQ(w->ButtonFace(), 102);
-    mouse(findChildNamed<QLabel>(w.get(), "PwBuBar"), QEvent::MouseMove, 5);
-    EXPECT_EQ(w->ButtonFace(), 10);
-    mouse(button(1), QEvent::MouseButtonRelease, 20); // 300 twips
+    QTest::mousePress(button(2), Qt::LeftButton);
+    EXPECT_EQ(face(2), pressed);
+    QTest::mouseMove(findChildNamed<QLabel>(w.get(), "PwBuBar"));
+    EXPECT_EQ(face(2), normal);
+    QTest::mouseRelease(button(2), Qt::LeftButton, {}, QPoint(5, 40));
     EXPECT_TRUE(w->isVisible());
-    mouse(button(1), QEvent::MouseButtonRelease, 19); // 285 twips
-    EXPECT_FALSE(w->isVisible());
-    EXPECT_TRUE(state.SettingsGateFailed);
 }
