@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/admin/PasswordRules.h"
 #include "core/desk/CurrentRecord.h"
 #include "core/startup/SettingsView.h"
 #include "core/startup/UserSettings.h"
@@ -27,7 +28,7 @@ struct ProgramState {
     int HelpTopic = 0;
 
     // Settings-password window hand-off
-    int SettingsPasswordMode = 0;
+    PasswordMode SettingsPasswordMode = PasswordMode::None;
     bool SettingsGateFailed = false;
     std::string NewPassword1;
     std::string NewPassword2;

@@ -83,7 +83,7 @@ TEST_F(AboutTest, CancelledPasswordKeepsTheAboutWindowOpen) {
     });
     clickConfig(about);
     EXPECT_EQ(asked, "frmMPass");
-    EXPECT_EQ(state.SettingsPasswordMode, 2);
+    EXPECT_EQ(state.SettingsPasswordMode, PasswordMode::Enter);
     EXPECT_TRUE(state.SettingsGateFailed);
     EXPECT_EQ(about.SettingsWindowVisits(), 0);
     EXPECT_TRUE(about.isVisible());
@@ -116,7 +116,7 @@ TEST_F(AboutTest, NoPasswordYetAsksToSetOne) {
     about.show();
     auto watch = OnNextModal([](QWidget* w) { w->close(); });
     clickConfig(about);
-    EXPECT_EQ(state.SettingsPasswordMode, 1);
+    EXPECT_EQ(state.SettingsPasswordMode, PasswordMode::Set);
 }
 
 TEST_F(AboutTest, MainWindowLogoOpensAbout) {

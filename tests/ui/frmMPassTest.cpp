@@ -33,7 +33,7 @@ class MPassTest : public ::testing::Test {
     RecordingResponder boxes;
     std::unique_ptr<frmMPass> w;
 
-    void open(int mode) {
+    void open(PasswordMode mode) {
         state.SettingsPasswordMode = mode;
         w = std::make_unique<frmMPass>(state);
         w->show();
@@ -76,7 +76,7 @@ class MPassTest : public ::testing::Test {
 
 TEST_F(MPassTest, SetModeRefusesShortPasswordsAndTrimsBlanks) {
     state.SettingsGateFailed = true;
-    open(1);
+    open(PasswordMode::Set);
     EXPECT_EQ(w->windowTitle(), "Kestrane Admin [ Password ] Required");
     EXPECT_FALSE(state.SettingsGateFailed) << "cleared when the mode is shown";
     EXPECT_EQ(instruction()->text(), "Set a Password or Phrase");
@@ -89,13 +89,13 @@ TEST_F(MPassTest, SetModeRefusesShortPasswordsAndTrimsBlanks) {
     EXPECT_EQ(boxes.calls()[0].text, TooShort);
     EXPECT_EQ(boxes.calls()[0].title, "Kestrane");
     EXPECT_EQ(boxes.calls()[0].style, vb::vbExclamation);
-    EXPECT_EQ(state.SettingsPasswordMode, 1);
+    EXPECT_EQ(state.SettingsPasswordMode, PasswordMode::Set);
     EXPECT_TRUE(entry()->text().isEmpty());
 
     submit("  abc  ");
     EXPECT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(state.NewPassword1, "abc");
-    EXPECT_EQ(state.SettingsPasswordMode, 3);
+    EXPECT_EQ(state.SettingsPasswordMode, PasswordMode::Confirm);
     EXPECT_EQ(instruction()->text(), "Confirm Password");
     EXPECT_EQ(button(0)->text(), "Confirm");
     EXPECT_FALSE(button(0)->isEnabled());
@@ -103,12 +103,12 @@ TEST_F(MPassTest, SetModeRefusesShortPasswordsAndTrimsBlanks) {
 }
 
 TEST_F(MPassTest, ConfirmationDifferingInCaseStartsAgain) {
-    open(1);
+    open(PasswordMode::Set);
     submit("Secret");
     submit("secret");
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, Mismatch);
-    EXPECT_EQ(state.SettingsPasswordMode, 1);
+    EXPECT_EQ(state.SettingsPasswordMode, PasswordMode::Set);
     EXPECT_EQ(instruction()->text(), "Set a Password or Phrase");
     EXPECT_EQ(button(2)->text(), "SET");
     EXPECT_TRUE(entry()->text().isEmpty());
@@ -118,7 +118,7 @@ TEST_F(MPassTest, ConfirmationDifferingInCaseStartsAgain) {
 }
 
 TEST_F(MPassTest, ConfirmedPasswordIsSavedAndOpensTheGate) {
-    open(1);
+    open(PasswordMode::Set);
     submit(" Open Sesame ");
     const auto seen = duringFlash("Open Sesame");
     EXPECT_EQ(seen.first, "New Password Set Ok");
@@ -127,7 +127,7 @@ TEST_F(MPassTest, ConfirmedPasswordIsSavedAndOpensTheGate) {
     EXPECT_TRUE(boxes.calls().empty());
     EXPECT_FALSE(state.SettingsGateFailed);
     EXPECT_TRUE(state.SettingsPasswordGiven);
-    EXPECT_EQ(state.SettingsPasswordMode, 2);
+    EXPECT_EQ(state.SettingsPasswordMode, PasswordMode::Enter);
     EXPECT_EQ(state.settings.SettingsPassword, "Open Sesame");
     EXPECT_EQ(savedPassword(), "Open Sesame");
 }
@@ -136,7 +136,7 @@ TEST_F(MPassTest, FailedSaveKeepsTheOldPasswordAndTheGateShut) {
     const std::string blocker = folder.path() + "not-a-folder";
     std::ofstream(blocker) << "x";
     state.ProgramFolder = blocker + "/";
-    open(1);
+    open(PasswordMode::Set);
     submit("newpass");
     submit("newpass");
     ASSERT_EQ(boxes.calls().size(), 1u);
@@ -151,7 +151,7 @@ TEST_F(MPassTest, FailedSaveKeepsTheOldPasswordAndTheGateShut) {
 
 TEST_F(MPassTest, EnterModeComparesTrimmedAndExactly) {
     state.settings.SettingsPassword = "  pass word ";
-    open(2);
+    open(PasswordMode::Enter);
     EXPECT_EQ(instruction()->text(), "Enter Password");
     EXPECT_EQ(instructionColour(), DarkBlue);
     EXPECT_EQ(button(2)->text(), "Enter");
@@ -177,7 +177,7 @@ TEST_F(MPassTest, EnterModeComparesTrimmedAndExactly) {
 
 TEST_F(MPassTest, ChangeAsksTheOldPasswordUntilItIsRight) {
     state.settings.SettingsPassword = "oldpass";
-    open(2);
+    open(PasswordMode::Enter);
     QTest::mouseClick(button(0), Qt::LeftButton);
     EXPECT_EQ(instruction()->text(), "Enter Existing Password");
     EXPECT_EQ(button(2)->text(), "Enter");
@@ -194,7 +194,7 @@ TEST_F(MPassTest, ChangeAsksTheOldPasswordUntilItIsRight) {
     EXPECT_EQ(instruction()->text(), "Enter a New Password");
     EXPECT_EQ(instructionColour(), DarkBlue);
     EXPECT_EQ(button(2)->text(), "SET");
-    EXPECT_EQ(state.SettingsPasswordMode, 1);
+    EXPECT_EQ(state.SettingsPasswordMode, PasswordMode::Set);
 
     submit("newpass");
     submit("newpass");
@@ -204,7 +204,7 @@ TEST_F(MPassTest, ChangeAsksTheOldPasswordUntilItIsRight) {
 }
 
 TEST_F(MPassTest, CharacterRules) {
-    open(1);
+    open(PasswordMode::Set);
     type("ab");
     key(Qt::Key_unknown, QString(QChar(0xE9)));
     ASSERT_EQ(boxes.calls().size(), 1u);
@@ -262,7 +262,7 @@ TEST_F(MPassTest, CharacterRules) {
 }
 
 TEST_F(MPassTest, LeavingWithoutSuccessKeepsTheGateShut) {
-    open(2);
+    open(PasswordMode::Enter);
     type("KJW");
     key(Qt::Key_Escape, "\x1b");
     EXPECT_FALSE(w->isVisible());
@@ -270,7 +270,7 @@ TEST_F(MPassTest, LeavingWithoutSuccessKeepsTheGateShut) {
     EXPECT_TRUE(state.SettingsGateFailed);
 
     // Released too far from the button's top: 90 twips above, 300 below.
-    open(2);
+    open(PasswordMode::Enter);
     for (const int y : {-6, 20}) {
         QTest::mousePress(button(1), Qt::LeftButton);
         QTest::mouseRelease(button(1), Qt::LeftButton, {}, QPoint(5, y));
@@ -281,17 +281,17 @@ TEST_F(MPassTest, LeavingWithoutSuccessKeepsTheGateShut) {
     QTest::mouseRelease(button(1), Qt::LeftButton, {}, QPoint(5, -5)); // 75 twips above
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(state.SettingsGateFailed);
-    open(2);
+    open(PasswordMode::Enter);
     QTest::mousePress(button(1), Qt::LeftButton);
     QTest::mouseRelease(button(1), Qt::LeftButton, {}, QPoint(5, 19)); // 285 twips below
     EXPECT_FALSE(w->isVisible());
 
-    open(2);
+    open(PasswordMode::Enter);
     w->close();
     EXPECT_TRUE(state.SettingsGateFailed);
 
     // Leaving while a wrong password is still flashing must not reopen the gate.
-    open(2);
+    open(PasswordMode::Enter);
     QTimer::singleShot(0, [this] { QTest::mouseClick(button(1), Qt::LeftButton); });
     submit("wrong");
     EXPECT_TRUE(state.SettingsGateFailed);
@@ -299,7 +299,7 @@ TEST_F(MPassTest, LeavingWithoutSuccessKeepsTheGateShut) {
 }
 
 TEST_F(MPassTest, ButtonFacesFollowTheMouse) {
-    open(2);
+    open(PasswordMode::Enter);
     const QImage normal = picture("SetMPS_N"), hovered = picture("SetMPS_O"), pressed = picture("SetMPS_X");
     ASSERT_NE(normal, hovered);
     ASSERT_NE(normal, pressed);

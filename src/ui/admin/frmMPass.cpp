@@ -1,6 +1,6 @@
 #include "ui/admin/frmMPass.h"
 
-#include "core/TextUtil.h"
+#include "core/admin/PasswordRules.h"
 #include "core/startup/UsrSettings.h"
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
@@ -29,19 +29,6 @@ const QColor WrongColour(255, 0, 0);
 const QColor SuccessColour(0, 128, 0);
 
 const char* const MsgTitle = "Kestrane";
-const char* const TooShortText = "Passwords of less than 3 characters are not Permitted   ";
-const char* const MismatchText = "Your Password Confirmation doesn't Match - Enter Again  ";
-const char* const ControlCharsText = "CONTROL Characters are not permitted in setting Password     ";
-const char* const ExtendedCharsText = "Options Currently set Prohibit EXTENDED Characters in Passwords    ";
-
-// The settings file keeps 64 characters of the password; a longer one would
-// be cut on saving and never match its own entry again.
-constexpr int MaxPasswordLength = 64;
-
-// DEL counts too: the settings file refuses a password holding it.
-bool IsControlCharacter(int k) {
-    return k < 32 || k == 127;
-}
 
 constexpr int TwipsPerPixel = 15;
 constexpr int FaceWidth = 94;
@@ -186,7 +173,7 @@ void frmMPass::buildControls() {
     MPassWordTb->setObjectName(QStringLiteral("MPassWordTb"));
     MPassWordTb->setGeometry(66, 46, 250, 24);
     MPassWordTb->setEchoMode(QLineEdit::Password);
-    MPassWordTb->setMaxLength(MaxPasswordLength);
+    MPassWordTb->setMaxLength(PasswordRules::MaxLength);
     MPassWordTb->setMouseTracking(true);
     MPassWordTb->installEventFilter(this);
     // Typed characters are judged key by key; this catches pasted text.
@@ -332,97 +319,95 @@ void frmMPass::ShowPasswordMode() {
         return;
     state_.SettingsGateFailed = false;
     switch (state_.SettingsPasswordMode) {
-    case 1:
+    case PasswordMode::Set:
         MPWLa[2]->setText(QStringLiteral("SET"));
         MPWLa[0]->setEnabled(false);
         MPassInstructLa->setText(QStringLiteral("Set a Password or Phrase"));
         setEntryReady();
         break;
-    case 3:
+    case PasswordMode::Confirm:
         MPWLa[2]->setText(QStringLiteral("SET"));
         MPWLa[0]->setEnabled(false);
         setInstruction(QStringLiteral("Enter a New Password"), PromptColour);
-        state_.SettingsPasswordMode = 1;
+        state_.SettingsPasswordMode = PasswordMode::Set;
         setEntryReady();
         break;
-    case 2:
+    case PasswordMode::Enter:
         MPWLa[2]->setText(QStringLiteral("Enter"));
         MPWLa[0]->setEnabled(true);
         setInstruction(QStringLiteral("Enter Password"), PromptColour);
         setEntryReady();
         break;
-    default:
+    case PasswordMode::None:
         break;
     }
 }
 
 void frmMPass::SubmitPassword() {
-    const std::string entry = trimmedEntry();
-    const std::string stored = Text::Trim(state_.settings.SettingsPassword);
+    using Outcome = PasswordRules::SubmitDecision::Outcome;
+    const PasswordRules::SubmitDecision d = PasswordRules::DecideSubmit(
+        {verifyOld_, state_.SettingsPasswordMode, entryBytes(), state_.settings.SettingsPassword, state_.NewPassword1});
 
-    if (verifyOld_) {
-        if (entry == stored) {
-            StartUp::Pause(0.1);
-            if (unloaded_)
-                return;
-            state_.SettingsPasswordMode = 3;
-            verifyOld_ = false;
-            ShowPasswordMode();
-        } else {
-            if (!flashInstruction(QStringLiteral("Incorrect Password"), WrongColour))
-                return;
-            setInstruction(QStringLiteral("Enter Existing Password"), PromptColour);
-            MPWLa[2]->setText(QStringLiteral("Enter"));
-            setEntryReady();
-        }
-        return;
-    }
-
-    switch (state_.SettingsPasswordMode) {
-    case 1:
-        state_.NewPassword1 = entry;
-        if (entry.size() < 3) {
-            tell(QString::fromLatin1(TooShortText));
-            state_.SettingsPasswordMode = 1;
-            ShowPasswordMode();
-        } else {
-            state_.SettingsPasswordMode = 3;
-            MPassInstructLa->setText(QStringLiteral("Confirm Password"));
-            MPWLa[0]->setText(QStringLiteral("Confirm"));
-            setEntryReady();
-        }
+    switch (d.outcome) {
+    case Outcome::OldAccepted:
+        StartUp::Pause(0.1);
+        if (unloaded_)
+            return;
+        state_.SettingsPasswordMode = d.nextMode;
+        verifyOld_ = false;
+        ShowPasswordMode();
         break;
-    case 3:
-        state_.NewPassword2 = entry;
-        if (entry != state_.NewPassword1) {
-            tell(QString::fromLatin1(MismatchText));
-            MPassInstructLa->setText(QStringLiteral("Set a Password or Phrase"));
-            MPWLa[2]->setText(QStringLiteral("SET"));
-            MPassWordTb->clear();
-            state_.SettingsPasswordMode = 1;
-        } else {
-            state_.SettingsPasswordMode = 2;
-            // Saved before the success is shown, so a failed save is never
-            // announced as a new password.
-            if (!saveNewPassword(entry))
-                return;
-            if (flashInstruction(QStringLiteral("New Password Set Ok"), SuccessColour))
-                accept();
-        }
+    case Outcome::OldRefused:
+        if (!flashInstruction(QStringLiteral("Incorrect Password"), WrongColour))
+            return;
+        setInstruction(QStringLiteral("Enter Existing Password"), PromptColour);
+        MPWLa[2]->setText(QStringLiteral("Enter"));
+        setEntryReady();
         break;
-    case 2:
-        if (entry != stored) {
-            if (!flashInstruction(QStringLiteral("Incorrect Password"), WrongColour))
-                return;
-            MPWLa[2]->setText(QStringLiteral("Enter"));
-            MPassWordTb->clear();
-            ShowPasswordMode();
-        } else if (flashInstruction(QStringLiteral("Password Accepted"), SuccessColour,
-                                    [this] { state_.SettingsPasswordGiven = true; })) {
+    case Outcome::TooShort:
+        state_.NewPassword1 = d.entry;
+        tell(QString::fromLatin1(d.refusal));
+        state_.SettingsPasswordMode = d.nextMode;
+        ShowPasswordMode();
+        break;
+    case Outcome::AskToConfirm:
+        state_.NewPassword1 = d.entry;
+        state_.SettingsPasswordMode = d.nextMode;
+        MPassInstructLa->setText(QStringLiteral("Confirm Password"));
+        MPWLa[0]->setText(QStringLiteral("Confirm"));
+        setEntryReady();
+        break;
+    case Outcome::Mismatch:
+        state_.NewPassword2 = d.entry;
+        tell(QString::fromLatin1(d.refusal));
+        MPassInstructLa->setText(QStringLiteral("Set a Password or Phrase"));
+        MPWLa[2]->setText(QStringLiteral("SET"));
+        MPassWordTb->clear();
+        state_.SettingsPasswordMode = d.nextMode;
+        break;
+    case Outcome::SaveNew:
+        state_.NewPassword2 = d.entry;
+        state_.SettingsPasswordMode = d.nextMode;
+        // Saved before the success is shown, so a failed save is never
+        // announced as a new password.
+        if (!saveNewPassword(d.entry))
+            return;
+        if (flashInstruction(QStringLiteral("New Password Set Ok"), SuccessColour))
             accept();
-        }
         break;
-    default:
+    case Outcome::Refused:
+        if (!flashInstruction(QStringLiteral("Incorrect Password"), WrongColour))
+            return;
+        MPWLa[2]->setText(QStringLiteral("Enter"));
+        MPassWordTb->clear();
+        ShowPasswordMode();
+        break;
+    case Outcome::Accepted:
+        if (flashInstruction(QStringLiteral("Password Accepted"), SuccessColour,
+                             [this] { state_.SettingsPasswordGiven = true; }))
+            accept();
+        break;
+    case Outcome::Nothing:
         break;
     }
 }
@@ -445,59 +430,40 @@ bool frmMPass::saveNewPassword(const std::string& password) {
 }
 
 void frmMPass::MPassWordTb_KeyPress(int& keyAscii) {
-    if (keyAscii == 13) {
+    using Action = PasswordRules::KeyDecision::Action;
+    const PasswordRules::KeyDecision d = PasswordRules::DecideKey(keyAscii, state_.options().allowExtPasswordChars());
+    switch (d.action) {
+    case Action::Pass:
+        return;
+    case Action::Swallow:
+        keyAscii = 0;
+        return;
+    case Action::Submit:
         keyAscii = 0;
         SubmitPassword();
         return;
-    }
-    if (keyAscii == 8)
+    case Action::Leave:
+        keyAscii = 0;
+        MPassWordTb->clear();
+        reject();
         return;
-    if (keyAscii > 0xFF && state_.options().allowExtPasswordChars()) {
-        keyAscii = 0; // the settings file holds one byte per character
-        return;
-    }
-    if (state_.options().allowExtPasswordChars() || keyAscii < 128) {
-        if (keyAscii == 27) {
-            keyAscii = 0;
-            MPassWordTb->clear();
-            reject();
-        } else if (IsControlCharacter(keyAscii)) {
-            keyAscii = 0;
-            tell(QString::fromLatin1(ControlCharsText));
-            MPassWordTb->clear();
-        }
+    case Action::Refuse:
+        keyAscii = 0;
+        tell(QString::fromLatin1(d.refusal));
+        MPassWordTb->clear();
         return;
     }
-    keyAscii = 0;
-    tell(QString::fromLatin1(ExtendedCharsText));
-    MPassWordTb->clear();
 }
 
 void frmMPass::checkEditedText(const QString& text) {
-    const bool extAllowed = state_.options().allowExtPasswordChars();
-    if (extAllowed) {
-        // What a byte cannot hold is refused quietly, as the typed key is.
-        QString kept;
-        for (const QChar c : text)
-            if (c.unicode() <= 0xFF)
-                kept += c;
-        if (kept != text) {
-            MPassWordTb->setText(kept);
-            return checkEditedText(kept);
-        }
-    }
-    for (const QChar c : text) {
-        const int k = c.unicode();
-        if (k >= 128 && !extAllowed) {
-            tell(QString::fromLatin1(ExtendedCharsText));
-            MPassWordTb->clear();
-            return;
-        }
-        if (IsControlCharacter(k)) {
-            tell(QString::fromLatin1(ControlCharsText));
-            MPassWordTb->clear();
-            return;
-        }
+    const PasswordRules::EditDecision d =
+        PasswordRules::DecideEditedText(text.toStdU16String(), state_.options().allowExtPasswordChars());
+    const QString kept = QString::fromStdU16String(d.kept);
+    if (kept != text)
+        MPassWordTb->setText(kept);
+    if (d.refusal) {
+        tell(QString::fromLatin1(d.refusal));
+        MPassWordTb->clear();
     }
 }
 
@@ -579,6 +545,6 @@ void frmMPass::tell(const QString& text) {
     --ownBoxes_;
 }
 
-std::string frmMPass::trimmedEntry() const {
-    return Text::Trim(Latin1::ToBytes(MPassWordTb->text()));
+std::string frmMPass::entryBytes() const {
+    return Latin1::ToBytes(MPassWordTb->text());
 }

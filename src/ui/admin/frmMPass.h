@@ -13,7 +13,7 @@ class QLineEdit;
 
 // The password window in front of the settings: sets the first password,
 // asks for it on later visits and changes it. The caller sets
-// SettingsPasswordMode (1 set, 2 enter) before exec() and afterwards reads
+// SettingsPasswordMode (set or enter) before exec() and afterwards reads
 // SettingsGateFailed.
 class frmMPass : public QDialog {
   public:
@@ -32,10 +32,6 @@ class frmMPass : public QDialog {
     void MPWLa_MouseUp(int i, int yTwips);
     void ResetButtonFaces();
 
-    // 10 all faces normal, 0..2 that one hovered, 100..102 that one pressed.
-    int ButtonFace() const { return buttonFace_; }
-    bool VerifyOld() const { return verifyOld_; }
-
   protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -53,10 +49,11 @@ class frmMPass : public QDialog {
     bool flashInstruction(const QString& text, const QColor& colour, const std::function<void()>& beforeHold = {});
     void tell(const QString& text);
     void checkEditedText(const QString& text);
-    std::string trimmedEntry() const;
+    std::string entryBytes() const;
     bool saveNewPassword(const std::string& password);
 
     ProgramState& state_;
+    // 10 all faces normal, 0..2 that one hovered, 100..102 that one pressed.
     int buttonFace_ = 0;
     bool verifyOld_ = false;
 

@@ -1,6 +1,6 @@
 #include "ui/startup/frmAbout.h"
 
-#include "core/TextUtil.h"
+#include "core/admin/PasswordRules.h"
 #include "platform/Shell.h"
 #include "ui/admin/frmMPass.h"
 #include "ui/admin/frmSetup.h"
@@ -98,7 +98,7 @@ void frmAbout::cmdConfig_Click() {
         state_.SettingsPasswordGiven = false;
 
     if (!state_.SettingsPasswordGiven) {
-        state_.SettingsPasswordMode = Text::Trim(state_.settings.SettingsPassword).empty() ? 1 : 2;
+        state_.SettingsPasswordMode = PasswordRules::GateMode(state_.settings.SettingsPassword);
         {
             frmMPass password(state_, this);
             password.exec();
