@@ -2,6 +2,7 @@
 
 #include "core/admin/PasswordRules.h"
 #include "core/desk/CurrentRecord.h"
+#include "core/desk/ListMode.h"
 #include "core/startup/SettingsView.h"
 #include "core/startup/UserSettings.h"
 
@@ -42,9 +43,8 @@ struct ProgramState {
     bool RecordChanged = false;
     bool BookingsChanged = false;
 
-    // Which list the desk's list grid shows: 0 none yet (the month list),
-    // 1 day list, 2 month list, 3 search results, 4 on-site status list.
-    int ListMode = 0;
+    // Which list the desk's list grid shows.
+    ::ListMode ListMode = ::ListMode::NoneYet;
 
     // Hand-off flags between windows
     bool PassChanged = false;

@@ -255,8 +255,8 @@ TEST(ArrivalDeparture, ButtonsRefuseWithoutABookingOrAName) {
     form.readOnly = true;
     EXPECT_EQ(AD::MarkArrived(form, now).outcome, AD::StampOutcome::ReadOnly);
     EXPECT_EQ(AD::MarkDeparted(form, now).outcome, AD::StampOutcome::ReadOnly);
-    EXPECT_EQ(AD::UndoArrival(true, 4, AD::OnSiteBack, "  -  ").outcome, AD::UndoOutcome::Ignored);
-    EXPECT_EQ(AD::UndoDeparture(true, 4, AD::DepartedBack, "09:00").outcome, AD::UndoOutcome::Ignored);
+    EXPECT_EQ(AD::UndoArrival(true, ListMode::OnSite, AD::OnSiteBack, "  -  ").outcome, AD::UndoOutcome::Ignored);
+    EXPECT_EQ(AD::UndoDeparture(true, ListMode::OnSite, AD::DepartedBack, "09:00").outcome, AD::UndoOutcome::Ignored);
 }
 
 TEST(ArrivalDeparture, StatesMoveAsTheTableSays) {
@@ -278,15 +278,15 @@ TEST(ArrivalDeparture, StatesMoveAsTheTableSays) {
     EXPECT_EQ(shown(out), "F0F0F0/0/0 09:05 | FF00 16:40");
 
     // A departed visitor keeps the arrival; the departure goes, in the on-site list only.
-    EXPECT_EQ(AD::UndoArrival(false, 4, AD::GreyBack, "16:40").outcome, AD::UndoOutcome::Ignored);
-    EXPECT_EQ(AD::UndoDeparture(false, 1, AD::DepartedBack, "09:05").outcome, AD::UndoOutcome::Ignored);
-    const AD::UndoResult back = AD::UndoDeparture(false, 4, AD::DepartedBack, "09:05");
+    EXPECT_EQ(AD::UndoArrival(false, ListMode::OnSite, AD::GreyBack, "16:40").outcome, AD::UndoOutcome::Ignored);
+    EXPECT_EQ(AD::UndoDeparture(false, ListMode::DayList, AD::DepartedBack, "09:05").outcome, AD::UndoOutcome::Ignored);
+    const AD::UndoResult back = AD::UndoDeparture(false, ListMode::OnSite, AD::DepartedBack, "09:05");
     ASSERT_EQ(back.outcome, AD::UndoOutcome::Undone);
     EXPECT_EQ(shown(back), "FF/FFFFFF/1 09:05 | F0F0F0   -  ");
     EXPECT_EQ(back.departureTime, "  -  ");
 
-    EXPECT_EQ(AD::UndoArrival(false, 2, AD::OnSiteBack, "  -  ").outcome, AD::UndoOutcome::Ignored);
-    const AD::UndoResult gone = AD::UndoArrival(false, 4, AD::OnSiteBack, "  -  ");
+    EXPECT_EQ(AD::UndoArrival(false, ListMode::MonthList, AD::OnSiteBack, "  -  ").outcome, AD::UndoOutcome::Ignored);
+    const AD::UndoResult gone = AD::UndoArrival(false, ListMode::OnSite, AD::OnSiteBack, "  -  ");
     ASSERT_EQ(gone.outcome, AD::UndoOutcome::Undone);
     EXPECT_EQ(shown(gone), "F0F0F0/0/0   -   | F0F0F0   -  ");
     EXPECT_EQ(gone.arrivalTime, "  -  ");

@@ -71,7 +71,7 @@ TEST_F(CommandsTest, NewBookingIsSavedListedAndOpened) {
     EXPECT_EQ(main->windowTitle(), "Brantholm Solutions Kestrane  [ Record 140315103000 SAVED ]");
 
     listDay(20);
-    EXPECT_EQ(state.ListMode, 1);
+    EXPECT_EQ(state.ListMode, ListMode::DayList);
     EXPECT_EQ(ListedRows(grid("StatGrid")), 1);
     EXPECT_EQ(grid("StatGrid")->Cell(1, 0).Text(), "140315103000");
     EXPECT_EQ(grid("StatGrid")->Cell(1, 7).Text(), "11:45");

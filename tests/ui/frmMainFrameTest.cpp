@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, KeysActOnceAndNeverTypeTheirLetter) {
     auto* year = control<QComboBox>("CBGetYear");
     QTest::keyClick(year->lineEdit(), Qt::Key_D, Qt::AltModifier);
     EXPECT_EQ(year->currentText(), "2014");
-    EXPECT_EQ(state.ListMode, 1);
+    EXPECT_EQ(state.ListMode, ListMode::DayList);
 
     std::ofstream(folder.path() + "Kestranedata/Record/1403.vrf");
     auto* grid = control<Grid>("TimeGrid");

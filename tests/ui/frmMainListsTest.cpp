@@ -178,7 +178,7 @@ TEST_F(ListsTest, MonthListHasOneRowPerBookedDayColouredByDate) {
     std::filesystem::remove(monthFile("1405"));
     choose("CBGetMonth", "APRIL");
     EXPECT_EQ(messages(), "");
-    EXPECT_EQ(state.ListMode, 2);
+    EXPECT_EQ(state.ListMode, ListMode::MonthList);
     EXPECT_EQ(ListedRows(grid()), 0);
     EXPECT_EQ(cell(1, 0), "");
     choose("CBGetMonth", "MAY");
@@ -202,7 +202,7 @@ TEST_F(ListsTest, MonthListHasOneRowPerBookedDayColouredByDate) {
 TEST_F(ListsTest, SearchesLookInTheirColumnsFromTheButtonAndEnter) {
     EXPECT_EQ(search("NAME", "smith"), QStringList{"140301101010"});
     EXPECT_EQ(Control<QLabel>(main, "SearchLa")->text(), "LOOK FOR VISITOR BY");
-    EXPECT_EQ(state.ListMode, 3);
+    EXPECT_EQ(state.ListMode, ListMode::Search);
     EXPECT_EQ(state.HelpTopic, 23);
     EXPECT_EQ(grid()->Cols(), 18);
     EXPECT_EQ(cell(0, 12), "Arrival");
@@ -224,7 +224,7 @@ TEST_F(ListsTest, SearchesLookInTheirColumnsFromTheButtonAndEnter) {
     EXPECT_EQ(search("NAME", "Smith John"), QStringList());
     EXPECT_EQ(messages(), "Kestrane 6726:No items have can be found for MARCH 2014");
     EXPECT_EQ(ListedRows(grid()), 0);
-    EXPECT_EQ(state.ListMode, 3);
+    EXPECT_EQ(state.ListMode, ListMode::Search);
     EXPECT_EQ(cell(1, 0), "");
 
     // Enter in the find box searches too, unless the box holds only blanks.
@@ -233,7 +233,7 @@ TEST_F(ListsTest, SearchesLookInTheirColumnsFromTheButtonAndEnter) {
     QTest::keyClick(find, Qt::Key_Return);
     EXPECT_EQ(column(0), QStringList{"140305111111"});
     click("cmdGetAny");
-    ASSERT_EQ(state.ListMode, 1);
+    ASSERT_EQ(state.ListMode, ListMode::DayList);
     const int dayRows = ListedRows(grid());
     boxes.clear();
     User::Retype(find, "   ");
@@ -242,7 +242,7 @@ TEST_F(ListsTest, SearchesLookInTheirColumnsFromTheButtonAndEnter) {
     ASSERT_EQ(boxes.calls().size(), 2u);
     for (const auto& c : boxes.calls())
         EXPECT_EQ(c.title + u':' + c.text, "Kestrane:Can't Search!  Nothing Entered in FIND Box to look for ");
-    EXPECT_EQ(state.ListMode, 1);
+    EXPECT_EQ(state.ListMode, ListMode::DayList);
     EXPECT_EQ(ListedRows(grid()), dayRows);
 
     // A typed key the list does not know falls back when the box is left.
@@ -261,7 +261,7 @@ TEST_F(ListsTest, SearchesLookInTheirColumnsFromTheButtonAndEnter) {
     boxes.clear();
     search("ANY TEXT", "smith");
     EXPECT_EQ(messages(), "Kestrane 6725:No Visitor records can be found for the DATE Specified");
-    EXPECT_EQ(state.ListMode, 3);
+    EXPECT_EQ(state.ListMode, ListMode::Search);
     EXPECT_EQ(cell(0, 0), "Registration");
     EXPECT_EQ(cell(1, 0), "");
 }

@@ -262,7 +262,7 @@ TEST_F(TimeGridTest, CalendarStepsAndPicks) {
     EXPECT_EQ(combo("CBGetMonth")->currentText(), "OCTOBER");
     EXPECT_EQ(combo("CBGetYear")->currentText(), "2013");
     EXPECT_TRUE(Control<QFrame>(&w, "PicCal1")->isHidden());
-    EXPECT_EQ(state.ListMode, 1);
+    EXPECT_EQ(state.ListMode, ListMode::DayList);
     EXPECT_EQ(firstListed(), "131031090000");
     for (const auto& c : boxes.calls())
         ADD_FAILURE() << c.text.toStdString();

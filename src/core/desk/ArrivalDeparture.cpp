@@ -62,9 +62,9 @@ StampResult MarkDeparted(const StampForm& form, const LocalDateTime& now) {
     return result;
 }
 
-UndoResult UndoArrival(bool readOnly, int listMode, long arrivalBackColour, const std::string& departureTime) {
+UndoResult UndoArrival(bool readOnly, ListMode listMode, long arrivalBackColour, const std::string& departureTime) {
     UndoResult result;
-    if (readOnly || arrivalBackColour != OnSiteBack || listMode != OnSiteListMode)
+    if (readOnly || arrivalBackColour != OnSiteBack || listMode != ListMode::OnSite)
         return result;
     result.outcome = UndoOutcome::Undone;
     result.look = StatusLook::NotArrived;
@@ -73,9 +73,9 @@ UndoResult UndoArrival(bool readOnly, int listMode, long arrivalBackColour, cons
     return result;
 }
 
-UndoResult UndoDeparture(bool readOnly, int listMode, long departureBackColour, const std::string& arrivalTime) {
+UndoResult UndoDeparture(bool readOnly, ListMode listMode, long departureBackColour, const std::string& arrivalTime) {
     UndoResult result;
-    if (readOnly || listMode != OnSiteListMode || departureBackColour != DepartedBack)
+    if (readOnly || listMode != ListMode::OnSite || departureBackColour != DepartedBack)
         return result;
     result.outcome = UndoOutcome::Undone;
     result.look = StatusLook::OnSite;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Clock.h"
+#include "core/desk/ListMode.h"
 
 #include <string>
 #include <vector>
@@ -13,7 +14,6 @@ namespace ArrivalDeparture {
 
 inline constexpr int StampHelpTopic = 27; // both buttons
 inline constexpr int UndoHelpTopic = 28;  // both double-clicks
-inline constexpr int OnSiteListMode = 4;
 
 inline constexpr const char* NoTime = "  -  ";
 inline constexpr const char* MessageTitle = "Kestrane"; // exclamation icon, OK button
@@ -83,9 +83,9 @@ struct UndoResult {
 
 // Double-click on the arrival label: only while on site and the on-site list
 // is shown; a departure has to be undone first.
-UndoResult UndoArrival(bool readOnly, int listMode, long arrivalBackColour, const std::string& departureTime);
+UndoResult UndoArrival(bool readOnly, ListMode listMode, long arrivalBackColour, const std::string& departureTime);
 // Double-click on the departure label: only once departed and while the
 // on-site list is shown; the visitor is on site again.
-UndoResult UndoDeparture(bool readOnly, int listMode, long departureBackColour, const std::string& arrivalTime);
+UndoResult UndoDeparture(bool readOnly, ListMode listMode, long departureBackColour, const std::string& arrivalTime);
 
 } // namespace ArrivalDeparture

@@ -320,7 +320,7 @@ void BookingCommands::cmdDelete_Click() {
 void BookingCommands::StatGrid_RowChosen() {
     const bool readOnly = state_.options().readOnly();
     if (p_.lists.currentRow() == 0) {
-        if (state_.ListMode == 4 && !readOnly) {
+        if (state_.ListMode == ListMode::OnSite && !readOnly) {
             MsgBox(QStringLiteral("You can't sort this list in the IN/OUT Day-Status view    "), vb::vbInformation,
                    Title, window_);
             p_.lists.ListTodayStatus();
@@ -376,7 +376,7 @@ void BookingCommands::StatGrid_RowChosen() {
     modFileManagement::SnapshotRecord(state_);
     state_.BookingsChanged = false;
     state_.RecordChanged = false;
-    if (state_.ListMode == 4) {
+    if (state_.ListMode == ListMode::OnSite) {
         if (p_.lists.currentCol() == 6)
             p_.arrival.cmdIN_Click();
         else if (p_.lists.currentCol() == 7)

@@ -168,24 +168,22 @@ void ListsPanel::show(const Lists::ListDescription& description, const Lists::Li
 
 void ListsPanel::RefreshCurrentList() {
     switch (state_.ListMode) {
-    case 0:
-    case 2:
+    case ListMode::NoneYet:
+    case ListMode::MonthList:
         StatGrid->setReadOnly(true);
         ListMonthBookings();
         break;
-    case 1:
+    case ListMode::DayList:
         StatGrid->setReadOnly(true);
         ListDayBookings();
         break;
-    case 3:
+    case ListMode::Search:
         StatGrid->setReadOnly(true);
         ListSearchResults();
         break;
-    case 4:
+    case ListMode::OnSite:
         StatGrid->setReadOnly(state_.options().readOnly());
         ListTodayStatus();
-        break;
-    default:
         break;
     }
 }
@@ -232,7 +230,7 @@ void ListsPanel::ListDayBookings() {
         return;
     }
     StatGrid->setReadOnly(true);
-    state_.ListMode = 1;
+    state_.ListMode = ListMode::DayList;
     const int day = static_cast<int>(Text::Val(Latin1::ToBytes(dates_.dayText())));
     const QString monthNo = dates_.SetMonthNoFromListMonth();
     const QString year = dates_.yearText();
@@ -265,7 +263,7 @@ void ListsPanel::ListMonthBookings() {
     window_->setCursor(Qt::WaitCursor);
     setStampButtonsEnabled(false);
     StatGrid->setReadOnly(true);
-    state_.ListMode = 2;
+    state_.ListMode = ListMode::MonthList;
     dayListFile_ = listMonthFile();
     const std::string yymm = Latin1::ToBytes(dates_.yearText().right(2) + dates_.SetMonthNoFromListMonth());
     show(Lists::MonthList, Lists::BuildMonthList(dayListFile_, yymm, Clock::Now()), Errors::Place::MonthList);
@@ -303,7 +301,7 @@ void ListsPanel::ListSearchResults() {
     window_->setCursor(Qt::WaitCursor);
     setStampButtonsEnabled(false);
     StatGrid->setReadOnly(true);
-    state_.ListMode = 3;
+    state_.ListMode = ListMode::Search;
     const std::string key = Latin1::ToBytes(CBListBy->currentText());
     const std::string find = Latin1::ToBytes(MainFindTB->text());
     dayListFile_ = listMonthFile();
@@ -324,7 +322,7 @@ void ListsPanel::ListTodayStatus() {
     setStampButtonsEnabled(true);
     StatGrid->setReadOnly(state_.options().readOnly());
     const DayStatus::BuildResult built = arrival_.BuildDayStatusFile();
-    state_.ListMode = 4;
+    state_.ListMode = ListMode::OnSite;
     dates_.setDayColour(0);
     // A status file that could not be written still lists the day's bookings;
     // the caption says why it was not written.
@@ -345,20 +343,19 @@ QString ListsPanel::PrintTitle() const {
     const QString day = dates_.dayText();
     const QString year = dates_.yearText();
     switch (state_.ListMode) {
-    case 0:
+    case ListMode::NoneYet:
         return site + QStringLiteral("    Visitors List  -  ") + month + u' ' + year;
-    case 1:
+    case ListMode::DayList:
         return site + QStringLiteral("    Visitors Expected:  ") + day + u' ' + month + u' ' + year;
-    case 2:
+    case ListMode::MonthList:
         return site + QStringLiteral("    Visitor List  -  ") + month + u' ' + year;
-    case 3:
+    case ListMode::Search:
         return site + QStringLiteral("    Visitor List [ Part ]   ") + month + u' ' + year;
-    case 4:
+    case ListMode::OnSite:
         return site + QStringLiteral("    Visitor On-Site Status:  ") + day + u' ' + month + u' ' + year +
                QStringLiteral("  as at  ") + QString::fromStdString(Clock::Now().TimeText());
-    default:
-        return site;
     }
+    return site;
 }
 
 void ListsPanel::cmdPRINT_Click() {
