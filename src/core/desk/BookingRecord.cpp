@@ -80,6 +80,13 @@ void ParseBookingLine(std::string_view line, BookingFields& out) {
     out.PrescriptionNotes = DecodeLineBreaks(out.PrescriptionNotes);
 }
 
+std::string SlotAsTime(std::string_view slot) {
+    std::string time(slot.substr(0, 2));
+    time += ':';
+    time += slot.substr(slot.size() - std::min<std::size_t>(2, slot.size()));
+    return time;
+}
+
 std::string LineKey(std::string_view line) {
     return TrimmedColumn(line, Columns::RegNo);
 }

@@ -146,6 +146,10 @@ std::string BuildBookingLine(BookingFields& rec, const TimeCellTexts& timeCellTe
 // line leaves the missing fields empty.
 void ParseBookingLine(std::string_view line, BookingFields& out);
 
+// A day slot "hhmm" as the time "hh:mm": its first two characters, ":", its
+// last two (of a slot cut short, what there is).
+std::string SlotAsTime(std::string_view slot);
+
 // The key of a line: characters 1-12 trimmed (the booking number).
 std::string LineKey(std::string_view line);
 

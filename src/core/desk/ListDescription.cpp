@@ -24,15 +24,6 @@ std::string_view PassTypeWord(std::string_view unit) {
     return {};
 }
 
-// A day slot "hhmm" as "hh:mm": its first two characters, ":", its last two
-// (of a slot cut short by the line's end, what there is).
-std::string_view SlotAsTime(std::string_view slot, std::string& scratch) {
-    scratch.assign(slot.substr(0, 2));
-    scratch += ':';
-    scratch += slot.substr(slot.size() - std::min<std::size_t>(2, slot.size()));
-    return scratch;
-}
-
 std::vector<std::string> StoredEntries(const std::vector<std::string>& entries, ColumnSpan field) {
     std::vector<std::string> stored;
     for (const std::string& entry : entries)
@@ -70,7 +61,8 @@ std::string_view CellText(const ListDescription& description, const BookingList&
     case Cell::BookedTime:
         if (r.day == 0)
             return description.noBookedTime;
-        return SlotAsTime(ColumnText(line, Columns::DaySlot(r.day)), scratch);
+        scratch = SlotAsTime(ColumnText(line, Columns::DaySlot(r.day)));
+        return scratch;
     case Cell::ArrivalTime:
         return r.tone == StampTone::NotArrived ? DayStatus::NoTime : ColumnText(line, Columns::ArrivalTime);
     case Cell::DepartureTime:

@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/TextUtil.h"
+#include "core/desk/BookingRecord.h"
 #include "core/desk/BookingRules.h"
 #include "core/desk/ListDate.h"
 #include "core/desk/TimeGridRules.h"
@@ -156,9 +157,7 @@ void TimeGridPanel::takeBooking(const std::string& regNo,
     ownMonth_ = BookingRules::IsBookingNumber(number) ? number.substr(0, 4) : std::string();
     for (std::size_t d = 0; d < dayTimes.size(); ++d) {
         const std::string slot = Text::Trim(dayTimes[d]);
-        ownTimes_[d] = slot.empty()
-                           ? std::string()
-                           : slot.substr(0, 2) + ":" + slot.substr(slot.size() - std::min<std::size_t>(2, slot.size()));
+        ownTimes_[d] = slot.empty() ? std::string() : SlotAsTime(slot);
     }
     if (!ownMonth_.empty() && gridMonth_ == ownMonth_)
         fillTimes(ownTimes_);
@@ -288,8 +287,7 @@ void TimeGridPanel::showTimes(const std::array<std::string, BookingFields::DayCo
         const std::string& slot = dayTimes[static_cast<std::size_t>(row - 1)];
         GridCell cell = TimeGrid->Cell(row, 1);
         if (!Text::Trim(slot).empty()) {
-            cell.setText(
-                Latin1::FromBytes(slot.substr(0, 2) + ":" + slot.substr(slot.size() >= 2 ? slot.size() - 2 : 0)));
+            cell.setText(Latin1::FromBytes(SlotAsTime(slot)));
             lastBooked = row;
         }
         cell.setForeColor(0);
