@@ -294,4 +294,11 @@ TEST(ArrivalDeparture, StatesMoveAsTheTableSays) {
     // On-Site after a departure: a new arrival, the departure cleared.
     const AD::StampResult again = AD::MarkArrived(form, {2012, 6, 15, 17, 0, 0});
     EXPECT_EQ(again.arrivalTime + again.departureTime, "17:00  -  ");
+
+    // A status line that ends one byte into a stamp shows what there is.
+    const std::string number = "120601090000", upToStamps = number + std::string(990 - number.size(), ' ');
+    const AD::LabelLooks cutArrival = AD::LooksInStatusLines({upToStamps + "9"}, number);
+    EXPECT_EQ(cutArrival.arrivalCaption + "|" + cutArrival.departureCaption, "9:9|  -  ");
+    const AD::LabelLooks cutDeparture = AD::LooksInStatusLines({upToStamps + "00:01" + "5"}, number);
+    EXPECT_EQ(cutDeparture.arrivalCaption + "|" + cutDeparture.departureCaption, "00:01|5:5");
 }

@@ -96,9 +96,7 @@ LabelLooks LooksInStatusLines(const std::vector<std::string>& lines, const std::
             arrival = digits(DayStatus::ArrivalTime(line));
             departure = digits(DayStatus::DepartureTime(line));
         }
-    const auto asTime = [](const std::string& d) {
-        return Text::Trim(d).empty() ? std::string(NoTime) : d.substr(0, 2) + ":" + d.substr(d.size() - 2);
-    };
+    const auto asTime = [](const std::string& d) { return Text::IsBlank(d) ? std::string(NoTime) : SlotAsTime(d); };
     const long a = Text::Val(arrival), d = Text::Val(departure);
     if (a == 0)
         return LooksFor(StatusLook::NotArrived, NoTime, NoTime);
