@@ -1,6 +1,7 @@
 #include "core/desk/BookingRules.h"
 
 #include "core/TextUtil.h"
+#include "core/desk/RegNo.h"
 
 namespace BookingRules {
 
@@ -64,10 +65,8 @@ bool IsBookingNumber(std::string_view regNoText) {
 }
 
 bool MonthMoved(std::string_view regNoText, std::string_view bookingYearText, std::string_view bookingMonthNo) {
-    const std::string reg = Text::Trim(regNoText);
-    const std::string year = Text::Trim(bookingYearText);
-    const std::string yy = year.substr(year.size() - std::min<std::size_t>(2, year.size()));
-    return reg.substr(0, 2) != yy || reg.substr(std::min<std::size_t>(2, reg.size()), 2) != bookingMonthNo;
+    const BookedMonth booked = BookedMonthOf(Text::TrimView(regNoText));
+    return booked.yy != BookedYear(bookingYearText) || booked.mm != bookingMonthNo;
 }
 
 bool IsNameCharacter(int ch) {

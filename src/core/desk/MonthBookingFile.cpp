@@ -37,7 +37,7 @@ std::string PhotoToDelete(const std::string& dataRoot, const std::string& key, c
     const std::string name = key + "_" + firstName + "_" + lastName + ".bmp";
     if (name.find_first_of(std::string_view("/\\\0", 3)) != std::string::npos)
         return {};
-    return dataRoot + "/photo/" + key.substr(0, 4) + "/" + name;
+    return dataRoot + "/photo/" + std::string(BookedMonthOf(key).yymm) + "/" + name;
 }
 
 // The checks every look-up of an existing booking starts with. A text that
@@ -46,7 +46,7 @@ std::string PhotoToDelete(const std::string& dataRoot, const std::string& key, c
 FileError CheckBookingKey(const std::string& dataRoot, const std::string& key) {
     if (Text::Val(key) <= 0)
         return BookingNotFound();
-    if (!IsSafeMonthName(std::string_view(key).substr(0, 4)))
+    if (!IsSafeMonthName(BookedMonthOf(key).yymm))
         return NoSuchMonthFile();
     if (!IsFolder(dataRoot + "/Record"))
         return RecordFolderMissing();
@@ -66,8 +66,7 @@ SaveResult SaveNewBooking(const std::string& dataRoot, const BookingFields& rec,
                           bool sync) {
     // A year or month that does not make four digits would file the booking
     // under a month it was not booked for.
-    const std::string year = Text::Trim(bookedYearText);
-    const std::string yymm = year.substr(year.size() - std::min<std::size_t>(2, year.size())) + std::string(monthNo);
+    const std::string yymm = BookedYearMonth(bookedYearText, monthNo);
     if (yymm.size() != 4 || yymm.find_first_not_of("0123456789") != std::string::npos || yymm.substr(2) < "01" ||
         yymm.substr(2) > "12")
         return {{ErrorNumber::PathFileAccess, "Path/File access error (no valid booking month)"}, {}};

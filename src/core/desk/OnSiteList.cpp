@@ -4,6 +4,7 @@
 #include "core/TextUtil.h"
 #include "core/desk/BookingRecord.h"
 #include "core/desk/DayStatusFile.h"
+#include "core/desk/RegNo.h"
 
 namespace Lists {
 
@@ -52,8 +53,8 @@ ListResult BuildOnSiteListOf(std::string bytes, const LocalDateTime& today) {
         const std::string_view line = raw.text;
         // A pass holder from another month is not expected on today's day number.
         const std::string_view regNo = ColumnText(line, Columns::RegNo);
-        const bool expected = !Text::IsBlank(ColumnText(line, Columns::DaySlot(today.day))) && regNo.size() >= 4 &&
-                              regNo.substr(2, 2) == std::string_view(month, 2);
+        const bool expected = !Text::IsBlank(ColumnText(line, Columns::DaySlot(today.day))) &&
+                              BookedMonthOf(regNo).mm == std::string_view(month, 2);
         list->Add(line, expected ? static_cast<std::uint8_t>(today.day) : 0,
                   ToneOfStamps(StampNumber(DayStatus::ArrivalTime(line)), StampNumber(DayStatus::DepartureTime(line))));
     }

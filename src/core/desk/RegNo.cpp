@@ -22,14 +22,27 @@ int ReadTwoDigits(std::string_view text, std::size_t at) {
 
 } // namespace
 
+BookedMonth BookedMonthOf(std::string_view regNo) {
+    return {regNo.substr(0, 4), regNo.substr(0, 2), regNo.substr(std::min<std::size_t>(2, regNo.size()), 2)};
+}
+
+std::string_view BookedYear(std::string_view yearText) {
+    const std::string_view year = Text::TrimView(yearText);
+    return year.substr(year.size() - std::min<std::size_t>(2, year.size()));
+}
+
+std::string BookedYearMonth(std::string_view yearText, std::string_view monthNo) {
+    std::string yymm(BookedYear(yearText));
+    yymm += monthNo;
+    return yymm;
+}
+
 std::string MakeRegNo(const LocalDateTime& now, std::string_view bookedYearText, std::string_view monthNo) {
     std::string number = TwoDigits(now.year) + TwoDigits(now.month) + TwoDigits(now.day) + TwoDigits(now.hour) +
                          TwoDigits(now.minute) + TwoDigits(now.second);
     // The year box's text is trimmed so that the number always names the same
     // file as the one the booking is written to.
-    const std::string year = Text::Trim(bookedYearText);
-    std::string bookedMonth = year.substr(year.size() - std::min<std::size_t>(2, year.size()));
-    bookedMonth += monthNo;
+    const std::string bookedMonth = BookedYearMonth(bookedYearText, monthNo);
     number.replace(0, std::min<std::size_t>(4, bookedMonth.size()), bookedMonth.substr(0, 4));
     return number;
 }
@@ -50,5 +63,5 @@ std::string NextRegNo(std::string_view regNo) {
 }
 
 std::string MonthFileName(std::string_view regNo) {
-    return Text::Trim(regNo).substr(0, 4) + ".vrf";
+    return std::string(BookedMonthOf(Text::TrimView(regNo)).yymm) + ".vrf";
 }

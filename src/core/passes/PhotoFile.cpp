@@ -1,5 +1,7 @@
 #include "core/passes/PhotoFile.h"
 
+#include "core/desk/RegNo.h"
+
 namespace {
 std::string safePart(std::string s) {
     for (char& c : s)
@@ -10,7 +12,7 @@ std::string safePart(std::string s) {
 } // namespace
 
 std::string PhotoFile::PhotoMonthFolder(const std::string& dataRoot, const std::string& regNo) {
-    std::string month = safePart(regNo.substr(0, 4));
+    std::string month = safePart(std::string(BookedMonthOf(regNo).yymm));
     if (month.empty() || month == "." || month == "..")
         month.assign(1, '_'); // assigning a literal here draws a false -Wrestrict from GCC 12 at -O3
     std::string folder = dataRoot;

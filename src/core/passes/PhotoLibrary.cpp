@@ -5,6 +5,7 @@
 #include "core/TextUtil.h"
 #include "core/desk/BookingRecord.h"
 #include "core/desk/MonthBookingFile.h"
+#include "core/desk/RegNo.h"
 #include "core/desk/SearchFields.h"
 #include "core/passes/FileInfo.h"
 #include "core/passes/PhotoFile.h"
@@ -203,7 +204,7 @@ bool CanAttachTo(const BookingFields& booking) {
     const std::string reg = Text::Trim(booking.RegNo);
     if (reg.size() != 12 || reg.find_first_not_of("0123456789") != std::string::npos)
         return false;
-    const long month = Text::Val(reg.substr(2, 2));
+    const long month = Text::Val(BookedMonthOf(reg).mm);
     return month >= 1 && month <= 12;
 }
 
@@ -227,14 +228,14 @@ CreatedText CreatedTextOf(std::string_view regNo) {
     static constexpr std::array<const char*, 12> Months{"January",   "February", "March",    "April",
                                                         "May",       "June",     "July",     "August",
                                                         "September", "October",  "November", "December"};
-    const std::string_view mm = regNo.substr(std::min<std::size_t>(2, regNo.size()), 2);
+    const BookedMonth booked = BookedMonthOf(regNo);
+    const std::string_view mm = booked.mm;
     const bool valid = mm.size() == 2 && mm.find_first_not_of("0123456789") == std::string_view::npos &&
                        Text::Val(mm) >= 1 && Text::Val(mm) <= 12;
     CreatedText created;
     created.monthValid = valid;
     created.text = "Created: " + std::string(regNo.substr(std::min<std::size_t>(4, regNo.size()), 2)) + " " +
-                   (valid ? Months[static_cast<std::size_t>(Text::Val(mm) - 1)] : "") + " 20" +
-                   std::string(regNo.substr(0, 2));
+                   (valid ? Months[static_cast<std::size_t>(Text::Val(mm) - 1)] : "") + " 20" + std::string(booked.yy);
     return created;
 }
 

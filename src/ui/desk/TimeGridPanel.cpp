@@ -5,6 +5,7 @@
 #include "core/desk/BookingRecord.h"
 #include "core/desk/BookingRules.h"
 #include "core/desk/ListDate.h"
+#include "core/desk/RegNo.h"
 #include "core/desk/TimeGridRules.h"
 #include "platform/Grid.h"
 #include "platform/Latin1Text.h"
@@ -140,7 +141,7 @@ std::string TimeGridPanel::shownMonth() {
     const std::string year = Text::Trim(Latin1::ToBytes(CBYear->currentText()));
     if (!ListDate::MonthNoFromName(Latin1::ToBytes(CBMonth->currentText())) || year.size() < 2)
         return {};
-    return year.substr(year.size() - 2) + Latin1::ToBytes(SetMonthNoFromBookMonth());
+    return BookedYearMonth(year, Latin1::ToBytes(SetMonthNoFromBookMonth()));
 }
 
 void TimeGridPanel::fillTimes(const TimeCellTexts& times) {
@@ -154,7 +155,7 @@ void TimeGridPanel::fillTimes(const TimeCellTexts& times) {
 void TimeGridPanel::takeBooking(const std::string& regNo,
                                 const std::array<std::string, BookingFields::DayCount>& dayTimes) {
     const std::string number = Text::Trim(regNo);
-    ownMonth_ = BookingRules::IsBookingNumber(number) ? number.substr(0, 4) : std::string();
+    ownMonth_ = BookingRules::IsBookingNumber(number) ? std::string(BookedMonthOf(number).yymm) : std::string();
     for (std::size_t d = 0; d < dayTimes.size(); ++d) {
         const std::string slot = Text::Trim(dayTimes[d]);
         ownTimes_[d] = slot.empty() ? std::string() : SlotAsTime(slot);
@@ -270,8 +271,9 @@ void TimeGridPanel::BuildTimeGridMonthFromRecord() {
 }
 
 bool TimeGridPanel::showBookingMonth(const std::string& regNo) {
-    const long year = Text::Val(regNo.substr(0, std::min<std::size_t>(2, regNo.size())));
-    const long month = regNo.size() >= 4 ? Text::Val(regNo.substr(2, 2)) : 0;
+    const BookedMonth booked = BookedMonthOf(regNo);
+    const long year = Text::Val(booked.yy);
+    const long month = booked.mm.size() == 2 ? Text::Val(booked.mm) : 0;
     if (year < 10 || year > 99 || month < 1 || month > 12)
         return false;
     CBYear->setCurrentIndex(static_cast<int>(year - 10));
