@@ -33,8 +33,16 @@ class SettingsView {
     bool enableNetworkPaths() const { return on(settings_.EnableNetworkPaths); }
     bool allowExtPasswordChars() const { return on(settings_.AllowExtPasswordChars); }
 
+    // An option as the settings window shows it: ticked unless it is "0".
+    bool ticked(std::string UserSettings::*option) const { return settings_.*option != "0"; }
+
   private:
     static bool on(const std::string& option) { return option == "1"; }
 
     const UserSettings& settings_;
 };
+
+// Stores an option as the settings file keeps it.
+inline void SetOption(UserSettings& settings, std::string UserSettings::*option, bool on) {
+    (settings.*option).assign(1, on ? '1' : '0');
+}

@@ -252,7 +252,7 @@ void frmSetup::ShowSettings() {
     // the box shows it before the undo copy is taken.
     for (const OptionBox& option : OptionBoxes) {
         QCheckBox* b = box(option.name);
-        b->setChecked(state_.settings.*option.setting != "0");
+        b->setChecked(state_.options().ticked(option.setting));
         if (std::string_view(option.name) == "ckDisSingleD")
             ckDisSingleD_Click();
         else if (std::string_view(option.name) == "ckDisMultiD")
@@ -287,7 +287,7 @@ void frmSetup::RestoreSettings() {
 void frmSetup::Option_Click(const char* boxName) {
     for (const OptionBox& option : OptionBoxes)
         if (std::string_view(option.name) == boxName)
-            state_.settings.*option.setting = box(boxName)->isChecked() ? "1" : "0";
+            SetOption(state_.settings, option.setting, box(boxName)->isChecked());
 }
 
 void frmSetup::ckDisSingleD_Click() {
