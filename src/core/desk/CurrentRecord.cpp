@@ -56,3 +56,23 @@ const std::string& BookingFields::Field(int i) const {
         throw std::out_of_range("booking field index");
     return *fields[i];
 }
+
+namespace {
+
+// One-character assigns: a literal here draws a false -Wrestrict from GCC 12 at -O3.
+bool SetFlag(std::string& flag, bool on) {
+    const char mark = on ? '1' : '0';
+    const bool changed = flag.size() != 1 || flag[0] != mark;
+    flag.assign(1, mark);
+    return changed;
+}
+
+} // namespace
+
+bool BookingFields::setPhotoOnFile(bool onFile) {
+    return SetFlag(PhotoOnFile, onFile);
+}
+
+void BookingFields::setOnPrescriptionMedicine(bool on) {
+    SetFlag(OnPrescriptionMedicine, on);
+}

@@ -24,6 +24,13 @@ struct BookingFields {
     std::string& Field(int i);
     const std::string& Field(int i) const;
 
+    // The one-character flags, "1" set and "0" clear; any other text reads as
+    // clear. Setting one returns whether its text changed.
+    bool photoOnFile() const { return PhotoOnFile == "1"; }
+    bool setPhotoOnFile(bool onFile);
+    bool onPrescriptionMedicine() const { return OnPrescriptionMedicine == "1"; }
+    void setOnPrescriptionMedicine(bool on);
+
     enum Index {
         iRegNo,
         iFirstName,

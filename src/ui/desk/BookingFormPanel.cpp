@@ -347,10 +347,10 @@ void BookingFormPanel::ShowPhotoLabel() {
     const std::string path = PhotoFile::PhotoFilePath(state_.settings.DataRoot, rec.RegNo, rec.FirstName, rec.LastName);
     std::error_code ec;
     if (std::filesystem::is_regular_file(path, ec)) {
-        state_.CurrentRecord.PhotoOnFile.assign(1, '1'); // a literal here draws a false -Wrestrict from GCC 12 at -O3
+        state_.CurrentRecord.setPhotoOnFile(true);
         SetLabelLook(PhotoOnFLa, QStringLiteral("Photo on-File"), 0xFF00);
     } else {
-        state_.CurrentRecord.PhotoOnFile.assign(1, '0');
+        state_.CurrentRecord.setPhotoOnFile(false);
         SetLabelLook(PhotoOnFLa, QStringLiteral("NO PHOTO"), 0xE6E6E6);
     }
 }

@@ -163,7 +163,7 @@ void frmPDetail::ShowFields() {
     ShowText(PersPCTB, r.PostCode);
     ShowText(PersHTNTB, r.HomePhone);
     ShowText(PersDOBTB, r.DateOfBirth);
-    PersIOPMck->setChecked(r.OnPrescriptionMedicine == "1");
+    PersIOPMck->setChecked(r.onPrescriptionMedicine());
     ShowText(PersSWIUTB, r.MedicineUsed);
     // Notes the main window has just saved still carry their stored line-break markers.
     ShowNotes(PersIOPDTB, NotesFromBytes(DecodeLineBreaks(r.PrescriptionNotes)));
@@ -191,7 +191,7 @@ void frmPDetail::cmdPCLEAR_Click() {
                 {PersKinWTelTB, &r.KinWorkPhone},
                 {PersKinEMATB, &r.KinEmail}});
     PersIOPMck->setChecked(false);
-    r.OnPrescriptionMedicine.assign(1, '0'); // a literal here draws a false -Wrestrict from GCC 12 at -O3
+    r.setOnPrescriptionMedicine(false);
     PersIOPDTB->clear();
     r.PrescriptionNotes.clear();
 }
@@ -224,7 +224,7 @@ void frmPDetail::PersKinEMATB_LostFocus() {
 }
 
 void frmPDetail::PersIOPMck_Click() {
-    state_.CurrentRecord.OnPrescriptionMedicine.assign(1, PersIOPMck->isChecked() ? '1' : '0');
+    state_.CurrentRecord.setOnPrescriptionMedicine(PersIOPMck->isChecked());
 }
 
 void frmPDetail::SalCB_Click() {

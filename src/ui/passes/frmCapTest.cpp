@@ -245,7 +245,7 @@ void frmCapTest::cmdSaveDIB_Click() {
         if (std::filesystem::is_regular_file(path, ec)) {
             state_.PhotoTakenFlag = true;
             StartUp::Pause(0.1);
-            state_.CurrentRecord.PhotoOnFile = "1";
+            state_.CurrentRecord.setPhotoOnFile(true);
         }
     }
     accept();

@@ -278,9 +278,8 @@ void frmPass::setNotice(bool dayPass) {
 
 void frmPass::FillPassCard() {
     BookingFields& r = state_.CurrentRecord;
-    // One-character assigns: a literal here draws a false -Wrestrict from GCC 12 at -O3.
     if (Text::IsBlank(r.PhotoOnFile))
-        r.PhotoOnFile.assign(1, '0');
+        r.setPhotoOnFile(false);
     FirmNameTB->setText(Latin1::FromBytes(state_.SiteName).toUpper());
 
     const LocalDateTime now = Clock::Now();
@@ -294,12 +293,12 @@ void frmPass::FillPassCard() {
     if (StartUp::FileExists(photo)) {
         showPhoto(photo);
         pass_.PhotoFoundFlag = true;
-        r.PhotoOnFile.assign(1, '1');
+        r.setPhotoOnFile(true);
     } else {
         showPhoto(Passes::PlaceholderPhoto(state_.ProgramFolder));
         pass_.PhotoFoundFlag = false;
-        if (r.PhotoOnFile == "1") {
-            r.PhotoOnFile.assign(1, '0');
+        if (r.photoOnFile()) {
+            r.setPhotoOnFile(false);
             state_.PassChanged = true; // the booking claimed a photo that is gone
         }
     }
@@ -416,10 +415,8 @@ void frmPass::Form_Activate() {
     const std::string photo = photoFilePath();
     const bool onFile = StartUp::FileExists(photo);
     showPhoto(onFile ? photo : Passes::PlaceholderPhoto(state_.ProgramFolder));
-    const std::string mark = onFile ? "1" : "0";
-    if (r.PhotoOnFile != mark || state_.PhotoAttachedFlag || state_.PhotoDeletedFlag)
+    if (r.setPhotoOnFile(onFile) || state_.PhotoAttachedFlag || state_.PhotoDeletedFlag)
         state_.PassChanged = true;
-    r.PhotoOnFile = mark;
     pass_.PhotoFoundFlag = onFile;
     state_.PhotoTakenFlag = false;
     state_.PhotoAttachedFlag = false;
