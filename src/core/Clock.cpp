@@ -1,15 +1,7 @@
 #include "core/Clock.h"
 
-#include <chrono>
 #include <cstdio>
 #include <ctime>
-
-int LocalDateTime::DayOfWeek() const {
-    using namespace std::chrono;
-    const sys_days d = year_month_day{std::chrono::year{year}, std::chrono::month{static_cast<unsigned>(month)},
-                                      std::chrono::day{static_cast<unsigned>(day)}};
-    return static_cast<int>(weekday{d}.c_encoding());
-}
 
 std::string LocalDateTime::DateText() const {
     char buf[16];

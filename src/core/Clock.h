@@ -13,7 +13,6 @@ struct LocalDateTime {
     int minute = 0;
     int second = 0;
 
-    int DayOfWeek() const;        // 0 = Sunday .. 6 = Saturday
     std::string DateText() const; // "dd-mm-yyyy"
     std::string TimeText() const; // "hh:mm"
     bool operator==(const LocalDateTime&) const = default;

@@ -23,16 +23,6 @@ inline bool IsBlank(std::string_view s) {
     return s.find_first_not_of(' ') == std::string_view::npos;
 }
 
-inline std::string RTrim(std::string_view s) {
-    const auto e = s.find_last_not_of(' ');
-    return e == std::string_view::npos ? std::string() : std::string(s.substr(0, e + 1));
-}
-
-inline std::string LTrim(std::string_view s) {
-    const auto b = s.find_first_not_of(' ');
-    return b == std::string_view::npos ? std::string() : std::string(s.substr(b));
-}
-
 // The forgiving number value of typed text: leading blanks skipped, then the
 // leading digits ("7th" gives 7, "2012abc" 2012); 0 when there are none.
 // Absurdly long digit runs saturate instead of overflowing.

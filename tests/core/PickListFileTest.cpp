@@ -66,7 +66,6 @@ TEST(PickListFile, MissingFileIs53) {
     EXPECT_EQ(ReadPickLists(folder.withSlash() + "no/such/folder.ini", mainHeaders, lists).number, 53);
     EXPECT_EQ(lists, (Lists{{}, {}}));
     EXPECT_EQ(CustomListsFile("/opt/k/"), "/opt/k/_KSF/KSystem/KACustom.ini");
-    EXPECT_EQ(CustomListsTempFile("/opt/k/"), "/opt/k/_KSF/KSystem/KACustom.inh");
 }
 
 #include "core/admin/FolderPath.h"

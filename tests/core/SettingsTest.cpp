@@ -141,17 +141,13 @@ TEST(SettingsViewTest, EachOptionHasItsOneReading) {
         {&SettingsView::startFullScreen, &UserSettings::StartFullScreen, false},
         {&SettingsView::showStatusListAtStart, &UserSettings::ShowStatusListAtStart, false},
         {&SettingsView::calendarOpensAtToday, &UserSettings::CalendarOpensAtToday, false},
-        {&SettingsView::showSplash, &UserSettings::ShowSplash, false},
         {&SettingsView::clockInTimesList, &UserSettings::ClockInTimesList, false},
         {&SettingsView::disableSingleDelete, &UserSettings::DisableSingleDelete, false},
         {&SettingsView::disableMultiDelete, &UserSettings::DisableMultiDelete, false},
         {&SettingsView::enableVideoConfig, &UserSettings::EnableVideoConfig, false},
         {&SettingsView::disablePassPrinting, &UserSettings::DisablePassPrinting, false},
         {&SettingsView::showPassBarcode, &UserSettings::ShowPassBarcode, false},
-        {&SettingsView::forceMonochromePass, &UserSettings::ForceMonochromePass, false},
-        {&SettingsView::printPassReverse, &UserSettings::PrintPassReverse, false},
         {&SettingsView::showPassLogo, &UserSettings::ShowPassLogo, false},
-        {&SettingsView::enableNetworkPaths, &UserSettings::EnableNetworkPaths, false},
         {&SettingsView::allowExtPasswordChars, &UserSettings::AllowExtPasswordChars, false},
     };
     ProgramState state;

@@ -18,13 +18,9 @@ inline constexpr std::size_t HeaderLength = 10;
 
 // Relative to ProgramFolder (which ends in "/").
 inline constexpr const char* CustomListsRelative = "_KSF/KSystem/KACustom.ini";
-inline constexpr const char* CustomListsTempRelative = "_KSF/KSystem/KACustom.inh";
 
 inline std::string CustomListsFile(const std::string& programFolder) {
     return programFolder + CustomListsRelative;
-}
-inline std::string CustomListsTempFile(const std::string& programFolder) {
-    return programFolder + CustomListsTempRelative;
 }
 
 enum class LineKind {

@@ -20,17 +20,13 @@ class SettingsView {
     bool startFullScreen() const { return on(settings_.StartFullScreen); }
     bool showStatusListAtStart() const { return on(settings_.ShowStatusListAtStart); }
     bool calendarOpensAtToday() const { return on(settings_.CalendarOpensAtToday); }
-    bool showSplash() const { return on(settings_.ShowSplash); }
     bool clockInTimesList() const { return on(settings_.ClockInTimesList); }
     bool disableSingleDelete() const { return on(settings_.DisableSingleDelete); }
     bool disableMultiDelete() const { return on(settings_.DisableMultiDelete); }
     bool enableVideoConfig() const { return on(settings_.EnableVideoConfig); }
     bool disablePassPrinting() const { return on(settings_.DisablePassPrinting); }
     bool showPassBarcode() const { return on(settings_.ShowPassBarcode); }
-    bool forceMonochromePass() const { return on(settings_.ForceMonochromePass); }
-    bool printPassReverse() const { return on(settings_.PrintPassReverse); }
     bool showPassLogo() const { return on(settings_.ShowPassLogo); }
-    bool enableNetworkPaths() const { return on(settings_.EnableNetworkPaths); }
     bool allowExtPasswordChars() const { return on(settings_.AllowExtPasswordChars); }
 
     // An option as the settings window shows it: ticked unless it is "0".

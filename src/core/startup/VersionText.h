@@ -19,9 +19,4 @@ inline std::string BuildNumber(int revision) {
     return lastChars("0000" + std::to_string(revision), 4);
 }
 
-// "V2.05.0544 " (one trailing blank).
-inline std::string LongVersion(const std::string& fileVersion, const std::string& buildNumber) {
-    return "V" + fileVersion + "." + buildNumber + " ";
-}
-
 } // namespace VersionText
