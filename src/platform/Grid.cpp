@@ -252,10 +252,6 @@ void Grid::setBackColor2(long bgr) {
     d->model->setShades(d->model->shade1(), bgr);
 }
 
-bool Grid::Redraw() const {
-    return d->redraw;
-}
-
 // Drawing off puts the model inside one reset: filling sends no signal per
 // cell, and the view takes the whole new state at once when drawing resumes.
 void Grid::setRedraw(bool on) {

@@ -97,7 +97,6 @@ class Grid : public QTableView {
     void setCols(int cols);
     void setBackColor1(long bgr);
     void setBackColor2(long bgr);
-    bool Redraw() const;
     void setRedraw(bool on);
     bool ReadOnly() const;
     void setReadOnly(bool on);

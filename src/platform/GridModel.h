@@ -73,7 +73,6 @@ class GridModel : public QAbstractTableModel {
     // Last row holding any text (0 when only the heading or nothing has text).
     int lastRowWithText() const;
 
-    bool deferred() const { return deferred_; }
     void setDeferred(bool on);
 
     // Colour of the heading row where it has no colour of its own.

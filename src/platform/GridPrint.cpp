@@ -153,10 +153,6 @@ double PrintedPadding(const GridPageSetup& setup) {
     return 2 * zoomOf(setup);
 }
 
-int PageCount(const QPrinter& printer, const GridPrintSource& source, const GridPageSetup& setup) {
-    return layOut(printer, source, setup).pages();
-}
-
 QString ExpandCodes(const QString& text, int page, int pages, const QString& date) {
     QString out = text;
     out.replace(QLatin1String("&P"), QString::number(page));

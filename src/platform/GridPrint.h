@@ -23,8 +23,6 @@ struct GridPrintSource {
 // pages, the page header above and the footer below.
 namespace GridPrint {
 void ConfigurePrinter(QPrinter& printer, const GridPageSetup& setup);
-// The number of pages the printout takes on this printer's paper.
-int PageCount(const QPrinter& printer, const GridPrintSource& source, const GridPageSetup& setup);
 // Draws every page, or those of the printer's page ranges; returns the number
 // drawn, 0 when the printer could not be started.
 int Render(QPrinter& printer, const GridPrintSource& source, const GridPageSetup& setup);
