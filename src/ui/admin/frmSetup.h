@@ -41,8 +41,6 @@ class frmSetup : public QDialog {
     void cmdsetOK_Click();
     void cmdsetCancel_Click();
 
-    bool SettingsChanged() const { return settingsChanged_; }
-
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

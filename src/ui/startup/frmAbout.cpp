@@ -111,7 +111,6 @@ void frmAbout::cmdConfig_Click() {
 }
 
 void frmAbout::ShowSettingsWindow() {
-    ++settingsWindowVisits_;
     frmSetup settings(state_, this);
     settings.exec();
 }

@@ -19,8 +19,6 @@ class frmAbout : public QDialog {
     void FillLabels();
     void cmdConfig_Click();
 
-    int SettingsWindowVisits() const { return settingsWindowVisits_; }
-
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -31,5 +29,4 @@ class frmAbout : public QDialog {
     QLabel* laFileVer;
     QLabel* laBuildno;
     QLabel* VerLa;
-    int settingsWindowVisits_ = 0;
 };
