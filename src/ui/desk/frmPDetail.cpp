@@ -135,8 +135,8 @@ void frmPDetail::buildControls() {
     onChange(PersKinEMATB, &frmPDetail::PersKinEMATB_Change);
     connect(PersIOPDTB, &QPlainTextEdit::textChanged, this, &frmPDetail::PersIOPDTB_Change);
     connect(PersIOPMck, &QCheckBox::toggled, this, &frmPDetail::PersIOPMck_Click);
+    // Typing is not taken; only a choice from the list is.
     connect(SalCB, &QComboBox::activated, this, &frmPDetail::SalCB_Click);
-    connect(SalCB, &QComboBox::editTextChanged, this, &frmPDetail::SalCB_Change);
     PersKinEMATB->installEventFilter(this);
     connect(cmdOKPD, &QPushButton::clicked, this, &frmPDetail::cmdOKPD_Click);
     connect(cmdCancePD, &QPushButton::clicked, this, &frmPDetail::cmdCancePD_Click);
@@ -230,9 +230,6 @@ void frmPDetail::PersIOPMck_Click() {
 void frmPDetail::SalCB_Click() {
     state_.CurrentRecord.Salutation = ToBytes(SalCB->currentText());
 }
-
-// Typing is not taken; only a choice from the list is.
-void frmPDetail::SalCB_Change() {}
 
 void frmPDetail::PersIOPDTB_Change() {
     const std::string notes = NotesToBytes(PersIOPDTB->toPlainText());

@@ -35,7 +35,6 @@ class frmPDetail : public DetailDialog {
     void PersKinTelTB_Change();
     void PersKinWTelTB_Change();
     void PersKinEMATB_Change();
-    void SalCB_Change();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

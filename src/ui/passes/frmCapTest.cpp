@@ -128,9 +128,6 @@ void frmCapTest::buildControls() {
     connect(cbDriver, &QComboBox::activated, this, &frmCapTest::cbDriver_Click);
     connect(cmdSourceDlg, &QPushButton::clicked, this, &frmCapTest::cmdSourceDlg_Click);
     connect(cmdFormatDlg, &QPushButton::clicked, this, &frmCapTest::cmdFormatDlg_Click);
-    connect(cmdDisplayDlg, &QPushButton::clicked, this, &frmCapTest::cmdDisplayDlg_Click);
-    connect(cmdCompDlg, &QPushButton::clicked, this, &frmCapTest::cmdCompDlg_Click);
-    connect(cmdAudioDlg, &QPushButton::clicked, this, &frmCapTest::cmdAudioDlg_Click);
     connect(cmdWidth, &QPushButton::clicked, this, &frmCapTest::cmdWidth_Click);
     connect(cmdHeight, &QPushButton::clicked, this, &frmCapTest::cmdHeight_Click);
     connect(cmdCapture, &QPushButton::clicked, this, &frmCapTest::cmdCapture_Click);

@@ -35,9 +35,6 @@ class frmCapTest : public QDialog {
     void cbDriver_Click();
     void cmdSourceDlg_Click();
     void cmdFormatDlg_Click();
-    void cmdDisplayDlg_Click() {}
-    void cmdCompDlg_Click() {}
-    void cmdAudioDlg_Click() {}
     void cmdWidth_Click();
     void cmdHeight_Click();
     void cmdEnterSetup_Click();
