@@ -2,6 +2,7 @@
 
 #include "platform/Grid.h"
 #include "platform/GridRowSource.h"
+#include "platform/Latin1Text.h"
 
 #include <QFontMetricsF>
 
@@ -35,7 +36,7 @@ QString WidestDigits(std::string_view form, const QFont& font) {
     for (char16_t d = u'1'; d <= u'9'; ++d)
         if (metrics.horizontalAdvance(QChar(d)) > metrics.horizontalAdvance(widest))
             widest = QChar(d);
-    QString text = QString::fromLatin1(form.data(), static_cast<qsizetype>(form.size()));
+    QString text = Latin1::FromBytes(form);
     text.replace(u'0', widest);
     return text;
 }
