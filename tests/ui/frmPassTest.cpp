@@ -4,13 +4,16 @@
 #include "core/passes/PhotoFile.h"
 #include "platform/ClickLabel.h"
 #include "platform/Grid.h"
+#include "platform/ListGrid.h"
 #include "platform/MonthCalendar.h"
 #include "platform/Shell.h"
 #include "platform/VideoCapture.h"
 #include "ui/desk/frmMain.h"
+#include "ui/passes/PassCard.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -475,6 +478,69 @@ TEST_F(PassTest, ReturnPressesTheFocusedButtonAndEscapeClosesTheWindow) {
     EXPECT_TRUE(settingsOpened) << "Config... pressed, not the about window's Ok";
     EXPECT_EQ(texts(), QStringList{"Kestrane settings have changed. Do you wish to save them?"});
     EXPECT_EQ(state.settings.StartFullScreen, "0");
+}
+
+// Every text of the card shows whole at the fonts in use, and no frame line
+// runs through one: on screen and on paper.
+TEST_F(PassTest, CardTextsShowWholeAndNoFrameLineCrossesThem) {
+    using namespace PassCard;
+    const std::pair<const Field*, std::string_view> fields[] = {{&FirmName(), ""},
+                                                                {&Name(), ""},
+                                                                {&Organisation(), ""},
+                                                                {&ReportsTo(), "REPORTS TO:"},
+                                                                {&Department(), ""},
+                                                                {&Validity(), ""},
+                                                                {&ValidFromLabel(), "Valid From:"},
+                                                                {&ValidFrom(), "00-00-0000"},
+                                                                {&IssuedLabel(), "Issued:"},
+                                                                {&Issued(), Lists::PassIssuedForm},
+                                                                {&RegNoLine(), "No. 000000000000"}};
+    for (const double dpi : {96.0, 1200.0})
+        for (const auto& [field, form] : fields) {
+            SCOPED_TRACE(testing::Message() << field->name << " at " << dpi << " dpi");
+            const QRectF place = At(field->twips, dpi);
+            const QFontMetricsF metrics(FontAt(*field, dpi));
+            EXPECT_LE(metrics.height(), place.height());
+            EXPECT_LE(metrics.horizontalAdvance(WidestDigits(form, FontAt(*field, dpi))), place.width());
+            if (field->backed)
+                continue;
+            const double pen = std::max(1.0, dpi / 96.0);
+            for (const QRect& twips : {OutlineTwips, PhotoFrameTwips, DeptBoxTwips, LogoFrameTwips}) {
+                const QRectF frame = At(twips, dpi).adjusted(-pen / 2, -pen / 2, pen / 2, pen / 2);
+                const QRectF inside = frame.adjusted(pen, pen, -pen, -pen);
+                EXPECT_TRUE(!place.intersects(frame) || inside.contains(place)) << "crosses a frame";
+            }
+        }
+
+    // A long name runs under the logo's frame, which gives way to it; beside
+    // a short one the frame stays whole. On paper the firm's name does the same.
+    const int logoFrameBottom = (LogoFrameTwips.y() + LogoFrameTwips.height()) / 15, outlineTop = OutlineTwips.y() / 15;
+    const auto blackRun = [](const QImage& card, int y, int from, int to) {
+        int black = 0;
+        for (int x = from; x < to; ++x)
+            black += card.pixelColor(x, y) == QColor(Qt::black);
+        return black == to - from;
+    };
+    for (const bool longName : {false, true}) {
+        SCOPED_TRACE(longName ? "long name" : "short name");
+        const char* first = longName ? "WWWWWWWWWWWWWWWW" : "Jo";
+        const char* last = longName ? "WWWWWWWWWWWWWWWWWW" : "Li";
+        typeBooking(first, last);
+        click("cmdSAVE");
+        QImage screen;
+        ASSERT_TRUE(onPassWindow([&](frmPass& w) { screen = Control<QWidget>(&w, "Picture1")->grab().toImage(); }));
+        Content card;
+        card.firmName = QStringLiteral("MY COMPANY");
+        card.name = QString::fromLatin1(first) + u' ' + QString::fromLatin1(last);
+        card.logo = QPixmap(96, 49);
+        card.logo.fill(Qt::white);
+        QImage paper(At(QRect(QPoint(0, 0), CardTwips), 96).size().toSize(), QImage::Format_RGB32);
+        Paint(paper, card, 96);
+        for (const QImage* shown : {&screen, &paper})
+            EXPECT_EQ(blackRun(*shown, logoFrameBottom, LogoFrameTwips.left() / 15 + 2, Name().twips.right() / 15),
+                      !longName);
+        EXPECT_FALSE(blackRun(paper, outlineTop, FirmName().twips.left() / 15 + 1, 60));
+    }
 }
 
 TEST_F(PassTest, PhotoFlagsFollowEachBookingsOwnFile) {

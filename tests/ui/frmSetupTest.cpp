@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -259,12 +260,28 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
         EXPECT_EQ(selected->toolTip(), QString::fromStdString(other));
         EXPECT_TRUE(selected->text().endsWith("/holding the data")) << selected->text().toStdString();
 
-        // A window too low for the tree keeps the tree; the buttons follow the width.
+        // Opened and maximised, the tree lies between the bars and the bottom
+        // bar rests on the bottom edge: nothing cut, nothing covered.
         auto* tree = Control<QTreeView>(w, "ftvbff");
+        auto* bar = Control<QFrame>(w, "picBFFBottomBar");
+        for (const QSize size : {w->size(), QSize(1024, 740)}) {
+            SCOPED_TRACE(testing::Message() << size.width() << " x " << size.height());
+            w->resize(size);
+            EXPECT_EQ(bar->x(), 0);
+            EXPECT_EQ(bar->width(), w->width());
+            EXPECT_EQ(bar->geometry().bottom(), w->rect().bottom());
+            EXPECT_TRUE(w->rect().contains(tree->geometry()));
+            EXPECT_LT(tree->geometry().bottom(), bar->y());
+            EXPECT_GT(tree->y(), Control<QWidget>(w, "imaBFFTopBar")->geometry().bottom());
+            for (const QWidget* inside : bar->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                EXPECT_TRUE(bar->rect().contains(inside->geometry())) << inside->objectName().toStdString();
+        }
+
+        // A window too low for the tree keeps the tree; the buttons follow the width.
         const QRect treeBefore = tree->geometry();
         w->resize(500, 120);
         EXPECT_EQ(tree->geometry(), treeBefore);
-        EXPECT_EQ(Control<QPushButton>(w, "cmdBFFCancel")->x(), (w->frameGeometry().width() * 15 - 1200) / 15);
+        EXPECT_EQ(Control<QPushButton>(w, "cmdBFFCancel")->x(), (w->width() * 15 - 1200) / 15);
         User::Click(w, "cmdBFFOK");
     });
     click("cmdsetNPTD");

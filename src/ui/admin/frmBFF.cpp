@@ -134,23 +134,24 @@ QString frmBFF::CompactPathForDisplay(QLineEdit* box, const QString& path) {
 
 void frmBFF::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    const QSize outer = frameGeometry().size();
-    Form_Resize(outer.width() * TwipsPerPixel, outer.height() * TwipsPerPixel);
+    Form_Resize(width() * TwipsPerPixel, height() * TwipsPerPixel);
 }
 
+// Laid out on the inside of the window: its frame is the window manager's,
+// unknown when the window is first laid out and different on every desktop.
+// The bottom bar rests on the bottom edge and the tree fills the room above it.
 void frmBFF::Form_Resize(int widthTwips, int heightTwips) {
     const int W = widthTwips, H = heightTwips;
     txtBFFSelectedF->resize(std::max(0, Px(W - 3600)), txtBFFSelectedF->height());
     const int T = imaBFFTopBar->height() * TwipsPerPixel;
-    const int B = picBFFBottomBar->height() * TwipsPerPixel;
+    const int barHeight = picBFFBottomBar->height();
+    const int gap = Px(40);
     if (H > 2000) {
-        const bool themed = Platform::IsThemeActive();
-        const int w = themed ? W - 300 : W - 150;
-        const int h = themed ? H - (T + B + 250) : H - (T + B + 150);
-        ftvbff->setGeometry(Px(30), Px(T + 10), std::max(0, Px(w)), std::max(0, Px(h)));
+        const int w = Platform::IsThemeActive() ? W - 300 : W - 150;
+        const int top = Px(T + 10);
+        ftvbff->setGeometry(Px(30), top, std::max(0, Px(w)), std::max(0, Px(H) - barHeight - gap - top));
     }
-    picBFFBottomBar->setGeometry(0, Px(ftvbff->height() * TwipsPerPixel + T + 50), Px(W + 50),
-                                 picBFFBottomBar->height());
+    picBFFBottomBar->setGeometry(0, ftvbff->y() + ftvbff->height() + gap, Px(W), barHeight);
     cmdBFFCancel->move(Px(W - 1200), cmdBFFCancel->y());
     cmdBFFOK->move(Px(W - 2200), cmdBFFOK->y());
     txtBFFSelectedF->setText(CompactPathForDisplay(txtBFFSelectedF, ShownPath::Text(SelectedPath)));

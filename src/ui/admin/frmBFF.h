@@ -20,7 +20,7 @@ class frmBFF : public QDialog {
     void cmdBFFCancel_Click();
     void cmdBFFOK_Click();
     void Form_Load();
-    // The layout rule, on the window's outer width and height in twips.
+    // The layout rule, on the window's inside width and height in twips.
     void Form_Resize(int widthTwips, int heightTwips);
     void ftvbff_FolderSelected();
     // The path shortened in the middle to 90 % of the box's width; the full

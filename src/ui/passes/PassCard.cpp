@@ -16,27 +16,27 @@ const QColor ValidityRed(255, 0, 0);
 } // namespace
 
 const Field& FirmName() {
-    static const Field f{"FirmNameTB", {120, 30, 3750, 180}, Arial, 6.75, false};
+    static const Field f{"FirmNameTB", {120, 30, 3750, 180}, Arial, 6.75, false, true};
     return f;
 }
 const Field& Name() {
-    static const Field f{"PassNameTB", {1800, 840, 3690, 360}, Arial, 14.25, true};
+    static const Field f{"PassNameTB", {1800, 840, 3690, 360}, Arial, 14.25, true, true};
     return f;
 }
 const Field& Organisation() {
-    static const Field f{"PassOrganTB", {1740, 1170, 3825, 300}, Arial, 9.75, true};
+    static const Field f{"PassOrganTB", {1800, 1170, 3765, 300}, Arial, 9.75, true};
     return f;
 }
 const Field& ReportsTo() {
-    static const Field f{"Text4", {1815, 1605, 780, 150}, ArialNarrow, 6.75, false};
+    static const Field f{"Text4", {1815, 1485, 960, 210}, ArialNarrow, 6.75, false};
     return f;
 }
 const Field& Department() {
-    static const Field f{"PassDeptTB", {1830, 1770, 3630, 285}, Arial, 9.75, true};
+    static const Field f{"PassDeptTB", {1875, 1770, 3615, 285}, Arial, 9.75, true};
     return f;
 }
 const Field& Validity() {
-    static const Field f{"PASSValidTB", {165, 2235, 5430, 420}, Arial, 18, true};
+    static const Field f{"PASSValidTB", {165, 2265, 5430, 420}, Arial, 18, true};
     return f;
 }
 const Field& ValidFromLabel() {
@@ -87,7 +87,11 @@ void PaintBarcode(QPainter& painter, const QRectF& rect, const std::string& text
 namespace {
 void text(QPainter& p, const Field& f, const QString& s, double dpi, int align = Qt::AlignLeft | Qt::AlignTop) {
     p.setFont(FontAt(f, dpi));
-    p.drawText(At(f.twips, dpi), align | Qt::TextSingleLine, s);
+    const QRectF place = At(f.twips, dpi);
+    const int flags = align | Qt::TextSingleLine;
+    if (f.backed && !s.isEmpty())
+        p.fillRect(p.boundingRect(place, flags, s).intersected(place), Qt::white);
+    p.drawText(place, flags, s);
 }
 
 // The photo fills its place keeping its shape, seen through the photo frame.

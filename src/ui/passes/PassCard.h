@@ -20,6 +20,9 @@ struct Field {
     const char* family;
     double points;
     bool bold;
+    // Drawn on the card's own colour, so that a frame line it runs over
+    // gives way to the text.
+    bool backed = false;
 };
 
 inline constexpr QSize CardTwips{5730, 3750};

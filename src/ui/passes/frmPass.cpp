@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 
 #include <cmath>
 
@@ -61,8 +62,26 @@ class CardPanel : public QFrame {
     }
 };
 
+// A card text over the card's own colour where its letters run, so that a
+// frame line under it gives way to the text.
+class BackedLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (!text().isEmpty()) {
+            QPainter p(this);
+            const QRect letters = QStyle::alignedRect(layoutDirection(), alignment(),
+                                                      fontMetrics().size(Qt::TextSingleLine, text()), contentsRect());
+            p.fillRect(letters.intersected(contentsRect()), palette().window());
+        }
+        QLabel::paintEvent(event);
+    }
+};
+
 QLabel* cardLabel(QWidget* parent, const PassCard::Field& f) {
-    auto* l = Named(new QLabel(parent), f.name);
+    auto* l = Named(f.backed ? new BackedLabel(parent) : new QLabel(parent), f.name);
     l->setGeometry(pxRect(f.twips));
     l->setFont(PassCard::FontAt(f, ScreenDpi));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
