@@ -352,10 +352,12 @@ void frmHandlePhoto::PhotoGrid_RowChosen() {
     const int row = PhotoGrid->ActiveCell().Row();
     const std::string reg = Trimmed(PhotoGrid->Cell(row, RegNoCol).Text());
     if (reg.empty()) {
+        // Emptied before the pause: a row chosen during it (the arrow keys
+        // repeat faster) must keep the labels it fills.
         showPlaceholder();
-        StartUp::Pause(0.08);
         for (QLabel* label : {LaHPRegno, LAHPName, LaHPOrg, LaHPPassI})
             label->clear();
+        StartUp::Pause(0.08);
         HPImage->setEnabled(true);
         return;
     }
