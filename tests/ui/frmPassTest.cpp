@@ -232,7 +232,10 @@ TEST_F(PassTest, ValidityFollowsTheCombosAndTheCalendar) {
 
         // A start before today is refused, by the calendar and again by Print.
         User::Click(&w, "cmdCal");
+        const QRect calendarPanel = Control<QFrame>(&w, "PicCal2")->geometry();
         EXPECT_FALSE(Control<QFrame>(&w, "PicCal2")->isHidden());
+        for (const char* button : {"cmdCancelPass", "cmdClosePass"})
+            EXPECT_FALSE(calendarPanel.intersects(Control<QPushButton>(&w, button)->geometry())) << button;
         boxes.clear();
         doubleClickDate(w, QDate(2014, 3, 14));
         EXPECT_EQ(Control<QLineEdit>(&w, "PassTodayTB")->text(), "14-03-2014");

@@ -212,15 +212,15 @@ void frmPass::buildDatePanel() {
     PicCal2 = new QFrame(this);
     PicCal2->setObjectName(QStringLiteral("PicCal2"));
     PicCal2->setFrameShape(QFrame::Box);
-    PicCal2->setGeometry(400, 90, 292, 212);
+    PicCal2->setGeometry(400, 90, 292, 208); // clear of Cancel and Close below
     PicCal2->setAutoFillBackground(true);
     Calendar2 = new MonthCalendar(PicCal2);
     Calendar2->setObjectName(QStringLiteral("Calendar2"));
-    Calendar2->setGeometry(2, 2, 288, 180);
+    Calendar2->setGeometry(2, 2, 288, 177);
     Calendar2->setToolTip(QStringLiteral("Double-click to Enter a date and close the Calendar"));
     connect(Calendar2, &MonthCalendar::DblClick, this, &frmPass::Calendar2_DblClick);
-    cmdCalDECR = Button(PicCal2, "cmdCalDECR", QStringLiteral("<"), QString(), QRect(2, 184, 40, 24));
-    cmdCalINCR = Button(PicCal2, "cmdCalINCR", QStringLiteral(">"), QString(), QRect(250, 184, 40, 24));
+    cmdCalDECR = Button(PicCal2, "cmdCalDECR", QStringLiteral("<"), QString(), QRect(2, 181, 40, 24));
+    cmdCalINCR = Button(PicCal2, "cmdCalINCR", QStringLiteral(">"), QString(), QRect(250, 181, 40, 24));
     connect(cmdCalDECR, &QPushButton::clicked, this, &frmPass::cmdCalDECR_Click);
     connect(cmdCalINCR, &QPushButton::clicked, this, &frmPass::cmdCalINCR_Click);
     PicCal2->setVisible(false);
