@@ -11,8 +11,11 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-# A folder of its own, so a copy started from the build tree does not count.
-folder="$work/Kestrane"
+# A folder of its own, so a copy started from the build tree does not count,
+# under a name holding a byte that is not UTF-8 (the Latin-1 u-umlaut a folder
+# on a Windows share may have): the program must still find its own files.
+folder="$work/$(printf 'B\xfcro')/Kestrane"
+mkdir -p "$(dirname "$folder")"
 cp -r "$1" "$folder"
 rm -f "$folder/_KSF/KSystem/qxsabusr.dat"
 exe="$folder/Kestrane"

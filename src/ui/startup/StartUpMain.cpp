@@ -25,6 +25,17 @@ const QString StartUpTitle = QStringLiteral("Kestrane Start up");
 constexpr int AlreadyRunningExit = 1;
 constexpr int ScreenTooSmallExit = 2;
 
+// The executable's folder as the system names it. A name that is not UTF-8
+// (a Latin-1 folder on a share) does not come back from a QString, and Qt
+// gives no folder at all for it.
+std::string ExecutableFolder() {
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec && exe.has_parent_path())
+        return exe.parent_path().string();
+    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+}
+
 QString PathText(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
@@ -69,9 +80,7 @@ StartUp::StartResult StartUp::Main(ProgramState& state, const StartOptions& opti
 
     step("program folder");
     // The folder stays bytes from here to every file call.
-    std::string folder = options.programFolder.empty()
-                             ? QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()
-                             : options.programFolder;
+    std::string folder = options.programFolder.empty() ? ExecutableFolder() : options.programFolder;
     std::error_code ignored;
     std::filesystem::current_path(folder, ignored);
     if (!folder.ends_with('/'))
