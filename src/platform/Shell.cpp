@@ -6,10 +6,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QUrl>
 
+#include <filesystem>
 #include <utility>
 
 namespace {
@@ -18,10 +17,19 @@ StartUp::ShellOpener& opener() {
     return o;
 }
 
-QString unquoted(QString s) {
-    if (s.size() >= 2 && s.startsWith(u'"') && s.endsWith(u'"'))
-        s = s.mid(1, s.size() - 2);
+std::string unquoted(std::string s) {
+    if (s.size() >= 2 && s.front() == '"' && s.back() == '"')
+        s = s.substr(1, s.size() - 2);
     return s;
+}
+
+// The file's URL built from its bytes: a QString cannot hold a name that is
+// not UTF-8, while each percent-encoded byte reaches the opener as it is.
+QUrl fileUrl(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    const QByteArray bytes = QByteArray::fromStdString(ec ? path : absolute.string());
+    return QUrl::fromEncoded("file://" + bytes.toPercentEncoding("/"));
 }
 } // namespace
 
@@ -29,25 +37,23 @@ void StartUp::SetShellOpener(ShellOpener o) {
     opener() = std::move(o);
 }
 
-int StartUp::ShellOpen(const QString& file, int /*showCmd*/, const QString& dir) {
-    const QString folder =
-        dir.isNull()
-            ? QString::fromStdString(StartUp::ShellOpenFolder(file.toStdString(), QDir::currentPath().toStdString()))
-            : dir;
-    const QString path = unquoted(file);
+int StartUp::ShellOpen(const std::string& file, int /*showCmd*/, const std::string& dir) {
+    std::error_code ec;
+    const std::string folder =
+        dir.empty() ? StartUp::ShellOpenFolder(file, std::filesystem::current_path(ec).string()) : dir;
+    const std::string path = unquoted(file);
     if (opener())
         return opener()(path, folder) ? 42 : 31;
-    if (!QFileInfo::exists(path))
+    if (!std::filesystem::exists(path, ec))
         return 2;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? 42 : 31;
+    return QDesktopServices::openUrl(fileUrl(path)) ? 42 : 31;
 }
 
 void StartUp::ShowHelpTopic(const ProgramState& state) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString path =
-        QString::fromStdString(state.ProgramFolder + "KestraneDocs/" + StartUp::HelpPageForTopic(state.HelpTopic));
+    const std::string path = state.ProgramFolder + "KestraneDocs/" + StartUp::HelpPageForTopic(state.HelpTopic);
     QApplication::restoreOverrideCursor();
-    StartUp::ShellOpen(u'"' + path + u'"', 1);
+    StartUp::ShellOpen('"' + path + '"', 1);
 }
 
 void StartUp::CheckEmail(const QString& address) {

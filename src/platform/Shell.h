@@ -5,13 +5,14 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 namespace StartUp {
 
-// Opens a file with the desktop's default application. Returns a value above
-// 32 on success (as callers test it), 2 when the file is missing, 31 when no
-// application would open it.
-int ShellOpen(const QString& file, int showCmd, const QString& dir = QString());
+// Opens a file, named by its bytes, with the desktop's default application.
+// Returns a value above 32 on success (as callers test it), 2 when the file is
+// missing, 31 when no application would open it.
+int ShellOpen(const std::string& file, int showCmd, const std::string& dir = std::string());
 
 // Opens the help page of state.HelpTopic from KestraneDocs; failures show nothing.
 void ShowHelpTopic(const ProgramState& state);
@@ -21,7 +22,7 @@ void CheckEmail(const QString& address);
 
 // Tests replace the desktop opener to see which file would open (the path
 // and the working folder); the opener returns whether it succeeded.
-using ShellOpener = std::function<bool(const QString& path, const QString& folder)>;
+using ShellOpener = std::function<bool(const std::string& path, const std::string& folder)>;
 void SetShellOpener(ShellOpener opener);
 
 } // namespace StartUp

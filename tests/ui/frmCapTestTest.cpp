@@ -35,7 +35,7 @@ class CameraWindowTest : public ::testing::Test {
     ProgramState state = folder.makeState();
     RecordingResponder boxes;
     VideoCaptureDevices::TestPatternSettings device;
-    QString openedHelp;
+    std::string openedHelp;
 
     void SetUp() override {
         state.CurrentRecord.RegNo = "2612-0042";
@@ -43,7 +43,7 @@ class CameraWindowTest : public ::testing::Test {
         state.CurrentRecord.LastName = "Smith";
         state.CurrentRecord.PhotoOnFile = "0";
         VideoCaptureDevices::SetMaker([this] { return VideoCaptureDevices::MakeTestPattern(device); });
-        StartUp::SetShellOpener([this](const QString& path, const QString&) {
+        StartUp::SetShellOpener([this](const std::string& path, const std::string&) {
             openedHelp = path;
             return true;
         });
@@ -65,9 +65,7 @@ class CameraWindowTest : public ::testing::Test {
         ReadWholeFile(photoPath(), bytes);
         return bytes;
     }
-    QString helpPage(const char* page) const {
-        return QString::fromStdString(folder.path() + "KestraneDocs/") + QString::fromLatin1(page);
-    }
+    std::string helpPage(const char* page) const { return folder.path() + "KestraneDocs/" + page; }
     static unsigned little32(const std::string& bytes, std::size_t at) {
         unsigned v = 0;
         for (int i = 3; i >= 0; --i)

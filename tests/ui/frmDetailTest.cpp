@@ -88,9 +88,9 @@ QStringList items(QComboBox* combo) {
     return list;
 }
 
-QString pressF1On(QWidget* target) {
-    QString opened;
-    StartUp::SetShellOpener([&](const QString& path, const QString&) {
+std::string pressF1On(QWidget* target) {
+    std::string opened;
+    StartUp::SetShellOpener([&](const std::string& path, const std::string&) {
         opened = path;
         return true;
     });
@@ -130,7 +130,7 @@ TEST_F(DetailTest, LocationShowsTheBookingAndCopiesEdits) {
     EXPECT_EQ(state.CurrentRecord.HostPager, "881");
     EXPECT_EQ(state.CurrentRecord.Restrictions, "escorted\r\nno labs");
     EXPECT_TRUE(boxes.calls().empty());
-    EXPECT_EQ(pressF1On(box(&w, "LocTelTB")).toStdString(), folder.path() + "KestraneDocs/makebooking3.html");
+    EXPECT_EQ(pressF1On(box(&w, "LocTelTB")), folder.path() + "KestraneDocs/makebooking3.html");
     EXPECT_EQ(state.HelpTopic, 60);
 }
 
@@ -317,7 +317,7 @@ TEST_F(DetailTest, PersonalShowsTheBookingAndCopiesEdits) {
     EXPECT_EQ(state.CurrentRecord.OnPrescriptionMedicine, "1");
     TypeText(box(&w, "PersTownTB"), "!");
     EXPECT_EQ(state.CurrentRecord.Town, "Leeds!");
-    EXPECT_EQ(pressF1On(box(&w, "PersTownTB")).toStdString(), folder.path() + "KestraneDocs/makebooking3.html");
+    EXPECT_EQ(pressF1On(box(&w, "PersTownTB")), folder.path() + "KestraneDocs/makebooking3.html");
     EXPECT_EQ(state.HelpTopic, 61);
 
     state.CurrentRecord.OnPrescriptionMedicine = "";

@@ -181,15 +181,15 @@ TEST_F(HandlePhotoTest, ListsAndFindsThePeriodsPhotos) {
                                        "system \r\nPlease report this to Brantholm Solutions [ PH-8162 ]",
                                        "Kestrane FP5565|Error in finding photos for the selected dates"}));
 
-    QString opened;
-    StartUp::SetShellOpener([&](const QString& path, const QString&) {
+    std::string opened;
+    StartUp::SetShellOpener([&](const std::string& path, const std::string&) {
         opened = path;
         return true;
     });
     QTest::keyClick(grid(), Qt::Key_F1);
     StartUp::SetShellOpener(nullptr);
     EXPECT_EQ(state.HelpTopic, 70);
-    EXPECT_FALSE(opened.isEmpty());
+    EXPECT_FALSE(opened.empty());
 }
 
 // The booking numbers, dates and ages of the list, and the chosen booking's

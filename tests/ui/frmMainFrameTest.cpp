@@ -92,15 +92,15 @@ TEST_F(MainWindowTest, KeysActOnceAndNeverTypeTheirLetter) {
     EXPECT_EQ(QApplication::focusWidget(), grid) << "F2 runs Today and opens no cell editor";
     EXPECT_TRUE(boxes.calls().empty()) << messages().toStdString();
 
-    QString opened;
-    StartUp::SetShellOpener([&](const QString& path, const QString&) {
+    std::string opened;
+    StartUp::SetShellOpener([&](const std::string& path, const std::string&) {
         opened = path;
         return true;
     });
     state.HelpTopic = 25;
     QTest::keyClick(box("CatOrganTB"), Qt::Key_F1, Qt::ShiftModifier);
     StartUp::SetShellOpener(nullptr);
-    EXPECT_TRUE(opened.endsWith("KestraneDocs/makebooking.html")) << opened.toStdString();
+    EXPECT_TRUE(opened.ends_with("KestraneDocs/makebooking.html")) << opened;
 }
 
 // The input aids of the booking form, as a receptionist uses them.

@@ -192,8 +192,8 @@ TEST_F(PassTest, PassButtonRefusesIncompleteOrUnsavedBookings) {
 TEST_F(PassTest, ValidityFollowsTheCombosAndTheCalendar) {
     typeBooking("Jo", "Li");
     retype("CatOrganTB", QStringLiteral("<u>ACME</u> LTD"));
-    QString helpPage;
-    StartUp::SetShellOpener([&](const QString& path, const QString&) {
+    std::string helpPage;
+    StartUp::SetShellOpener([&](const std::string& path, const std::string&) {
         helpPage = path;
         return true;
     });
@@ -276,7 +276,7 @@ TEST_F(PassTest, ValidityFollowsTheCombosAndTheCalendar) {
     });
     StartUp::SetShellOpener(nullptr);
     ASSERT_TRUE(opened);
-    EXPECT_EQ(helpPage, QString::fromStdString(folder.path() + "KestraneDocs/issuingapass.html"));
+    EXPECT_EQ(helpPage, folder.path() + "KestraneDocs/issuingapass.html");
     // F9 saved the new booking first; closing without printing stores no pass.
     EXPECT_EQ(box("RegNoTB")->text(), "140315103000");
     EXPECT_EQ(passFields(line()), std::string(52, ' '));

@@ -113,8 +113,8 @@ TEST_F(SetupTest, OptionsAreShownAndRoundTripThroughTheFile) {
     EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), QString::fromStdString(folder.path() + "Kestranedata"));
     EXPECT_TRUE(control<QLineEdit>("Text1")->text().isEmpty());
 
-    QString opened;
-    StartUp::SetShellOpener([&](const QString& path, const QString&) {
+    std::string opened;
+    StartUp::SetShellOpener([&](const std::string& path, const std::string&) {
         opened = path;
         return true;
     });
@@ -123,7 +123,7 @@ TEST_F(SetupTest, OptionsAreShownAndRoundTripThroughTheFile) {
     showTab(2);
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(state.HelpTopic, 81);
-    EXPECT_FALSE(opened.isEmpty());
+    EXPECT_FALSE(opened.empty());
     showTab(0);
 
     tick("ckEnbl_RTC");
