@@ -2,11 +2,13 @@
 #include "core/startup/SettingsRecord.h"
 #include "core/startup/UsrSettings.h"
 #include "platform/Platform.h"
+#include "platform/ShownPath.h"
 #include "ui/desk/frmMain.h"
 #include "ui/startup/StartUpMain.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QStringList>
 
 #include <algorithm>
 #include <filesystem>
@@ -210,10 +212,11 @@ TEST_F(StartUpTest, UnusableSettingsFileIsKeptAsideAndTheDefaultsRestored) {
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].title, "Kestrane");
     EXPECT_EQ(boxes.calls()[0].style, 48);
-    EXPECT_EQ(boxes.calls()[0].text.toStdString(),
-              "The settings in " + file + " could not be used (the file holds no settings Kestrane wrote); " +
-                  "the file was kept as " + file + ".bad.\n\nThe default settings have been restored. " +
-                  "The data folder is now " + folder.path() + "Kestranedata.");
+    EXPECT_EQ(boxes.calls()[0].text,
+              "The settings in " + ShownPath::Text(file) +
+                  " could not be used (the file holds no settings Kestrane wrote); the file was kept as " +
+                  ShownPath::Text(file + ".bad") + ".\n\nThe default settings have been restored. " +
+                  "The data folder is now " + ShownPath::Text(folder.path() + "Kestranedata") + ".");
 }
 
 TEST_F(StartUpTest, SettingsThatCannotBeStoredAreToldOnce) {
@@ -225,12 +228,12 @@ TEST_F(StartUpTest, SettingsThatCannotBeStoredAreToldOnce) {
     ASSERT_EQ(start().exitCode, 0);
     EXPECT_TRUE(state.SettingsReset);
     EXPECT_EQ(state.settings, DefaultSettings(folder.path()));
-    std::vector<std::string> told; // the desk also says it cannot read its pick-lists there
+    QStringList told; // the desk also says it cannot read its pick-lists there
     for (const MsgBoxCall& call : boxes.calls())
         if (call.title == "Kestrane")
-            told.push_back(call.text.toStdString());
-    ASSERT_EQ(told.size(), 1u);
-    EXPECT_EQ(told[0], "The settings could not be stored in " + folder.path() +
+            told << call.text;
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0], "The settings could not be stored in " + ShownPath::Text(folder.path()) +
                            "_KSF/KSystem/qxsabusr.dat: Path not found.\n\nKestrane runs on its default settings and "
                            "tries to store them again at the next start.");
     EXPECT_TRUE(started.mainWindow->isVisible());

@@ -8,6 +8,7 @@
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/Platform.h"
+#include "platform/ShownPath.h"
 #include "platform/SingleInstance.h"
 #include "ui/common/Errors.h"
 #include "ui/desk/frmMain.h"
@@ -36,16 +37,12 @@ std::string ExecutableFolder() {
     return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
 }
 
-QString PathText(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
 // What the user must know about the settings this start runs on: stored ones
 // that could not be used, and defaults that could not be stored. Empty when
 // all went well.
 QString SettingsNotice(const ProgramState& state, const modUsrSettings::LoadResult& loaded,
                        const FileError& setAsideError, const FileError& saveError) {
-    const QString file = PathText(modUsrSettings::SettingsFilePath(state));
+    const QString file = ShownPath::Text(modUsrSettings::SettingsFilePath(state));
     QStringList parts;
     if (loaded.source == modUsrSettings::SettingsSource::Unusable) {
         QString unusable =
@@ -53,11 +50,11 @@ QString SettingsNotice(const ProgramState& state, const modUsrSettings::LoadResu
         if (setAsideError)
             unusable += QStringLiteral("; the file was left as it is (%1).").arg(Errors::SystemText(setAsideError));
         else
-            unusable +=
-                QStringLiteral("; the file was kept as %1.").arg(PathText(modUsrSettings::SetAsideFilePath(state)));
+            unusable += QStringLiteral("; the file was kept as %1.")
+                            .arg(ShownPath::Text(modUsrSettings::SetAsideFilePath(state)));
         parts << unusable
               << QStringLiteral("The default settings have been restored. The data folder is now %1.")
-                     .arg(PathText(state.settings.DataRoot));
+                     .arg(ShownPath::Text(state.settings.DataRoot));
     }
     if (saveError)
         parts << QStringLiteral("The settings could not be stored in %1: %2.").arg(file, Errors::SystemText(saveError))
