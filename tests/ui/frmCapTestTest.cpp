@@ -3,6 +3,7 @@
 #include "core/AtomicFile.h"
 #include "core/passes/SaveDialogFilter.h"
 #include "platform/Shell.h"
+#include "platform/ShownPath.h"
 #include "platform/VideoCapture.h"
 #include "platform/VideoPreview.h"
 
@@ -248,8 +249,8 @@ TEST_F(CameraWindowTest, FailedSnapsKeepTheEarlierPhotoAndTheFlags) {
     window = open();
     User::Click(window.get(), "cmdSaveDIB");
     ASSERT_EQ(boxes.calls().size(), 1u);
-    EXPECT_TRUE(boxes.calls()[0].text.startsWith(
-        QString::fromStdString("The photo could not be saved as " + photoPath() + ": ")))
+    EXPECT_TRUE(
+        boxes.calls()[0].text.startsWith("The photo could not be saved as " + ShownPath::Text(photoPath()) + ": "))
         << boxes.calls()[0].text.toStdString();
     EXPECT_TRUE(fs::is_directory(photoPath()));
     EXPECT_FALSE(state.PhotoTakenFlag);

@@ -2,6 +2,7 @@
 
 #include "core/maintenance/SampleData.h"
 #include "platform/MsgBox.h"
+#include "platform/ShownPath.h"
 #include "ui/common/Errors.h"
 
 #include <QCoreApplication>
@@ -47,7 +48,7 @@ bool Run(ProgramState& state, QWidget* window) {
         const SampleData::FileFailure& first = result.failures.front();
         MsgBox(QStringLiteral("Sample bookings could not be written to %1 of the 36 month files.\r\n%2: %3")
                    .arg(result.failures.size())
-                   .arg(QString::fromLocal8Bit(first.path.c_str()), Errors::Reason(first.error)),
+                   .arg(ShownPath::Text(first.path), Errors::Reason(first.error)),
                vb::vbOKOnly | vb::vbExclamation, QStringLiteral("Kestrane"), window);
     }
     return result.written > 0;

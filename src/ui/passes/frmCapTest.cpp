@@ -6,6 +6,7 @@
 #include "platform/Pause.h"
 #include "platform/SaveAsDialog.h"
 #include "platform/Shell.h"
+#include "platform/ShownPath.h"
 #include "platform/VideoCapture.h"
 #include "platform/VideoPreview.h"
 #include "ui/common/Centre.h"
@@ -222,7 +223,7 @@ void frmCapTest::cmdSaveDIB_Click() {
     std::error_code ec;
     if (!IsFolder(folder) && !std::filesystem::create_directory(folder, ec))
         failure = QStringLiteral("The photo folder %1 could not be made: %2")
-                      .arg(QString::fromStdString(folder), QString::fromStdString(ec.message()));
+                      .arg(ShownPath::Text(folder), QString::fromStdString(ec.message()));
     QByteArray bitmap;
     if (failure.isEmpty())
         capture_->stillBitmap(bitmap, failure);
@@ -234,7 +235,7 @@ void frmCapTest::cmdSaveDIB_Click() {
     if (!failure.isEmpty()) {
         MsgBox(failure, vb::vbInformation, Title, this);
     } else if (error) {
-        Errors::Report(this, Errors::Place::PhotoSave, error, QString::fromStdString(path));
+        Errors::Report(this, Errors::Place::PhotoSave, error, ShownPath::Text(path));
     } else {
         if (std::filesystem::file_size(path, ec) > static_cast<std::uintmax_t>(PhotoSizeLimit) && !ec)
             MsgBox(QStringLiteral("Video Setup Warning: Resolution settings are too high for Kestrane"),
