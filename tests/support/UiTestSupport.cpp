@@ -1,5 +1,7 @@
 #include "UiTestSupport.h"
 
+#include <QBuffer>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -178,6 +180,16 @@ void Pick(QComboBox* combo, const QString& text) {
 }
 
 } // namespace User
+
+bool WriteBitmap(const QImage& image, const std::string& path) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!image.save(&buffer, "BMP"))
+        return false;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.constData(), bytes.size());
+    return static_cast<bool>(out);
+}
 
 std::vector<std::string> FileLines(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -4,6 +4,7 @@
 #include "core/ProgramState.h"
 #include "platform/MsgBox.h"
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -105,6 +106,10 @@ void Pick(QComboBox* combo, const QString& text);
 
 // The lines of a text file without their CR LF.
 std::vector<std::string> FileLines(const std::string& path);
+
+// Writes a picture as a bitmap file named by the path's bytes, which Qt's own
+// writer, taking a QString, cannot name when they are not UTF-8.
+bool WriteBitmap(const QImage& image, const std::string& path);
 
 // How many bookings a list grid shows: its rows below the headings whose
 // first cell holds a registration.

@@ -3,8 +3,10 @@
 #include "core/Clock.h"
 #include "core/desk/BookingRecord.h"
 #include "core/desk/ListDate.h"
+#include "core/passes/PassRules.h"
 #include "core/passes/PhotoFile.h"
 #include "platform/Grid.h"
+#include "platform/PictureFile.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 
@@ -74,7 +76,7 @@ class HandlePhotoTest : public ::testing::Test {
         fs::create_directories(fs::path(path).parent_path());
         QImage image(12, 16, QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
-        EXPECT_TRUE(image.save(QString::fromStdString(path), "BMP"));
+        EXPECT_TRUE(WriteBitmap(image, path));
         if (size)
             fs::resize_file(path, size);
         std::tm tm{};
@@ -333,6 +335,9 @@ TEST_F(HandlePhotoTest, DeletesTheShownPhotoAndTheListedOnes) {
     User::ClickCell(window.get(), grid(), 1, 1);
     click("cmdHPDelete");
     EXPECT_FALSE(fs::exists(photoPath("140301090000", "Ann", "Lee")) || fs::exists(older));
+    EXPECT_TRUE(control<QLabel>("HPImage")->pixmap().toImage() ==
+                PictureFromFile(Passes::PlaceholderPhoto(folder.path())).toImage())
+        << "the placeholder takes the deleted photo's place";
     EXPECT_TRUE(fs::exists(longer));
     EXPECT_EQ(names(), (QStringList{"Bo JONES", "Di Dee"}));
     EXPECT_TRUE(state.PhotoDeletedFlag);

@@ -6,6 +6,7 @@
 #include "core/desk/ListDate.h"
 #include "core/desk/MonthBookingFile.h"
 #include "core/desk/SearchFields.h"
+#include "core/passes/PassRules.h"
 #include "core/passes/PhotoFile.h"
 #include "core/passes/PhotoLibrary.h"
 #include "platform/Grid.h"
@@ -22,7 +23,6 @@
 #include "ui/desk/BookingBoxes.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -329,8 +329,7 @@ void frmHandlePhoto::blinkStep() {
 // --- Showing, attaching and deleting ---------------------------------------------------------
 
 void frmHandlePhoto::showPlaceholder() {
-    HPImage->setPixmap(QPixmap(QFile::decodeName(QByteArray::fromStdString(state_.ProgramFolder)) +
-                               QStringLiteral("_KSF/IRender/currentfile.bmp")));
+    HPImage->setPixmap(PictureFromFile(Passes::PlaceholderPhoto(state_.ProgramFolder)));
 }
 
 void frmHandlePhoto::showPhoto(const std::string& path) {
