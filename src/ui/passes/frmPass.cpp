@@ -264,7 +264,6 @@ void frmPass::showPhoto(const std::string& path) {
     p.drawPixmap(place.center() - QPoint(scaled.width() / 2, scaled.height() / 2), scaled);
     p.end();
     PassPortIma->setPixmap(shown);
-    PassPortIma->setProperty("file", QString::fromLocal8Bit(path.c_str()));
 }
 
 void frmPass::CentreForm() {
