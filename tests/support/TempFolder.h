@@ -7,10 +7,16 @@
 // A fresh folder under the system's temporary folder, removed again at the end.
 class TempFolder {
   public:
-    TempFolder() {
+    // A name holding the byte E4 (a Latin-1 letter, no UTF-8), as a folder
+    // named on a desk that writes 8-bit names has, so that every path the
+    // program takes must go by its bytes; or a plain name, for the few files
+    // Qt takes only by a QString name.
+    enum class Name { Latin1, Plain };
+
+    explicit TempFolder(Name name = Name::Latin1) {
         std::random_device rd;
-        path_ =
-            std::filesystem::temp_directory_path() / ("kestrane-test-" + std::to_string(rd()) + std::to_string(rd()));
+        const std::string prefix = name == Name::Latin1 ? "kestrane-test-\xe4" : "kestrane-test-";
+        path_ = std::filesystem::temp_directory_path() / (prefix + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {

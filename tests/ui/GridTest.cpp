@@ -568,7 +568,7 @@ struct PinnedClock {
 TEST(Grid, PrintsAListWithItsHeadingOnEveryPageAndCountsPages) {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
-    TempFolder dir;
+    TempFolder dir(TempFolder::Name::Plain); // the printer takes its file name as a QString
     PinnedClock pinned({2016, 3, 7, 9, 0, 0});
     Lines lines(200, "Okafor");
     for (int i = 0; i < 200; ++i)
@@ -641,7 +641,7 @@ TEST(Grid, AListOfMillionsOfRowsScrollsToItsEndAndPrintsItsLastPage) {
 
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext is not installed";
-    TempFolder dir;
+    TempFolder dir(TempFolder::Name::Plain); // the printer takes its file name as a QString
     const QString path = QString::fromStdString(dir.path()) + "/list.pdf";
     GridPageSetup& ps = g.PageSetup();
     ps.FooterText = QStringLiteral("Page &P of &N");

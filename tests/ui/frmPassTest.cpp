@@ -137,7 +137,7 @@ class PassTest : public DeskWindowTest {
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         QImage green(176, 144, QImage::Format_RGB888);
         green.fill(Qt::green);
-        ASSERT_TRUE(green.save(QString::fromStdString(path), "BMP"));
+        ASSERT_TRUE(WriteBitmap(green, path));
     }
     static QString cardText(frmPass& w, const char* name) { return Control<QLabel>(&w, name)->text(); }
     static bool showsGreenPhoto(frmPass& w) {
@@ -286,7 +286,9 @@ TEST_F(PassTest, ValidityFollowsTheCombosAndTheCalendar) {
 TEST_F(PassTest, PrintedPassIsStoredAndReadsBackThenIsRevoked) {
     typeBooking("Jo", "Li");
     click("cmdSAVE");
-    const std::string pdf = folder.path() + "pass.pdf";
+    // The printer takes its file name as a QString, which cannot hold every byte.
+    const TempFolder printed(TempFolder::Name::Plain);
+    const std::string pdf = printed.withSlash() + "pass.pdf";
 
     // A print that fails says so and stores no pass, but the photo taken before it is still recorded.
     qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(folder.path() + "no/such/folder/pass.pdf"));
@@ -339,10 +341,11 @@ TEST_F(PassTest, PrintedPassIsStoredAndReadsBackThenIsRevoked) {
     QProcess render;
     render.start(QStringLiteral("pdftoppm"),
                  {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
-                  QString::fromStdString(pdf), QString::fromStdString(folder.path() + "pass")});
+                  QString::fromStdString(pdf), QString::fromStdString(printed.withSlash() + "pass")});
     ASSERT_TRUE(render.waitForFinished(20000));
     QProcess scan;
-    scan.start(QStringLiteral("zbarimg"), {QStringLiteral("-q"), QString::fromStdString(folder.path() + "pass.png")});
+    scan.start(QStringLiteral("zbarimg"),
+               {QStringLiteral("-q"), QString::fromStdString(printed.withSlash() + "pass.png")});
     ASSERT_TRUE(scan.waitForFinished(20000));
     EXPECT_EQ(QString::fromUtf8(scan.readAllStandardOutput()).trimmed(), "CODE-39:140315103000");
 
@@ -611,7 +614,8 @@ TEST_F(PassTest, PhotoFlagsFollowEachBookingsOwnFile) {
 }
 
 TEST_F(PassTest, FailedPassStoreStaysPendingAndIsReported) {
-    qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(folder.path() + "pass.pdf"));
+    const TempFolder printed(TempFolder::Name::Plain); // the printer takes its file name as a QString
+    qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(printed.withSlash() + "pass.pdf"));
     const auto print = [](frmPass& w) { User::Click(&w, "cmdPrintPass"); };
     typeBooking("Al", "Bo");
     click("cmdSAVE");

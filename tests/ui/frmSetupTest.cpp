@@ -110,7 +110,7 @@ TEST_F(SetupTest, OptionsAreShownAndRoundTripThroughTheFile) {
     EXPECT_TRUE(control<QCheckBox>("ckForceMono")->isChecked()) << "a blank shows ticked";
     EXPECT_FALSE(control<QCheckBox>("ckStartFull")->isChecked());
     EXPECT_FALSE(state.RestartPending) << "cleared after the boxes ran their clicks";
-    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), QString::fromStdString(folder.path() + "Kestranedata"));
+    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), ShownPath::Text(folder.path() + "Kestranedata"));
     EXPECT_TRUE(control<QLineEdit>("Text1")->text().isEmpty());
 
     std::string opened;
@@ -256,8 +256,8 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
         EXPECT_TRUE(selected->text().contains("...")) << selected->text().toStdString();
         EXPECT_TRUE(selected->text().endsWith("Kestranedata")) << selected->text().toStdString();
 
-        ClickFolder(w, QString::fromStdString(other));
-        EXPECT_EQ(selected->toolTip(), QString::fromStdString(other));
+        ClickFolder(w, ShownPath::Text(other));
+        EXPECT_EQ(selected->toolTip(), ShownPath::Text(other));
         EXPECT_TRUE(selected->text().endsWith("/holding the data")) << selected->text().toStdString();
 
         // Opened and maximised, the tree lies between the bars and the bottom
@@ -286,7 +286,7 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
     });
     click("cmdsetNPTD");
     ASSERT_TRUE(seen);
-    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), QString::fromStdString(other));
+    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), ShownPath::Text(other));
     EXPECT_EQ(state.browse.BrowseTarget, 0) << "the hand-off is used once";
     EXPECT_TRUE(state.browse.BrowseResult.empty());
 
@@ -299,29 +299,32 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
     const std::string blankEnded = folder.path() + "system ";
     std::filesystem::create_directories(blankEnded);
     auto pickBlankEnded = OnNextModal([&](QWidget* w) {
-        ClickFolder(w, QString::fromStdString(blankEnded));
+        ClickFolder(w, ShownPath::Text(blankEnded));
         User::Click(w, "cmdBFFOK");
     });
     click("cmdsetNPTS");
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_TRUE(boxes.calls()[0].text.startsWith("A folder path cannot begin or end with a blank"));
-    EXPECT_EQ(control<QLineEdit>("setNPTSTb")->text(), QString::fromStdString(folder.path()));
+    EXPECT_EQ(control<QLineEdit>("setNPTSTb")->text(), ShownPath::Text(folder.path()));
 
     // A folder that does not exist: the chooser opens on the nearest one that
     // does, with nothing chosen until the user chooses.
     const std::string picked = other + "/Record";
-    User::Retype(control<QLineEdit>("setNPTDTb"), QString::fromStdString(other + "/gone/too"));
+    auto* dataBox = control<QLineEdit>("setNPTDTb");
+    QTest::mouseClick(dataBox, Qt::LeftButton);
+    QTest::keyClick(dataBox, Qt::Key_End);
+    QTest::keyClicks(dataBox, "/gone/too");
     auto pickNearby = OnNextModal([&](QWidget* w) {
         auto* tree = Control<QTreeView>(w, "ftvbff");
         EXPECT_TRUE(tree->selectionModel()->selectedIndexes().isEmpty());
         EXPECT_EQ(tree->currentIndex().data().toString(), "holding the data");
         EXPECT_TRUE(Control<QLineEdit>(w, "txtBFFSelectedF")->text().isEmpty());
         EXPECT_FALSE(Control<QPushButton>(w, "cmdBFFOK")->isEnabled());
-        ClickFolder(w, QString::fromStdString(picked));
+        ClickFolder(w, ShownPath::Text(picked));
         User::Click(w, "cmdBFFOK");
     });
     click("cmdsetNPTD");
-    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), QString::fromStdString(picked));
+    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), ShownPath::Text(picked));
 
     boxes.queue(vb::vbYes);
     click("cmdsetOK");
@@ -331,7 +334,7 @@ TEST_F(SetupTest, ChooserPicksTheDataFolderAndRaisesTheRestart) {
     // Opened again, the box shows the stored folder and no old choice comes back.
     state.browse.BrowseCancelled = false;
     open();
-    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), QString::fromStdString(picked));
+    EXPECT_EQ(control<QLineEdit>("setNPTDTb")->text(), ShownPath::Text(picked));
 }
 
 TEST_F(SetupTest, FoldersNamedInOtherBytesComeBackAsTheyWere) {
@@ -340,7 +343,7 @@ TEST_F(SetupTest, FoldersNamedInOtherBytesComeBackAsTheyWere) {
     const std::string chosen = folder.path() + "b\xE4r";
     for (const std::string& made : {data + "/Record", system, chosen})
         std::filesystem::create_directories(made);
-    const QString programFolder = QString::fromStdString(folder.path());
+    const QString programFolder = ShownPath::Text(folder.path());
     state.settings.DataRoot = data;
     state.settings.SystemPathSetting = system;
     ASSERT_FALSE(modUsrSettings::SaveSettings(state));
@@ -553,7 +556,13 @@ TEST_F(SetupRestartTest, ReadOnlyAndNewDataFolderShutTheDeskAndKeepItsWork) {
     auto tickAndSave = OnNextModal([&](QWidget* w) {
         auto* readOnly = Control<QCheckBox>(w, "ckMakeSysRdO");
         QTest::mouseClick(readOnly, Qt::LeftButton, {}, QPoint(8, readOnly->height() / 2));
-        User::Retype(Control<QLineEdit>(w, "setNPTDTb"), QString::fromStdString(moved));
+        // The folder's name changed at its end, the rest kept as shown.
+        auto* dataBox = Control<QLineEdit>(w, "setNPTDTb");
+        QTest::mouseClick(dataBox, Qt::LeftButton);
+        QTest::keyClick(dataBox, Qt::Key_End);
+        for (int i = 0; i < 12; ++i) // "Kestranedata"
+            QTest::keyClick(dataBox, Qt::Key_Backspace);
+        QTest::keyClicks(dataBox, "moved data");
         User::Click(w, "cmdsetOK");
     });
     boxes.clear();
