@@ -2,6 +2,7 @@
 // days each: 20,000 rows) built and shown in its list grid, offscreen, beside
 // the time to read the same file raw.
 #include "BusyMonth.h"
+#include "DeskListRows.h"
 #include "core/AtomicFile.h"
 #include "core/Clock.h"
 #include "core/ProgramState.h"
@@ -31,15 +32,6 @@ void RawRead(benchmark::State& state) {
     }
 }
 BENCHMARK(RawRead)->Unit(benchmark::kMillisecond);
-
-// The bookings the desk's list grid shows: its rows whose first cell holds a registration.
-int listedRows(const QWidget& window) {
-    Grid* list = window.findChild<Grid*>(QStringLiteral("StatGrid"));
-    int rows = 0;
-    for (int r = 1; r < list->Rows(); ++r)
-        rows += list->Cell(r, 0).Text().isEmpty() ? 0 : 1;
-    return rows;
-}
 
 void MonthListShown(benchmark::State& state) {
     ProgramState s;

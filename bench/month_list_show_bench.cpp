@@ -4,6 +4,7 @@
 // of that month, beside reading the file raw. Reports the memory the list
 // needs at its peak and once shown (resident size less the size before).
 #include "BusyMonth.h"
+#include "DeskListRows.h"
 #include "core/AtomicFile.h"
 #include "core/Clock.h"
 #include "core/desk/BookingRecord.h"
@@ -44,15 +45,6 @@ void resetPeak() {
 BusyMonth& month() {
     static BusyMonth m("month", Bookings, 31);
     return m;
-}
-
-// The bookings the desk's list grid shows: its rows whose first cell holds a registration.
-int listedRows(const QWidget& window) {
-    Grid* list = window.findChild<Grid*>(QStringLiteral("StatGrid"));
-    int rows = 0;
-    for (int r = 1; r < list->Rows(); ++r)
-        rows += list->Cell(r, 0).Text().isEmpty() ? 0 : 1;
-    return rows;
 }
 
 void BM_ReadMonthRaw(benchmark::State& state) {
