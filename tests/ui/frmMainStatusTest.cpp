@@ -97,9 +97,14 @@ TEST_F(StatusTest, OnSiteListStampsArrivalsDeparturesAndUndoes) {
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "You can't sort this list in the IN/OUT Day-Status view    ");
 
-    open(2);
+    // Cy's change is saved on the way to Ann's "Arrived" cell: Ann opens and arrives.
+    open(1);
+    User::Retype(Control<QLineEdit>(main, "CatOrganTB"), "MOSS LTD");
+    boxes.queue(vb::vbYes);
+    User::ClickCell(main, grid(), 2, 6);
+    EXPECT_NE(FileLines(monthFile("1402"))[0].find("MOSS LTD"), std::string::npos);
     EXPECT_EQ(Control<QLineEdit>(main, "FirstNameTB")->text(), "Ann");
-    click("cmdIN");
+    EXPECT_EQ(stampsOf("140201080000"), "  -    -  ");
     EXPECT_EQ(state.HelpTopic, 27);
     EXPECT_EQ(label("LaON_Site")->text(), "10:30");
     EXPECT_EQ(back("LaON_Site"), 0xFF);

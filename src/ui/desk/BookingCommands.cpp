@@ -327,6 +327,10 @@ void BookingCommands::StatGrid_RowChosen() {
         }
         return;
     }
+    // The choice is taken before any question: a store on the way rebuilds
+    // the list, and the row chosen may then hold another booking or none.
+    const std::string regNo = p_.lists.regNoOfActiveRow();
+    const int col = p_.lists.currentCol();
     if (!readOnly) {
         if (!newBooking_) {
             if (!SaveChangesCheck(AskedBy::OpenFromList))
@@ -360,7 +364,6 @@ void BookingCommands::StatGrid_RowChosen() {
         return;
     // An empty row names no month file, so there is nothing to open: the form
     // stays as it is, with any change still unsaved, and no cell of it stamps.
-    const std::string regNo = p_.lists.regNoOfActiveRow();
     if (regNo.empty())
         return;
     const BookingFiles::LineResult read = BookingFiles::ReadBookingLine(state_.settings.DataRoot, regNo);
@@ -377,9 +380,9 @@ void BookingCommands::StatGrid_RowChosen() {
     state_.BookingsChanged = false;
     state_.RecordChanged = false;
     if (state_.ListMode == ListMode::OnSite) {
-        if (p_.lists.currentCol() == 6)
+        if (col == 6)
             p_.arrival.cmdIN_Click();
-        else if (p_.lists.currentCol() == 7)
+        else if (col == 7)
             p_.arrival.cmdOUT_Click();
     }
 }
