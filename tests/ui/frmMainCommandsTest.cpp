@@ -406,17 +406,34 @@ TEST_F(CommandsTest, OpeningAnotherRowAsksAboutChanges) {
     EXPECT_EQ(FileLines(monthFile("1403")).size(), 4u);
     EXPECT_EQ(box("FirstNameTB")->text(), "Ben");
 
-    click("cmdNEW");
-    retype("FirstNameTB", "J");
-    retype("LastNameTB", "Li");
+    // Another desk deleted Cal: choosing his row says so and opens nothing;
+    // Ben's unsaved change still counts as one.
+    retype("CatOrganTB", "MINE LTD");
+    DeleteAtAnotherDesk(monthFile("1403"), "140315103002");
+    boxes.clear();
+    boxes.queue(vb::vbNo);
+    openListRow(3);
+    ASSERT_EQ(boxes.calls().size(), 2u);
+    EXPECT_EQ(boxes.calls()[1].text, "Booking 140315103002 has NOT been opened: the booking is no longer in its month "
+                                     "file (it may have been deleted at another desk).");
+    EXPECT_EQ(ListedRows(grid("StatGrid")), 3) << "the list is rebuilt";
+    EXPECT_EQ(box("FirstNameTB")->text(), "Ben");
+    EXPECT_EQ(box("CatOrganTB")->text(), "MINE LTD");
+    click("cmdSAVE");
+    EXPECT_NE(FileLines(monthFile("1403"))[1].find("MINE LTD"), std::string::npos);
+
+    // A new booking kept on screen by an empty row is still a new booking.
+    newBooking("Jo", "Li");
     boxes.clear();
     boxes.queue(vb::vbCancel);
     openListRow(10);
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_TRUE(boxes.calls()[0].text.contains("A Valid Name is required"));
     EXPECT_EQ(box("RegNoTB")->text(), "NEW Booking");
-    EXPECT_EQ(box("FirstNameTB")->text(), "J");
-    EXPECT_EQ(combo("Dept1CB")->currentText(), " -  Select  - ");
+    EXPECT_EQ(box("FirstNameTB")->text(), "Jo");
+    click("cmdSAVE");
+    ASSERT_EQ(boxes.calls().size(), 2u);
+    EXPECT_EQ(boxes.calls()[1].text, "New Booking made for JO LI in MARCH 2014 Ok");
 }
 
 TEST_F(CommandsTest, DayListRulesAndMessages) {
