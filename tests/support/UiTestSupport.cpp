@@ -210,6 +210,14 @@ std::vector<std::string> FileLines(const std::string& path) {
     return lines;
 }
 
+void DeleteAtAnotherDesk(const std::string& monthFile, const std::string& regNo) {
+    const std::vector<std::string> lines = FileLines(monthFile);
+    std::ofstream out(monthFile, std::ios::binary | std::ios::trunc);
+    for (const std::string& line : lines)
+        if (line.compare(0, regNo.size(), regNo) != 0)
+            out << line << "\r\n";
+}
+
 int ListedRows(Grid* grid) {
     int rows = 0;
     for (int r = 1; r < grid->Rows(); ++r)

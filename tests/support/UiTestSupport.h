@@ -106,6 +106,9 @@ void Pick(QComboBox* combo, const QString& text);
 
 // The lines of a text file without their CR LF.
 std::vector<std::string> FileLines(const std::string& path);
+// Rewrites a month file without the lines of booking regNo, as a deletion at
+// another desk leaves it.
+void DeleteAtAnotherDesk(const std::string& monthFile, const std::string& regNo);
 
 // Writes a picture as a bitmap file named by the path's bytes, which Qt's own
 // writer, taking a QString, cannot name when they are not UTF-8.

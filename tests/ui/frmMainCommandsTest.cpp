@@ -359,43 +359,81 @@ TEST_F(CommandsTest, ClosingOffersToSaveAndCancelKeepsANewBooking) {
     EXPECT_FALSE(main->isVisible());
 }
 
+// The booking chosen is the one that opens, whatever a store on the way did
+// to the list.
 TEST_F(CommandsTest, OpeningAnotherRowAsksAboutChanges) {
-    newBooking("Jo", "Li");
-    click("cmdSAVE");
+    int second = 0;
+    for (const char* first : {"Ada", "Ben", "Cal"}) { // rows 1 to 3 of the 20th
+        Clock::Pin({2014, 3, 15, 10, 30, second++});
+        newBooking(first, "Li");
+        click("cmdSAVE");
+    }
     listDay(20);
     openListRow(1);
     retype("CatOrganTB", "NEW NAME LTD");
     boxes.clear();
     boxes.queue(vb::vbCancel);
-    openListRow(1);
+    openListRow(3);
     ASSERT_EQ(boxes.calls().size(), 1u);
-    EXPECT_EQ(boxes.calls()[0].text, "The current booking for JO LI has changed.\r\nDo you wish to save it? ");
+    EXPECT_EQ(boxes.calls()[0].text, "The current booking for ADA LI has changed.\r\nDo you wish to save it? ");
     EXPECT_EQ(box("CatOrganTB")->text(), "NEW NAME LTD");
     boxes.queue(vb::vbYes);
-    openListRow(1);
+    openListRow(3);
     EXPECT_NE(FileLines(monthFile("1403"))[0].find("NEW NAME LTD"), std::string::npos);
+    EXPECT_EQ(box("RegNoTB")->text(), "140315103002");
+    EXPECT_EQ(box("FirstNameTB")->text(), "Cal");
 
     // An empty row holds nothing to open: the form stays as typed, an
-    // unsaved change stays unsaved.
+    // unsaved change stays unsaved, a saved one stays on screen.
     retype("CatOrganTB", "OTHER LTD");
     boxes.clear();
     boxes.queue(vb::vbNo);
     openListRow(10);
     ASSERT_EQ(boxes.calls().size(), 1u);
-    click("cmdSAVE");
-    EXPECT_NE(FileLines(monthFile("1403"))[0].find("OTHER LTD"), std::string::npos);
+    boxes.queue(vb::vbYes);
+    openListRow(10);
+    EXPECT_EQ(boxes.calls().size(), 2u);
+    EXPECT_NE(FileLines(monthFile("1403"))[2].find("OTHER LTD"), std::string::npos);
+    EXPECT_EQ(box("FirstNameTB")->text(), "Cal");
 
-    click("cmdNEW");
-    retype("FirstNameTB", "J");
-    retype("LastNameTB", "Li");
+    Clock::Pin({2014, 3, 15, 10, 31, 0});
+    newBooking("Dee", "Fox");
+    boxes.clear();
+    boxes.queue(vb::vbYes);
+    openListRow(2);
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "The NEW booking for DEE FOX has not been saved.\r\nDo you wish to save it? ");
+    EXPECT_EQ(FileLines(monthFile("1403")).size(), 4u);
+    EXPECT_EQ(box("FirstNameTB")->text(), "Ben");
+
+    // Another desk deleted Cal: choosing his row says so and opens nothing;
+    // Ben's unsaved change still counts as one.
+    retype("CatOrganTB", "MINE LTD");
+    DeleteAtAnotherDesk(monthFile("1403"), "140315103002");
+    boxes.clear();
+    boxes.queue(vb::vbNo);
+    openListRow(3);
+    ASSERT_EQ(boxes.calls().size(), 2u);
+    EXPECT_EQ(boxes.calls()[1].text, "Booking 140315103002 has NOT been opened: the booking is no longer in its month "
+                                     "file (it may have been deleted at another desk).");
+    EXPECT_EQ(ListedRows(grid("StatGrid")), 3) << "the list is rebuilt";
+    EXPECT_EQ(box("FirstNameTB")->text(), "Ben");
+    EXPECT_EQ(box("CatOrganTB")->text(), "MINE LTD");
+    click("cmdSAVE");
+    EXPECT_NE(FileLines(monthFile("1403"))[1].find("MINE LTD"), std::string::npos);
+
+    // A new booking kept on screen by an empty row is still a new booking.
+    newBooking("Jo", "Li");
     boxes.clear();
     boxes.queue(vb::vbCancel);
     openListRow(10);
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_TRUE(boxes.calls()[0].text.contains("A Valid Name is required"));
     EXPECT_EQ(box("RegNoTB")->text(), "NEW Booking");
-    EXPECT_EQ(box("FirstNameTB")->text(), "J");
-    EXPECT_EQ(combo("Dept1CB")->currentText(), " -  Select  - ");
+    EXPECT_EQ(box("FirstNameTB")->text(), "Jo");
+    click("cmdSAVE");
+    ASSERT_EQ(boxes.calls().size(), 2u);
+    EXPECT_EQ(boxes.calls()[1].text, "New Booking made for JO LI in MARCH 2014 Ok");
 }
 
 TEST_F(CommandsTest, DayListRulesAndMessages) {

@@ -97,9 +97,14 @@ TEST_F(StatusTest, OnSiteListStampsArrivalsDeparturesAndUndoes) {
     ASSERT_EQ(boxes.calls().size(), 1u);
     EXPECT_EQ(boxes.calls()[0].text, "You can't sort this list in the IN/OUT Day-Status view    ");
 
-    open(2);
+    // Cy's change is saved on the way to Ann's "Arrived" cell: Ann opens and arrives.
+    open(1);
+    User::Retype(Control<QLineEdit>(main, "CatOrganTB"), "MOSS LTD");
+    boxes.queue(vb::vbYes);
+    User::ClickCell(main, grid(), 2, 6);
+    EXPECT_NE(FileLines(monthFile("1402"))[0].find("MOSS LTD"), std::string::npos);
     EXPECT_EQ(Control<QLineEdit>(main, "FirstNameTB")->text(), "Ann");
-    click("cmdIN");
+    EXPECT_EQ(stampsOf("140201080000"), "  -    -  ");
     EXPECT_EQ(state.HelpTopic, 27);
     EXPECT_EQ(label("LaON_Site")->text(), "10:30");
     EXPECT_EQ(back("LaON_Site"), 0xFF);
@@ -188,6 +193,25 @@ TEST_F(StatusTest, StampsAreRefusedWithoutABookingAndBuildAMissingFile) {
     EXPECT_EQ(label("LaON_Site")->text(), "  -  ");
     EXPECT_EQ(state.HelpTopic, 27);
     EXPECT_EQ(stampsOf("140201080000"), "  -    -  ");
+
+    // Another desk deleted Ann, then all of February: her row, then Cy's, is
+    // told gone and stamps nobody, the booking on the form least of all.
+    state.settings.ReadOnlyMode = "0";
+    DeleteAtAnotherDesk(monthFile("1403"), "140301090000");
+    boxes.clear();
+    User::ClickCell(main, grid(), 2, 6);
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "Booking 140301090000 has NOT been opened: the booking is no longer in its month "
+                                     "file (it may have been deleted at another desk).");
+    EXPECT_EQ(stampsOf("140201080000"), "  -    -  ");
+    EXPECT_EQ(stampsOf("140301090000"), "missing") << "the list is rebuilt";
+    EXPECT_EQ(ListedRows(grid()), 1);
+    std::filesystem::remove(monthFile("1402"));
+    User::ClickCell(main, grid(), 1, 7);
+    ASSERT_EQ(boxes.calls().size(), 2u);
+    EXPECT_TRUE(boxes.calls()[1].text.startsWith("Booking 140201080000 has NOT been opened"));
+    EXPECT_EQ(ListedRows(grid()), 0);
+    EXPECT_EQ(Control<QLineEdit>(main, "FirstNameTB")->text(), "Cy");
 }
 
 // A share that blinks, or a status file that cannot be written, never costs

@@ -156,9 +156,14 @@ void Report(QWidget* window, Place place, const FileError& e, const QString& det
             caption(window, QStringLiteral("Error: %1 Reading INI File").arg(e.number));
         return;
     case Place::OpenBooking:
-        if (e.number == ErrorNumber::FileNotFound)
-            return; // a month file gone since the list was made: nothing to open
-        box(window, NoBookingsText, QStringLiteral("Kestrane [ DCE-6267] "));
+        // A booking gone from its month file, or with the whole file, since the list was made.
+        if (e.number == ErrorNumber::BookingNotFound || e.number == ErrorNumber::FileNotFound)
+            box(window,
+                numbered(detail) + QStringLiteral(" has NOT been opened: ") +
+                    Reason({ErrorNumber::BookingNotFound, {}}) + u'.',
+                Title);
+        else
+            box(window, NoBookingsText, QStringLiteral("Kestrane [ DCE-6267] "));
         return;
     case Place::Save:
         box(window, QStringLiteral("The booking has NOT been saved: ") + Reason(e) + u'.', Title);

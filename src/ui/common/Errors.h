@@ -21,7 +21,7 @@ enum class Place {
     StatusStamp, // caption: the time shown was not stored, and why
     StatusRead,  // caption: the arrival and departure times are not shown, and why
     PickLists,   // no pick-list file: a message; otherwise the caption
-    OpenBooking, // no month file: silent; otherwise a message
+    OpenBooking, // a message; detail: the booking number
     Save,        // a message; detail: the booking number when there is one
     Update,      // a message; detail: the booking number
     Delete,      // a message; detail: the booking number

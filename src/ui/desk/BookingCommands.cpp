@@ -84,6 +84,7 @@ void BookingCommands::reloadFrom(const std::string& storedLine) {
     stored.DepartureTime = state_.CurrentRecord.DepartureTime;
     state_.CurrentRecord = stored;
     state_.RecordBaseLine = storedLine;
+    ++stores_;
     p_.times.takeBooking(stored.RegNo, stored.DayTimes);
     p_.form.showFields(stored);
     p_.form.ShowPassLabel();
@@ -327,6 +328,20 @@ void BookingCommands::StatGrid_RowChosen() {
         }
         return;
     }
+    // The choice is taken before any question: a store on the way rebuilds
+    // the list, and the row chosen may then hold another booking or none.
+    const std::string regNo = p_.lists.regNoOfActiveRow();
+    const int col = p_.lists.currentCol();
+    // When nothing opens, the desk stays as it was before the choice, unless
+    // a question stored the booking on the way.
+    const bool wasNew = newBooking_, timesChanged = state_.BookingsChanged;
+    const int storesBefore = stores_;
+    const auto nothingOpens = [&] {
+        if (stores_ != storesBefore)
+            return;
+        newBooking_ = wasNew;
+        state_.BookingsChanged = timesChanged;
+    };
     if (!readOnly) {
         if (!newBooking_) {
             if (!SaveChangesCheck(AskedBy::OpenFromList))
@@ -340,7 +355,7 @@ void BookingCommands::StatGrid_RowChosen() {
                     const int a =
                         ask(UnsavedNewBookingQuestion(f, l), vb::vbYesNoCancel | vb::vbQuestion, bookingTitle());
                     if (a == vb::vbCancel)
-                        return;
+                        return nothingOpens();
                     if (a == vb::vbNo) {
                         newBooking_ = false;
                         return;
@@ -350,36 +365,38 @@ void BookingCommands::StatGrid_RowChosen() {
                     newBooking_ = false;
                 } else {
                     if (ask(std::string(NameRequiredText), vb::vbOKCancel | vb::vbInformation, Title) == vb::vbOK)
-                        return;
+                        return nothingOpens();
                     newBooking_ = false;
                 }
             }
         }
     }
     if (p_.dates.ValidateSelectedDate())
-        return;
+        return nothingOpens();
     // An empty row names no month file, so there is nothing to open: the form
     // stays as it is, with any change still unsaved, and no cell of it stamps.
-    const std::string regNo = p_.lists.regNoOfActiveRow();
     if (regNo.empty())
-        return;
+        return nothingOpens();
     const BookingFiles::LineResult read = BookingFiles::ReadBookingLine(state_.settings.DataRoot, regNo);
-    if (read.error && read.error.number != ErrorNumber::BookingNotFound) {
-        Errors::Report(window_, Errors::Place::OpenBooking, read.error);
+    if (read.error) {
+        nothingOpens();
+        Errors::Report(window_, Errors::Place::OpenBooking, read.error, Latin1::FromBytes(regNo));
+        // A booking gone from its file since the list was made (deleted at
+        // another desk) leaves the list; its row opens and stamps nothing.
+        if (read.error.number == ErrorNumber::BookingNotFound || read.error.number == ErrorNumber::FileNotFound)
+            p_.lists.RefreshCurrentList();
         return;
     }
-    if (!read.error) {
-        ParseBookingLine(read.line, state_.CurrentRecord);
-        state_.RecordBaseLine = read.line;
-    }
+    ParseBookingLine(read.line, state_.CurrentRecord);
+    state_.RecordBaseLine = read.line;
     ShowRecord(true);
     modFileManagement::SnapshotRecord(state_);
     state_.BookingsChanged = false;
     state_.RecordChanged = false;
     if (state_.ListMode == ListMode::OnSite) {
-        if (p_.lists.currentCol() == 6)
+        if (col == 6)
             p_.arrival.cmdIN_Click();
-        else if (p_.lists.currentCol() == 7)
+        else if (col == 7)
             p_.arrival.cmdOUT_Click();
     }
 }

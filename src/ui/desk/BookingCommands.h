@@ -61,4 +61,5 @@ class BookingCommands : public QObject {
     Panels p_;
     std::function<void(const QString&)> status_;
     bool newBooking_ = false;
+    int stores_ = 0; // bookings stored so far: a choice of a row tells by it whether its questions stored one
 };
