@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "core/AtomicFile.h"
 #include "core/desk/BookingRecord.h"
 #include "platform/Grid.h"
 #include "platform/ShownPath.h"
@@ -14,6 +15,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -193,30 +195,40 @@ TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
     EXPECT_EQ(shown(),
               (Shown{{Kestrane, "DELETE ALL Bookings made on the 09 of MARCH 2016\r\nDo you wish to proceed?"}}));
 
-    // A missing month file, nothing to drop, and a folder in the way, for
-    // each of the three ways of picking lines.
+    // A missing month file, nothing to drop, and a file another program
+    // keeps changing, for each of the three ways of picking lines.
     fs::remove(monthFile("1604"));
-    fs::remove(monthFile("1606"));
-    fs::create_directory(monthFile("1606"));
+    const std::string zed = Booking("160601090000", "Zed", "Lee", {7});
+    std::ofstream(monthFile("1606"), std::ios::binary) << zed << "\r\n";
     struct Case {
         Choice choice;
         const char* titles[3];
         QString texts[3];
     };
-    const QString other = QStringLiteral("No items to DELETE have been found for this Date ");
+    const QString busy =
+        QStringLiteral(" have NOT been deleted: another program kept changing the file while it was being written "
+                       "(try again).");
     const Case cases[] = {
         {{nullptr, "All Days", "2016", nullptr, "Zed"},
          {"Kestrane 6215", "Kestrane 6216", "Kestrane 6217"},
-         {"No Visitor Records exist for the DATE Specified", "No items to DELETE have been found for MAY 2016", other}},
+         {"No Visitor Records exist for the DATE Specified", "No items to DELETE have been found for MAY 2016",
+          "The Bookings for MAY 2016" + busy}},
         {{nullptr, "7th", "2016", nullptr, ""},
          {"Kestrane 6125", "Kestrane 6126", "Kestrane 6127"},
          {"No Visitor records Exist for the DAY Specified", "No items to DELETE have been found for the 7th MAY 2016",
-          other}},
+          "The Bookings for the 7th MAY 2016" + busy}},
         {{nullptr, "7th", "2016", nullptr, "Zed"},
          {"Kestrane 6325", "Kestrane 6326", "Kestrane 6327"},
          {"No Visitor records Exist for the DAY Specified", "No items to DELETE have been found for the 7th MAY 2016",
-          other}},
+          "The Bookings for the 7th MAY 2016" + busy}},
     };
+    struct BusyFile {
+        BusyFile() {
+            SetBeforeChangeWritten([](const std::string& path) { std::ofstream(path, std::ios::app) << "\r\n"; });
+        }
+        ~BusyFile() { SetBeforeChangeWritten({}); }
+    };
+    std::optional<BusyFile> keptBusy(std::in_place);
     for (const Case& c : cases) {
         int i = 0;
         for (const char* month : {"APRIL", "MAY", "JUNE"}) {
@@ -235,14 +247,19 @@ TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
             ++i;
         }
     }
-    EXPECT_TRUE(fs::is_directory(monthFile("1606")));
+    keptBusy.reset();
+    EXPECT_EQ(FileLines(monthFile("1606"))[0], zed);
 
     // The whole month: a folder in the way, then no Record folder.
+    fs::remove(monthFile("1606"));
+    fs::create_directory(monthFile("1606"));
     boxes.clear();
     deleteWith({"JUNE", "All Days", "2016", nullptr, ""});
     ASSERT_EQ(boxes.calls().size(), 2u);
     EXPECT_EQ(boxes.calls()[1].title, "Kestrane 6226");
-    EXPECT_EQ(boxes.calls()[1].text, "An Error has occurred in trying to DELETE the records specified");
+    EXPECT_EQ(boxes.calls()[1].text, "An Error has occurred in trying to DELETE the records specified\r\n\r\n"
+                                     "Error 75: Path/File access error (Is a directory).");
+    EXPECT_TRUE(fs::is_directory(monthFile("1606")));
     EXPECT_EQ(status(), statusOf("Could not remove the Bookings for JUNE 2016"));
     const std::string record = folder.path() + "Kestranedata/Record";
     fs::rename(record, record + ".away");
@@ -261,7 +278,8 @@ TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
     deleteWith({"All Months", nullptr, "2018"});
     EXPECT_EQ(shown(), (Shown{{Kestrane, "This will DELETE ALL BOOKINGS for the Entire YEAR of 2018.\r\n"
                                          "Do you wish to proceed?"},
-                              {"Kestrane 6527", "No items to DELETE have been found for this YEAR "}}));
+                              {"Kestrane 6527", "Not all Bookings for the year 2018 could be removed: 1 month file "
+                                                "remains\r\n\r\nError 75: Path/File access error (Is a directory)."}}));
     EXPECT_EQ(status(), statusOf("Not all Bookings for the year 2018 could be removed: 1 month file remains"));
     fs::remove_all(monthFile("1803"));
     boxes.clear();
