@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,8 +21,15 @@ inline std::vector<RawLine> SplitRawLines(std::string_view bytes) {
     std::vector<RawLine> lines;
     lines.reserve(bytes.size() / 1188 + 1);
     std::size_t start = 0;
+    // The next CR and the next LF, each looked for alone: far quicker on a
+    // large file than looking for either at each byte.
+    std::size_t cr = bytes.find('\r'), lf = bytes.find('\n');
     while (start < bytes.size()) {
-        const std::size_t textEnd = bytes.find_first_of("\r\n", start);
+        if (cr < start)
+            cr = bytes.find('\r', start);
+        if (lf < start)
+            lf = bytes.find('\n', start);
+        const std::size_t textEnd = std::min(cr, lf);
         if (textEnd == std::string_view::npos) {
             const std::string_view rest = bytes.substr(start);
             lines.push_back({rest, rest});
