@@ -124,15 +124,16 @@ TEST_F(DayStatusFile, RebuildKeepsStampsAddsBlankLinesAndDropsWhatNoLongerQualif
     EXPECT_EQ(Contents(StatusPath()), "");
 }
 
-TEST_F(DayStatusFile, StampKeepsEveryOtherLineByteForByte) {
+TEST_F(DayStatusFile, StampFindsLinesByAnyLineEndAndKeepsEveryOtherLine) {
     const std::string a = LineOf({"120601090000", "Ann", "Lee", {{15, "09:15"}}});
     const std::string b = LineOf({"120602090000", "Bo", "Ray", {{15, "09:15"}}});
-    const std::string odd = "120601 short line\n";
-    Write(StatusPath(), a + "\r\n" + odd + b); // last line without its end
-    ASSERT_FALSE(DayStatus::UpdateStatusLine(data.root, "120602090000", "11:11", "12:12", false).error);
+    const std::string c = LineOf({"120603090000", "Cy", "Day", {{15, "09:15"}}});
+    const std::string odd = "120601 short line";
+    Write(StatusPath(), a + "\r" + b + "\n" + odd + "\r\n\r" + c); // the last line without its end
+    ASSERT_EQ(DayStatus::UpdateStatusLine(data.root, "120602090000", "11:11", "12:12", false).stampedLines, 1);
     std::string stamped = b;
     DayStatus::SetTimes(stamped, "11:11", "12:12");
-    EXPECT_EQ(Contents(StatusPath()), a + "\r\n" + odd + stamped + "\r\n");
+    EXPECT_EQ(Contents(StatusPath()), FileOf({a, stamped, odd, "", c}));
 }
 
 TEST_F(DayStatusFile, StampWithoutTodaysFileBuildsItFirst) {

@@ -95,18 +95,23 @@ TEST(BulkDeleteTest, MonthAndDayDeletionsDropTheLinesTheyPick) {
     const std::string joan = LineOf({"160307090000", "Joan", "Smith", {{5, "11:30"}}});
     const std::string broken = "1603 short line";
     const std::string path = data.month("1603");
-    Write(path, FileOf({john, ann, broken, joan}));
+    // Lines ended by a lone CR, a lone LF, CR CR LF (a blank line follows) and nothing.
+    const std::string mixed = john + "\r" + ann + "\n" + broken + "\r\r\n" + joan;
+    Write(path, mixed);
 
     using Maintenance::DeleteRule;
     Maintenance::DeleteOutcome r =
         Maintenance::DeleteFromMonth(path, DeleteRule::MatchingInMonth, "NAME", "SMITH JOHN", 0, false);
     EXPECT_EQ(r.error.number, 2000);
-    EXPECT_EQ(Contents(path), FileOf({john, ann, broken, joan}));
+    EXPECT_EQ(Contents(path), mixed);
+    r = Maintenance::DeleteFromMonth(path, DeleteRule::MatchingInMonth, "NAME", "ann lee", 0, false);
+    EXPECT_EQ(r.deleted, 1);
+    EXPECT_EQ(Contents(path), FileOf({john, broken, "", joan}));
     r = Maintenance::DeleteFromMonth(path, DeleteRule::MatchingOnDay, "NAME", "joan smith", 6, false);
     EXPECT_EQ(r.error.number, 2000);
     r = Maintenance::DeleteFromMonth(path, DeleteRule::MatchingOnDay, "ANY TEXT", "SMITH", 5, false);
     EXPECT_EQ(r.deleted, 2);
-    EXPECT_EQ(Contents(path), FileOf({ann, broken}));
+    EXPECT_EQ(Contents(path), FileOf({broken, ""}));
 
     Write(path, FileOf({john, ann, broken, joan}));
     r = Maintenance::DeleteFromMonth(path, DeleteRule::Day, "ANY TEXT", "", 9, false);

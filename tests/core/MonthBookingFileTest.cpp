@@ -177,20 +177,32 @@ TEST(MonthBookingFile, MissingFoldersFilesAndNumbersAreReportedAndNothingIsWritt
     EXPECT_EQ(Inode(data.month()), before);
 }
 
-TEST(MonthBookingFile, RewritesChangeOnlyTheBookingsFirstLineAndKeepEveryOtherByte) {
+// A lone CR, a lone LF and CR LF each end a line; whatever end a kept line
+// had, a rewrite writes its text back byte for byte, ended by CR LF.
+TEST(MonthBookingFile, RewritesChangeOnlyTheBookingsFirstLineAndKeepEveryOtherLine) {
     DataFolder data;
     const std::string key = "120631140509";
     std::string first = LineOf(key, "First");
     first.replace(990, 10, "09:00 10:0"); // columns of no field stay as they are
-    const std::string before = "garbage\r\n" + LineOf("120631140510", "Lf") + "\n" + "\xff\x01 stray\r\r\n" +
-                               std::string(1300, 'L') + "\r\n" + "\r\n";
-    const std::string second = LineOf(key, "Second") + "\n";
-    const std::string after = LineOf("120631140511", "Last");
-    Write(data.month(), first + "\r\n" + before + second + after);
+    const std::string lf = LineOf("120631140510", "Lf");
+    const std::string second = LineOf(key, "Second");
+    const std::string last = LineOf("120631140511", "Last");
+    const std::string nul("garbage\0nul", 11);
+    const std::string stray = "\xff\x01 stray", longLine(1300, 'L');
+    // CR CR LF ends a line and then a blank one; the last line has no end.
+    Write(data.month(),
+          first + "\r" + nul + "\r\n" + lf + "\n" + stray + "\r\r\n" + longLine + "\r\n\r\n" + second + "\r" + last);
+    const auto crLf = [](std::initializer_list<std::string> texts) {
+        std::string bytes;
+        for (const std::string& text : texts)
+            bytes += text + "\r\n";
+        return bytes;
+    };
 
     const BookingFiles::LineResult read = BookingFiles::ReadBookingLine(data.root, key);
     ASSERT_FALSE(read.error);
     EXPECT_EQ(read.line, first);
+    EXPECT_EQ(BookingFiles::ReadBookingLine(data.root, "120631140510").line, lf);
     BookingFields rec = Parsed(read.line);
     rec.LastName = "Changed";
     TimeCellTexts cells;
@@ -203,19 +215,20 @@ TEST(MonthBookingFile, RewritesChangeOnlyTheBookingsFirstLineAndKeepEveryOtherBy
     expected.replace(30, 8, "Changed ");
     expected.replace(1067, 4, "0915");
     EXPECT_EQ(updated.storedLine, expected);
-    EXPECT_EQ(Contents(data.month()), expected + "\r\n" + before + second + after);
+    EXPECT_EQ(Contents(data.month()), crLf({expected, nul, lf, stray, "", longLine, "", second, last}));
 
+    Write(data.month(), first + "\r" + lf + "\n" + nul + "\r\r" + second + "\n" + last);
     const BookingFiles::DeleteResult deleted = BookingFiles::DeleteBooking(data.root, key);
     ASSERT_FALSE(deleted.error);
     EXPECT_EQ(deleted.removedLines, 2);
-    EXPECT_EQ(Contents(data.month()), before + after);
+    EXPECT_EQ(Contents(data.month()), crLf({lf, nul, "", last}));
     ASSERT_FALSE(BookingFiles::DeleteBooking(data.root, "120631140511").error);
-    EXPECT_EQ(Contents(data.month()), before);
+    EXPECT_EQ(Contents(data.month()), crLf({lf, nul, ""}));
 
+    Write(data.month(), "\r\n" + stray + "\r" + longLine + "\n\n\r" + lf);
     const BookingFiles::LinesResult lines = BookingFiles::ReadLines(data.month());
     ASSERT_FALSE(lines.error);
-    EXPECT_EQ(lines.lines, (std::vector<std::string>{"garbage", LineOf("120631140510", "Lf"), "\xff\x01 stray\r",
-                                                     std::string(1300, 'L'), ""}));
+    EXPECT_EQ(lines.lines, (std::vector<std::string>{"", stray, longLine, "", "", lf}));
     EXPECT_EQ(BookingFiles::ReadLines(data.month("1207")).error.number, 53);
 }
 

@@ -88,10 +88,11 @@ TEST(PhotoAge, CountsCalendarMonthsThenDaysThenHours) {
 TEST(PhotoScans, ListOnlyFilteredBookingsWhosePhotoExists) {
     DataFolder data;
     const LocalDateTime now{2014, 3, 15, 11, 1, 0};
-    Write(data.month("1403"), FileOf({LineOf({"140301090000", "Ann", "Lee", {{2, "09:00"}}}),
-                                      LineOf({"140302090000", "Bo", "JONES", {{2, "10:00"}, {31, "11:00"}}}),
-                                      LineOf({"140303090000", "Cy", "NoPhoto", {{2, "10:00"}}}),
-                                      LineOf({"140304090000", "Di", "a/b", {}})}));
+    // Lines ended by a lone CR, a lone LF, CR LF and nothing.
+    Write(data.month("1403"), LineOf({"140301090000", "Ann", "Lee", {{2, "09:00"}}}) + "\r" +
+                                  LineOf({"140302090000", "Bo", "JONES", {{2, "10:00"}, {31, "11:00"}}}) + "\n" +
+                                  LineOf({"140303090000", "Cy", "NoPhoto", {{2, "10:00"}}}) + "\r\n" +
+                                  LineOf({"140304090000", "Di", "a/b", {}}));
     Write(data.month("1401"), FileOf({LineOf({"140105090000", "Ed", "January", {}})}));
     WriteAt(PhotoFile::PhotoFilePath(data.root, "140301090000", "Ann", "Lee"), "BM", {2014, 3, 15, 10, 59, 0});
     WriteAt(PhotoFile::PhotoFilePath(data.root, "140302090000", "Bo", "JONES"), "BM", {2014, 3, 14, 8, 0, 0});

@@ -32,8 +32,11 @@ TEST(PickListFile, SectionsHeadersAndItems) {
                              "\tTABBED\r\n"
                              " BLANK STARTED\r\n"
                              "AFTER BLANK LINE\r\n"
+                             "[DEPARTME]\r"
+                             "FINANCE  \r"
+                             "\r"
                              "[DEPARTME]\n"
-                             "FINANCE  \n"
+                             "STORES\n"
                              "[DESCRIPT]\n"
                              "WELDING\n"
                              ";comment\n"
@@ -50,7 +53,7 @@ TEST(PickListFile, SectionsHeadersAndItems) {
     ASSERT_EQ(lists.size(), 2u);
     EXPECT_EQ(lists[0], (std::vector<std::string>{"VISITOR", "\tTABBED", "GUEST", "LOWER AFTER OPEN SECTION"}));
     // The unknown DESCRIPT header leaves the department section open; items keep their blanks.
-    EXPECT_EQ(lists[1], (std::vector<std::string>{"FINANCE  ", "WELDING"}));
+    EXPECT_EQ(lists[1], (std::vector<std::string>{"FINANCE  ", "STORES", "WELDING"}));
 }
 
 TEST(PickListFile, EachReaderTakesItsOwnSections) {
@@ -76,11 +79,12 @@ TEST(PickListFile, MissingFileIs53) {
 namespace {
 
 // Departments that run on into a description header, with an item that ends
-// in blanks, one repeated, and the same text again under access areas.
+// in blanks, one repeated, the same text again under access areas, and lines
+// ended by a lone CR, a lone LF and nothing.
 const std::string EditedFile = "[DEPARTME]\r\n"
                                "FINANCE\r\n"
-                               "STORES  \r\n"
-                               "FINANCE\r\n"
+                               "STORES  \r"
+                               "FINANCE\n"
                                "[DESCRIPT]\r\n"
                                "WELDING\r\n"
                                "\r\n"
@@ -113,7 +117,8 @@ TEST(PickListEdit, AddAndRemoveTouchOnlyTheListedLine) {
         std::string expected;
     };
     const std::string head = "[DEPARTME]\r\nFINANCE\r\nSTORES  \r\nFINANCE\r\n[DESCRIPT]\r\nWELDING\r\n";
-    const std::string tail = "\r\n[SELECTAC]\r\nFINANCE\r\n[CATEGORY]\r\n;none yet\r\nSTRAY";
+    // Every line written back ends in CR LF.
+    const std::string tail = "\r\n[SELECTAC]\r\nFINANCE\r\n[CATEGORY]\r\n;none yet\r\nSTRAY\r\n";
     const Case cases[] = {
         {"after the second of two equal lines", AddItem(EditedFile, "[DEPART", ListedItem{"FINANCE", 1}, "IT"),
          "[DEPARTME]\r\nFINANCE\r\nSTORES  \r\nFINANCE\r\nIT\r\n[DESCRIPT]\r\nWELDING\r\n" + tail},
@@ -122,9 +127,9 @@ TEST(PickListEdit, AddAndRemoveTouchOnlyTheListedLine) {
         {"nothing highlighted: the end of the section as listed", AddItem(EditedFile, "[DEPART", std::nullopt, "IT"),
          head + "IT\r\n" + tail},
         {"an empty section: after its header", AddItem(EditedFile, "[CATEGO", std::nullopt, "GUEST"),
-         head + "\r\n[SELECTAC]\r\nFINANCE\r\n[CATEGORY]\r\nGUEST\r\n;none yet\r\nSTRAY"},
+         head + "\r\n[SELECTAC]\r\nFINANCE\r\n[CATEGORY]\r\nGUEST\r\n;none yet\r\nSTRAY\r\n"},
         {"the last line without a line end", AddItem("[CATEGORY]\nVISITOR", "[CATEGO", std::nullopt, "GUEST"),
-         "[CATEGORY]\nVISITOR\r\nGUEST\r\n"},
+         "[CATEGORY]\r\nVISITOR\r\nGUEST\r\n"},
         {"remove the first of two equal lines only", RemoveItem(EditedFile, "[DEPART", ListedItem{"FINANCE", 0}),
          "[DEPARTME]\r\nSTORES  \r\nFINANCE\r\n[DESCRIPT]\r\nWELDING\r\n" + tail},
         {"remove a line ending in blanks", RemoveItem(EditedFile, "[DEPART", ListedItem{"STORES  ", 0}),

@@ -75,9 +75,10 @@ TEST(Search, CombosPromptsAndMessages) {
 
 TEST(Search, MonthFileGivesTheMatchingRowsOrNothingFound) {
     DataFolder data;
-    Write(data.month("1206"), FileOf({LineOf({"120601090000", "John", "Smith", {{3, "14:00"}, {9, "09:30"}}}),
-                                      LineOf({"120602090000", "Mary", "Smithers", {}, "01-06-2012", "07-06-2012"}),
-                                      LineOf({"120603090000", "Ann", "Lee", {{4, "08:00"}}})}));
+    // Lines ended by a lone CR, a lone LF and nothing.
+    Write(data.month("1206"), LineOf({"120601090000", "John", "Smith", {{3, "14:00"}, {9, "09:30"}}}) + "\r" +
+                                  LineOf({"120602090000", "Mary", "Smithers", {}, "01-06-2012", "07-06-2012"}) + "\n" +
+                                  LineOf({"120603090000", "Ann", "Lee", {{4, "08:00"}}}));
     const Lists::ListResult found = Lists::BuildSearchList(data.month("1206"), " NAME ", " smith ");
     ASSERT_FALSE(found.error);
     ASSERT_EQ(found.list->RowCount(), 2);

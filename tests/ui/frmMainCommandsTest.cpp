@@ -1,6 +1,7 @@
 #include "FileSizeLimit.h"
 #include "UiTestSupport.h"
 #include "core/Clock.h"
+#include "core/desk/BookingRecord.h"
 #include "platform/Grid.h"
 #include "platform/Platform.h"
 #include "ui/desk/frmMain.h"
@@ -253,6 +254,43 @@ TEST_F(CommandsTest, DeleteAsksAndRemovesTheLine) {
     EXPECT_EQ(box("FirstNameTB")->text(), "") << "no booking started";
     for (const auto& entry : std::filesystem::directory_iterator(folder.path() + "Kestranedata/Record"))
         EXPECT_EQ(entry.path().filename().string().find("NEW"), std::string::npos) << entry.path();
+}
+
+// Bookings of a file whose line ends an editor or a copy changed: each is
+// listed, updated and deleted alone, and the file is written back in CR LF.
+TEST_F(CommandsTest, BookingsSeparatedByLoneLineEndsAreListedAndStoredAlone) {
+    std::vector<std::string> lines;
+    for (const char* first : {"Ann", "Bob", "Cy"}) {
+        BookingFields rec;
+        rec.RegNo = "14031509000" + std::to_string(lines.size());
+        rec.FirstName = first;
+        rec.LastName = "Lee";
+        rec.Department = "FINANCE";
+        rec.Organisation = "ACME LTD";
+        TimeCellTexts times;
+        times[19] = "09:00";
+        lines.push_back(BuildBookingLine(rec, times));
+    }
+    std::ofstream(monthFile("1403"), std::ios::binary) << lines[0] << '\r' << lines[1] << '\r' << lines[2] << '\n';
+    listDay(20);
+    ASSERT_EQ(ListedRows(grid("StatGrid")), 3);
+    openListRow(2);
+    ASSERT_EQ(box("FirstNameTB")->text(), "Bob");
+    retype("PersMobTB", "07700 900123");
+    QTest::keyClick(box("PersMobTB"), Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(main->windowTitle(), "Brantholm Solutions Kestrane  [ Record 140315090001 UPDATED ]");
+    std::vector<std::string> stored = FileLines(monthFile("1403"));
+    ASSERT_EQ(stored.size(), 3u);
+    EXPECT_EQ(stored[0], lines[0]);
+    EXPECT_EQ(stored[1].substr(51, 12), "07700 900123");
+    EXPECT_EQ(stored[2], lines[2]);
+
+    std::ofstream(monthFile("1403"), std::ios::binary) << stored[0] << '\n' << stored[1] << '\r' << stored[2];
+    boxes.queue(vb::vbYes);
+    click("cmdDelete");
+    EXPECT_EQ(main->windowTitle(), "Brantholm Solutions Kestrane  [ One Booking DELETED ]");
+    EXPECT_EQ(FileLines(monthFile("1403")), (std::vector<std::string>{lines[0], lines[2]}));
+    EXPECT_EQ(ListedRows(grid("StatGrid")), 2);
 }
 
 // A store that fails says so in a box, keeps the edits on screen, and leaves

@@ -261,12 +261,13 @@ TEST_F(MainWindowTest, StartsOnTodayWithTheButtonsItsModesAllow) {
     EXPECT_FALSE(control<QPushButton>("cmdDelete")->isEnabled());
     EXPECT_TRUE(control<QPushButton>("cmdMultiDELETE")->isEnabled());
     EXPECT_TRUE(control<QPushButton>("cmdSAVE")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>("Command1")->isEnabled());
 
     // Read-only unless the option is "0", keys included: a blank writes nothing.
     state.settings.ReadOnlyMode = " ";
     shown();
     for (const char* name : {"cmdGetCARD", "cmdADD", "cmdSUB", "cmdCLEARAll", "cmdIN", "cmdOUT", "cmdMultiDELETE",
-                             "cmdDelete", "cmdSAVE", "cmdNEW"})
+                             "cmdDelete", "cmdSAVE", "cmdNEW", "Command1"})
         EXPECT_FALSE(control<QPushButton>(name)->isEnabled()) << name;
     EXPECT_TRUE(control<Grid>("TimeGrid")->ReadOnly());
     EXPECT_TRUE(control<QPushButton>("cmdGetAny")->isEnabled());

@@ -1,4 +1,5 @@
 #include "UiTestSupport.h"
+#include "core/AtomicFile.h"
 #include "core/desk/BookingRecord.h"
 #include "platform/Grid.h"
 #include "platform/ShownPath.h"
@@ -14,6 +15,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -32,7 +34,7 @@ std::string Booking(const char* regNo, const char* first, const char* last, std:
     TimeCellTexts times;
     for (int day : days)
         times[static_cast<std::size_t>(day - 1)] = "10:15";
-    return BuildBookingLine(rec, times) + "\r\n";
+    return BuildBookingLine(rec, times);
 }
 
 // The deletion window as an administrator uses it from the desk's "X".
@@ -40,9 +42,11 @@ class MultiDeleteTest : public DeskWindowTest {
   protected:
     void SetUp() override {
         DeskWindowTest::SetUp();
-        std::ofstream(monthFile("1603"), std::ios::binary)
-            << Booking("160301090000", "Ann", "Lee", {5, 15}) << Booking("160302090000", "Bob", "Hart", {5})
-            << Booking("160303090000", "Cy", "Lee", {6}) << Booking("160304090000", "Di", "Ng", {15});
+        // Ended by a lone CR, a lone LF, CR LF and nothing: four bookings all the same.
+        std::ofstream(monthFile("1603"), std::ios::binary) << Booking("160301090000", "Ann", "Lee", {5, 15}) << '\r'
+                                                           << Booking("160302090000", "Bob", "Hart", {5}) << '\n'
+                                                           << Booking("160303090000", "Cy", "Lee", {6}) << "\r\n"
+                                                           << Booking("160304090000", "Di", "Ng", {15});
         openOn({2016, 3, 15, 10, 0, 0});
         boxes.clear();
     }
@@ -113,6 +117,7 @@ TEST_F(MultiDeleteTest, EachPeriodIsAskedDeletedAndReportedInTheDeskCaption) {
 
     // The 5th: No keeps everything, Yes takes Ann (also on the 15th) and Bob.
     const int listed = ListedRows(Control<Grid>(main, "StatGrid"));
+    const std::uintmax_t untouched = fs::file_size(monthFile("1603"));
     boxes.clear();
     boxes.queue(vb::vbNo);
     deleteWith({"MARCH", "5th"}, [&](QWidget* w) {
@@ -122,15 +127,14 @@ TEST_F(MultiDeleteTest, EachPeriodIsAskedDeletedAndReportedInTheDeskCaption) {
     EXPECT_EQ(shown(),
               (Shown{{Kestrane, "DELETE ALL Bookings made on the 5th of MARCH 2016\r\nDo you wish to proceed?"}}));
     EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(FileLines(monthFile("1603")).size(), 4u);
+    EXPECT_EQ(fs::file_size(monthFile("1603")), untouched);
     boxes.clear();
     deleteWith({});
     EXPECT_FALSE(stayedOpen);
     EXPECT_EQ(status(), statusOf("2 Records Deleted for the 5th of MARCH 2016"));
     EXPECT_EQ(ListedRows(Control<Grid>(main, "StatGrid")), listed - 1);
-    EXPECT_EQ(FileLines(monthFile("1603")),
-              (std::vector<std::string>{Booking("160303090000", "Cy", "Lee", {6}).substr(0, 1186),
-                                        Booking("160304090000", "Di", "Ng", {15}).substr(0, 1186)}));
+    EXPECT_EQ(FileLines(monthFile("1603")), (std::vector<std::string>{Booking("160303090000", "Cy", "Lee", {6}),
+                                                                      Booking("160304090000", "Di", "Ng", {15})}));
 
     // The whole month by a name; the window kept its month.
     boxes.clear();
@@ -191,30 +195,40 @@ TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
     EXPECT_EQ(shown(),
               (Shown{{Kestrane, "DELETE ALL Bookings made on the 09 of MARCH 2016\r\nDo you wish to proceed?"}}));
 
-    // A missing month file, nothing to drop, and a folder in the way, for
-    // each of the three ways of picking lines.
+    // A missing month file, nothing to drop, and a file another program
+    // keeps changing, for each of the three ways of picking lines.
     fs::remove(monthFile("1604"));
-    fs::remove(monthFile("1606"));
-    fs::create_directory(monthFile("1606"));
+    const std::string zed = Booking("160601090000", "Zed", "Lee", {7});
+    std::ofstream(monthFile("1606"), std::ios::binary) << zed << "\r\n";
     struct Case {
         Choice choice;
         const char* titles[3];
         QString texts[3];
     };
-    const QString other = QStringLiteral("No items to DELETE have been found for this Date ");
+    const QString busy =
+        QStringLiteral(" have NOT been deleted: another program kept changing the file while it was being written "
+                       "(try again).");
     const Case cases[] = {
         {{nullptr, "All Days", "2016", nullptr, "Zed"},
          {"Kestrane 6215", "Kestrane 6216", "Kestrane 6217"},
-         {"No Visitor Records exist for the DATE Specified", "No items to DELETE have been found for MAY 2016", other}},
+         {"No Visitor Records exist for the DATE Specified", "No items to DELETE have been found for MAY 2016",
+          "The Bookings for MAY 2016" + busy}},
         {{nullptr, "7th", "2016", nullptr, ""},
          {"Kestrane 6125", "Kestrane 6126", "Kestrane 6127"},
          {"No Visitor records Exist for the DAY Specified", "No items to DELETE have been found for the 7th MAY 2016",
-          other}},
+          "The Bookings for the 7th MAY 2016" + busy}},
         {{nullptr, "7th", "2016", nullptr, "Zed"},
          {"Kestrane 6325", "Kestrane 6326", "Kestrane 6327"},
          {"No Visitor records Exist for the DAY Specified", "No items to DELETE have been found for the 7th MAY 2016",
-          other}},
+          "The Bookings for the 7th MAY 2016" + busy}},
     };
+    struct BusyFile {
+        BusyFile() {
+            SetBeforeChangeWritten([](const std::string& path) { std::ofstream(path, std::ios::app) << "\r\n"; });
+        }
+        ~BusyFile() { SetBeforeChangeWritten({}); }
+    };
+    std::optional<BusyFile> keptBusy(std::in_place);
     for (const Case& c : cases) {
         int i = 0;
         for (const char* month : {"APRIL", "MAY", "JUNE"}) {
@@ -233,14 +247,19 @@ TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
             ++i;
         }
     }
-    EXPECT_TRUE(fs::is_directory(monthFile("1606")));
+    keptBusy.reset();
+    EXPECT_EQ(FileLines(monthFile("1606"))[0], zed);
 
     // The whole month: a folder in the way, then no Record folder.
+    fs::remove(monthFile("1606"));
+    fs::create_directory(monthFile("1606"));
     boxes.clear();
     deleteWith({"JUNE", "All Days", "2016", nullptr, ""});
     ASSERT_EQ(boxes.calls().size(), 2u);
     EXPECT_EQ(boxes.calls()[1].title, "Kestrane 6226");
-    EXPECT_EQ(boxes.calls()[1].text, "An Error has occurred in trying to DELETE the records specified");
+    EXPECT_EQ(boxes.calls()[1].text, "An Error has occurred in trying to DELETE the records specified\r\n\r\n"
+                                     "Error 75: Path/File access error (Is a directory).");
+    EXPECT_TRUE(fs::is_directory(monthFile("1606")));
     EXPECT_EQ(status(), statusOf("Could not remove the Bookings for JUNE 2016"));
     const std::string record = folder.path() + "Kestranedata/Record";
     fs::rename(record, record + ".away");
@@ -250,7 +269,7 @@ TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
     EXPECT_EQ(boxes.calls()[1].title, "Kestrane 6225");
     EXPECT_EQ(boxes.calls()[1].text, "No Visitor Records can be found for the DATE Specified");
     fs::rename(record + ".away", record);
-    EXPECT_EQ(FileLines(monthFile("1603")).size(), 4u);
+    EXPECT_EQ(fs::file_size(monthFile("1603")), 4u * 1186 + 4); // as written
 
     // The year: a month folder in the way, then nothing left to delete.
     fs::remove(monthFile("1803"));
@@ -259,7 +278,8 @@ TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
     deleteWith({"All Months", nullptr, "2018"});
     EXPECT_EQ(shown(), (Shown{{Kestrane, "This will DELETE ALL BOOKINGS for the Entire YEAR of 2018.\r\n"
                                          "Do you wish to proceed?"},
-                              {"Kestrane 6527", "No items to DELETE have been found for this YEAR "}}));
+                              {"Kestrane 6527", "Not all Bookings for the year 2018 could be removed: 1 month file "
+                                                "remains\r\n\r\nError 75: Path/File access error (Is a directory)."}}));
     EXPECT_EQ(status(), statusOf("Not all Bookings for the year 2018 could be removed: 1 month file remains"));
     fs::remove_all(monthFile("1803"));
     boxes.clear();

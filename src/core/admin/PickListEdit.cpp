@@ -59,7 +59,7 @@ std::optional<std::size_t> FindLine(const std::vector<RawLine>& lines, std::stri
 std::string Join(const std::vector<RawLine>& lines, std::size_t from, std::size_t to) {
     std::string out;
     for (std::size_t i = from; i < to; ++i)
-        out += lines[i].whole;
+        AppendLine(out, lines[i].text);
     return out;
 }
 
@@ -131,10 +131,7 @@ std::optional<std::string> AddItem(std::string_view bytes, std::string_view key,
     if (!at)
         return std::nullopt;
     std::string out = Join(lines, 0, *at + 1);
-    if (lines[*at].whole.size() == lines[*at].text.size())
-        out += "\r\n"; // the last line of the file had no line end
-    out.append(item);
-    out += "\r\n";
+    AppendLine(out, item);
     out += Join(lines, *at + 1, lines.size());
     return out;
 }

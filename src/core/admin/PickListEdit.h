@@ -9,7 +9,7 @@
 
 // The settings window's editor of the pick-list file. It shows one section at
 // a time and changes only the lines it shows for that section; every other
-// byte of the file is written back as it was.
+// line is written back with its text as it was, ended by CR LF.
 namespace PickListEdit {
 
 // "[" and the first six characters of the list's name: the editor knows a
@@ -38,7 +38,7 @@ struct ListedItem {
 
 // The file with item inserted after the listed line `after`, or at the end of
 // the section when there is none; nothing when that line or the section is no
-// longer in the file. A new line ends with CR LF.
+// longer in the file.
 std::optional<std::string> AddItem(std::string_view bytes, std::string_view key, const std::optional<ListedItem>& after,
                                    std::string_view item);
 

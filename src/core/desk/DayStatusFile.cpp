@@ -100,10 +100,8 @@ void CarryStamps(std::vector<std::string>& taken, bool newFile, std::string_view
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string out;
     out.reserve(lines.size() * (BookingLineLength + 2));
-    for (const std::string& line : lines) {
-        out += line;
-        out += "\r\n";
-    }
+    for (const std::string& line : lines)
+        AppendLine(out, line);
     return out;
 }
 
@@ -222,13 +220,12 @@ StampResult UpdateStatusLine(const std::string& dataRoot, std::string_view regNo
                 out.reserve(bytes.size() + 2);
                 for (const RawLine& raw : SplitRawLines(bytes)) {
                     if (key.empty() || LineKey(raw.text) != key) {
-                        out += raw.whole;
+                        AppendLine(out, raw.text);
                         continue;
                     }
                     std::string line(raw.text);
                     SetTimes(line, arrival, departure);
-                    out += line;
-                    out += "\r\n";
+                    AppendLine(out, line);
                     ++result.stampedLines;
                 }
                 if (result.stampedLines == 0)

@@ -136,6 +136,7 @@ UpdateResult UpdateBooking(const std::string& dataRoot, std::string_view baseLin
         return {lock.error(), {}, {}};
 
     UpdateResult result;
+    std::string out;
     const FileError written = ChangeLockedFile(
         path,
         [&](const FileError& readError, std::string& bytes) -> FileChange {
@@ -159,12 +160,13 @@ UpdateResult UpdateBooking(const std::string& dataRoot, std::string_view baseLin
                 return {};
             result.storedLine = std::move(merged.line);
 
-            const std::string replacement = result.storedLine + "\r\n";
-            if (replacement == theirs->whole)
+            if (result.storedLine == theirs->text)
                 return {};
-            const auto at = static_cast<std::size_t>(theirs->whole.data() - bytes.data());
-            bytes.replace(at, theirs->whole.size(), replacement);
-            return {FileChange::Kind::Replace, bytes};
+            out.clear();
+            out.reserve(bytes.size() + BookingLineLength);
+            for (auto line = lines.begin(); line != lines.end(); ++line)
+                AppendLine(out, line == theirs ? std::string_view(result.storedLine) : line->text);
+            return {FileChange::Kind::Replace, out};
         },
         sync);
     if (written)
@@ -198,7 +200,7 @@ DeleteResult DeleteBooking(const std::string& dataRoot, std::string_view regNo, 
             photo.clear();
             for (const RawLine& line : SplitRawLines(bytes)) {
                 if (LineKey(line.text) != key) {
-                    out += line.whole;
+                    AppendLine(out, line.text);
                     continue;
                 }
                 if (result.removedLines++ == 0)

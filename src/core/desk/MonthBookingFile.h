@@ -10,9 +10,11 @@
 #include <vector>
 
 // The month booking files DataRoot/Record/yymm.vrf: one booking line per
-// CR LF terminated line, in the order the bookings were made. Every change is
-// made under the file's cross-process lock; rewrites are atomic and give back
-// every line they do not mean to change byte for byte. A change is made again
+// CR LF terminated line, in the order the bookings were made; a lone CR or LF
+// ends a line too (SplitRawLines). Every change is made under the file's
+// cross-process lock; rewrites are atomic and write back every line they do
+// not mean to change with its text byte for byte, ended by CR LF, in its
+// place. A change is made again
 // on what the file holds when a writer that takes no lock changed it
 // meanwhile, and fails with 2004 (file busy) when it keeps changing. None of
 // these throws.
@@ -62,7 +64,7 @@ struct UpdateResult {
 // ourTimes (null when the grid shows another month: the stored slots stay) and
 // the line in the file. revokePass blanks our pass. With Conflicts::Ask and a
 // conflict nothing is written and storedLine stays empty; ask, then call again
-// with KeepOurs or KeepTheirs. Other lines of the number stay byte for byte.
+// with KeepOurs or KeepTheirs. Other lines of the number stay as they are.
 UpdateResult UpdateBooking(const std::string& dataRoot, std::string_view baseLine, const BookingFields& ours,
                            const TimeCellTexts* ourTimes, bool revokePass, Conflicts resolve, bool sync = true);
 

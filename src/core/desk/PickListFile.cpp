@@ -1,9 +1,12 @@
 #include "core/desk/PickListFile.h"
 
+#include "core/TextLines.h"
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace PickList {
 
@@ -43,12 +46,14 @@ FileError ReadPickLists(const std::string& path, const std::vector<std::string>&
         return {ErrorNumber::PathFileAccess, std::strerror(errno)};
     }
 
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    if (in.bad())
+        return {ErrorNumber::PathFileAccess, "Error reading the pick-list file"};
+
     constexpr int outside = -1;
     int state = outside;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    for (const RawLine& raw : SplitRawLines(bytes)) {
+        const std::string_view line = raw.text;
         switch (ClassifyLine(line)) {
         case LineKind::SectionEnd:
             state = outside;
@@ -59,12 +64,10 @@ FileError ReadPickLists(const std::string& path, const std::vector<std::string>&
             break;
         case LineKind::Item:
             if (state != outside)
-                lists[state].push_back(line);
+                lists[state].emplace_back(line);
             break;
         }
     }
-    if (in.bad())
-        return {ErrorNumber::PathFileAccess, "Error reading the pick-list file"};
     return FileError::None();
 }
 

@@ -60,7 +60,7 @@ DeleteOutcome DeleteFromMonth(const std::string& path, DeleteRule rule, std::str
                 if (drop)
                     ++outcome.deleted;
                 else
-                    kept += line.whole;
+                    AppendLine(kept, line.text);
             }
             if (outcome.deleted == 0) {
                 outcome.error = {ErrorNumber::NothingFound, "Nothing to delete"};

@@ -25,8 +25,9 @@ struct DeleteOutcome {
 };
 
 // Drops the lines of the month file at path that the rule picks: the search
-// key and text of the search list, day 1..31. Lines that do not parse stay
-// byte for byte, as do all kept lines. Nothing is written when nothing goes.
+// key and text of the search list, day 1..31. Every kept line, also one that
+// does not parse, keeps its text byte for byte and its place, ended by CR LF.
+// Nothing is written when nothing goes.
 DeleteOutcome DeleteFromMonth(const std::string& path, DeleteRule rule, std::string_view key, std::string_view findText,
                               int day, bool sync = true);
 

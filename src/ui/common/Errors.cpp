@@ -47,8 +47,13 @@ bool missing(const FileError& e) {
     return e.number == ErrorNumber::FileNotFound || e.number == ErrorNumber::PathNotFound;
 }
 
+// What failed, then why, as a sentence of its own.
+QString withReason(const QString& what, const QString& why) {
+    return what + QStringLiteral("\r\n\r\n") + why.left(1).toUpper() + why.mid(1) + u'.';
+}
+
 // A bulk deletion in a month file: titled by the rule's first code, then
-// what went wrong.
+// what went wrong. A deletion that failed never reads as nothing found.
 void deletion(QWidget* window, const FileError& e, int firstCode, const QString& noFileText, const QString& period) {
     const QString title = QStringLiteral("Kestrane %1");
     if (missing(e))
@@ -57,8 +62,10 @@ void deletion(QWidget* window, const FileError& e, int firstCode, const QString&
         tell(window, QStringLiteral("No items to DELETE have been found for ") + period, vb::vbExclamation,
              title.arg(firstCode + 1));
     else
-        tell(window, QStringLiteral("No items to DELETE have been found for this Date "), vb::vbExclamation,
-             title.arg(firstCode + 2));
+        tell(window,
+             QStringLiteral("The Bookings for ") + period + QStringLiteral(" have NOT been deleted: ") + Reason(e) +
+                 u'.',
+             vb::vbExclamation, title.arg(firstCode + 2));
 }
 
 // Reason() speaks of writing where permission is refused; a read says so itself.
@@ -67,10 +74,9 @@ QString readReason(const FileError& e) {
                                                      : Reason(e);
 }
 
-// A photo library message: what failed, then why, as a sentence of its own.
+// A photo library message: what failed, then why.
 void photoFailure(QWidget* window, const QString& what, const QString& why) {
-    tell(window, what + QStringLiteral("\r\n\r\n") + why.left(1).toUpper() + why.mid(1) + u'.',
-         vb::vbOKCancel | vb::vbExclamation);
+    tell(window, withReason(what, why), vb::vbOKCancel | vb::vbExclamation);
 }
 
 void photoScan(QWidget* window, const FileError& e, const QString& code) {
@@ -228,7 +234,9 @@ void Report(QWidget* window, Place place, const FileError& e, const QString& det
             tell(window, QStringLiteral("No Visitor Records can be found for the DATE Specified"), vb::vbExclamation,
                  QStringLiteral("Kestrane 6225"));
         else
-            tell(window, QStringLiteral("An Error has occurred in trying to DELETE the records specified"),
+            tell(window,
+                 withReason(QStringLiteral("An Error has occurred in trying to DELETE the records specified"),
+                            Reason(e)),
                  vb::vbExclamation, QStringLiteral("Kestrane 6226"));
         return;
     case Place::DeleteInMonth:
@@ -245,8 +253,7 @@ void Report(QWidget* window, Place place, const FileError& e, const QString& det
             tell(window, QStringLiteral("No Visitor records Found for the YEAR Specified"), vb::vbExclamation,
                  QStringLiteral("Kestrane 6525"));
         else
-            tell(window, QStringLiteral("No items to DELETE have been found for this YEAR "), vb::vbExclamation,
-                 QStringLiteral("Kestrane 6527"));
+            tell(window, withReason(detail, Reason(e)), vb::vbExclamation, QStringLiteral("Kestrane 6527"));
         return;
     }
 }

@@ -40,11 +40,11 @@ enum class Place {
     PhotoShow,      // the booking of a chosen photo could not be read, and why
     PhotoDelete,    // the shown photo was not deleted, and why
     PhotoDeleteAll, // the listed photos not deleted; detail: how many; the error: the first's
-    EmptyMonth,     // bulk deletion of a whole month: "Kestrane 6225/6226"
+    EmptyMonth,     // bulk deletion of a whole month: "Kestrane 6225/6226", the failure with its reason
     DeleteInMonth,  // bulk deletion of a month's matching bookings: "Kestrane 6215-6217"; detail: the period
     DeleteDay,      // bulk deletion of a day: "Kestrane 6125-6127"; detail: the period
     DeleteOnDay,    // bulk deletion of a day's matching bookings: "Kestrane 6325-6327"; detail: the period
-    DeleteYear,     // bulk deletion of a year: "Kestrane 6525/6527"
+    DeleteYear,     // bulk deletion of a year: "Kestrane 6525/6527"; detail: what was not deleted
 };
 
 // window: the window that reports, the parent of its boxes; for the desk's

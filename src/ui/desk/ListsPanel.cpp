@@ -126,6 +126,10 @@ void ListsPanel::setStampButtonsEnabled(bool on) {
     cmdOUT->setEnabled(on);
 }
 
+void ListsPanel::setTestDataEnabled(bool on) {
+    Command1->setEnabled(on);
+}
+
 // Read after the first list is on screen, so that list is widened too.
 void ListsPanel::setPickLists(const Lists::PickLists& lists) {
     pickLists_ = lists;

@@ -57,6 +57,8 @@ class ListsPanel : public QObject {
     void setSearchKey(const QString& key);
     // The On-Site and Off-Site buttons; only the on-site list enables them.
     void setStampButtonsEnabled(bool on);
+    // "Test Data" writes booking files: off in read-only mode.
+    void setTestDataEnabled(bool on);
     // The pick-list entries the lists' category and department columns show whole.
     void setPickLists(const Lists::PickLists& lists);
     // The list grid's bottom edge follows the window; its width and height in pixels.

@@ -453,6 +453,7 @@ void frmMain::SetUpControls() {
     form_->applyModes(readOnly, state_.options().disableSingleDelete(), state_.options().disableMultiDelete());
     times_->applyReadOnly(readOnly);
     lists_->setStampButtonsEnabled(!readOnly);
+    lists_->setTestDataEnabled(!readOnly);
 
     const LocalDateTime today = Clock::Now();
     const QString month = QString::fromStdString(ListDate::MonthNames()[today.month - 1]);

@@ -281,7 +281,8 @@ void frmMultiDelete::DeleteYearBookings() {
     if (MsgBox(FromBytes(Maintenance::YearQuestion(year)), vb::vbYesNo | vb::vbInformation, Title, this) != vb::vbYes)
         return;
     const Maintenance::YearOutcome outcome = Maintenance::DeleteYear(state_.settings.DataRoot, year);
-    Errors::Report(this, Errors::Place::DeleteYear, outcome.error);
+    const std::string status = Maintenance::YearStatus(outcome, year);
+    Errors::Report(this, Errors::Place::DeleteYear, outcome.error, FromBytes(status));
     state_.StatusPending = true;
-    state_.StatusMessage = Maintenance::YearStatus(outcome, year);
+    state_.StatusMessage = status;
 }
