@@ -79,6 +79,19 @@ TEST_F(MainWindowTest, KeysActOnceAndNeverTypeTheirLetter) {
     QTest::keyClick(box("FirstNameTB"), Qt::Key_S);
     EXPECT_EQ(box("FirstNameTB")->text(), "Jos") << "S alone is a letter";
 
+    // Alt with a letter or digit that is no key of the map does nothing, in
+    // every box; letters made with AltGr type.
+    boxes.clear();
+    EXPECT_EQ(User::AltKeysInEveryBox(&w, "OXCWQABEFGHIJKLRUVYZ0123456789"), "");
+    EXPECT_TRUE(boxes.calls().empty()) << messages().toStdString();
+    EXPECT_EQ(state.CurrentRecord.FirstName, "Jos");
+    QTest::sendKeyEvent(QTest::Click, box("MainFindTB"), Qt::Key_Q, QStringLiteral("@"), Qt::GroupSwitchModifier);
+    QTest::sendKeyEvent(QTest::Click, box("MainFindTB"), Qt::Key_Q, QStringLiteral("@"),
+                        Qt::AltModifier | Qt::ControlModifier); // AltGr as some layouts report it
+    QTest::sendKeyEvent(QTest::Click, box("MainFindTB"), Qt::Key_E, QString(QChar(0xE9)),
+                        Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_EQ(box("MainFindTB")->text(), QStringLiteral("@@") + QChar(0xE9));
+
     auto* year = control<QComboBox>("CBGetYear");
     QTest::keyClick(year->lineEdit(), Qt::Key_D, Qt::AltModifier);
     EXPECT_EQ(year->currentText(), "2014");
