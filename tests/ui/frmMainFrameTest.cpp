@@ -154,6 +154,18 @@ TEST_F(MainWindowTest, FormBoxesTakeWhatTheyShouldFromKeysAndClicks) {
     QTest::mouseClick(box("PersGendTB"), Qt::LeftButton);
     EXPECT_EQ(box("PersGendTB")->text(), "F");
     EXPECT_EQ(state.CurrentRecord.Gender, "F");
+    // By keys: Tab from the last name; Space toggles as a click does, M and F set it.
+    QTest::keyClick(box("LastNameTB"), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), box("PersGendTB"));
+    const std::pair<Qt::Key, const char*> genderKeys[] = {
+        {Qt::Key_Space, "M"}, {Qt::Key_Space, "F"}, {Qt::Key_F, "F"}, {Qt::Key_M, "M"}, {Qt::Key_F, "F"}};
+    for (const auto& [key, gender] : genderKeys) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(box("PersGendTB")->text(), gender);
+        EXPECT_EQ(state.CurrentRecord.Gender, gender);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::ShiftModifier);
+    EXPECT_EQ(state.CurrentRecord.Gender, "M");
 
     TypeText(box("CatOrganTB"), QString::fromUtf8("Z\u00fcrich \u20ac"));
     EXPECT_EQ(state.CurrentRecord.Organisation, "Z\xfcrich ") << "refused from the first key on";
