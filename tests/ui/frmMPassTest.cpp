@@ -175,19 +175,35 @@ TEST_F(MPassTest, EnterModeComparesTrimmedAndExactly) {
     EXPECT_TRUE(boxes.calls().empty());
 }
 
+// By keys alone: Tab takes the focus from the entry to Change, Cancel and
+// Enter in turn, and Space or Return presses the one it is on.
 TEST_F(MPassTest, ChangeAsksTheOldPasswordUntilItIsRight) {
     state.settings.SettingsPassword = "oldpass";
     open(PasswordMode::Enter);
-    QTest::mouseClick(button(0), Qt::LeftButton);
+    EXPECT_EQ(User::AltKeysInEveryBox(w.get()), "");
+    EXPECT_EQ(w->focusWidget(), entry());
+    for (QWidget* next : {static_cast<QWidget*>(button(0)), static_cast<QWidget*>(button(1)),
+                          static_cast<QWidget*>(button(2)), static_cast<QWidget*>(entry())}) {
+        QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(w->focusWidget(), next);
+    }
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(w->focusWidget(), Qt::Key_Space);
     EXPECT_EQ(instruction()->text(), "Enter Existing Password");
     EXPECT_EQ(button(2)->text(), "Enter");
     EXPECT_FALSE(button(0)->isEnabled());
+    EXPECT_EQ(w->focusWidget(), entry());
 
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        submit("oldPass");
+    for (const Qt::Key press : {Qt::Key_Return, Qt::Key_Space}) {
+        type("oldPass");
+        QTest::keyClick(w->focusWidget(), Qt::Key_Tab); // Change is off: Cancel, then Enter
+        QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(w->focusWidget(), button(2));
+        QTest::keyClick(button(2), press);
         EXPECT_EQ(instruction()->text(), "Enter Existing Password");
         EXPECT_TRUE(entry()->text().isEmpty());
         EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(w->focusWidget(), entry());
     }
 
     submit("oldpass");
@@ -197,7 +213,10 @@ TEST_F(MPassTest, ChangeAsksTheOldPasswordUntilItIsRight) {
     EXPECT_EQ(state.SettingsPasswordMode, PasswordMode::Set);
 
     submit("newpass");
-    submit("newpass");
+    type("newpass");
+    QTest::keyClick(w->focusWidget(), Qt::Key_Backtab);
+    ASSERT_EQ(w->focusWidget(), button(2));
+    QTest::keyClick(button(2), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_FALSE(w->isVisible());
     EXPECT_FALSE(state.SettingsGateFailed);
     EXPECT_EQ(savedPassword(), "newpass");
@@ -288,6 +307,12 @@ TEST_F(MPassTest, LeavingWithoutSuccessKeepsTheGateShut) {
 
     open(PasswordMode::Enter);
     w->close();
+    EXPECT_TRUE(state.SettingsGateFailed);
+    open(PasswordMode::Set);
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(w->focusWidget(), button(1));
+    QTest::keyClick(button(1), Qt::Key_Space);
+    EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(state.SettingsGateFailed);
 
     // Leaving while a wrong password is still flashing must not reopen the gate.

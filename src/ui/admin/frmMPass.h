@@ -44,6 +44,7 @@ class frmMPass : public QDialog {
     void buildFaces();
     void buildControls();
     void centreWindow();
+    void pressButton(int i);
     void setInstruction(const QString& text, const QColor& colour);
     void setEntryReady();
     bool flashInstruction(const QString& text, const QColor& colour, const std::function<void()>& beforeHold = {});
