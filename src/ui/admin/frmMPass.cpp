@@ -461,12 +461,9 @@ bool frmMPass::saveNewPassword(const std::string& password) {
 
 void frmMPass::MPassWordTb_KeyPress(int& keyAscii) {
     using Action = PasswordRules::KeyDecision::Action;
-    const PasswordRules::KeyDecision d = PasswordRules::DecideKey(keyAscii, state_.options().allowExtPasswordChars());
+    const PasswordRules::KeyDecision d = PasswordRules::DecideKey(keyAscii, extendedAllowed());
     switch (d.action) {
     case Action::Pass:
-        return;
-    case Action::Swallow:
-        keyAscii = 0;
         return;
     case Action::Submit:
         keyAscii = 0;
@@ -486,15 +483,16 @@ void frmMPass::MPassWordTb_KeyPress(int& keyAscii) {
 }
 
 void frmMPass::checkEditedText(const QString& text) {
-    const PasswordRules::EditDecision d =
-        PasswordRules::DecideEditedText(text.toStdU16String(), state_.options().allowExtPasswordChars());
-    const QString kept = QString::fromStdU16String(d.kept);
-    if (kept != text)
-        MPassWordTb->setText(kept);
+    const PasswordRules::EditDecision d = PasswordRules::DecideEditedText(text.toStdU16String(), extendedAllowed());
     if (d.refusal) {
         tell(QString::fromLatin1(d.refusal));
         MPassWordTb->clear();
     }
+}
+
+bool frmMPass::extendedAllowed() const {
+    return PasswordRules::ExtendedAllowed(state_.options().allowExtPasswordChars(), verifyOld_,
+                                          state_.SettingsPasswordMode);
 }
 
 void frmMPass::MPWLa_MouseDown(int i) {

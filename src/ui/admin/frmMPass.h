@@ -50,6 +50,7 @@ class frmMPass : public QDialog {
     bool flashInstruction(const QString& text, const QColor& colour, const std::function<void()>& beforeHold = {});
     void tell(const QString& text);
     void checkEditedText(const QString& text);
+    bool extendedAllowed() const;
     std::string entryBytes() const;
     bool saveNewPassword(const std::string& password);
 
