@@ -109,6 +109,7 @@ void TypeText(QWidget* target, const QString& text) {
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -177,6 +178,35 @@ void Pick(QComboBox* combo, const QString& text) {
     QTest::mouseMove(list->viewport(), at);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     EXPECT_FALSE(list->isVisible());
+}
+
+std::string AltKeysInEveryBox(QWidget* window, const char* keys) {
+    QStringList changed;
+    const auto press = [keys](QWidget* box) {
+        box->setFocus();
+        for (const char* k = keys; *k; ++k)
+            QTest::keyClick(box, Qt::Key(*k), Qt::AltModifier);
+        QTest::keyClick(box, Qt::Key(*keys), Qt::AltModifier | Qt::ShiftModifier);
+    };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window) || !w->isEnabled())
+            continue;
+        QString name = w->objectName();
+        if (name.isEmpty() && w->parentWidget())
+            name = w->parentWidget()->objectName(); // a drop-down's text box
+        if (auto* line = qobject_cast<QLineEdit*>(w); line && !line->isReadOnly()) {
+            const QString before = line->text();
+            press(line);
+            if (line->text() != before)
+                changed << name + QStringLiteral(": ") + line->text();
+        } else if (auto* notes = qobject_cast<QPlainTextEdit*>(w); notes && !notes->isReadOnly()) {
+            const QString before = notes->toPlainText();
+            press(notes);
+            if (notes->toPlainText() != before)
+                changed << name + QStringLiteral(": ") + notes->toPlainText();
+        }
+    }
+    return changed.join(QStringLiteral(" | ")).toStdString();
 }
 
 } // namespace User

@@ -102,6 +102,11 @@ void Choose(QComboBox* combo, const QString& text);
 // Opens a drop-down's list with a click on its arrow, moves the mouse onto
 // the entry and clicks it: one choice, whatever the box showed before.
 void Pick(QComboBox* combo, const QString& text);
+inline constexpr const char* LettersAndDigits = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+// Alt with each of keys (letters and digits), then Alt+Shift with the first,
+// in every box of the window that takes typing, the focus in that box; gives
+// the boxes whose text changed, by name, with their texts.
+std::string AltKeysInEveryBox(QWidget* window, const char* keys = LettersAndDigits);
 } // namespace User
 
 // The lines of a text file without their CR LF.

@@ -3,6 +3,7 @@
 #include "platform/Shell.h"
 #include "ui/desk/frmPDetail.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 namespace {
 
@@ -259,7 +261,24 @@ TEST_F(DetailTest, LocationNoticesOnEveryClick) {
 
 // --- What a booking file can hold ----------------------------------------------------------
 
-TEST_F(DetailTest, TypedTextIsKeptToLatin1) {
+// Alt with a letter or digit, the desk's Alt+S, N and D among them, types
+// nothing into either window; what Escape keeps is what the user typed.
+TEST_F(DetailTest, TypedTextIsKeptToLatin1AndAltKeysTypeNothing) {
+    const BookingFields original = state.CurrentRecord;
+    for (const bool personal : {false, true}) {
+        std::unique_ptr<QDialog> details;
+        if (personal)
+            details = std::make_unique<frmPDetail>(state);
+        else
+            details = std::make_unique<frmDetail>(state);
+        User::ShowActive(details.get());
+        EXPECT_EQ(User::AltKeysInEveryBox(details.get()), "") << personal;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(details->isVisible());
+        expectSameFields(original);
+    }
+    EXPECT_TRUE(boxes.calls().empty());
+
     frmDetail w(state);
     User::ShowActive(&w);
     QLineEdit* tel = box(&w, "LocTelTB");

@@ -153,6 +153,7 @@ TEST_F(HandlePhotoTest, ListsAndFindsThePeriodsPhotos) {
 
     pick("CBHPDay", "All Days");
     ASSERT_TRUE(control<QLineEdit>("HPFindTB")->isEnabled());
+    EXPECT_EQ(User::AltKeysInEveryBox(window.get()), "") << "Alt with a letter types nothing";
     control<QLineEdit>("HPFindTB")->setFocus();
     User::Type(QStringLiteral("jones\n")); // Enter runs Find
     EXPECT_EQ(names(), QStringList{"Bo JONES"});

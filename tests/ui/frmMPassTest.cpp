@@ -21,6 +21,7 @@ const QString TooShort = "Passwords of less than 3 characters are not Permitted 
 const QString Mismatch = "Your Password Confirmation doesn't Match - Enter Again  ";
 const QString ControlChars = "CONTROL Characters are not permitted in setting Password     ";
 const QString ExtendedChars = "Options Currently set Prohibit EXTENDED Characters in Passwords    ";
+const QString Unstorable = "This Character cannot be stored in the setting Password";
 
 const QColor DarkBlue(0, 0, 192);
 const QColor Red(255, 0, 0);
@@ -175,19 +176,35 @@ TEST_F(MPassTest, EnterModeComparesTrimmedAndExactly) {
     EXPECT_TRUE(boxes.calls().empty());
 }
 
+// By keys alone: Tab takes the focus from the entry to Change, Cancel and
+// Enter in turn, and Space or Return presses the one it is on.
 TEST_F(MPassTest, ChangeAsksTheOldPasswordUntilItIsRight) {
     state.settings.SettingsPassword = "oldpass";
     open(PasswordMode::Enter);
-    QTest::mouseClick(button(0), Qt::LeftButton);
+    EXPECT_EQ(User::AltKeysInEveryBox(w.get()), "");
+    EXPECT_EQ(w->focusWidget(), entry());
+    for (QWidget* next : {static_cast<QWidget*>(button(0)), static_cast<QWidget*>(button(1)),
+                          static_cast<QWidget*>(button(2)), static_cast<QWidget*>(entry())}) {
+        QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(w->focusWidget(), next);
+    }
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(w->focusWidget(), Qt::Key_Space);
     EXPECT_EQ(instruction()->text(), "Enter Existing Password");
     EXPECT_EQ(button(2)->text(), "Enter");
     EXPECT_FALSE(button(0)->isEnabled());
+    EXPECT_EQ(w->focusWidget(), entry());
 
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        submit("oldPass");
+    for (const Qt::Key press : {Qt::Key_Return, Qt::Key_Space}) {
+        type("oldPass");
+        QTest::keyClick(w->focusWidget(), Qt::Key_Tab); // Change is off: Cancel, then Enter
+        QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(w->focusWidget(), button(2));
+        QTest::keyClick(button(2), press);
         EXPECT_EQ(instruction()->text(), "Enter Existing Password");
         EXPECT_TRUE(entry()->text().isEmpty());
         EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(w->focusWidget(), entry());
     }
 
     submit("oldpass");
@@ -197,7 +214,10 @@ TEST_F(MPassTest, ChangeAsksTheOldPasswordUntilItIsRight) {
     EXPECT_EQ(state.SettingsPasswordMode, PasswordMode::Set);
 
     submit("newpass");
-    submit("newpass");
+    type("newpass");
+    QTest::keyClick(w->focusWidget(), Qt::Key_Backtab);
+    ASSERT_EQ(w->focusWidget(), button(2));
+    QTest::keyClick(button(2), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_FALSE(w->isVisible());
     EXPECT_FALSE(state.SettingsGateFailed);
     EXPECT_EQ(savedPassword(), "newpass");
@@ -252,13 +272,38 @@ TEST_F(MPassTest, CharacterRules) {
     EXPECT_EQ(boxes.calls().size(), 6u);
 
     // A stored password holds one byte per character: what it cannot hold is
-    // refused, never compared as "?".
-    entry()->clear();
-    key(Qt::Key_unknown, QString(QChar(0x436)));
-    QApplication::clipboard()->setText(QString(QChar(0x436)) + "z" + QChar(0x20AC));
+    // refused with a word, never dropped quietly or compared as "?".
+    type("ab");
+    key(Qt::Key_unknown, QString(QChar(0x20AC)));
+    ASSERT_EQ(boxes.calls().size(), 7u);
+    EXPECT_EQ(boxes.calls()[6].text, Unstorable);
+    EXPECT_TRUE(entry()->text().isEmpty());
+    QApplication::clipboard()->setText(QString("z") + QChar(0x436));
     entry()->paste();
-    EXPECT_EQ(entry()->text(), "z");
-    EXPECT_EQ(boxes.calls().size(), 6u);
+    ASSERT_EQ(boxes.calls().size(), 8u);
+    EXPECT_EQ(boxes.calls()[7].text, Unstorable);
+    EXPECT_TRUE(entry()->text().isEmpty());
+
+    // The option governs new passwords only: one set while it was on is still
+    // typed, and can be changed, after it is turned off.
+    const QString umlauts = QString::fromUtf8("P\u00e4ssw\u00f6rd");
+    submit(umlauts);
+    submit(umlauts);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(savedPassword(), "P\xe4ssw\xf6rd");
+    state.settings.AllowExtPasswordChars = "0";
+    open(PasswordMode::Enter);
+    submit(umlauts);
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(state.SettingsPasswordGiven);
+    open(PasswordMode::Enter);
+    QTest::mouseClick(button(0), Qt::LeftButton);
+    submit(umlauts);
+    EXPECT_EQ(instruction()->text(), "Enter a New Password");
+    type(umlauts.left(2));
+    ASSERT_EQ(boxes.calls().size(), 9u);
+    EXPECT_EQ(boxes.calls()[8].text, ExtendedChars);
+    EXPECT_TRUE(entry()->text().isEmpty());
 }
 
 TEST_F(MPassTest, LeavingWithoutSuccessKeepsTheGateShut) {
@@ -288,6 +333,12 @@ TEST_F(MPassTest, LeavingWithoutSuccessKeepsTheGateShut) {
 
     open(PasswordMode::Enter);
     w->close();
+    EXPECT_TRUE(state.SettingsGateFailed);
+    open(PasswordMode::Set);
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(w->focusWidget(), button(1));
+    QTest::keyClick(button(1), Qt::Key_Space);
+    EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(state.SettingsGateFailed);
 
     // Leaving while a wrong password is still flashing must not reopen the gate.

@@ -79,6 +79,19 @@ TEST_F(MainWindowTest, KeysActOnceAndNeverTypeTheirLetter) {
     QTest::keyClick(box("FirstNameTB"), Qt::Key_S);
     EXPECT_EQ(box("FirstNameTB")->text(), "Jos") << "S alone is a letter";
 
+    // Alt with a letter or digit that is no key of the map does nothing, in
+    // every box; letters made with AltGr type.
+    boxes.clear();
+    EXPECT_EQ(User::AltKeysInEveryBox(&w, "OXCWQABEFGHIJKLRUVYZ0123456789"), "");
+    EXPECT_TRUE(boxes.calls().empty()) << messages().toStdString();
+    EXPECT_EQ(state.CurrentRecord.FirstName, "Jos");
+    QTest::sendKeyEvent(QTest::Click, box("MainFindTB"), Qt::Key_Q, QStringLiteral("@"), Qt::GroupSwitchModifier);
+    QTest::sendKeyEvent(QTest::Click, box("MainFindTB"), Qt::Key_Q, QStringLiteral("@"),
+                        Qt::AltModifier | Qt::ControlModifier); // AltGr as some layouts report it
+    QTest::sendKeyEvent(QTest::Click, box("MainFindTB"), Qt::Key_E, QString(QChar(0xE9)),
+                        Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_EQ(box("MainFindTB")->text(), QStringLiteral("@@") + QChar(0xE9));
+
     auto* year = control<QComboBox>("CBGetYear");
     QTest::keyClick(year->lineEdit(), Qt::Key_D, Qt::AltModifier);
     EXPECT_EQ(year->currentText(), "2014");
@@ -141,6 +154,18 @@ TEST_F(MainWindowTest, FormBoxesTakeWhatTheyShouldFromKeysAndClicks) {
     QTest::mouseClick(box("PersGendTB"), Qt::LeftButton);
     EXPECT_EQ(box("PersGendTB")->text(), "F");
     EXPECT_EQ(state.CurrentRecord.Gender, "F");
+    // By keys: Tab from the last name; Space toggles as a click does, M and F set it.
+    QTest::keyClick(box("LastNameTB"), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), box("PersGendTB"));
+    const std::pair<Qt::Key, const char*> genderKeys[] = {
+        {Qt::Key_Space, "M"}, {Qt::Key_Space, "F"}, {Qt::Key_F, "F"}, {Qt::Key_M, "M"}, {Qt::Key_F, "F"}};
+    for (const auto& [key, gender] : genderKeys) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(box("PersGendTB")->text(), gender);
+        EXPECT_EQ(state.CurrentRecord.Gender, gender);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::ShiftModifier);
+    EXPECT_EQ(state.CurrentRecord.Gender, "M");
 
     TypeText(box("CatOrganTB"), QString::fromUtf8("Z\u00fcrich \u20ac"));
     EXPECT_EQ(state.CurrentRecord.Organisation, "Z\xfcrich ") << "refused from the first key on";

@@ -123,6 +123,7 @@ TEST_F(MultiDeleteTest, EachPeriodIsAskedDeletedAndReportedInTheDeskCaption) {
     deleteWith({"MARCH", "5th"}, [&](QWidget* w) {
         EXPECT_EQ(Control<QLabel>(w, "laMDelMonth")->text(), "OF");
         EXPECT_TRUE(Control<QLineEdit>(w, "DFindTB")->isEnabled());
+        EXPECT_EQ(User::AltKeysInEveryBox(w), "") << "Alt with a letter types nothing";
     });
     EXPECT_EQ(shown(),
               (Shown{{Kestrane, "DELETE ALL Bookings made on the 5th of MARCH 2016\r\nDo you wish to proceed?"}}));

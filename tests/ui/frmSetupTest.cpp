@@ -124,6 +124,7 @@ TEST_F(SetupTest, OptionsAreShownAndRoundTripThroughTheFile) {
     QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(state.HelpTopic, 81);
     EXPECT_FALSE(opened.empty());
+    EXPECT_EQ(User::AltKeysInEveryBox(window.get()), "") << "Alt with a letter types no folder";
     showTab(0);
 
     tick("ckEnbl_RTC");

@@ -17,6 +17,10 @@ PasswordMode GateMode(std::string_view storedPassword) {
     return Text::IsBlank(storedPassword) ? PasswordMode::Set : PasswordMode::Enter;
 }
 
+bool ExtendedAllowed(bool optionOn, bool verifyingOld, PasswordMode mode) {
+    return optionOn || verifyingOld || mode == PasswordMode::Enter;
+}
+
 KeyDecision DecideKey(int keyAscii, bool extendedAllowed) {
     using Action = KeyDecision::Action;
     if (keyAscii == 13)
@@ -24,7 +28,7 @@ KeyDecision DecideKey(int keyAscii, bool extendedAllowed) {
     if (keyAscii == 8)
         return {Action::Pass};
     if (keyAscii > 0xFF && extendedAllowed)
-        return {Action::Swallow}; // the settings file holds one byte per character
+        return {Action::Refuse, UnstorableCharText}; // the settings file holds one byte per character
     if (extendedAllowed || keyAscii < 128) {
         if (keyAscii == 27)
             return {Action::Leave};
@@ -36,21 +40,15 @@ KeyDecision DecideKey(int keyAscii, bool extendedAllowed) {
 }
 
 EditDecision DecideEditedText(std::u16string_view text, bool extendedAllowed) {
-    EditDecision d;
-    for (const char16_t c : text)
-        if (!extendedAllowed || c <= 0xFF)
-            d.kept += c;
-    for (const char16_t c : d.kept) {
-        if (c >= 128 && !extendedAllowed) {
-            d.refusal = ExtendedCharsText;
-            break;
-        }
-        if (IsControlCharacter(c)) {
-            d.refusal = ControlCharsText;
-            break;
-        }
+    for (const char16_t c : text) {
+        if (c >= 128 && !extendedAllowed)
+            return {ExtendedCharsText};
+        if (c > 0xFF)
+            return {UnstorableCharText};
+        if (IsControlCharacter(c))
+            return {ControlCharsText};
     }
-    return d;
+    return {};
 }
 
 SubmitDecision DecideSubmit(const Submission& s) {

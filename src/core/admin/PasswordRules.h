@@ -24,31 +24,32 @@ inline constexpr const char* TooShortText = "Passwords of less than 3 characters
 inline constexpr const char* MismatchText = "Your Password Confirmation doesn't Match - Enter Again  ";
 inline constexpr const char* ControlCharsText = "CONTROL Characters are not permitted in setting Password     ";
 inline constexpr const char* ExtendedCharsText = "Options Currently set Prohibit EXTENDED Characters in Passwords    ";
+inline constexpr const char* UnstorableCharText = "This Character cannot be stored in the setting Password";
 
 // The mode the gate opens the window in: set one when there is no password yet.
 PasswordMode GateMode(std::string_view storedPassword);
 
 struct KeyDecision {
     enum class Action {
-        Pass,    // the key reaches the box
-        Swallow, // dropped quietly
-        Submit,  // dropped, and the entry is submitted
-        Leave,   // dropped, the box emptied and the window left
-        Refuse,  // dropped, refusal told and the box emptied
+        Pass,   // the key reaches the box
+        Submit, // dropped, and the entry is submitted
+        Leave,  // dropped, the box emptied and the window left
+        Refuse, // dropped, refusal told and the box emptied
     };
     Action action = Action::Pass;
     const char* refusal = nullptr;
 };
+
+// Whether characters 128 to 255 may be typed: the option governs new
+// passwords only, so the existing one is always taken as it was set.
+bool ExtendedAllowed(bool optionOn, bool verifyingOld, PasswordMode mode);
 
 // A key typed into the password box, by its character code (13 Enter,
 // 8 Backspace, 27 Esc).
 KeyDecision DecideKey(int keyAscii, bool extendedAllowed);
 
 struct EditDecision {
-    // The text without what one byte cannot hold, which goes quietly when
-    // extended characters are allowed.
-    std::u16string kept;
-    // When a character left is refused: what to tell before the box is emptied.
+    // When a character is refused: what to tell before the box is emptied.
     const char* refusal = nullptr;
 };
 

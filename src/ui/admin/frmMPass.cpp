@@ -95,15 +95,41 @@ QPixmap drawPadlock() {
 }
 
 // A caption that reacts to the mouse like a button and reports every press,
-// move and release to the window.
+// move and release to the window. Tab reaches it, and Space or Return
+// presses it as a click does.
 class LabelButton : public QLabel {
   public:
-    std::function<void()> onDown, onMove;
+    std::function<void()> onDown, onMove, onKeyPress;
     std::function<void(int yTwips)> onUp;
 
-    using QLabel::QLabel;
+    LabelButton(const QString& text, QWidget* parent) : QLabel(text, parent) { setFocusPolicy(Qt::TabFocus); }
 
   protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        const bool press = e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        if (!press || (e->modifiers() & ~Qt::KeypadModifier)) {
+            QLabel::keyPressEvent(e);
+            return;
+        }
+        if (!e->isAutoRepeat() && onKeyPress)
+            onKeyPress();
+    }
+    void paintEvent(QPaintEvent* e) override {
+        QLabel::paintEvent(e);
+        if (!hasFocus())
+            return;
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(2, 0, -3, -1));
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        QLabel::focusInEvent(e);
+        update();
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QLabel::focusOutEvent(e);
+        update();
+    }
     void mousePressEvent(QMouseEvent*) override {
         if (onDown)
             onDown();
@@ -199,6 +225,10 @@ void frmMPass::buildControls() {
         b->onDown = [this, i] { MPWLa_MouseDown(i); };
         b->onMove = [this, i] { MPWLa_MouseMove(i); };
         b->onUp = [this, i](int y) { MPWLa_MouseUp(i, y); };
+        b->onKeyPress = [this, i] {
+            ResetButtonFaces();
+            pressButton(i);
+        };
         MPWLa[i] = b;
     }
 }
@@ -431,12 +461,9 @@ bool frmMPass::saveNewPassword(const std::string& password) {
 
 void frmMPass::MPassWordTb_KeyPress(int& keyAscii) {
     using Action = PasswordRules::KeyDecision::Action;
-    const PasswordRules::KeyDecision d = PasswordRules::DecideKey(keyAscii, state_.options().allowExtPasswordChars());
+    const PasswordRules::KeyDecision d = PasswordRules::DecideKey(keyAscii, extendedAllowed());
     switch (d.action) {
     case Action::Pass:
-        return;
-    case Action::Swallow:
-        keyAscii = 0;
         return;
     case Action::Submit:
         keyAscii = 0;
@@ -456,15 +483,16 @@ void frmMPass::MPassWordTb_KeyPress(int& keyAscii) {
 }
 
 void frmMPass::checkEditedText(const QString& text) {
-    const PasswordRules::EditDecision d =
-        PasswordRules::DecideEditedText(text.toStdU16String(), state_.options().allowExtPasswordChars());
-    const QString kept = QString::fromStdU16String(d.kept);
-    if (kept != text)
-        MPassWordTb->setText(kept);
+    const PasswordRules::EditDecision d = PasswordRules::DecideEditedText(text.toStdU16String(), extendedAllowed());
     if (d.refusal) {
         tell(QString::fromLatin1(d.refusal));
         MPassWordTb->clear();
     }
+}
+
+bool frmMPass::extendedAllowed() const {
+    return PasswordRules::ExtendedAllowed(state_.options().allowExtPasswordChars(), verifyOld_,
+                                          state_.SettingsPasswordMode);
 }
 
 void frmMPass::MPWLa_MouseDown(int i) {
@@ -487,6 +515,10 @@ void frmMPass::MPWLa_MouseUp(int i, int yTwips) {
     ResetButtonFaces();
     if (yTwips < -75 || yTwips > 285)
         return;
+    pressButton(i);
+}
+
+void frmMPass::pressButton(int i) {
     switch (i) {
     case 0:
         PromptExistingPassword();

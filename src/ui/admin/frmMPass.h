@@ -44,11 +44,13 @@ class frmMPass : public QDialog {
     void buildFaces();
     void buildControls();
     void centreWindow();
+    void pressButton(int i);
     void setInstruction(const QString& text, const QColor& colour);
     void setEntryReady();
     bool flashInstruction(const QString& text, const QColor& colour, const std::function<void()>& beforeHold = {});
     void tell(const QString& text);
     void checkEditedText(const QString& text);
+    bool extendedAllowed() const;
     std::string entryBytes() const;
     bool saveNewPassword(const std::string& password);
 

@@ -11,12 +11,14 @@
 #include "platform/MsgBox.h"
 #include "platform/Shell.h"
 #include "platform/VbColor.h"
+#include "platform/VbKeys.h"
 #include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
 #include "ui/desk/BookingBoxes.h"
 #include "ui/desk/WatchedBox.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -174,6 +176,7 @@ void BookingFormPanel::connectHandlers() {
     connect(CataCB, &QComboBox::activated, this, &BookingFormPanel::CataCB_Click);
     connect(Dept1CB, &QComboBox::activated, this, &BookingFormPanel::Dept1CB_Click);
     connect(PersGendTB, &WatchedBox::clicked, this, &BookingFormPanel::PersGendTB_Click);
+    PersGendTB->installEventFilter(this);
     connect(PersEmailTB, &WatchedBox::focusLeft, this, &BookingFormPanel::PersEmailTB_LostFocus);
     connect(CatEMATB, &WatchedBox::focusLeft, this, &BookingFormPanel::CatEMATB_LostFocus);
 
@@ -297,6 +300,29 @@ void BookingFormPanel::PersGendTB_Click() {
     PersGendTB->setText(PersGendTB->text().remove(u' ') != u"M" ? QStringLiteral("M") : QStringLiteral("F"));
     state_.CurrentRecord.Gender = Latin1::ToBytes(PersGendTB->text());
     LastNameTB->setFocus();
+}
+
+// The focus stays in the box, so a second Space toggles again rather than
+// typing a blank into the last name.
+bool BookingFormPanel::PersGendTB_KeyPress(int keyAscii) {
+    QString gender;
+    if (keyAscii == ' ')
+        gender = PersGendTB->text().remove(u' ') != u"M" ? QStringLiteral("M") : QStringLiteral("F");
+    else if (keyAscii == 'M' || keyAscii == 'm')
+        gender = QStringLiteral("M");
+    else if (keyAscii == 'F' || keyAscii == 'f')
+        gender = QStringLiteral("F");
+    else
+        return false;
+    PersGendTB->setText(gender);
+    state_.CurrentRecord.Gender = Latin1::ToBytes(gender);
+    return true;
+}
+
+bool BookingFormPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PersGendTB && event->type() == QEvent::KeyPress)
+        return PersGendTB_KeyPress(VbKeys::KeyAscii(static_cast<QKeyEvent*>(event)));
+    return QObject::eventFilter(watched, event);
 }
 
 // --- Showing and clearing -------------------------------------------------------------------

@@ -43,6 +43,8 @@ class BookingFormPanel : public QObject {
     void PersEmailTB_LostFocus();
     void CatEMATB_LostFocus();
     void PersGendTB_Click();
+    // Space toggles the gender as a click does, M or F sets it; true when the key was one of them.
+    bool PersGendTB_KeyPress(int keyAscii);
     void LoadCustomLists();
 
     // The form's boxes and labels emptied.
@@ -70,6 +72,9 @@ class BookingFormPanel : public QObject {
     void moreClicked();
     // The category and department entries read from the pick-list file.
     void pickListsRead(const Lists::PickLists& lists);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void build(QWidget* p);
