@@ -68,9 +68,9 @@ QString readReason(const FileError& e) {
 }
 
 // A photo library message: what failed, then why, as a sentence of its own.
-void photoFailure(QWidget* window, const QString& what, const QString& why) {
+void photoFailure(QWidget* window, const QString& what, const QString& why, const QString& title = Title) {
     tell(window, what + QStringLiteral("\r\n\r\n") + why.left(1).toUpper() + why.mid(1) + u'.',
-         vb::vbOKCancel | vb::vbExclamation);
+         vb::vbOKCancel | vb::vbExclamation, title);
 }
 
 void photoScan(QWidget* window, const FileError& e, const QString& code) {
@@ -199,11 +199,16 @@ void Report(QWidget* window, Place place, const FileError& e, const QString& det
              place == Place::PhotoYearFind ? QStringLiteral("Kestrane FP5565") : QStringLiteral("Kestrane FP5567"));
         return;
     case Place::PhotoAttach:
-        tell(window, QStringLiteral("Can't attach photo: The file may be locked by another application"),
-             vb::vbOKCancel | vb::vbExclamation, QStringLiteral("Kestrane [ PH-8158 ]"));
+        photoFailure(window, QStringLiteral("Can't attach photo: The file may be locked by another application"),
+                     Reason(e), QStringLiteral("Kestrane [ PH-8158 ]"));
         return;
     case Place::PhotoShow:
         photoFailure(window, QStringLiteral("Can't show photo: The booking could not be read"), readReason(e));
+        return;
+    case Place::PhotoRead:
+        // A photo's month folder gone with it is as missing as the photo.
+        photoFailure(window, QStringLiteral("Can't show photo: The photo file is missing or cannot be read"),
+                     missing(e) ? QStringLiteral("the photo file cannot be found") : readReason(e));
         return;
     case Place::PhotoDelete:
         photoFailure(window, QStringLiteral("Can't delete photo: It may be locked or removed by another application"),
