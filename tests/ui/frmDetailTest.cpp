@@ -1,5 +1,6 @@
 #include "ui/desk/frmDetail.h"
 #include "UiTestSupport.h"
+#include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "ui/desk/frmPDetail.h"
 
@@ -135,13 +136,26 @@ TEST_F(DetailTest, LocationShowsTheBookingAndCopiesEdits) {
 }
 
 // The booking's number, category and department show whole in the boxes
-// that only show them: no part is scrolled out of sight.
+// that only show them: no part is scrolled out of sight; the window widened
+// for them stands in the middle of the screen, all of it on it.
 TEST_F(DetailTest, NumberAndPickListValuesShowWhole) {
+    PlatformAnswers screen;
+    screen.screenWidthPx = 1024;
+    screen.screenHeightPx = 768;
+    Platform::SetAnswers(screen);
     state.CurrentRecord.RegNo = "140315888888";
-    state.CurrentRecord.Category = "EMERGENCY SERVICES";
-    state.CurrentRecord.Department = "HEALTH and SAFETY";
+    state.CurrentRecord.Category = std::string(25, 'W'); // as long as the list editor takes
+    state.CurrentRecord.Department = std::string(24, 'W');
     frmDetail location(state);
     frmPDetail personal(state);
+    Platform::ClearAnswers();
+    for (QWidget* window : {static_cast<QWidget*>(&location), static_cast<QWidget*>(&personal)}) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        User::ShowActive(window);
+        const QRect placed = window->frameGeometry();
+        EXPECT_TRUE(QRect(0, 0, 1024, 768).contains(placed)) << placed.x() << " " << placed.width();
+        EXPECT_LE(std::abs(placed.center().x() - 512), 1);
+    }
     const std::pair<QWidget*, const char*> shown[] = {
         {&location, "LocRegNoTB"}, {&location, "LocCatTB"}, {&location, "LocDepTb"}, {&personal, "PersRegNoTB"}};
     for (const auto& [window, name] : shown) {

@@ -97,10 +97,10 @@ void frmDetail::buildControls() {
 
 void frmDetail::Form_Load() {
     state_.HelpTopic = HelpTopicLocation;
-    CentreForm();
     LoadPickLists();
     ShowFields();
     SnapshotFields();
+    CentreForm();
 }
 
 void frmDetail::LoadPickLists() {
