@@ -4,6 +4,7 @@
 #include "platform/Shell.h"
 #include "ui/desk/frmPDetail.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -217,13 +218,20 @@ TEST_F(DetailTest, LocationCancelRestoresOkAndCloseKeep) {
 }
 
 TEST_F(DetailTest, LocationPickListsComeFromTheListFile) {
-    writePickLists("[CATEGORY]\r\nGUEST\r\n[DESCRIPT]\r\nMEETING\r\n[OTHERSEC]\r\nTOUR\r\n\r\n"
+    const QString longest(40, u'W'); // as long as the list editor takes
+    writePickLists("[CATEGORY]\r\nGUEST\r\n[DESCRIPT]\r\nMEETING\r\n" + longest.toStdString() +
+                   "\r\n[OTHERSEC]\r\nTOUR\r\n\r\n"
                    "[SELECTAC]  remark\r\nLAB\r\n;comment\r\nIGNORED\r\n[SELECTAC]\r\n\tTABBED\r\nLAB\r\n");
     frmDetail w(state);
     User::ShowActive(&w);
     QComboBox* desc = Control<QComboBox>(&w, "DescOWCB");
     QComboBox* access = Control<QComboBox>(&w, "SelectACB");
-    EXPECT_EQ(items(desc), QStringList({" MEETING", " TOUR"}));
+    EXPECT_EQ(items(desc), QStringList({" MEETING", u' ' + longest, " TOUR"}));
+    // The open list shows its longest item whole.
+    QTest::mouseClick(desc, Qt::LeftButton, {}, QPoint(desc->width() - 5, desc->height() / 2));
+    ASSERT_TRUE(desc->view()->isVisible());
+    EXPECT_GE(desc->view()->viewport()->width(), desc->view()->sizeHintForIndex(desc->model()->index(1, 0)).width());
+    QTest::keyClick(desc->view(), Qt::Key_Escape);
     EXPECT_EQ(items(access), QStringList({" LAB", " \tTABBED", " LAB"}));
     EXPECT_EQ(desc->currentText(), "MEETING"); // the booking's value, not the first item
 

@@ -113,6 +113,7 @@ void frmDetail::LoadPickLists() {
         for (const std::string& item : lists[i])
             boxes[i]->addItem(QStringLiteral(" ") + FromBytes(item));
         boxes[i]->setCurrentIndex(-1);
+        FitListToItems(boxes[i]);
     }
     Errors::Report(this, Errors::Place::PickListFile, error);
 }
