@@ -145,7 +145,7 @@ TEST(PhotoDeletes, TakeEveryPhotoOfTheRegistrationAndNothingElse) {
     EXPECT_EQ(DeletePhotosOf(data.root, "../escape").matched, 0);
     EXPECT_EQ(DeletePhotosOf(data.root, "..").matched, 0);
 
-    const PhotoDeletion first = DeletePhotosOf(data.root, " 2612010930 ");
+    const PhotoDeletion first = DeletePhotosOf(data.root, "2612010930");
     EXPECT_TRUE(first.Succeeded());
     EXPECT_EQ(first.matched, 2);
     for (const std::string& name : theirs)

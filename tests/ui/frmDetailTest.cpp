@@ -1,8 +1,10 @@
 #include "ui/desk/frmDetail.h"
 #include "UiTestSupport.h"
+#include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "ui/desk/frmPDetail.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -137,13 +139,26 @@ TEST_F(DetailTest, LocationShowsTheBookingAndCopiesEdits) {
 }
 
 // The booking's number, category and department show whole in the boxes
-// that only show them: no part is scrolled out of sight.
+// that only show them: no part is scrolled out of sight; the window widened
+// for them stands in the middle of the screen, all of it on it.
 TEST_F(DetailTest, NumberAndPickListValuesShowWhole) {
+    PlatformAnswers screen;
+    screen.screenWidthPx = 1024;
+    screen.screenHeightPx = 768;
+    Platform::SetAnswers(screen);
     state.CurrentRecord.RegNo = "140315888888";
-    state.CurrentRecord.Category = "EMERGENCY SERVICES";
-    state.CurrentRecord.Department = "HEALTH and SAFETY";
+    state.CurrentRecord.Category = std::string(25, 'W'); // as long as the list editor takes
+    state.CurrentRecord.Department = std::string(24, 'W');
     frmDetail location(state);
     frmPDetail personal(state);
+    Platform::ClearAnswers();
+    for (QWidget* window : {static_cast<QWidget*>(&location), static_cast<QWidget*>(&personal)}) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        User::ShowActive(window);
+        const QRect placed = window->frameGeometry();
+        EXPECT_TRUE(QRect(0, 0, 1024, 768).contains(placed)) << placed.x() << " " << placed.width();
+        EXPECT_LE(std::abs(placed.center().x() - 512), 1);
+    }
     const std::pair<QWidget*, const char*> shown[] = {
         {&location, "LocRegNoTB"}, {&location, "LocCatTB"}, {&location, "LocDepTb"}, {&personal, "PersRegNoTB"}};
     for (const auto& [window, name] : shown) {
@@ -205,13 +220,20 @@ TEST_F(DetailTest, LocationCancelRestoresOkAndCloseKeep) {
 }
 
 TEST_F(DetailTest, LocationPickListsComeFromTheListFile) {
-    writePickLists("[CATEGORY]\r\nGUEST\r\n[DESCRIPT]\r\nMEETING\r\n[OTHERSEC]\r\nTOUR\r\n\r\n"
+    const QString longest(40, u'W'); // as long as the list editor takes
+    writePickLists("[CATEGORY]\r\nGUEST\r\n[DESCRIPT]\r\nMEETING\r\n" + longest.toStdString() +
+                   "\r\n[OTHERSEC]\r\nTOUR\r\n\r\n"
                    "[SELECTAC]  remark\r\nLAB\r\n;comment\r\nIGNORED\r\n[SELECTAC]\r\n\tTABBED\r\nLAB\r\n");
     frmDetail w(state);
     User::ShowActive(&w);
     QComboBox* desc = Control<QComboBox>(&w, "DescOWCB");
     QComboBox* access = Control<QComboBox>(&w, "SelectACB");
-    EXPECT_EQ(items(desc), QStringList({" MEETING", " TOUR"}));
+    EXPECT_EQ(items(desc), QStringList({" MEETING", u' ' + longest, " TOUR"}));
+    // The open list shows its longest item whole.
+    QTest::mouseClick(desc, Qt::LeftButton, {}, QPoint(desc->width() - 5, desc->height() / 2));
+    ASSERT_TRUE(desc->view()->isVisible());
+    EXPECT_GE(desc->view()->viewport()->width(), desc->view()->sizeHintForIndex(desc->model()->index(1, 0)).width());
+    QTest::keyClick(desc->view(), Qt::Key_Escape);
     EXPECT_EQ(items(access), QStringList({" LAB", " \tTABBED", " LAB"}));
     EXPECT_EQ(desc->currentText(), "MEETING"); // the booking's value, not the first item
 

@@ -112,6 +112,10 @@ class HandlePhotoTest : public ::testing::Test {
         return all;
     }
     QString label(const char* name) { return control<QLabel>(name)->text(); }
+    bool showsPlaceholder() {
+        return control<QLabel>("HPImage")->pixmap().toImage() ==
+               PictureFromFile(Passes::PlaceholderPhoto(folder.path())).toImage();
+    }
     QString caption() const { return window->windowTitle(); }
     QStringList boxTexts() const {
         QStringList texts;
@@ -177,6 +181,7 @@ TEST_F(HandlePhotoTest, ListsAndFindsThePeriodsPhotos) {
     EXPECT_EQ(grid()->Rows(), 50);
     fs::remove_all(dataRoot() + "/Record");
     click("cmdHPList");
+    EXPECT_EQ(caption(), u"Manage Photo") << "no earlier count stands for a list that failed";
     pick("CBHPMonth", "All Months");
     click("cmdHPFind");
     EXPECT_EQ(boxTexts(), (QStringList{"Kestrane|No Photos have been found for the selected date",
@@ -244,6 +249,26 @@ TEST_F(HandlePhotoTest, ChoosesARowAndAttachesItsPhoto) {
     EXPECT_FALSE(control<QLabel>("HPImage")->pixmap().isNull());
     QTest::keyClick(grid(), Qt::Key_Down);
     EXPECT_EQ(boxTexts(), QStringList{"Kestrane|Video Setup Error: Resolution settings are too high for Kestrane"});
+    EXPECT_TRUE(showsPlaceholder());
+    // A photo gone since it was listed, or one that cannot be read, says why;
+    // one that is no picture shows the placeholder too.
+    const std::string bo = photoPath("140302090000", "Bo", "J\xd6NES");
+    fs::rename(bo, bo + ".kept");
+    boxes.clear();
+    User::ClickCell(window.get(), grid(), 2, 1);
+    EXPECT_TRUE(showsPlaceholder());
+    fs::create_directory(bo);
+    User::ClickCell(window.get(), grid(), 2, 1);
+    fs::remove(bo);
+    std::ofstream(bo, std::ios::binary).flush();
+    User::ClickCell(window.get(), grid(), 2, 1);
+    EXPECT_TRUE(showsPlaceholder()) << "an empty photo";
+    EXPECT_EQ(boxTexts(), (QStringList{"Kestrane|Can't show photo: The photo file is missing or cannot be read\r\n\r\n"
+                                       "The photo file cannot be found.",
+                                       "Kestrane|Can't show photo: The photo file is missing or cannot be read\r\n\r\n"
+                                       "Error 75: Path/File access error (Is a directory)."}));
+    fs::remove(bo);
+    fs::rename(bo + ".kept", bo);
     // A month file that cannot be read: the box says why, and the labels show
     // no other booking's details.
     const std::string month = dataRoot() + "/Record/1403.vrf";
@@ -288,7 +313,8 @@ TEST_F(HandlePhotoTest, ChoosesARowAndAttachesItsPhoto) {
     EXPECT_TRUE(state.PhotoAttachedFlag);
     EXPECT_EQ(caption(), u"Manage Photo  [ Photo for Fay Gray UPDATED ]");
 
-    // A folder where the photo would go: the copy fails and says so.
+    // A folder where the photo would go: the copy fails and says why, and the
+    // caption keeps no word of the attach before.
     state.PhotoAttachedFlag = false;
     fs::remove(target);
     fs::create_directories(target + "/kept");
@@ -298,7 +324,10 @@ TEST_F(HandlePhotoTest, ChoosesARowAndAttachesItsPhoto) {
     click("cmdHPAttach");
     ASSERT_EQ(boxes.calls().size(), 3u);
     EXPECT_EQ(boxes.calls()[2].title + u'|' + boxes.calls()[2].text,
-              u"Kestrane [ PH-8158 ]|Can't attach photo: The file may be locked by another application");
+              u"Kestrane [ PH-8158 ]|Can't attach photo: The file may be locked by another application\r\n\r\n"
+              u"Error 75: Path/File access error (Is a directory).");
+    QTest::qWait(900); // the blink of the attach before would be over
+    EXPECT_EQ(caption(), u"Manage Photo");
     EXPECT_FALSE(state.PhotoAttachedFlag);
     EXPECT_TRUE(fs::is_directory(target + "/kept"));
 
@@ -331,32 +360,52 @@ TEST_F(HandlePhotoTest, ChoosesARowAndAttachesItsPhoto) {
 TEST_F(HandlePhotoTest, DeletesTheShownPhotoAndTheListedOnes) {
     const std::string older = photo("140301090000", "Ann", "Older");
     const std::string longer = photo("1403010900001", "Zed", "Long");
+    // A short number is stored padded with a blank, and its photo named so.
+    writeMonth("1403", {lineOf("140301090000", "Ann", "Lee", {2}), lineOf("140302090000", "Bo", "JONES", {2, 31}),
+                        lineOf("140304090000", "Di", "Dee", {}), lineOf("14031220000", "Pad", "Short", {3})});
+    const std::string padded = photo("14031220000 ", "Pad", "Short");
     open();
     click("cmdHPList");
     User::ClickCell(window.get(), grid(), 1, 1);
     click("cmdHPDelete");
     EXPECT_FALSE(fs::exists(photoPath("140301090000", "Ann", "Lee")) || fs::exists(older));
-    EXPECT_TRUE(control<QLabel>("HPImage")->pixmap().toImage() ==
-                PictureFromFile(Passes::PlaceholderPhoto(folder.path())).toImage())
-        << "the placeholder takes the deleted photo's place";
+    EXPECT_TRUE(showsPlaceholder()) << "the placeholder takes the deleted photo's place";
     EXPECT_TRUE(fs::exists(longer));
-    EXPECT_EQ(names(), (QStringList{"Bo JONES", "Di Dee"}));
+    EXPECT_EQ(names(), (QStringList{"Bo JONES", "Di Dee", "Pad Short"}));
     EXPECT_TRUE(state.PhotoDeletedFlag);
     EXPECT_EQ(caption(), u"Manage Photo  [ Photo Deleted ]");
     EXPECT_EQ(label("LAHPName"), u"Ann Lee");
     click("cmdHPDelete"); // already gone
+    QTest::qWait(900);    // the blink of the delete before would be over
+    EXPECT_EQ(caption(), u"Manage Photo");
 
+    // The shown photo's row is no longer listed: its photo goes all the same, and says so.
+    User::ClickCell(window.get(), grid(), 1, 1);
+    ASSERT_EQ(label("LAHPName"), u"Bo JONES");
+    ASSERT_FALSE(showsPlaceholder());
+    User::Retype(control<QLineEdit>("HPFindTB"), QStringLiteral("dee\n"));
+    ASSERT_EQ(names(), QStringList{"Di Dee"});
+    click("cmdHPDelete");
+    EXPECT_FALSE(fs::exists(photoPath("140302090000", "Bo", "JONES")));
+    EXPECT_TRUE(showsPlaceholder());
+    EXPECT_EQ(caption(), u"Manage Photo  [ Photo Deleted ]");
+    EXPECT_EQ(names(), QStringList{"Di Dee"});
+
+    click("cmdHPList");
     boxes.queue(vb::vbCancel);
     click("cmdHPDeleteList");
     EXPECT_EQ(names().size(), 2);
     fs::remove(photoPath("140304090000", "Di", "Dee")); // removed meanwhile elsewhere
     click("cmdHPDeleteList");
     EXPECT_EQ(names(), QStringList{"Di Dee"});
-    EXPECT_FALSE(fs::exists(photoPath("140302090000", "Bo", "JONES")));
+    EXPECT_FALSE(fs::exists(padded));
+    QTest::qWait(900);
+    EXPECT_EQ(caption(), u"Manage Photo");
     EXPECT_EQ(boxTexts(), (QStringList{"Kestrane|This will permanently delete the photo for Ann Lee",
                                        "Kestrane|This will permanently delete the photo for Ann Lee",
                                        "Kestrane|Can't delete photo: It may be locked or removed by another application"
                                        "\r\n\r\nThe file cannot be found.",
+                                       "Kestrane|This will permanently delete the photo for Bo JONES",
                                        "Kestrane|This will permanently delete ALL PHOTOS currently listed",
                                        "Kestrane|This will permanently delete ALL PHOTOS currently listed",
                                        "Kestrane|One Photo could not be deleted: It may be locked or already removed"

@@ -4,9 +4,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -79,6 +81,11 @@ TEST_F(MPassTest, SetModeRefusesShortPasswordsAndTrimsBlanks) {
     state.SettingsGateFailed = true;
     open(PasswordMode::Set);
     EXPECT_EQ(w->windowTitle(), "Kestrane Admin [ Password ] Required");
+    // Room for a frame to show the caption whole beside its icon and three buttons.
+    QFont bold = w->font();
+    bold.setBold(true);
+    EXPECT_GE(w->width(), QFontMetrics(bold).horizontalAdvance(w->windowTitle()) +
+                              4 * w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w.get()));
     EXPECT_FALSE(state.SettingsGateFailed) << "cleared when the mode is shown";
     EXPECT_EQ(instruction()->text(), "Set a Password or Phrase");
     EXPECT_EQ(button(2)->text(), "SET");

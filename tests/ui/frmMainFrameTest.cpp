@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -350,16 +351,38 @@ TEST_F(MainWindowTest, PendingRestartOnlyShutsDown) {
 }
 
 TEST_F(MainWindowTest, PickListsFillTheTwoBoxesOrAreReportedMissing) {
+    const std::string longest = std::string(25, 'W'); // as long as the list editor takes
     {
         std::ofstream f(folder.path() + "_KSF/KSystem/KACustom.ini", std::ios::binary);
-        f << "[CATEGORY]\r\nVISITOR\r\nCONTRACTOR\r\n\r\n[DEPARTME]\r\nSALES\r\n[DESCRIPT]\r\nPAINTING\r\n";
+        f << "[CATEGORY]\r\nVISITOR\r\n"
+          << longest << "\r\n\r\n[DEPARTME]\r\nSALES\r\n"
+          << longest.substr(1) << "\r\n[DESCRIPT]\r\nPAINTING\r\n";
     }
-    shown();
+    frmMain& w = shown();
     auto* departments = control<QComboBox>("Dept1CB");
     ASSERT_EQ(control<QComboBox>("CataCB")->count(), 2);
-    EXPECT_EQ(control<QComboBox>("CataCB")->itemText(1), " CONTRACTOR");
-    ASSERT_EQ(departments->count(), 2) << "a section that follows without an end line joins the list above";
-    EXPECT_EQ(departments->itemText(1), " PAINTING");
+    EXPECT_EQ(control<QComboBox>("CataCB")->itemText(1), QString::fromStdString(" " + longest));
+    ASSERT_EQ(departments->count(), 3) << "a section that follows without an end line joins the list above";
+    EXPECT_EQ(departments->itemText(2), " PAINTING");
+    // An open list shows its longest item whole, on the screen, at the window's
+    // size and maximised.
+    for (const bool maximised : {false, true}) {
+        SCOPED_TRACE(maximised ? "maximised" : "normal");
+        w.setWindowState(maximised ? Qt::WindowMaximized : Qt::WindowNoState);
+        QApplication::processEvents();
+        for (QComboBox* combo : {control<QComboBox>("CataCB"), departments}) {
+            SCOPED_TRACE(combo->objectName().toStdString());
+            QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 5, combo->height() / 2));
+            QAbstractItemView* list = combo->view();
+            ASSERT_TRUE(list->isVisible());
+            for (int i = 0; i < combo->count(); ++i)
+                EXPECT_GE(list->viewport()->width(), list->sizeHintForIndex(list->model()->index(i, 0)).width())
+                    << combo->itemText(i).toStdString();
+            EXPECT_TRUE(combo->screen()->geometry().contains(list->window()->geometry()));
+            QTest::keyClick(list, Qt::Key_Escape);
+            EXPECT_FALSE(list->isVisible());
+        }
+    }
     User::Pick(departments, " SALES");
     EXPECT_EQ(state.CurrentRecord.Department, "SALES");
 

@@ -177,11 +177,35 @@ std::vector<fs::path> PhotosOf(const std::string& folder, const std::string& pre
 
 } // namespace
 
+PhotoToShow ReadPhotoToShow(const std::string& path) {
+    PhotoToShow photo;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        // Never opened when it is no file: a named pipe would wait for a writer.
+        if (!S_ISREG(st.st_mode)) {
+            photo.error = FileErrorFromErrno(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+            return photo;
+        }
+        if (static_cast<std::uintmax_t>(st.st_size) > LargestShownPhoto) {
+            photo.tooLarge = true;
+            return photo;
+        }
+    }
+    photo.error = ReadWholeFile(path, photo.bytes);
+    if (photo.error)
+        photo.bytes.clear();
+    else if (photo.bytes.size() > LargestShownPhoto) { // grown since it was looked at
+        photo.tooLarge = true;
+        photo.bytes.clear();
+    }
+    return photo;
+}
+
 PhotoDeletion DeletePhotosOf(const std::string& dataRoot, std::string_view regNo) {
     PhotoDeletion result;
-    const std::string reg = Text::Trim(regNo);
-    if (reg.empty())
+    if (Text::IsBlank(regNo))
         return result;
+    const std::string reg(regNo);
     const std::string folder = PhotoFile::PhotoMonthFolder(dataRoot, reg);
     const std::string prefix = PhotoFile::PhotoNamePrefix(reg);
     const std::vector<fs::path> files = PhotosOf(folder, prefix, result.error);

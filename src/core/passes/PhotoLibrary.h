@@ -6,6 +6,7 @@
 #include "core/desk/CurrentRecord.h"
 #include "core/desk/ListDescription.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -57,6 +58,16 @@ Lists::ListResult ScanYear(const std::string& dataRoot, std::string_view yy, con
 // that names no day of a month.
 int DayOfEntry(std::string_view entry);
 
+// A chosen booking's photo, read to be shown: whole when it is at most
+// LargestShownPhoto bytes long; error says why it is missing or unreadable.
+inline constexpr std::uintmax_t LargestShownPhoto = 100000;
+struct PhotoToShow {
+    FileError error;
+    bool tooLarge = false;
+    std::string bytes;
+};
+PhotoToShow ReadPhotoToShow(const std::string& path);
+
 struct PhotoDeletion {
     // Why it failed: the month folder could not be read or a file not removed;
     // 53 when no photo of the registration was there; 75 when one still is.
@@ -66,9 +77,10 @@ struct PhotoDeletion {
     bool Succeeded() const { return !error && matched > 0 && !anyLeft; }
 };
 
-// Deletes every DataRoot/photo/<first four>/<regNo>_*.bmp of the trimmed
-// regNo, and only those: a file of a longer number that begins the same way
-// is another registration's. A blank regNo matches nothing.
+// Deletes every DataRoot/photo/<first four>/<regNo>_*.bmp of the number as
+// its booking stores it (the photo files are named by it, a short number's
+// blanks included), and only those: a file of a longer number that begins
+// the same way is another registration's. A blank regNo matches nothing.
 PhotoDeletion DeletePhotosOf(const std::string& dataRoot, std::string_view regNo);
 
 inline constexpr int BookingNotSaved = 2003;

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +20,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -34,6 +37,17 @@ constexpr int TwipsPerPixel = 15;
 constexpr int FaceWidth = 94;
 constexpr int FaceHeight = 25;
 constexpr int LabelHeight = 225 / TwipsPerPixel;
+constexpr int DesignWidth = 330;
+constexpr int WindowHeight = 170;
+
+// Wide enough for a window frame to show the whole caption beside its icon
+// and three buttons, each about as wide as the title bar is high.
+int WidthForCaption(const QWidget* window) {
+    QFont bold = window->font();
+    bold.setBold(true);
+    const int titleBar = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+    return std::max(DesignWidth, QFontMetrics(bold).horizontalAdvance(window->windowTitle()) + 5 * titleBar);
+}
 
 QPixmap drawFace(const QColor& top, const QColor& bottom, const QColor& border) {
     QPixmap pm(FaceWidth, FaceHeight);
@@ -151,7 +165,7 @@ frmMPass::frmMPass(ProgramState& state, QWidget* parent) : QDialog(parent), stat
     setWindowTitle(QStringLiteral("Kestrane Admin [ Password ] Required"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(330, 170);
+    setFixedSize(WidthForCaption(this), WindowHeight);
     setMouseTracking(true);
     WindowKeys::Install(this);
     buildFaces();
@@ -179,13 +193,14 @@ void frmMPass::buildControls() {
         l->installEventFilter(this);
         return l;
     };
-    PWBGnd = picture("PWBGnd", QRect(0, 0, 330, 170), drawBackground(330, 170));
-    PwBuBar = picture("PwBuBar", QRect(0, 118, 330, 52), drawButtonBar(330, 52));
+    const int w = width();
+    PWBGnd = picture("PWBGnd", QRect(0, 0, w, WindowHeight), drawBackground(w, WindowHeight));
+    PwBuBar = picture("PwBuBar", QRect(0, 118, w, 52), drawButtonBar(w, 52));
     Image1 = picture("Image1", QRect(16, 16, 36, 42), drawPadlock());
 
     MPassInstructLa = new QLabel(QStringLiteral("Enter Password"), this);
     MPassInstructLa->setObjectName(QStringLiteral("MPassInstructLa"));
-    MPassInstructLa->setGeometry(66, 14, 250, 22);
+    MPassInstructLa->setGeometry(66, 14, w - 80, 22);
     QFont bold = MPassInstructLa->font();
     bold.setBold(true);
     bold.setPointSize(10);
@@ -197,7 +212,7 @@ void frmMPass::buildControls() {
 
     MPassWordTb = new QLineEdit(this);
     MPassWordTb->setObjectName(QStringLiteral("MPassWordTb"));
-    MPassWordTb->setGeometry(66, 46, 250, 24);
+    MPassWordTb->setGeometry(66, 46, w - 80, 24);
     MPassWordTb->setEchoMode(QLineEdit::Password);
     MPassWordTb->setMaxLength(PasswordRules::MaxLength);
     MPassWordTb->setMouseTracking(true);
@@ -207,7 +222,7 @@ void frmMPass::buildControls() {
 
     const char* captions[3] = {"Change", "Cancel", "Ok"};
     for (int i = 0; i < 3; ++i) {
-        const int x = 18 + i * 100;
+        const int x = 18 + (w - DesignWidth) / 2 + i * 100;
         Image2[i] = new QLabel(this);
         Image2[i]->setObjectName(QStringLiteral("Image2_%1").arg(i));
         Image2[i]->setGeometry(x, 131, FaceWidth, FaceHeight);

@@ -75,8 +75,8 @@ QString readReason(const FileError& e) {
 }
 
 // A photo library message: what failed, then why.
-void photoFailure(QWidget* window, const QString& what, const QString& why) {
-    tell(window, withReason(what, why), vb::vbOKCancel | vb::vbExclamation);
+void photoFailure(QWidget* window, const QString& what, const QString& why, const QString& title = Title) {
+    tell(window, withReason(what, why), vb::vbOKCancel | vb::vbExclamation, title);
 }
 
 void photoScan(QWidget* window, const FileError& e, const QString& code) {
@@ -210,11 +210,16 @@ void Report(QWidget* window, Place place, const FileError& e, const QString& det
              place == Place::PhotoYearFind ? QStringLiteral("Kestrane FP5565") : QStringLiteral("Kestrane FP5567"));
         return;
     case Place::PhotoAttach:
-        tell(window, QStringLiteral("Can't attach photo: The file may be locked by another application"),
-             vb::vbOKCancel | vb::vbExclamation, QStringLiteral("Kestrane [ PH-8158 ]"));
+        photoFailure(window, QStringLiteral("Can't attach photo: The file may be locked by another application"),
+                     Reason(e), QStringLiteral("Kestrane [ PH-8158 ]"));
         return;
     case Place::PhotoShow:
         photoFailure(window, QStringLiteral("Can't show photo: The booking could not be read"), readReason(e));
+        return;
+    case Place::PhotoRead:
+        // A photo's month folder gone with it is as missing as the photo.
+        photoFailure(window, QStringLiteral("Can't show photo: The photo file is missing or cannot be read"),
+                     missing(e) ? QStringLiteral("the photo file cannot be found") : readReason(e));
         return;
     case Place::PhotoDelete:
         photoFailure(window, QStringLiteral("Can't delete photo: It may be locked or removed by another application"),

@@ -36,8 +36,9 @@ enum class Place {
     PhotoMonthList, // no photo folder for the month, or "PH-8162"
     PhotoYearFind,  // "Kestrane FP5565"
     PhotoYearList,  // "Kestrane FP5567"
-    PhotoAttach,    // "Kestrane [ PH-8158 ]"
+    PhotoAttach,    // "Kestrane [ PH-8158 ]", and why
     PhotoShow,      // the booking of a chosen photo could not be read, and why
+    PhotoRead,      // the chosen booking's photo file is missing or cannot be read, and why
     PhotoDelete,    // the shown photo was not deleted, and why
     PhotoDeleteAll, // the listed photos not deleted; detail: how many; the error: the first's
     EmptyMonth,     // bulk deletion of a whole month: "Kestrane 6225/6226", the failure with its reason

@@ -4,6 +4,7 @@
 #include "platform/Latin1Text.h"
 #include "ui/common/Widgets.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTextCursor>
@@ -258,6 +260,12 @@ void ShowNotes(QPlainTextEdit* box, const QString& text) {
     if (limit > 0 && stored > limit)
         box->setProperty(LimitProperty, stored);
     box->setPlainText(text);
+}
+
+void FitListToItems(QComboBox* box) {
+    QAbstractItemView* list = box->view();
+    const int bar = box->count() > box->maxVisibleItems() ? list->verticalScrollBar()->sizeHint().width() : 0;
+    list->setMinimumWidth(list->sizeHintForColumn(box->modelColumn()) + 2 * list->frameWidth() + bar);
 }
 
 } // namespace BookingBoxes

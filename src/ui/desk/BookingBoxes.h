@@ -50,5 +50,8 @@ QPlainTextEdit* NotesBox(QWidget* parent, const char* name, int maxStored = 0);
 // only from its list; a click on the text opens the list.
 void MakeListOnly(QComboBox* box);
 QComboBox* PickBox(QWidget* parent, const char* name, const QString& designText, int chars);
+// Widens the box's open list to its widest item (the box keeps its own
+// width); run after the list is filled.
+void FitListToItems(QComboBox* box);
 
 } // namespace BookingBoxes

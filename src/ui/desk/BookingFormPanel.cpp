@@ -427,6 +427,8 @@ void BookingFormPanel::LoadCustomLists() {
     }
     CataCB->setEditText(category);
     Dept1CB->setEditText(department);
+    BookingBoxes::FitListToItems(CataCB);
+    BookingBoxes::FitListToItems(Dept1CB);
     if (lists.size() == 2)
         emit pickListsRead({lists[0], lists[1]});
 }

@@ -86,7 +86,11 @@ void DetailDialog::clearBoxes(std::initializer_list<std::pair<QLineEdit*, std::s
     }
 }
 
+// Centred at the size the window takes for what it shows: boxes widened for
+// long values widen it.
 void DetailDialog::CentreForm() {
+    if (layout())
+        layout()->activate();
     Centre::FrameOnScreen(this);
 }
 

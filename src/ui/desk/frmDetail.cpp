@@ -97,10 +97,10 @@ void frmDetail::buildControls() {
 
 void frmDetail::Form_Load() {
     state_.HelpTopic = HelpTopicLocation;
-    CentreForm();
     LoadPickLists();
     ShowFields();
     SnapshotFields();
+    CentreForm();
 }
 
 void frmDetail::LoadPickLists() {
@@ -113,6 +113,7 @@ void frmDetail::LoadPickLists() {
         for (const std::string& item : lists[i])
             boxes[i]->addItem(QStringLiteral(" ") + FromBytes(item));
         boxes[i]->setCurrentIndex(-1);
+        FitListToItems(boxes[i]);
     }
     Errors::Report(this, Errors::Place::PickListFile, error);
 }

@@ -145,9 +145,9 @@ void frmPDetail::buildControls() {
 
 void frmPDetail::Form_Load() {
     state_.HelpTopic = HelpTopicPersonal;
-    CentreForm();
     ShowFields();
     SnapshotFields();
+    CentreForm();
 }
 
 void frmPDetail::ShowFields() {

@@ -31,7 +31,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <filesystem>
 
 using namespace Widgets;
 using Latin1::FromBytes;
@@ -42,7 +41,6 @@ namespace {
 const QString Title = QStringLiteral("Kestrane");
 const QString PlainCaption = QStringLiteral("Manage Photo");
 constexpr int RegNoCol = 5;
-constexpr std::uintmax_t LargestPhoto = 100000;
 
 void SetTextColour(QLabel* label, long bgr) {
     const int r = static_cast<int>(bgr & 0xFF), g = static_cast<int>((bgr >> 8) & 0xFF),
@@ -281,8 +279,10 @@ void frmHandlePhoto::scanYear(bool find) {
 // Shows the rows found, and on success how many in the caption.
 void frmHandlePhoto::showScan(const Lists::ListResult& result) {
     ShowList(*PhotoGrid, Lists::PhotoList, result.list);
-    if (result.error)
+    if (result.error) {
+        showPlainCaption(); // an earlier count is not this list's
         return;
+    }
     PhotoGrid->Cell(1, 1).Select();
     const int found = result.list->RowCount();
     ShowCaptionStatus(found == 0   ? QStringLiteral("No Photos Found")
@@ -319,6 +319,12 @@ void frmHandlePhoto::ShowCaptionStatus(const QString& text) {
     blinkTimer_->start();
 }
 
+// Before a change: a status left by an earlier one must not stand for it.
+void frmHandlePhoto::showPlainCaption() {
+    blinkTimer_->stop();
+    setWindowTitle(PlainCaption);
+}
+
 void frmHandlePhoto::blinkStep() {
     ++blinkTicks_;
     setWindowTitle(blinkTicks_ % 2 ? PlainCaption : blinkText_);
@@ -332,16 +338,22 @@ void frmHandlePhoto::showPlaceholder() {
     HPImage->setPixmap(PictureFromFile(Passes::PlaceholderPhoto(state_.ProgramFolder)));
 }
 
+// A photo that is no picture (an empty file, a damaged one) shows the
+// placeholder as a missing one does.
 void frmHandlePhoto::showPhoto(const std::string& path) {
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    if (ec || size > LargestPhoto) {
+    const PhotoLibrary::PhotoToShow photo = PhotoLibrary::ReadPhotoToShow(path);
+    if (photo.tooLarge)
         MsgBox(QStringLiteral("Video Setup Error: Resolution settings are too high for Kestrane"), vb::vbExclamation,
                Title, this);
+    else
+        Errors::Report(this, Errors::Place::PhotoRead, photo.error);
+    QPixmap picture;
+    if (!photo.bytes.empty())
+        picture.loadFromData(reinterpret_cast<const uchar*>(photo.bytes.data()), static_cast<uint>(photo.bytes.size()));
+    if (picture.isNull())
         showPlaceholder();
-        return;
-    }
-    HPImage->setPixmap(PictureFromFile(path));
+    else
+        HPImage->setPixmap(picture);
 }
 
 void frmHandlePhoto::PhotoGrid_RowChosen() {
@@ -400,6 +412,7 @@ void frmHandlePhoto::cmdHPAttach_Click() {
     const std::string r = Trimmed(LaHPRegno->text());
     if (r.size() != 12 || state_.options().readOnly())
         return;
+    showPlainCaption();
     const BookingFields& current = state_.CurrentRecord;
     if (!PhotoLibrary::CanAttachTo(current)) {
         MsgBox(QStringLiteral("Can't attach photo: Save this booking before attaching a photo to it"),
@@ -437,10 +450,13 @@ void frmHandlePhoto::cmdHPDelete_Click() {
     const std::string reg = Trimmed(LaHPRegno->text());
     if (reg.empty() || state_.options().readOnly())
         return;
+    showPlainCaption();
     if (MsgBox(QStringLiteral("This will permanently delete the photo for ") + LAHPName->text(),
                vb::vbOKCancel | vb::vbExclamation, Title, this) == vb::vbCancel)
         return;
-    if (const PhotoLibrary::PhotoDeletion deleted = PhotoLibrary::DeletePhotosOf(state_.settings.DataRoot, reg);
+    // The photo files are named by the number as stored, a short one's blanks included.
+    if (const PhotoLibrary::PhotoDeletion deleted =
+            PhotoLibrary::DeletePhotosOf(state_.settings.DataRoot, ToBytes(LaHPRegno->text()));
         !deleted.Succeeded()) {
         Errors::Report(this, Errors::Place::PhotoDelete, deleted.error);
         return;
@@ -452,14 +468,14 @@ void frmHandlePhoto::cmdHPDelete_Click() {
     for (int row = 1; row < PhotoGrid->Rows() && !found; ++row)
         if (Trimmed(PhotoGrid->Cell(row, RegNoCol).Text()) == reg)
             found = row;
-    if (!found) {
-        PhotoGrid->Cell(1, 1).Select();
-        return;
-    }
+    // A list made since the photo was chosen may not hold its row; the photo went all the same.
     HPImage->setEnabled(false);
     showPlaceholder();
     StartUp::Pause(0.08);
-    PhotoGrid->RemoveItem(found);
+    if (found)
+        PhotoGrid->RemoveItem(found);
+    else
+        PhotoGrid->Cell(1, 1).Select();
     HPImage->setEnabled(true);
     ShowCaptionStatus(QStringLiteral("Photo Deleted"));
 }
@@ -467,6 +483,7 @@ void frmHandlePhoto::cmdHPDelete_Click() {
 void frmHandlePhoto::cmdHPDeleteList_Click() {
     if (state_.options().readOnly())
         return;
+    showPlainCaption();
     if (MsgBox(QStringLiteral("This will permanently delete ALL PHOTOS currently listed"),
                vb::vbOKCancel | vb::vbExclamation, Title, this) == vb::vbCancel)
         return;
@@ -475,8 +492,9 @@ void frmHandlePhoto::cmdHPDeleteList_Click() {
     FileError firstFailure;
     for (int pass = 0, row = 0; pass < passes; ++pass) {
         ++row;
-        const std::string reg = Trimmed(PhotoGrid->Cell(row, RegNoCol).Text());
-        if (reg.empty())
+        // The number as listed, blanks and all: the photo's name holds it so.
+        const std::string reg = ToBytes(PhotoGrid->Cell(row, RegNoCol).Text());
+        if (Text::IsBlank(reg))
             continue;
         const PhotoLibrary::PhotoDeletion deleted = PhotoLibrary::DeletePhotosOf(state_.settings.DataRoot, reg);
         if (deleted.matched > 0 && !deleted.anyLeft) {

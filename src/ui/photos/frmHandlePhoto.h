@@ -58,6 +58,7 @@ class frmHandlePhoto : public QDialog {
     void cmdHPDeleteList_Click();
     void showPhoto(const std::string& path);
     void showPlaceholder();
+    void showPlainCaption();
     void blinkStep();
 
     ProgramState& state_;
