@@ -60,6 +60,18 @@ std::optional<std::string_view> UpdateRefusal(const FormEntries& form) {
     return std::nullopt;
 }
 
+std::optional<std::string_view> PassRefusal(const FormEntries& form) {
+    if (Text::IsBlank(form.firstName))
+        return "Can't Create PASS:  No first Name/Initial has been entered";
+    if (Text::IsBlank(form.lastName))
+        return "Can't Create PASS:  No last Name has been entered";
+    if (Text::IsBlank(form.organisation))
+        return "Can't Create PASS:  No Organisation name has been entered";
+    if (Text::Trim(form.department) == DepartmentPlaceholder)
+        return "Can't Create PASS:  No Department has been selected";
+    return std::nullopt;
+}
+
 bool IsBookingNumber(std::string_view regNoText) {
     return Text::Val(regNoText) > 0;
 }

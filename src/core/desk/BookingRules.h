@@ -23,6 +23,8 @@ std::optional<std::string_view> SaveRefusal(const FormEntries& form);
 std::optional<std::string_view> NewBookingRefusal(const FormEntries& form);
 // The refusal of rewriting a stored booking.
 std::optional<std::string_view> UpdateRefusal(const FormEntries& form);
+// The refusal of making a pass for the booking on the form.
+std::optional<std::string_view> PassRefusal(const FormEntries& form);
 
 // Whether the number box holds a saved booking's number: its number value
 // (leading blanks skipped, then digits) is above 0. "NEW Booking" is not one.
