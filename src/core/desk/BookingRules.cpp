@@ -8,11 +8,13 @@ namespace BookingRules {
 namespace {
 
 constexpr std::string_view CrLf = "\r\n";
-constexpr std::string_view DepartmentPlaceholder = "-  Select  -";
+
+bool IsDepartmentPlaceholder(const std::string& department) {
+    return Text::Trim(department) == Text::TrimView(DepartmentPlaceholder);
+}
 
 bool NoValidDepartment(const std::string& department) {
-    const std::string d = Text::Trim(department);
-    return d == DepartmentPlaceholder || d.size() < 3;
+    return IsDepartmentPlaceholder(department) || Text::Trim(department).size() < 3;
 }
 
 bool NoValidOrganisation(const std::string& organisation) {
@@ -67,7 +69,7 @@ std::optional<std::string_view> PassRefusal(const FormEntries& form) {
         return "Can't Create PASS:  No last Name has been entered";
     if (Text::IsBlank(form.organisation))
         return "Can't Create PASS:  No Organisation name has been entered";
-    if (Text::Trim(form.department) == DepartmentPlaceholder)
+    if (IsDepartmentPlaceholder(form.department))
         return "Can't Create PASS:  No Department has been selected";
     return std::nullopt;
 }

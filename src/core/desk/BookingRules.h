@@ -9,6 +9,10 @@
 // and shows; these functions decide.
 namespace BookingRules {
 
+// What the department box shows until a department is chosen, as the detail
+// window's pick boxes do; a box holding it, blanks aside, names none.
+inline constexpr std::string_view DepartmentPlaceholder = " -  Select  - ";
+
 // The texts of the booking form the checks look at, as typed.
 struct FormEntries {
     std::string firstName;

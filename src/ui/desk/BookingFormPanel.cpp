@@ -92,7 +92,7 @@ void BookingFormPanel::build(QWidget* p) {
     Caption(p, QStringLiteral("Department"), rx, row(1) + 2, 88);
     Dept1CB = Named(new QComboBox(p), "Dept1CB");
     Dept1CB->setEditable(true);
-    Dept1CB->setEditText(QStringLiteral(" -  Select  - "));
+    Dept1CB->setEditText(Latin1::FromBytes(BookingRules::DepartmentPlaceholder));
     Dept1CB->setGeometry(rbox, row(1), rw, 22);
     Caption(p, QStringLiteral("Organisation"), rx, row(2) + 2, 88);
     CatOrganTB = Box(p, "CatOrganTB", QRect(rbox, row(2), rw, 22), 50);
@@ -307,7 +307,7 @@ void BookingFormPanel::clear() {
                          CatAltTTB, static_cast<QLineEdit*>(CatEMATB)})
         b->clear();
     CataCB->setEditText(QStringLiteral("VISITOR"));
-    Dept1CB->setEditText(QStringLiteral(" -  Select  - "));
+    Dept1CB->setEditText(Latin1::FromBytes(BookingRules::DepartmentPlaceholder));
     SetLabelLook(PassPrntdLa, QStringLiteral("No Pass on-File"), 0xE6E6E6);
     SetLabelLook(PhotoOnFLa, QStringLiteral("NO PHOTO"), 0xE6E6E6);
 }
