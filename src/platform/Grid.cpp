@@ -38,6 +38,7 @@ constexpr int CellPadding = 3; // pixels between a cell's text and each side of 
 // under a light tint, so a coloured mark stays visible) and makes the
 // editors, which the grid watches for typed characters.
 class GridDelegate : public QStyledItemDelegate {
+    Q_OBJECT
   public:
     explicit GridDelegate(Grid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
@@ -590,3 +591,5 @@ void GridColumn::setAlignment(int code) {
 void GridRange::setForeColor(long bgr) {
     grid_->d->model->setForeColor(row1_, col1_, row2_, col2_, bgr);
 }
+
+#include "Grid.moc"

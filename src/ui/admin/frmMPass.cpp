@@ -97,6 +97,7 @@ QPixmap drawPadlock() {
 // A caption that reacts to the mouse like a button and reports every press,
 // move and release to the window.
 class LabelButton : public QLabel {
+    Q_OBJECT
   public:
     std::function<void()> onDown, onMove;
     std::function<void(int yTwips)> onUp;
@@ -548,3 +549,5 @@ void frmMPass::tell(const QString& text) {
 std::string frmMPass::entryBytes() const {
     return Latin1::ToBytes(MPassWordTb->text());
 }
+
+#include "frmMPass.moc"

@@ -9,6 +9,7 @@ namespace {
 // is no default button leaves Return, which would otherwise reach the
 // dialog and press its default button.
 class ReturnPressesFocusedButton : public QObject {
+    Q_OBJECT
   public:
     using QObject::QObject;
 
@@ -32,3 +33,5 @@ class ReturnPressesFocusedButton : public QObject {
 void WindowKeys::Install(QWidget* window) {
     window->installEventFilter(new ReturnPressesFocusedButton(window));
 }
+
+#include "WindowKeys.moc"

@@ -48,6 +48,7 @@ QRect pxRect(const QRect& t) {
 
 // The card's panel: grey, with its outline and the frames of photo, logo and department.
 class CardPanel : public QFrame {
+    Q_OBJECT
   public:
     using QFrame::QFrame;
 
@@ -65,6 +66,7 @@ class CardPanel : public QFrame {
 // A card text over the card's own colour where its letters run, so that a
 // frame line under it gives way to the text.
 class BackedLabel : public QLabel {
+    Q_OBJECT
   public:
     using QLabel::QLabel;
 
@@ -533,3 +535,5 @@ void frmPass::keyPressEvent(QKeyEvent* event) {
         return;
     QDialog::keyPressEvent(event);
 }
+
+#include "frmPass.moc"
