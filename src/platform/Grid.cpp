@@ -60,6 +60,8 @@ struct Grid::Impl {
     int heldCol = 0;
     std::vector<int> widths; // per column in grid units; -1 for the default width
     GridPageSetup page;
+    std::function<int(int keyAscii)> charTyped;
+    std::function<bool(int row, int col)> validateEdit;
 
     QPointer<QObject> editor; // compared while it is being destroyed, so not as a line edit
     QLineEdit* lineEditor() const { return qobject_cast<QLineEdit*>(editor.data()); }
@@ -226,6 +228,14 @@ Grid::~Grid() = default;
 
 GridModel* Grid::gridModel() const {
     return d->model;
+}
+
+void Grid::setCharTyped(std::function<int(int keyAscii)> handler) {
+    d->charTyped = std::move(handler);
+}
+
+void Grid::setValidateEdit(std::function<bool(int row, int col)> handler) {
+    d->validateEdit = std::move(handler);
 }
 
 int Grid::Rows() const {
@@ -415,8 +425,7 @@ void Grid::keyPressEvent(QKeyEvent* event) {
     emit KeyDownInGrid(VbKeys::KeyCode(event), VbKeys::ShiftBits(event));
     const int typed = VbKeys::KeyAscii(event);
     if (typed != 0) {
-        int keyAscii = typed;
-        emit CharTyped(keyAscii);
+        const int keyAscii = d->charTyped ? d->charTyped(typed) : typed;
         if (typed == 13) {
             emit RowChosen(CurrentRow(), CurrentCol());
             event->accept(); // Enter chooses the row, it presses no default button
@@ -481,8 +490,7 @@ bool Grid::eventFilter(QObject* watched, QEvent* event) {
         auto* ke = static_cast<QKeyEvent*>(event);
         const int typed = VbKeys::KeyAscii(ke);
         if (typed != 0 && typed != 13 && typed != 27) {
-            int keyAscii = typed;
-            emit CharTyped(keyAscii);
+            const int keyAscii = d->charTyped ? d->charTyped(typed) : typed;
             if (keyAscii == 0)
                 return true;
             if (keyAscii != typed) {
@@ -510,8 +518,7 @@ void Grid::commitData(QWidget* editor) {
     const int col = d->editing.column();
     d->validating = true;
     d->model->setText(row, col, line->text());
-    bool cancel = false;
-    emit ValidateEdit(row, col, cancel);
+    const bool cancel = d->validateEdit && d->validateEdit(row, col);
     d->validating = false;
     d->refused = cancel;
     if (cancel && d->lineEditor() == line && d->inRange(row, col)) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTableView>
 
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -128,16 +129,20 @@ class Grid : public QTableView {
 
     GridModel* gridModel() const;
 
+    // Asked about each character typed into the grid or into a cell's
+    // editor: the character to take in its place, 0 to drop it. Without a
+    // handler every character is taken.
+    void setCharTyped(std::function<int(int keyAscii)> handler);
+    // Asked when an edited cell is committed, once the editor's text is in
+    // the cell, which it may rewrite: true refuses the edit.
+    void setValidateEdit(std::function<bool(int row, int col)> handler);
+
   signals:
     void RowChosen(int row, int col);           // the user chose a cell by clicking it, or by Return
     void CurrentRowMoved(int row, int col);     // the user moved the current row with the keys
     void CellClicked(int row, int col);         // every click into a cell
     void KeyDownInGrid(int keyCode, int shift); // keyCode as the platform numbers keys (46 Delete, 13 Enter)
-    // A character typed into the grid; set keyAscii to 0 to drop it.
-    void CharTyped(int& keyAscii);
-    // An edited cell is being committed; set cancel to refuse the edit.
-    void ValidateEdit(int row, int col, bool& cancel);
-    void EditFocusLost(); // editing of a cell has ended
+    void EditFocusLost();                       // editing of a cell has ended
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -412,12 +412,11 @@ TEST(Grid, KeysAndTypedCharacters) {
     std::vector<std::pair<int, int>> downs;
     std::vector<int> typed;
     QObject::connect(&g, &Grid::KeyDownInGrid, [&](int k, int sh) { downs.emplace_back(k, sh); });
-    QObject::connect(&g, &Grid::CharTyped, [&](int& k) {
+    g.setCharTyped([&](int k) {
         typed.push_back(k);
         if (k >= 'a' && k <= 'z')
-            k = 0;
-        else if (k == '.')
-            k = ':';
+            return 0;
+        return k == '.' ? int{':'} : k;
     });
     g.Cell(2, 1).setText(QStringLiteral("09:15"));
     g.Cell(2, 1).Select();
@@ -478,7 +477,7 @@ TEST(Grid, ValidateEditCanRefuseAndTheEditorStaysOpen) {
     int ended = 0;
     std::vector<std::string> seen;
     QObject::connect(&g, &Grid::EditFocusLost, [&] { ++ended; });
-    QObject::connect(&g, &Grid::ValidateEdit, [&](int r, int c, bool& cancel) {
+    g.setValidateEdit([&](int r, int c) {
         const QString t = g.Cell(r, c).Text();
         seen.push_back(t.toStdString());
         if (t.size() != 5) {
@@ -488,10 +487,10 @@ TEST(Grid, ValidateEditCanRefuseAndTheEditorStaysOpen) {
             box.exec();
             g.Cell(r, c).setText(QString());
             g.Cell(r, c).setForeColor(0xFF);
-            cancel = true;
-        } else {
-            g.Cell(r, c).setText(t.left(2) + ":" + t.right(2));
+            return true;
         }
+        g.Cell(r, c).setText(t.left(2) + ":" + t.right(2));
+        return false;
     });
     g.Cell(3, 1).Select();
     typeChar(&g, '9');
