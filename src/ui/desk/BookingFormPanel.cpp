@@ -279,13 +279,6 @@ void lowerAndCheck(QLineEdit* box) {
 }
 } // namespace
 
-void BookingFormPanel::FirstNameTB_KeyPress(int& keyAscii) {
-    if (!BookingRules::IsNameCharacter(keyAscii))
-        keyAscii = 0;
-}
-void BookingFormPanel::LastNameTB_KeyPress(int& keyAscii) {
-    FirstNameTB_KeyPress(keyAscii);
-}
 void BookingFormPanel::PersEmailTB_LostFocus() {
     lowerAndCheck(PersEmailTB);
 }

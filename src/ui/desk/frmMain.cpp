@@ -113,7 +113,6 @@ void frmMain::connectPanels() {
     connect(lists_, &ListsPanel::stampIn, arrival_, &ArrivalPanel::cmdIN_Click);
     connect(lists_, &ListsPanel::stampOut, arrival_, &ArrivalPanel::cmdOUT_Click);
     connect(lists_, &ListsPanel::testDataClicked, this, &frmMain::Command1_Click);
-    connect(lists_, &ListsPanel::tgaTestClicked, this, &frmMain::Command2_Click);
     connect(form_, &BookingFormPanel::newClicked, commands_, &BookingCommands::cmdNEW_Click);
     connect(form_, &BookingFormPanel::saveClicked, commands_, &BookingCommands::cmdSAVE_Click);
     connect(form_, &BookingFormPanel::deleteClicked, commands_, &BookingCommands::cmdDelete_Click);
@@ -363,8 +362,6 @@ void frmMain::Command1_Click() {
     if (SampleDataRun::Run(state_, this))
         lists_->RefreshCurrentListQuietly();
 }
-
-void frmMain::Command2_Click() {}
 
 void frmMain::cmdMultiDELETE_Click() {
     if (state_.options().readOnly() || state_.options().disableMultiDelete())

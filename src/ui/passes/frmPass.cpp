@@ -233,6 +233,8 @@ void frmPass::buildButtons() {
     cmdGetPhoto = Button(this, "cmdGetPhoto", QStringLiteral("Manage"), QString(), QRect(500, 110, 90, 28));
     cmdPrintPass = Button(this, "cmdPrintPass", QStringLiteral("Print..."), QString(), QRect(404, 160, 90, 28));
     cmdRemovePass = Button(this, "cmdRemovePass", QStringLiteral("Remove"), QString(), QRect(500, 160, 90, 28));
+    // Flip Side and Cancel stay where users know them but do nothing: a pass
+    // is never printed on the card's back, and Close is what leaves the window.
     cmdFLIP = Button(this, "cmdFLIP", QStringLiteral("Flip Side"), QString(), QRect(404, 200, 90, 28));
     cmdCancelPass = Button(this, "cmdCancelPass", QStringLiteral("Cancel"), QString(), QRect(500, 300, 90, 28));
     cmdClosePass = Button(this, "cmdClosePass", QStringLiteral("Close"), QString(), QRect(596, 300, 90, 28));
