@@ -226,10 +226,6 @@ Grid::Grid(QWidget* parent) : QTableView(parent), d(std::make_unique<Impl>(this)
 
 Grid::~Grid() = default;
 
-GridModel* Grid::gridModel() const {
-    return d->model;
-}
-
 void Grid::setCharTyped(std::function<int(int keyAscii)> handler) {
     d->charTyped = std::move(handler);
 }
@@ -553,10 +549,6 @@ void GridCell::setText(std::string_view latin1) {
     grid_->d->model->setText(row_, col_, latin1);
 }
 
-long GridCell::ForeColor() const {
-    return grid_->d->model->foreColor(row_, col_);
-}
-
 void GridCell::setForeColor(long bgr) {
     grid_->d->model->setForeColor(row_, col_, bgr);
 }
@@ -567,10 +559,6 @@ long GridCell::BackColor() const {
 
 void GridCell::setBackColor(long bgr) {
     grid_->d->model->setBackColor(row_, col_, bgr);
-}
-
-bool GridCell::Locked() const {
-    return grid_->d->model->locked(row_, col_);
 }
 
 void GridCell::setLocked(bool locked) {

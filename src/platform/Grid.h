@@ -21,11 +21,9 @@ class GridCell {
     void setText(const QString& text);
     void setText(std::string_view latin1); // fast path for list texts held as bytes
     void setText(const char* latin1) { setText(std::string_view(latin1)); }
-    long ForeColor() const;
     void setForeColor(long bgr);
     long BackColor() const;
     void setBackColor(long bgr);
-    bool Locked() const;
     void setLocked(bool locked);
     int Row() const { return row_; }
     int Col() const { return col_; }
@@ -108,7 +106,6 @@ class Grid : public QTableView {
     GridRange Selection();
     GridCell Cell(int row, int col) { return GridCell(this, row, col); }
     GridColumn Column(int col) { return GridColumn(this, col); }
-    GridRange Range(int row1, int col1, int row2, int col2) { return GridRange(this, row1, col1, row2, col2); }
     void Refresh();
     void RemoveItem(int row);
     // The width in grid units a cell needs to show text whole at the grid's
@@ -126,8 +123,6 @@ class Grid : public QTableView {
     // Prints straight to a PDF file with the page set-up (used by tests and
     // "print to file"); only pages fromPage to toPage (from 1) when given.
     bool PrintToPdf(const QString& path, int fromPage = 0, int toPage = 0);
-
-    GridModel* gridModel() const;
 
     // Asked about each character typed into the grid or into a cell's
     // editor: the character to take in its place, 0 to drop it. Without a
