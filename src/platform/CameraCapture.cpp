@@ -4,6 +4,7 @@
 #include <QAudioInput>
 #include <QCamera>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QMediaCaptureSession>
 #include <QMediaDevices>
@@ -194,14 +195,16 @@ bool CameraCapture::canRecord() const {
     return driverIndex_ >= 0 && recorder_->isAvailable();
 }
 
-bool CameraCapture::saveCaptureFile(const QString& path, QString& error) {
+FileError CameraCapture::saveCaptureFile(const std::string& path) {
     if (!canRecord())
-        return VideoCapture::saveCaptureFile(path, error);
-    QMediaFormat format(QFileInfo(path).suffix().compare(QStringLiteral("avi"), Qt::CaseInsensitive) == 0
+        return VideoCapture::saveCaptureFile(path);
+    // The recorder takes its file by a URL, which is text.
+    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
+    QMediaFormat format(QFileInfo(file).suffix().compare(QStringLiteral("avi"), Qt::CaseInsensitive) == 0
                             ? QMediaFormat::AVI
                             : QMediaFormat::UnspecifiedFormat);
     recorder_->setMediaFormat(format);
-    recorder_->setOutputLocation(QUrl::fromLocalFile(path));
+    recorder_->setOutputLocation(QUrl::fromLocalFile(file));
     QString failure;
     QEventLoop loop;
     const auto onError = connect(recorder_.get(), &QMediaRecorder::errorOccurred, &loop,
@@ -226,13 +229,11 @@ bool CameraCapture::saveCaptureFile(const QString& path, QString& error) {
         failure = QStringLiteral("The camera did not finish the recording");
     }
     // A recorder that stopped without a word may still have written nothing.
-    if (failure.isEmpty() && QFileInfo(path).size() <= 0)
+    if (failure.isEmpty() && QFileInfo(file).size() <= 0)
         failure = QStringLiteral("The camera wrote no recording");
-    if (!failure.isEmpty()) {
-        error = failure;
-        return false;
-    }
-    return true;
+    if (!failure.isEmpty())
+        return {ErrorNumber::PathFileAccess, failure.toLocal8Bit().toStdString()};
+    return FileError::None();
 }
 
 std::unique_ptr<VideoCapture> VideoCaptureDevices::MakeSystemCameras() {

@@ -30,7 +30,7 @@ class CameraCapture : public VideoCapture {
     std::vector<VideoProperty> properties() const override;
     void setPropertyValue(int index, int value) override;
     bool canRecord() const override;
-    bool saveCaptureFile(const QString& path, QString& error) override;
+    FileError saveCaptureFile(const std::string& path) override;
 
   private:
     enum class Property { Zoom, Exposure, ColourTemperature };

@@ -12,6 +12,7 @@ class QStandardItemModel;
 // is listed, opened and chosen like any other. A folder's subfolders are read
 // when it is first opened.
 class FolderTree : public QTreeView {
+    Q_OBJECT
   public:
     explicit FolderTree(QWidget* parent = nullptr);
 

@@ -38,6 +38,7 @@ constexpr int CellPadding = 3; // pixels between a cell's text and each side of 
 // under a light tint, so a coloured mark stays visible) and makes the
 // editors, which the grid watches for typed characters.
 class GridDelegate : public QStyledItemDelegate {
+    Q_OBJECT
   public:
     explicit GridDelegate(Grid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
@@ -59,6 +60,8 @@ struct Grid::Impl {
     int heldCol = 0;
     std::vector<int> widths; // per column in grid units; -1 for the default width
     GridPageSetup page;
+    std::function<int(int keyAscii)> charTyped;
+    std::function<bool(int row, int col)> validateEdit;
 
     QPointer<QObject> editor; // compared while it is being destroyed, so not as a line edit
     QLineEdit* lineEditor() const { return qobject_cast<QLineEdit*>(editor.data()); }
@@ -223,8 +226,12 @@ Grid::Grid(QWidget* parent) : QTableView(parent), d(std::make_unique<Impl>(this)
 
 Grid::~Grid() = default;
 
-GridModel* Grid::gridModel() const {
-    return d->model;
+void Grid::setCharTyped(std::function<int(int keyAscii)> handler) {
+    d->charTyped = std::move(handler);
+}
+
+void Grid::setValidateEdit(std::function<bool(int row, int col)> handler) {
+    d->validateEdit = std::move(handler);
 }
 
 int Grid::Rows() const {
@@ -414,8 +421,7 @@ void Grid::keyPressEvent(QKeyEvent* event) {
     emit KeyDownInGrid(VbKeys::KeyCode(event), VbKeys::ShiftBits(event));
     const int typed = VbKeys::KeyAscii(event);
     if (typed != 0) {
-        int keyAscii = typed;
-        emit CharTyped(keyAscii);
+        const int keyAscii = d->charTyped ? d->charTyped(typed) : typed;
         if (typed == 13) {
             emit RowChosen(CurrentRow(), CurrentCol());
             event->accept(); // Enter chooses the row, it presses no default button
@@ -480,8 +486,7 @@ bool Grid::eventFilter(QObject* watched, QEvent* event) {
         auto* ke = static_cast<QKeyEvent*>(event);
         const int typed = VbKeys::KeyAscii(ke);
         if (typed != 0 && typed != 13 && typed != 27) {
-            int keyAscii = typed;
-            emit CharTyped(keyAscii);
+            const int keyAscii = d->charTyped ? d->charTyped(typed) : typed;
             if (keyAscii == 0)
                 return true;
             if (keyAscii != typed) {
@@ -509,8 +514,7 @@ void Grid::commitData(QWidget* editor) {
     const int col = d->editing.column();
     d->validating = true;
     d->model->setText(row, col, line->text());
-    bool cancel = false;
-    emit ValidateEdit(row, col, cancel);
+    const bool cancel = d->validateEdit && d->validateEdit(row, col);
     d->validating = false;
     d->refused = cancel;
     if (cancel && d->lineEditor() == line && d->inRange(row, col)) {
@@ -545,10 +549,6 @@ void GridCell::setText(std::string_view latin1) {
     grid_->d->model->setText(row_, col_, latin1);
 }
 
-long GridCell::ForeColor() const {
-    return grid_->d->model->foreColor(row_, col_);
-}
-
 void GridCell::setForeColor(long bgr) {
     grid_->d->model->setForeColor(row_, col_, bgr);
 }
@@ -559,10 +559,6 @@ long GridCell::BackColor() const {
 
 void GridCell::setBackColor(long bgr) {
     grid_->d->model->setBackColor(row_, col_, bgr);
-}
-
-bool GridCell::Locked() const {
-    return grid_->d->model->locked(row_, col_);
 }
 
 void GridCell::setLocked(bool locked) {
@@ -590,3 +586,5 @@ void GridColumn::setAlignment(int code) {
 void GridRange::setForeColor(long bgr) {
     grid_->d->model->setForeColor(row1_, col1_, row2_, col2_, bgr);
 }
+
+#include "Grid.moc"

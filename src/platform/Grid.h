@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTableView>
 
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -20,11 +21,9 @@ class GridCell {
     void setText(const QString& text);
     void setText(std::string_view latin1); // fast path for list texts held as bytes
     void setText(const char* latin1) { setText(std::string_view(latin1)); }
-    long ForeColor() const;
     void setForeColor(long bgr);
     long BackColor() const;
     void setBackColor(long bgr);
-    bool Locked() const;
     void setLocked(bool locked);
     int Row() const { return row_; }
     int Col() const { return col_; }
@@ -107,7 +106,6 @@ class Grid : public QTableView {
     GridRange Selection();
     GridCell Cell(int row, int col) { return GridCell(this, row, col); }
     GridColumn Column(int col) { return GridColumn(this, col); }
-    GridRange Range(int row1, int col1, int row2, int col2) { return GridRange(this, row1, col1, row2, col2); }
     void Refresh();
     void RemoveItem(int row);
     // The width in grid units a cell needs to show text whole at the grid's
@@ -126,18 +124,20 @@ class Grid : public QTableView {
     // "print to file"); only pages fromPage to toPage (from 1) when given.
     bool PrintToPdf(const QString& path, int fromPage = 0, int toPage = 0);
 
-    GridModel* gridModel() const;
+    // Asked about each character typed into the grid or into a cell's
+    // editor: the character to take in its place, 0 to drop it. Without a
+    // handler every character is taken.
+    void setCharTyped(std::function<int(int keyAscii)> handler);
+    // Asked when an edited cell is committed, once the editor's text is in
+    // the cell, which it may rewrite: true refuses the edit.
+    void setValidateEdit(std::function<bool(int row, int col)> handler);
 
   signals:
     void RowChosen(int row, int col);           // the user chose a cell by clicking it, or by Return
     void CurrentRowMoved(int row, int col);     // the user moved the current row with the keys
     void CellClicked(int row, int col);         // every click into a cell
     void KeyDownInGrid(int keyCode, int shift); // keyCode as the platform numbers keys (46 Delete, 13 Enter)
-    // A character typed into the grid; set keyAscii to 0 to drop it.
-    void CharTyped(int& keyAscii);
-    // An edited cell is being committed; set cancel to refuse the edit.
-    void ValidateEdit(int row, int col, bool& cancel);
-    void EditFocusLost(); // editing of a cell has ended
+    void EditFocusLost();                       // editing of a cell has ended
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

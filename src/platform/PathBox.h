@@ -9,6 +9,7 @@
 // A box for a file-system path: it shows the path readably and gives back the
 // bytes it was filled with for as much of the text as the user left alone.
 class PathBox : public QLineEdit {
+    Q_OBJECT
   public:
     explicit PathBox(QWidget* parent = nullptr) : QLineEdit(parent) {
         // Each change is taken against the one before, so that edits in two

@@ -102,9 +102,9 @@ bool TestPatternCapture::stillBitmap(QByteArray& bytes, QString& error) const {
     return true;
 }
 
-bool TestPatternCapture::saveCaptureFile(const QString& path, QString& error) {
+FileError TestPatternCapture::saveCaptureFile(const std::string& path) {
     if (!canRecord())
-        return VideoCapture::saveCaptureFile(path, error);
+        return VideoCapture::saveCaptureFile(path);
     constexpr int framesPerSecond = 1000 / FrameIntervalMs;
     std::vector<std::string> frames;
     QSize size;
@@ -117,11 +117,7 @@ bool TestPatternCapture::saveCaptureFile(const QString& path, QString& error) {
         frame.save(&buffer, "BMP");
         frames.emplace_back(bitmap.constData() + BitmapHeaderBytes, bitmap.size() - BitmapHeaderBytes);
     }
-    const FileError failure = WriteFileAtomically(
-        path.toStdString(), AviFile::UncompressedVideo(size.width(), size.height(), framesPerSecond, frames));
-    if (failure)
-        error = QString::fromStdString(failure.description);
-    return !failure;
+    return WriteFileAtomically(path, AviFile::UncompressedVideo(size.width(), size.height(), framesPerSecond, frames));
 }
 
 void TestPatternCapture::drawFrame() {

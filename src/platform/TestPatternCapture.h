@@ -24,7 +24,7 @@ class TestPatternCapture : public VideoCapture {
     bool stillBitmap(QByteArray& bytes, QString& error) const override;
     bool canRecord() const override { return driverIndex_ >= 0; }
     // A clip of one second, drawn at once.
-    bool saveCaptureFile(const QString& path, QString& error) override;
+    FileError saveCaptureFile(const std::string& path) override;
 
   private:
     void drawFrame();

@@ -88,9 +88,8 @@ bool VideoCapture::stillBitmap(QByteArray& bytes, QString& error) const {
     return true;
 }
 
-bool VideoCapture::saveCaptureFile(const QString&, QString& error) {
-    error = QStringLiteral("This camera cannot record video");
-    return false;
+FileError VideoCapture::saveCaptureFile(const std::string&) {
+    return {ErrorNumber::PathFileAccess, "This camera cannot record video"};
 }
 
 void VideoCapture::deliverFrame(const QImage& frame) {

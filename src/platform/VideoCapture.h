@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/FileError.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QObject>
@@ -8,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 // A picture size and pixel format a capture device offers.
@@ -69,8 +72,10 @@ class VideoCapture : public QObject {
     virtual bool stillBitmap(QByteArray& bytes, QString& error) const;
 
     virtual bool canRecord() const { return false; }
-    // Records a short clip from the connected device into path.
-    virtual bool saveCaptureFile(const QString& path, QString& error);
+    // Records a short clip from the connected device into the file the path's
+    // bytes name. A failure of the device itself has its words as the
+    // error's description, in the locale's encoding as the system's are.
+    virtual FileError saveCaptureFile(const std::string& path);
 
     // The capture prepared by a pre-roll.
     virtual void startCapture() {}

@@ -252,12 +252,10 @@ TEST(TimeGrid, EditedTimes) {
     EXPECT_FALSE(c.emptied);
 }
 
-TEST(TimeGrid, TimeChoicesAndSlots) {
+TEST(TimeGrid, TimeChoices) {
     const auto& choices = TimeGridRules::TimeChoices();
     ASSERT_EQ(choices.size(), 33u);
     EXPECT_EQ(choices.front(), "09:00");
     EXPECT_EQ(choices[1], "09:15");
     EXPECT_EQ(choices.back(), "17:00");
-    EXPECT_EQ(TimeGridRules::DaySlotFromCell(" 09:30 "), "0930");
-    EXPECT_EQ(TimeGridRules::DaySlotFromCell("  "), "");
 }

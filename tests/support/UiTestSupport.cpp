@@ -104,6 +104,7 @@ void TypeText(QWidget* target, const QString& text) {
 }
 
 #include "platform/Grid.h"
+#include "platform/VbColor.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -253,6 +254,14 @@ int ListedRows(Grid* grid) {
     for (int r = 1; r < grid->Rows(); ++r)
         rows += grid->Cell(r, 0).Text().trimmed().isEmpty() ? 0 : 1;
     return rows;
+}
+
+long CellTextColour(Grid* grid, int row, int col) {
+    return ToVbColor(grid->model()->index(row, col).data(Qt::ForegroundRole).value<QColor>());
+}
+
+bool CellTakesTyping(Grid* grid, int row, int col) {
+    return grid->model()->flags(grid->model()->index(row, col)).testFlag(Qt::ItemIsEditable);
 }
 
 #include "platform/Platform.h"

@@ -123,6 +123,11 @@ bool WriteBitmap(const QImage& image, const std::string& path);
 // first cell holds a registration.
 int ListedRows(Grid* grid);
 
+// The colour a grid cell's text is drawn in, as BBGGRR.
+long CellTextColour(Grid* grid, int row, int col);
+// Whether a grid cell lets typing open its editor.
+bool CellTakesTyping(Grid* grid, int row, int col);
+
 #include "core/Clock.h"
 
 class frmMain;

@@ -40,7 +40,7 @@ void sendMouse(QWidget* target, QPoint at, bool doubleClick = false) {
 }
 
 void clickCell(Grid& g, int row, int col, bool twice = false) {
-    const QPoint at = g.visualRect(g.gridModel()->index(row, col)).center();
+    const QPoint at = g.visualRect(g.model()->index(row, col)).center();
     sendMouse(g.viewport(), at);
     if (twice)
         sendMouse(g.viewport(), at, true);
@@ -252,17 +252,20 @@ TEST(Grid, ShowListLaysOutAListAndDrawsItsRowsFromIt) {
     EXPECT_EQ(text(g, 2, 4), "15");
     EXPECT_EQ(text(g, 3, 0) + text(g, 3, 4), "24030100000130");
     EXPECT_EQ(text(g, 4, 0) + text(g, 52, 0) + text(g, 5, 2), ""); // spare rows
-    EXPECT_EQ(g.Cell(1, 0).ForeColor(), 0);
-    EXPECT_EQ(g.Cell(1, 1).ForeColor(), 0x808080);
-    EXPECT_EQ(g.Cell(2, 17).ForeColor(), 0xA00000);
-    EXPECT_EQ(g.Cell(3, 3).ForeColor(), 0);
+    EXPECT_EQ(CellTextColour(&g, 1, 0), 0);
+    EXPECT_EQ(CellTextColour(&g, 1, 1), 0x808080);
+    EXPECT_EQ(CellTextColour(&g, 2, 17), 0xA00000);
+    EXPECT_EQ(CellTextColour(&g, 3, 3), 0);
     EXPECT_EQ(g.Cell(2, 0).BackColor(), 0xE0E0E0);
     EXPECT_EQ(g.columnWidth(3), 180);
     EXPECT_FALSE(g.isColumnHidden(2));
     EXPECT_EQ(g.columnWidth(2), 100);
     EXPECT_EQ(g.columnWidth(18), g.horizontalHeader()->defaultSectionSize());
-    EXPECT_EQ(g.gridModel()->alignment(4), Qt::AlignCenter);
-    EXPECT_EQ(g.gridModel()->alignment(1), Qt::AlignLeft | Qt::AlignVCenter);
+    const auto alignment = [&g](int col) {
+        return Qt::Alignment(g.model()->index(1, col).data(Qt::TextAlignmentRole).toInt());
+    };
+    EXPECT_EQ(alignment(4), Qt::AlignCenter);
+    EXPECT_EQ(alignment(1), Qt::AlignLeft | Qt::AlignVCenter);
     EXPECT_EQ(g.CurrentRow(), 1);
     EXPECT_EQ(g.CurrentCol(), 1);
 
@@ -272,12 +275,12 @@ TEST(Grid, ShowListLaysOutAListAndDrawsItsRowsFromIt) {
     g.Cell(1, 3).setText(QString());
     g.Cell(1, 1).setForeColor(0);
     EXPECT_EQ(text(g, 1, 2) + "|" + text(g, 1, 3) + "|" + text(g, 1, 4), "Okafor||03");
-    EXPECT_EQ(g.Cell(1, 1).ForeColor(), 0);
-    EXPECT_EQ(g.Cell(1, 2).ForeColor(), 0x808080);
+    EXPECT_EQ(CellTextColour(&g, 1, 1), 0);
+    EXPECT_EQ(CellTextColour(&g, 1, 2), 0x808080);
     g.RemoveItem(1);
     EXPECT_EQ(g.Rows(), 52);
     EXPECT_EQ(text(g, 1, 2) + "|" + text(g, 1, 4), "Lee|15");
-    EXPECT_EQ(g.Cell(1, 1).ForeColor(), 0xA00000);
+    EXPECT_EQ(CellTextColour(&g, 1, 1), 0xA00000);
     EXPECT_EQ(text(g, 2, 4), "30");
 
     // The next list replaces all of it.
@@ -307,15 +310,15 @@ TEST(Grid, RowsColumnsAndRemoveItemKeepTextsAndColours) {
     EXPECT_EQ(g.Rows(), 4);
     EXPECT_EQ(text(g, 1, 2), "r1c2");
     EXPECT_EQ(text(g, 2, 1), "r3c1");
-    EXPECT_EQ(g.Cell(2, 1).ForeColor(), 0xFF);
-    EXPECT_TRUE(g.Cell(2, 1).Locked());
-    EXPECT_FALSE(g.Cell(3, 1).Locked());
+    EXPECT_EQ(CellTextColour(&g, 2, 1), 0xFF);
+    EXPECT_FALSE(CellTakesTyping(&g, 2, 1));
+    EXPECT_TRUE(CellTakesTyping(&g, 3, 1));
 
     g.setRows(2);
     g.setRows(6);
     EXPECT_EQ(text(g, 1, 0), "r1c0");
     EXPECT_EQ(text(g, 2, 1), "");
-    EXPECT_EQ(g.Cell(2, 1).ForeColor(), 0);
+    EXPECT_EQ(CellTextColour(&g, 2, 1), 0);
 
     g.setCols(2);
     g.setCols(4);
@@ -339,22 +342,24 @@ TEST(Grid, ColoursLocksAndShadesArePerCell) {
     g.Cell(1, 1).setLocked(true);
     EXPECT_EQ(g.Cell(2, 1).BackColor(), 0xFFFFFF);
     EXPECT_EQ(g.Cell(2, 2).BackColor(), 0xE0E0E0);
-    EXPECT_TRUE(g.Cell(1, 1).Locked());
-    EXPECT_FALSE(g.Cell(1, 2).Locked());
-    g.Range(1, 1, 2, 2).setForeColor(0x008000);
-    EXPECT_EQ(g.Cell(2, 2).ForeColor(), 0x008000);
-    EXPECT_EQ(g.Cell(1, 0).ForeColor(), 0);
-    EXPECT_EQ(g.Cell(3, 1).ForeColor(), 0);
-    EXPECT_EQ(g.gridModel()->data(g.gridModel()->index(2, 2), Qt::ForegroundRole).value<QColor>(), QColor(0, 0x80, 0));
+    EXPECT_FALSE(CellTakesTyping(&g, 1, 1));
+    EXPECT_TRUE(CellTakesTyping(&g, 1, 2));
+    g.selectionModel()->select(QItemSelection(g.model()->index(1, 1), g.model()->index(2, 2)),
+                               QItemSelectionModel::ClearAndSelect);
+    g.Selection().setForeColor(0x008000);
+    EXPECT_EQ(CellTextColour(&g, 2, 2), 0x008000);
+    EXPECT_EQ(CellTextColour(&g, 1, 0), 0);
+    EXPECT_EQ(CellTextColour(&g, 3, 1), 0);
+    EXPECT_EQ(g.model()->data(g.model()->index(2, 2), Qt::ForegroundRole).value<QColor>(), QColor(0, 0x80, 0));
 }
 
 TEST(Grid, DrawingOffSendsNoSignalsAndHoldsTheChosenCell) {
     ShownGrid s(10, 3);
     Grid& g = s.grid;
     int changes = 0, resets = 0;
-    QObject::connect(g.gridModel(), &QAbstractItemModel::dataChanged, [&] { ++changes; });
-    QObject::connect(g.gridModel(), &QAbstractItemModel::rowsInserted, [&] { ++changes; });
-    QObject::connect(g.gridModel(), &QAbstractItemModel::modelReset, [&] { ++resets; });
+    QObject::connect(g.model(), &QAbstractItemModel::dataChanged, [&] { ++changes; });
+    QObject::connect(g.model(), &QAbstractItemModel::rowsInserted, [&] { ++changes; });
+    QObject::connect(g.model(), &QAbstractItemModel::modelReset, [&] { ++resets; });
     g.setRedraw(false);
     g.setRows(1);
     for (int n = 1; n <= 300; ++n) {
@@ -412,12 +417,11 @@ TEST(Grid, KeysAndTypedCharacters) {
     std::vector<std::pair<int, int>> downs;
     std::vector<int> typed;
     QObject::connect(&g, &Grid::KeyDownInGrid, [&](int k, int sh) { downs.emplace_back(k, sh); });
-    QObject::connect(&g, &Grid::CharTyped, [&](int& k) {
+    g.setCharTyped([&](int k) {
         typed.push_back(k);
         if (k >= 'a' && k <= 'z')
-            k = 0;
-        else if (k == '.')
-            k = ':';
+            return 0;
+        return k == '.' ? int{':'} : k;
     });
     g.Cell(2, 1).setText(QStringLiteral("09:15"));
     g.Cell(2, 1).Select();
@@ -455,14 +459,14 @@ TEST(Grid, ReadOnlyGridsAndLockedCellsRefuseEditing) {
     g.Cell(1, 1).Select();
     typeChar(&g, '5');
     sendKey(&g, Qt::Key_Delete);
-    g.edit(g.gridModel()->index(1, 1));
+    g.edit(g.model()->index(1, 1));
     EXPECT_EQ(openEditor(g), nullptr);
     EXPECT_EQ(text(g, 1, 1), "keep");
 
     g.setReadOnly(true);
     g.Cell(2, 1).Select();
     typeChar(&g, '5');
-    g.edit(g.gridModel()->index(2, 1));
+    g.edit(g.model()->index(2, 1));
     EXPECT_EQ(openEditor(g), nullptr);
 
     g.setReadOnly(false);
@@ -478,7 +482,7 @@ TEST(Grid, ValidateEditCanRefuseAndTheEditorStaysOpen) {
     int ended = 0;
     std::vector<std::string> seen;
     QObject::connect(&g, &Grid::EditFocusLost, [&] { ++ended; });
-    QObject::connect(&g, &Grid::ValidateEdit, [&](int r, int c, bool& cancel) {
+    g.setValidateEdit([&](int r, int c) {
         const QString t = g.Cell(r, c).Text();
         seen.push_back(t.toStdString());
         if (t.size() != 5) {
@@ -488,10 +492,10 @@ TEST(Grid, ValidateEditCanRefuseAndTheEditorStaysOpen) {
             box.exec();
             g.Cell(r, c).setText(QString());
             g.Cell(r, c).setForeColor(0xFF);
-            cancel = true;
-        } else {
-            g.Cell(r, c).setText(t.left(2) + ":" + t.right(2));
+            return true;
         }
+        g.Cell(r, c).setText(t.left(2) + ":" + t.right(2));
+        return false;
     });
     g.Cell(3, 1).Select();
     typeChar(&g, '9');
@@ -503,7 +507,7 @@ TEST(Grid, ValidateEditCanRefuseAndTheEditorStaysOpen) {
     ASSERT_EQ(openEditor(g), ed); // refused: still editing, showing the cell as the check left it
     EXPECT_EQ(ed->text(), "");
     EXPECT_EQ(ended, 0);
-    EXPECT_EQ(g.Cell(3, 1).ForeColor(), 0xFF);
+    EXPECT_EQ(CellTextColour(&g, 3, 1), 0xFF);
 
     for (char c : std::string("09.30"))
         typeChar(ed, c);

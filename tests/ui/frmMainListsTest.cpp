@@ -165,11 +165,11 @@ TEST_F(ListsTest, MonthListHasOneRowPerBookedDayColouredByDate) {
     EXPECT_NE(QApplication::focusWidget(), grid());
 
     const long expected[] = {0x808080, 0x808080, 0, 0xA00000, 0}; // by day against the 15th
-    const long normal = grid()->Cell(1, 0).ForeColor();
+    const long normal = CellTextColour(grid(), 1, 0);
     for (int r = 1; r <= 5; ++r) {
         for (int c = 1; c <= 17; ++c)
-            EXPECT_EQ(grid()->Cell(r, c).ForeColor(), expected[r - 1]) << "row " << r << " col " << c;
-        EXPECT_EQ(grid()->Cell(r, 0).ForeColor(), normal) << "row " << r;
+            EXPECT_EQ(CellTextColour(grid(), r, c), expected[r - 1]) << "row " << r << " col " << c;
+        EXPECT_EQ(CellTextColour(grid(), r, 0), normal) << "row " << r;
     }
 
     // Choosing another month lists it: passes alone fill no row, and a

@@ -109,7 +109,7 @@ TEST_F(StatusTest, OnSiteListStampsArrivalsDeparturesAndUndoes) {
     EXPECT_EQ(label("LaON_Site")->text(), "10:30");
     EXPECT_EQ(back("LaON_Site"), 0xFF);
     EXPECT_EQ(stampsOf("140301090000"), "10:30  -  ");
-    EXPECT_EQ(grid()->Cell(2, 6).ForeColor(), 0xFF) << "on site: red";
+    EXPECT_EQ(CellTextColour(grid(), 2, 6), 0xFF) << "on site: red";
 
     // Another booking for today saved later joins the file with blank
     // stamps; the stamp stays, and shows again when the booking is opened.
@@ -140,8 +140,8 @@ TEST_F(StatusTest, OnSiteListStampsArrivalsDeparturesAndUndoes) {
     EXPECT_EQ(back("LaOFFSite"), 0xFF00);
     EXPECT_EQ(back("LaON_Site"), 0xF0F0F0);
     EXPECT_EQ(stampsOf("140301090000"), "10:3011:05");
-    EXPECT_EQ(grid()->Cell(2, 6).ForeColor(), 0x808080);
-    EXPECT_EQ(grid()->Cell(2, 7).ForeColor(), 0x008000);
+    EXPECT_EQ(CellTextColour(grid(), 2, 6), 0x808080);
+    EXPECT_EQ(CellTextColour(grid(), 2, 7), 0x008000);
 
     QTest::mouseDClick(label("LaON_Site"), Qt::LeftButton); // a departed visitor's arrival stays
     EXPECT_EQ(stampsOf("140301090000"), "10:3011:05");

@@ -85,10 +85,11 @@ UndoResult UndoDeparture(bool readOnly, ListMode listMode, long departureBackCol
 }
 
 LabelLooks LooksInStatusLines(const std::vector<std::string>& lines, const std::string& regNo) {
-    // Stamps as the digits "hhmm" of "hh:mm"; blanks and "  -  " give no digits.
+    // Stamps as the digits "hhmm" of "hh:mm"; blanks and "  -  " give no digits,
+    // and a stamp the line's end cuts short only its first two characters.
     std::string arrival, departure;
     const auto digits = [](std::string_view time) {
-        return std::string(time.substr(0, 2)) + std::string(time.size() >= 5 ? time.substr(3, 2) : "");
+        return time.size() >= 5 ? TimeAsSlot(time) : std::string(time.substr(0, 2));
     };
     const std::string key = Text::Trim(regNo);
     for (const std::string& line : lines)

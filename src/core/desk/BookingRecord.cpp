@@ -58,9 +58,7 @@ std::string BuildBookingLine(BookingFields& rec, const TimeCellTexts& timeCellTe
         const std::string_view time = Text::TrimView(timeCellTexts[static_cast<std::size_t>(day - 1)]);
         if (time.empty())
             continue;
-        const std::string slot = std::string(time.substr(0, 2)) +
-                                 std::string(time.substr(time.size() - std::min<std::size_t>(2, time.size())));
-        PutColumn(line, Columns::DaySlot(day), slot);
+        PutColumn(line, Columns::DaySlot(day), TimeAsSlot(time));
     }
     std::replace_if(
         line.begin(), line.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
@@ -78,6 +76,12 @@ void ParseBookingLine(std::string_view line, BookingFields& out) {
     out.ArrivalTime = TrimmedColumn(line, Columns::ArrivalTime);
     out.DepartureTime = TrimmedColumn(line, Columns::DepartureTime);
     out.PrescriptionNotes = DecodeLineBreaks(out.PrescriptionNotes);
+}
+
+std::string TimeAsSlot(std::string_view time) {
+    std::string slot(time.substr(0, 2));
+    slot += time.substr(time.size() - std::min<std::size_t>(2, time.size()));
+    return slot;
 }
 
 std::string SlotAsTime(std::string_view slot) {

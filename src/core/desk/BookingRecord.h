@@ -149,6 +149,9 @@ void ParseBookingLine(std::string_view line, BookingFields& out);
 // A day slot "hhmm" as the time "hh:mm": its first two characters, ":", its
 // last two (of a slot cut short, what there is).
 std::string SlotAsTime(std::string_view slot);
+// A time "hh:mm" as the day slot "hhmm": its first two characters and its
+// last two (of a time cut short, what there is).
+std::string TimeAsSlot(std::string_view time);
 
 // The key of a line: characters 1-12 trimmed (the booking number).
 std::string LineKey(std::string_view line);

@@ -8,11 +8,13 @@ namespace BookingRules {
 namespace {
 
 constexpr std::string_view CrLf = "\r\n";
-constexpr std::string_view DepartmentPlaceholder = "-  Select  -";
+
+bool IsDepartmentPlaceholder(const std::string& department) {
+    return Text::Trim(department) == Text::TrimView(DepartmentPlaceholder);
+}
 
 bool NoValidDepartment(const std::string& department) {
-    const std::string d = Text::Trim(department);
-    return d == DepartmentPlaceholder || d.size() < 3;
+    return IsDepartmentPlaceholder(department) || Text::Trim(department).size() < 3;
 }
 
 bool NoValidOrganisation(const std::string& organisation) {
@@ -57,6 +59,18 @@ std::optional<std::string_view> NewBookingRefusal(const FormEntries& form) {
 std::optional<std::string_view> UpdateRefusal(const FormEntries& form) {
     if (NameMissing(form))
         return "Can't SAVE without First Name/(Initial) AND Last Name";
+    return std::nullopt;
+}
+
+std::optional<std::string_view> PassRefusal(const FormEntries& form) {
+    if (Text::IsBlank(form.firstName))
+        return "Can't Create PASS:  No first Name/Initial has been entered";
+    if (Text::IsBlank(form.lastName))
+        return "Can't Create PASS:  No last Name has been entered";
+    if (Text::IsBlank(form.organisation))
+        return "Can't Create PASS:  No Organisation name has been entered";
+    if (IsDepartmentPlaceholder(form.department))
+        return "Can't Create PASS:  No Department has been selected";
     return std::nullopt;
 }
 

@@ -9,6 +9,10 @@
 // and shows; these functions decide.
 namespace BookingRules {
 
+// What the department box shows until a department is chosen, as the detail
+// window's pick boxes do; a box holding it, blanks aside, names none.
+inline constexpr std::string_view DepartmentPlaceholder = " -  Select  - ";
+
 // The texts of the booking form the checks look at, as typed.
 struct FormEntries {
     std::string firstName;
@@ -23,6 +27,8 @@ std::optional<std::string_view> SaveRefusal(const FormEntries& form);
 std::optional<std::string_view> NewBookingRefusal(const FormEntries& form);
 // The refusal of rewriting a stored booking.
 std::optional<std::string_view> UpdateRefusal(const FormEntries& form);
+// The refusal of making a pass for the booking on the form.
+std::optional<std::string_view> PassRefusal(const FormEntries& form);
 
 // Whether the number box holds a saved booking's number: its number value
 // (leading blanks skipped, then digits) is above 0. "NEW Booking" is not one.

@@ -169,11 +169,4 @@ const std::vector<std::string>& TimeChoices() {
     return choices;
 }
 
-std::string DaySlotFromCell(const std::string& cellText) {
-    const std::string t = Text::Trim(cellText);
-    if (t.empty())
-        return {};
-    return t.substr(0, 2) + t.substr(t.size() < 2 ? 0 : t.size() - 2);
-}
-
 } // namespace TimeGridRules

@@ -70,8 +70,4 @@ TimeEntryCheck CheckTimeEntry(const std::string& cellText);
 const std::vector<std::string>& TimeChoices();
 inline constexpr const char* InitialTimeChoice = "09:15";
 
-// A time cell as the "hhmm" day slot: the first two and the last two characters of the trimmed
-// text; empty for a blank cell.
-std::string DaySlotFromCell(const std::string& cellText);
-
 } // namespace TimeGridRules

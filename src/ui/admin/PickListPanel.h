@@ -16,6 +16,7 @@ class QPushButton;
 // The settings window's "Built-in Lists" tab: lists one section of the
 // pick-list file and adds or removes its items, each change written at once.
 class PickListPanel : public QWidget {
+    Q_OBJECT
   public:
     PickListPanel(ProgramState& state, QWidget* parent);
 

@@ -14,6 +14,7 @@ class QPushButton;
 // modally, then reads browse.BrowseCancelled and, when that is false,
 // browse.BrowseResult, which is also the folder preselected on opening.
 class frmBFF : public QDialog {
+    Q_OBJECT
   public:
     explicit frmBFF(ProgramState& state, QWidget* parent = nullptr);
 

@@ -112,6 +112,7 @@ QPixmap drawPadlock() {
 // move and release to the window. Tab reaches it, and Space or Return
 // presses it as a click does.
 class LabelButton : public QLabel {
+    Q_OBJECT
   public:
     std::function<void()> onDown, onMove, onKeyPress;
     std::function<void(int yTwips)> onUp;
@@ -595,3 +596,5 @@ void frmMPass::tell(const QString& text) {
 std::string frmMPass::entryBytes() const {
     return Latin1::ToBytes(MPassWordTb->text());
 }
+
+#include "frmMPass.moc"

@@ -16,6 +16,7 @@ class QLineEdit;
 // SettingsPasswordMode (set or enter) before exec() and afterwards reads
 // SettingsGateFailed.
 class frmMPass : public QDialog {
+    Q_OBJECT
   public:
     explicit frmMPass(ProgramState& state, QWidget* parent = nullptr);
 

@@ -15,6 +15,7 @@ class QTabWidget;
 // The settings window. It edits the live settings, keeps a copy taken when it
 // opens, and on closing saves them, or puts the copy back.
 class frmSetup : public QDialog {
+    Q_OBJECT
   public:
     explicit frmSetup(ProgramState& state, QWidget* parent = nullptr);
 

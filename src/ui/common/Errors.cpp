@@ -194,9 +194,16 @@ void Report(QWidget* window, Place place, const FileError& e, const QString& det
     case Place::PasswordSave:
         tell(window, withNumber(QStringLiteral("The new Password could not be saved"), e), vb::vbExclamation);
         return;
+    case Place::PhotoFolder:
+        tell(window, QStringLiteral("The photo folder %1 could not be made: %2").arg(detail, SystemText(e)),
+             vb::vbInformation);
+        return;
     case Place::PhotoSave:
         tell(window, QStringLiteral("The photo could not be saved as %1: %2").arg(detail, SystemText(e)),
              vb::vbInformation);
+        return;
+    case Place::VideoClip:
+        tell(window, SystemText(e), vb::vbInformation);
         return;
     case Place::PhotoMonthFind:
         photoScan(window, e, QStringLiteral("PH-8161"));

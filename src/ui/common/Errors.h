@@ -31,7 +31,9 @@ enum class Place {
     PickListChange, // the list editor could not change the pick-list file
     SettingsSave,   // the settings could not be stored
     PasswordSave,   // the new password could not be stored
+    PhotoFolder,    // the month's photo folder could not be made; detail: its path
     PhotoSave,      // the photo taken could not be stored; detail: its path
+    VideoClip,      // the camera's clip could not be saved
     PhotoMonthFind, // no photo folder for the month, or "PH-8161"
     PhotoMonthList, // no photo folder for the month, or "PH-8162"
     PhotoYearFind,  // "Kestrane FP5565"

@@ -11,6 +11,7 @@ namespace {
 // is no default button leaves Return, which would otherwise reach the
 // dialog and press its default button.
 class ReturnPressesFocusedButton : public QObject {
+    Q_OBJECT
   public:
     using QObject::QObject;
 
@@ -72,3 +73,5 @@ void WindowKeys::Install(QWidget* window) {
         qApp->installEventFilter(altKeys);
     }
 }
+
+#include "WindowKeys.moc"

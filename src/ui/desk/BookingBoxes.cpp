@@ -120,6 +120,7 @@ QString Storable(const QString& text, bool (*accept)(int), int& pos) {
 // refused characters would take the room of ones it keeps: pastes are
 // filtered here first, and the box then cuts what is left.
 class StorableText : public QValidator {
+    Q_OBJECT
   public:
     StorableText(bool (*accept)(int), QLineEdit* box) : QValidator(box), box_(box), accept_(accept) {
         box->installEventFilter(this);
@@ -278,6 +279,7 @@ void SetCharsWide(QWidget* w, int chars) {
 
 // Opens a pick-list's drop-down when its read-only text is clicked.
 class OpenListOnClick : public QObject {
+    Q_OBJECT
   public:
     explicit OpenListOnClick(QComboBox* box) : QObject(box), box_(box) {}
 
@@ -345,3 +347,5 @@ QComboBox* PickBox(QWidget* parent, const char* name, const QString& designText,
 }
 
 } // namespace BookingBoxes
+
+#include "BookingBoxes.moc"

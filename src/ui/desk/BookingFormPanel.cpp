@@ -94,7 +94,7 @@ void BookingFormPanel::build(QWidget* p) {
     Caption(p, QStringLiteral("Department"), rx, row(1) + 2, 88);
     Dept1CB = Named(new QComboBox(p), "Dept1CB");
     Dept1CB->setEditable(true);
-    Dept1CB->setEditText(QStringLiteral(" -  Select  - "));
+    Dept1CB->setEditText(Latin1::FromBytes(BookingRules::DepartmentPlaceholder));
     Dept1CB->setGeometry(rbox, row(1), rw, 22);
     Caption(p, QStringLiteral("Organisation"), rx, row(2) + 2, 88);
     CatOrganTB = Box(p, "CatOrganTB", QRect(rbox, row(2), rw, 22), 50);
@@ -282,13 +282,6 @@ void lowerAndCheck(QLineEdit* box) {
 }
 } // namespace
 
-void BookingFormPanel::FirstNameTB_KeyPress(int& keyAscii) {
-    if (!BookingRules::IsNameCharacter(keyAscii))
-        keyAscii = 0;
-}
-void BookingFormPanel::LastNameTB_KeyPress(int& keyAscii) {
-    FirstNameTB_KeyPress(keyAscii);
-}
 void BookingFormPanel::PersEmailTB_LostFocus() {
     lowerAndCheck(PersEmailTB);
 }
@@ -333,7 +326,7 @@ void BookingFormPanel::clear() {
                          CatAltTTB, static_cast<QLineEdit*>(CatEMATB)})
         b->clear();
     CataCB->setEditText(QStringLiteral("VISITOR"));
-    Dept1CB->setEditText(QStringLiteral(" -  Select  - "));
+    Dept1CB->setEditText(Latin1::FromBytes(BookingRules::DepartmentPlaceholder));
     SetLabelLook(PassPrntdLa, QStringLiteral("No Pass on-File"), 0xE6E6E6);
     SetLabelLook(PhotoOnFLa, QStringLiteral("NO PHOTO"), 0xE6E6E6);
 }

@@ -38,8 +38,6 @@ class BookingFormPanel : public QObject {
     void CatPCodeTB_Change();
     void CatAltTTB_Change();
     void CatEMATB_Change();
-    void FirstNameTB_KeyPress(int& keyAscii);
-    void LastNameTB_KeyPress(int& keyAscii);
     void PersEmailTB_LostFocus();
     void CatEMATB_LostFocus();
     void PersGendTB_Click();

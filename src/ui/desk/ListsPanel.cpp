@@ -92,7 +92,6 @@ ListsPanel::ListsPanel(ProgramState& state, QWidget* p, QWidget* window, ListDat
     connect(cmdMFind, &QPushButton::clicked, this, &ListsPanel::cmdMFind_Click);
     connect(cmdPRINT, &QPushButton::clicked, this, &ListsPanel::cmdPRINT_Click);
     connect(Command1, &QPushButton::clicked, this, &ListsPanel::testDataClicked);
-    connect(Command2, &QPushButton::clicked, this, &ListsPanel::tgaTestClicked);
     connect(StatGrid, &Grid::RowChosen, this, [this](int, int) { emit rowChosen(); });
 }
 

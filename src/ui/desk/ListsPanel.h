@@ -71,7 +71,6 @@ class ListsPanel : public QObject {
     void stampIn();
     void stampOut();
     void testDataClicked();
-    void tgaTestClicked();
 
   private:
     void show(const Lists::ListDescription& description, const Lists::ListResult& result, Errors::Place place,

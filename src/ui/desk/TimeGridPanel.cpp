@@ -97,8 +97,8 @@ TimeGridPanel::TimeGridPanel(ProgramState& state, QWidget* p, QWidget* window)
     connect(cmdCLEARAll, &QPushButton::clicked, this, &TimeGridPanel::cmdCLEARAll_Click);
     connect(TimeGrid, &Grid::CellClicked, this, [this](int, int) { TimeGrid_CellClicked(); });
     connect(TimeGrid, &Grid::KeyDownInGrid, this, &TimeGridPanel::TimeGrid_DeleteKey);
-    connect(TimeGrid, &Grid::CharTyped, this, &TimeGridPanel::TimeGrid_TimeCharTyped);
-    connect(TimeGrid, &Grid::ValidateEdit, this, &TimeGridPanel::TimeGrid_ValidateEdit);
+    TimeGrid->setCharTyped([this](int keyAscii) { return TimeGrid_TimeCharTyped(keyAscii); });
+    TimeGrid->setValidateEdit([this](int row, int col) { return TimeGrid_ValidateEdit(row, col); });
     connect(TimeGrid, &Grid::EditFocusLost, this, &TimeGridPanel::TimeGrid_FocusLost);
 }
 
@@ -368,38 +368,34 @@ void TimeGridPanel::TimeGrid_DeleteKey(int keyCode, int /*shift*/) {
         state_.BookingsChanged = true;
 }
 
-void TimeGridPanel::TimeGrid_TimeCharTyped(int& keyAscii) {
+int TimeGridPanel::TimeGrid_TimeCharTyped(int keyAscii) {
     switch (TimeGridRules::ClassifyTypedKey(keyAscii)) {
     case TimeGridRules::TypedKey::Pass:
         state_.BookingsChanged = true;
-        break;
+        return keyAscii;
     case TimeGridRules::TypedKey::Drop:
-        keyAscii = 0;
-        break;
+        return 0;
     case TimeGridRules::TypedKey::Book:
-        keyAscii = 0;
         cmdADD_Click();
-        break;
+        return 0;
     case TimeGridRules::TypedKey::Remove:
-        keyAscii = 0;
         cmdSUB_Click();
-        break;
+        return 0;
     }
+    return keyAscii;
 }
 
-void TimeGridPanel::TimeGrid_ValidateEdit(int row, int col, bool& cancel) {
+bool TimeGridPanel::TimeGrid_ValidateEdit(int row, int col) {
     GridCell cell = TimeGrid->Cell(row, col);
     cell.setForeColor(Black);
-    cancel = false;
     const TimeGridRules::TimeEntryCheck check = TimeGridRules::CheckTimeEntry(Latin1::ToBytes(cell.Text()));
     cell.setText(Latin1::FromBytes(check.text));
     committed_ = {row, col, check.text};
     if (check.message)
         MsgBox(QString::fromLatin1(check.message), vb::vbExclamation, QStringLiteral("Kestrane"), window_);
-    if (check.emptied) {
+    if (check.emptied)
         cell.setForeColor(Red);
-        cancel = true;
-    }
+    return check.emptied;
 }
 
 void TimeGridPanel::TimeGrid_FocusLost() {

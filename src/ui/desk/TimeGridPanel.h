@@ -30,8 +30,8 @@ class TimeGridPanel : public QObject {
     void cmdCLEARAll_Click();
     void TimeGrid_CellClicked();
     void TimeGrid_DeleteKey(int keyCode, int shift);
-    void TimeGrid_TimeCharTyped(int& keyAscii);
-    void TimeGrid_ValidateEdit(int row, int col, bool& cancel);
+    int TimeGrid_TimeCharTyped(int keyAscii);
+    bool TimeGrid_ValidateEdit(int row, int col);
     void TimeGrid_FocusLost();
     void CheckTimeGridEntry();
 

@@ -1,6 +1,7 @@
 #include "ui/desk/frmDetail.h"
 
 #include "core/TextUtil.h"
+#include "core/desk/BookingRules.h"
 #include "core/desk/PickListFile.h"
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
@@ -50,8 +51,8 @@ void frmDetail::buildControls() {
     LocPagTB = EditBox(this, "LocPagTB", 16);
     LocLocTB =
         EditBox(this, "LocLocTB", 28, " Location or building number where you visitor first reports to when on-site ");
-    DescOWCB = PickBox(this, "DescOWCB", QString::fromLatin1(SelectPlaceholder), 38);
-    SelectACB = PickBox(this, "SelectACB", QString::fromLatin1(SelectPlaceholder), 38);
+    DescOWCB = PickBox(this, "DescOWCB", FromBytes(BookingRules::DepartmentPlaceholder), 38);
+    SelectACB = PickBox(this, "SelectACB", FromBytes(BookingRules::DepartmentPlaceholder), 38);
     LocInfoTB = NotesBox(this, "LocInfoTB");
     LocRestrTB = NotesBox(this, "LocRestrTB");
     cmdDCLEAR = Button(this, "cmdDCLEAR", "Clear...", " Clears all editable text in this box only ");
@@ -146,12 +147,12 @@ void frmDetail::cmdDCLEAR_Click() {
     ShowText(LocDepTb, r.Department);
     DescOWCB->setCurrentIndex(-1);
     DescOWCB->setEditText(QString());
-    r.WorkDescription = SelectPlaceholder;
+    r.WorkDescription = BookingRules::DepartmentPlaceholder;
     LocInfoTB->clear();
     r.AdditionalInfo.clear();
     SelectACB->setCurrentIndex(-1);
     SelectACB->setEditText(QString());
-    r.AccessAreas = SelectPlaceholder;
+    r.AccessAreas = BookingRules::DepartmentPlaceholder;
     LocRestrTB->clear();
     r.Restrictions.clear();
 }

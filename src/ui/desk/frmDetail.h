@@ -31,8 +31,6 @@ class frmDetail : public DetailDialog {
     void SelectACB_Click();
     void LocRestrTB_Change();
 
-    static constexpr const char* SelectPlaceholder = " -  Select  - ";
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,7 +1,6 @@
 #include "ui/desk/frmMain.h"
 
 #include "core/Clock.h"
-#include "core/TextUtil.h"
 #include "core/desk/ListDate.h"
 #include "platform/ClickLabel.h"
 #include "platform/Latin1Text.h"
@@ -114,7 +113,6 @@ void frmMain::connectPanels() {
     connect(lists_, &ListsPanel::stampIn, arrival_, &ArrivalPanel::cmdIN_Click);
     connect(lists_, &ListsPanel::stampOut, arrival_, &ArrivalPanel::cmdOUT_Click);
     connect(lists_, &ListsPanel::testDataClicked, this, &frmMain::Command1_Click);
-    connect(lists_, &ListsPanel::tgaTestClicked, this, &frmMain::Command2_Click);
     connect(form_, &BookingFormPanel::newClicked, commands_, &BookingCommands::cmdNEW_Click);
     connect(form_, &BookingFormPanel::saveClicked, commands_, &BookingCommands::cmdSAVE_Click);
     connect(form_, &BookingFormPanel::deleteClicked, commands_, &BookingCommands::cmdDelete_Click);
@@ -365,8 +363,6 @@ void frmMain::Command1_Click() {
         lists_->RefreshCurrentListQuietly();
 }
 
-void frmMain::Command2_Click() {}
-
 void frmMain::cmdMultiDELETE_Click() {
     if (state_.options().readOnly() || state_.options().disableMultiDelete())
         return;
@@ -381,20 +377,13 @@ void frmMain::cmdGetCARD_Click() {
     const OpenGuard opening(this);
     if (!opening)
         return;
-    const auto refuse = [this](const char* text) {
-        MsgBox(QString::fromLatin1(text), vb::vbExclamation, QStringLiteral("Kestrane"), this);
+    const auto refuse = [this](std::string_view text) {
+        MsgBox(Latin1::FromBytes(text), vb::vbExclamation, QStringLiteral("Kestrane"), this);
     };
     if (state_.options().readOnly())
         return refuse("You cannot create or save Passes in Read Only Mode");
-    const BookingRules::FormEntries e = form_->entries();
-    if (Text::IsBlank(e.firstName))
-        return refuse("Can't Create PASS:  No first Name/Initial has been entered");
-    if (Text::IsBlank(e.lastName))
-        return refuse("Can't Create PASS:  No last Name has been entered");
-    if (Text::IsBlank(e.organisation))
-        return refuse("Can't Create PASS:  No Organisation name has been entered");
-    if (Text::Trim(e.department) == "-  Select  -")
-        return refuse("Can't Create PASS:  No Department has been selected");
+    if (const auto refusal = BookingRules::PassRefusal(form_->entries()))
+        return refuse(*refusal);
     const QString regNo = form_->regNoText().trimmed();
     if (regNo.isEmpty() || regNo == u"NEW Booking") {
         commands_->setNewBooking(true);

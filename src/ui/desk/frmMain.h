@@ -63,7 +63,6 @@ class frmMain : public QWidget {
     void qxlogoIM_MouseMove();
     void Form_MouseMove();
     void Command1_Click();
-    void Command2_Click();
     void cmdMore_Click();
     void cmdMultiDELETE_Click();
     void CmdPersonal_Click();

@@ -77,6 +77,7 @@ void PaintBarcode(QPainter& painter, const QRectF& rect, const std::string& text
 
 // A label that shows "*number*" as the number's Code 39 bars.
 class BarcodeLabel : public QLabel {
+    Q_OBJECT
   public:
     explicit BarcodeLabel(QWidget* parent) : QLabel(parent) {}
 

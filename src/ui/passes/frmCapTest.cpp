@@ -219,20 +219,22 @@ void frmCapTest::cmdSaveDIB_Click() {
     const std::string folder = PhotoFile::PhotoMonthFolder(root, r.RegNo);
     const std::string path = PhotoFile::PhotoFilePath(root, r.RegNo, r.FirstName, r.LastName);
 
-    QString failure;
     std::error_code ec;
+    FileError folderError; // told in the system's own words
     if (!IsFolder(folder) && !std::filesystem::create_directory(folder, ec))
-        failure = QStringLiteral("The photo folder %1 could not be made: %2")
-                      .arg(ShownPath::Text(folder), QString::fromStdString(ec.message()));
+        folderError = {FileErrorFromErrno(ec.value()).number, ec.message()};
+    QString failure;
     QByteArray bitmap;
-    if (failure.isEmpty())
+    if (!folderError)
         capture_->stillBitmap(bitmap, failure);
     FileError error;
-    if (failure.isEmpty())
+    if (!folderError && failure.isEmpty())
         error = WriteFileAtomically(path, std::string_view(bitmap.constData(), bitmap.size()));
 
     // A failed save leaves the booking's photo and its flags as they were.
-    if (!failure.isEmpty()) {
+    if (folderError) {
+        Errors::Report(this, Errors::Place::PhotoFolder, folderError, ShownPath::Text(folder));
+    } else if (!failure.isEmpty()) {
         MsgBox(failure, vb::vbInformation, Title, this);
     } else if (error) {
         Errors::Report(this, Errors::Place::PhotoSave, error, ShownPath::Text(path));
@@ -255,13 +257,12 @@ void frmCapTest::cmdSaveAs_Click() {
     request.filter = "AVI files (*.avi)|*.avi";
     request.filterIndex = 1;
     request.defaultExt = QStringLiteral("avi");
-    request.initialDir = QString::fromStdString(state_.ProgramFolder);
+    request.initialDir = ShownPath::Text(state_.ProgramFolder);
     request.owner = this;
     if (!mCmnDlg::ShowSaveAsPreview(request))
         return;
-    QString error;
-    if (!capture_->saveCaptureFile(request.fileName, error))
-        MsgBox(error, vb::vbInformation, Title, this);
+    Errors::Report(this, Errors::Place::VideoClip,
+                   capture_->saveCaptureFile(ShownPath::Bytes(request.fileName, state_.ProgramFolder)));
 }
 
 void frmCapTest::cbDriver_Click() {

@@ -48,6 +48,7 @@ QRect pxRect(const QRect& t) {
 
 // The card's panel: grey, with its outline and the frames of photo, logo and department.
 class CardPanel : public QFrame {
+    Q_OBJECT
   public:
     using QFrame::QFrame;
 
@@ -65,6 +66,7 @@ class CardPanel : public QFrame {
 // A card text over the card's own colour where its letters run, so that a
 // frame line under it gives way to the text.
 class BackedLabel : public QLabel {
+    Q_OBJECT
   public:
     using QLabel::QLabel;
 
@@ -231,6 +233,8 @@ void frmPass::buildButtons() {
     cmdGetPhoto = Button(this, "cmdGetPhoto", QStringLiteral("Manage"), QString(), QRect(500, 110, 90, 28));
     cmdPrintPass = Button(this, "cmdPrintPass", QStringLiteral("Print..."), QString(), QRect(404, 160, 90, 28));
     cmdRemovePass = Button(this, "cmdRemovePass", QStringLiteral("Remove"), QString(), QRect(500, 160, 90, 28));
+    // Flip Side and Cancel stay where users know them but do nothing: a pass
+    // is never printed on the card's back, and Close is what leaves the window.
     cmdFLIP = Button(this, "cmdFLIP", QStringLiteral("Flip Side"), QString(), QRect(404, 200, 90, 28));
     cmdCancelPass = Button(this, "cmdCancelPass", QStringLiteral("Cancel"), QString(), QRect(500, 300, 90, 28));
     cmdClosePass = Button(this, "cmdClosePass", QStringLiteral("Close"), QString(), QRect(596, 300, 90, 28));
@@ -533,3 +537,5 @@ void frmPass::keyPressEvent(QKeyEvent* event) {
         return;
     QDialog::keyPressEvent(event);
 }
+
+#include "frmPass.moc"

@@ -60,8 +60,6 @@ class frmPass : public QDialog {
     void cmdRemovePass_Click();
     void cmdClosePass_Click();
 
-    const PreparedPass& Prepared() const { return pass_; }
-
   public slots:
     void reject() override;
 

@@ -83,13 +83,8 @@ frmHandlePhoto::frmHandlePhoto(ProgramState& state, const QString& listMonthText
     laHPDay = Named(Caption(this, QStringLiteral("Day"), QRect(410, 46, 28, 20)), "laHPDay");
     CBHPDay = Combo(this, "CBHPDay", QRect(440, 44, 84, 24));
     CBHPDay->addItem(QStringLiteral("All Days"));
-    for (int day = 1; day <= 31; ++day) {
-        const char* suffix = (day % 10 == 1 && day != 11)   ? "st"
-                             : (day % 10 == 2 && day != 12) ? "nd"
-                             : (day % 10 == 3 && day != 13) ? "rd"
-                                                            : "th";
-        CBHPDay->addItem(QString::number(day) + QLatin1String(suffix));
-    }
+    for (int day = 1; day <= 31; ++day)
+        CBHPDay->addItem(QString::fromStdString(ListDate::DayEntries()[day]));
     laHPMonth = Named(Caption(this, QStringLiteral("IN"), QRect(528, 46, 22, 20)), "laHPMonth");
     CBHPMonth = Combo(this, "CBHPMonth", QRect(552, 44, 110, 24));
     CBHPMonth->addItem(QStringLiteral("All Months"));
