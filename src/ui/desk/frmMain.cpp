@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "ui/common/Centre.h"
+#include "ui/common/CommandGuard.h"
 #include "ui/common/OpenGuard.h"
 #include "ui/common/Widgets.h"
 #include "ui/common/WindowKeys.h"
@@ -351,7 +352,8 @@ void frmMain::mouseMoveEvent(QMouseEvent* event) {
 
 void frmMain::qxlogoIM_Click() {
     const OpenGuard opening(this);
-    if (!opening)
+    const CommandGuard running(this);
+    if (!opening || !running)
         return;
     logoHover_ = false;
     qxlogoIM->setPixmap(Artwork::MakerLogo(false));
@@ -371,7 +373,8 @@ void frmMain::cmdMultiDELETE_Click() {
     if (state_.options().readOnly() || state_.options().disableMultiDelete())
         return;
     const OpenGuard opening(this);
-    if (!opening)
+    const CommandGuard running(this);
+    if (!opening || !running)
         return;
     auto* window = findChild<frmMultiDelete*>();
     RunModal(window ? *window : *new frmMultiDelete(state_, this));
@@ -379,7 +382,8 @@ void frmMain::cmdMultiDELETE_Click() {
 
 void frmMain::cmdGetCARD_Click() {
     const OpenGuard opening(this);
-    if (!opening)
+    const CommandGuard running(this);
+    if (!opening || !running)
         return;
     const auto refuse = [this](const char* text) {
         MsgBox(QString::fromLatin1(text), vb::vbExclamation, QStringLiteral("Kestrane"), this);
@@ -409,7 +413,8 @@ void frmMain::cmdGetCARD_Click() {
 
 void frmMain::CmdPersonal_Click() {
     const OpenGuard opening(this);
-    if (!opening)
+    const CommandGuard running(this);
+    if (!opening || !running)
         return;
     frmPDetail personal(state_, this);
     RunModal(personal);
@@ -417,7 +422,8 @@ void frmMain::CmdPersonal_Click() {
 
 void frmMain::cmdMore_Click() {
     const OpenGuard opening(this);
-    if (!opening)
+    const CommandGuard running(this);
+    if (!opening || !running)
         return;
     frmDetail location(state_, this);
     RunModal(location);
@@ -440,7 +446,9 @@ bool frmMain::Form_Unload() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (Form_Unload())
+    // Closing may store the booking: not in the middle of another command.
+    const CommandGuard running(this);
+    if (running && Form_Unload())
         event->accept();
     else
         event->ignore();
