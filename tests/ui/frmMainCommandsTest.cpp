@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -115,6 +116,16 @@ TEST_F(CommandsTest, ClicksAndKeysDuringABlinkDoNothing) {
     EXPECT_EQ(box("FirstNameTB")->text(), "Ben");
     EXPECT_EQ(box("RegNoTB")->text(), QString::fromStdString(FileLines(monthFile("1403")).at(1).substr(0, 12)));
     EXPECT_TRUE(main->isVisible());
+
+    // The on-site list shown during a store on the way: the row was chosen in
+    // the day list, where its arrival column stamps nothing.
+    openListRow(1);
+    retype("CatOrganTB", "NEW NAME LTD");
+    boxes.queue(vb::vbYes);
+    QTimer::singleShot(0, main, [&] { QTest::keyClick(main, Qt::Key_F5); });
+    User::ClickCell(main, grid("StatGrid"), 2, 6);
+    EXPECT_EQ(box("FirstNameTB")->text(), "Ben");
+    EXPECT_EQ(Control<QLabel>(main, "LaON_Site")->text(), "  -  ");
 }
 
 TEST_F(CommandsTest, SaveRefusesIncompleteBookings) {

@@ -345,6 +345,7 @@ void BookingCommands::StatGrid_RowChosen() {
     // the list, and the row chosen may then hold another booking or none.
     const std::string regNo = p_.lists.regNoOfActiveRow();
     const int col = p_.lists.currentCol();
+    const bool onSiteList = state_.ListMode == ListMode::OnSite; // and the list it was made in
     // When nothing opens, the desk stays as it was before the choice, unless
     // a question stored the booking on the way.
     const bool wasNew = newBooking_, timesChanged = state_.BookingsChanged;
@@ -406,7 +407,7 @@ void BookingCommands::StatGrid_RowChosen() {
     modFileManagement::SnapshotRecord(state_);
     state_.BookingsChanged = false;
     state_.RecordChanged = false;
-    if (state_.ListMode == ListMode::OnSite) {
+    if (onSiteList) {
         if (col == 6)
             p_.arrival.cmdIN_Click();
         else if (col == 7)
