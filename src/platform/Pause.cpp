@@ -9,19 +9,27 @@ double& scale() {
     static double s = 1.0;
     return s;
 }
+
+int waiting = 0;
 } // namespace
 
 void StartUp::SetPauseScale(double factor) {
     scale() = factor < 0 ? 0 : factor;
 }
 
+int StartUp::PausesWaiting() {
+    return waiting;
+}
+
 void StartUp::Pause(double seconds) {
     const int ms = static_cast<int>(seconds * scale() * 1000.0 + 0.5);
+    ++waiting;
     if (ms <= 0 || !QCoreApplication::instance()) {
         QCoreApplication::processEvents();
-        return;
+    } else {
+        QEventLoop loop;
+        QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec();
     }
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
+    --waiting;
 }

@@ -6,6 +6,10 @@ namespace StartUp {
 // midnight or a change of the system time still ends on time.
 void Pause(double seconds);
 
+// How many pauses are waiting now, one inside another: an event handled
+// while it is above 0 arrived during a pause.
+int PausesWaiting();
+
 // Tests shorten every pause by this factor (1 = real time).
 void SetPauseScale(double factor);
 } // namespace StartUp

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -90,6 +91,41 @@ TEST_F(CommandsTest, NewBookingIsSavedListedAndOpened) {
     EXPECT_EQ(combo("CBMonth")->currentText(), "MARCH");
     EXPECT_EQ(grid("TimeGrid")->Cell(20, 1).Text(), "11:45");
     EXPECT_FALSE(state.RecordChanged);
+}
+
+// A click, a key or a close that comes while a command blinks does nothing:
+// the command ends on the booking it began with.
+TEST_F(CommandsTest, ClicksAndKeysDuringABlinkDoNothing) {
+    newBooking("Ada", "Li");
+    click("cmdSAVE");
+    listDay(20);
+    QTimer::singleShot(0, main, [&] { openListRow(1); }); // while the number box blinks
+    click("cmdNEW");
+    EXPECT_EQ(box("RegNoTB")->text(), "NEW Booking");
+    EXPECT_EQ(box("FirstNameTB")->text(), "");
+
+    newBooking("Ben", "Fox");
+    boxes.clear();
+    QTimer::singleShot(0, main, [&] { // while the caption blinks
+        QTest::keyClick(main, Qt::Key_F7);
+        main->close();
+    });
+    click("cmdSAVE");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "New Booking made for BEN FOX in MARCH 2014 Ok");
+    EXPECT_EQ(box("FirstNameTB")->text(), "Ben");
+    EXPECT_EQ(box("RegNoTB")->text(), QString::fromStdString(FileLines(monthFile("1403")).at(1).substr(0, 12)));
+    EXPECT_TRUE(main->isVisible());
+
+    // The on-site list shown during a store on the way: the row was chosen in
+    // the day list, where its arrival column stamps nothing.
+    openListRow(1);
+    retype("CatOrganTB", "NEW NAME LTD");
+    boxes.queue(vb::vbYes);
+    QTimer::singleShot(0, main, [&] { QTest::keyClick(main, Qt::Key_F5); });
+    User::ClickCell(main, grid("StatGrid"), 2, 6);
+    EXPECT_EQ(box("FirstNameTB")->text(), "Ben");
+    EXPECT_EQ(Control<QLabel>(main, "LaON_Site")->text(), "  -  ");
 }
 
 TEST_F(CommandsTest, SaveRefusesIncompleteBookings) {

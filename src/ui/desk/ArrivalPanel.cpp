@@ -8,6 +8,7 @@
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/VbColor.h"
+#include "ui/common/CommandGuard.h"
 #include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
 #include "ui/desk/BookingFormPanel.h"
@@ -96,16 +97,25 @@ void ArrivalPanel::apply(const ArrivalDeparture::StampResult& result) {
 }
 
 void ArrivalPanel::cmdIN_Click() {
+    const CommandGuard running(window_);
+    if (!running)
+        return;
     state_.HelpTopic = ArrivalDeparture::StampHelpTopic;
     apply(ArrivalDeparture::MarkArrived(stampForm(), Clock::Now()));
 }
 
 void ArrivalPanel::cmdOUT_Click() {
+    const CommandGuard running(window_);
+    if (!running)
+        return;
     state_.HelpTopic = ArrivalDeparture::StampHelpTopic;
     apply(ArrivalDeparture::MarkDeparted(stampForm(), Clock::Now()));
 }
 
 void ArrivalPanel::LaON_Site_DblClick() {
+    const CommandGuard running(window_);
+    if (!running)
+        return;
     state_.HelpTopic = ArrivalDeparture::UndoHelpTopic;
     const auto undo = ArrivalDeparture::UndoArrival(state_.options().readOnly(), state_.ListMode,
                                                     BackColourOf(LaON_Site), Latin1::ToBytes(LaOFFSite->text()));
@@ -116,6 +126,9 @@ void ArrivalPanel::LaON_Site_DblClick() {
 }
 
 void ArrivalPanel::LaOFFSite_DblClick() {
+    const CommandGuard running(window_);
+    if (!running)
+        return;
     state_.HelpTopic = ArrivalDeparture::UndoHelpTopic;
     const auto undo = ArrivalDeparture::UndoDeparture(state_.options().readOnly(), state_.ListMode,
                                                       BackColourOf(LaOFFSite), Latin1::ToBytes(LaON_Site->text()));

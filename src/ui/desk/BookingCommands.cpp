@@ -10,6 +10,7 @@
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
+#include "ui/common/CommandGuard.h"
 #include "ui/common/Errors.h"
 #include "ui/desk/ArrivalPanel.h"
 #include "ui/desk/BookingFormPanel.h"
@@ -235,6 +236,9 @@ bool BookingCommands::askAndStore(Question q, AskedBy who, const Situation& s) {
 // --- Commands ---------------------------------------------------------------------------------
 
 void BookingCommands::cmdSAVE_Click() {
+    const CommandGuard running(window_);
+    if (!running)
+        return;
     if (state_.options().readOnly())
         return;
     if (const auto refusal = SaveRefusal(p_.form.entries())) {
@@ -275,6 +279,9 @@ void BookingCommands::cmdSAVE_Click() {
 }
 
 void BookingCommands::cmdNEW_Click() {
+    const CommandGuard running(window_);
+    if (!running)
+        return;
     state_.HelpTopic = 25;
     if (state_.options().readOnly())
         return;
@@ -294,6 +301,9 @@ void BookingCommands::cmdNEW_Click() {
 }
 
 void BookingCommands::cmdDelete_Click() {
+    const CommandGuard running(window_);
+    if (!running)
+        return;
     if (state_.options().readOnly() || state_.options().disableSingleDelete())
         return;
     if (!p_.form.regNoText().trimmed().isEmpty()) {
@@ -319,6 +329,9 @@ void BookingCommands::cmdDelete_Click() {
 // --- Opening a booking from the list ---------------------------------------------------------------
 
 void BookingCommands::StatGrid_RowChosen() {
+    const CommandGuard running(window_);
+    if (!running)
+        return;
     const bool readOnly = state_.options().readOnly();
     if (p_.lists.currentRow() == 0) {
         if (state_.ListMode == ListMode::OnSite && !readOnly) {
@@ -332,6 +345,7 @@ void BookingCommands::StatGrid_RowChosen() {
     // the list, and the row chosen may then hold another booking or none.
     const std::string regNo = p_.lists.regNoOfActiveRow();
     const int col = p_.lists.currentCol();
+    const bool onSiteList = state_.ListMode == ListMode::OnSite; // and the list it was made in
     // When nothing opens, the desk stays as it was before the choice, unless
     // a question stored the booking on the way.
     const bool wasNew = newBooking_, timesChanged = state_.BookingsChanged;
@@ -393,7 +407,7 @@ void BookingCommands::StatGrid_RowChosen() {
     modFileManagement::SnapshotRecord(state_);
     state_.BookingsChanged = false;
     state_.RecordChanged = false;
-    if (state_.ListMode == ListMode::OnSite) {
+    if (onSiteList) {
         if (col == 6)
             p_.arrival.cmdIN_Click();
         else if (col == 7)

@@ -10,6 +10,7 @@
 #include "platform/Grid.h"
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
+#include "ui/common/CommandGuard.h"
 #include "ui/common/Widgets.h"
 
 #include <QComboBox>
@@ -323,6 +324,9 @@ void TimeGridPanel::TimeGrid_CellClicked() {
 }
 
 void TimeGridPanel::cmdADD_Click() {
+    const CommandGuard running(window_);
+    if (!running)
+        return;
     state_.HelpTopic = 26;
     if (state_.options().readOnly())
         return;
@@ -344,6 +348,9 @@ void TimeGridPanel::cmdADD_Click() {
 }
 
 void TimeGridPanel::cmdSUB_Click() {
+    const CommandGuard running(window_);
+    if (!running)
+        return;
     state_.HelpTopic = 26;
     if (state_.options().readOnly())
         return;
@@ -355,6 +362,9 @@ void TimeGridPanel::cmdSUB_Click() {
 }
 
 void TimeGridPanel::cmdCLEARAll_Click() {
+    const CommandGuard running(window_);
+    if (!running)
+        return;
     if (state_.options().readOnly())
         return;
     for (int r = 1; r < TimeGrid->Rows(); ++r) {

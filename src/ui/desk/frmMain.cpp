@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "platform/Shell.h"
 #include "ui/common/Centre.h"
+#include "ui/common/CommandGuard.h"
 #include "ui/common/OpenGuard.h"
 #include "ui/common/Widgets.h"
 #include "ui/common/WindowKeys.h"
@@ -349,7 +350,8 @@ void frmMain::mouseMoveEvent(QMouseEvent* event) {
 
 void frmMain::qxlogoIM_Click() {
     const OpenGuard opening(this);
-    if (!opening)
+    const CommandGuard running(this);
+    if (!opening || !running)
         return;
     logoHover_ = false;
     qxlogoIM->setPixmap(Artwork::MakerLogo(false));
@@ -367,7 +369,8 @@ void frmMain::cmdMultiDELETE_Click() {
     if (state_.options().readOnly() || state_.options().disableMultiDelete())
         return;
     const OpenGuard opening(this);
-    if (!opening)
+    const CommandGuard running(this);
+    if (!opening || !running)
         return;
     auto* window = findChild<frmMultiDelete*>();
     RunModal(window ? *window : *new frmMultiDelete(state_, this));
@@ -375,7 +378,8 @@ void frmMain::cmdMultiDELETE_Click() {
 
 void frmMain::cmdGetCARD_Click() {
     const OpenGuard opening(this);
-    if (!opening)
+    const CommandGuard running(this);
+    if (!opening || !running)
         return;
     const auto refuse = [this](std::string_view text) {
         MsgBox(Latin1::FromBytes(text), vb::vbExclamation, QStringLiteral("Kestrane"), this);
@@ -398,7 +402,8 @@ void frmMain::cmdGetCARD_Click() {
 
 void frmMain::CmdPersonal_Click() {
     const OpenGuard opening(this);
-    if (!opening)
+    const CommandGuard running(this);
+    if (!opening || !running)
         return;
     frmPDetail personal(state_, this);
     RunModal(personal);
@@ -406,7 +411,8 @@ void frmMain::CmdPersonal_Click() {
 
 void frmMain::cmdMore_Click() {
     const OpenGuard opening(this);
-    if (!opening)
+    const CommandGuard running(this);
+    if (!opening || !running)
         return;
     frmDetail location(state_, this);
     RunModal(location);
@@ -429,7 +435,9 @@ bool frmMain::Form_Unload() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (Form_Unload())
+    // Closing may store the booking: not in the middle of another command.
+    const CommandGuard running(this);
+    if (running && Form_Unload())
         event->accept();
     else
         event->ignore();

@@ -9,6 +9,7 @@
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/VbColor.h"
+#include "ui/common/CommandGuard.h"
 #include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
 #include "ui/common/WindowKeys.h"
@@ -184,6 +185,9 @@ void frmMultiDelete::SetMonthNumber() {
 }
 
 void frmMultiDelete::cmdMDELDelete_Click() {
+    const CommandGuard running(this);
+    if (!running)
+        return;
     if (CBMDELMonth->currentText() == QStringLiteral("All Months")) {
         DeleteYearBookings();
         return;

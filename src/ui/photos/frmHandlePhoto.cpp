@@ -17,6 +17,7 @@
 #include "platform/PictureFile.h"
 #include "platform/Shell.h"
 #include "ui/common/Centre.h"
+#include "ui/common/CommandGuard.h"
 #include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
 #include "ui/common/WindowKeys.h"
@@ -204,6 +205,9 @@ void frmHandlePhoto::HPFindTB_KeyPress(int keyAscii) {
 }
 
 void frmHandlePhoto::cmdHPFind_Click() {
+    const CommandGuard running(this);
+    if (!running)
+        return;
     if (CBHPMonth->currentText() != u"All Months")
         FindPhotosInMonth();
     else
@@ -211,6 +215,9 @@ void frmHandlePhoto::cmdHPFind_Click() {
 }
 
 void frmHandlePhoto::cmdHPList_Click() {
+    const CommandGuard running(this);
+    if (!running)
+        return;
     if (CBHPMonth->currentText() != u"All Months")
         ListPhotosInMonth();
     else
@@ -351,6 +358,8 @@ void frmHandlePhoto::showPhoto(const std::string& path) {
         HPImage->setPixmap(picture);
 }
 
+// Holds no CommandGuard: the arrow keys repeat faster than its pause, and
+// every row they reach shows.
 void frmHandlePhoto::PhotoGrid_RowChosen() {
     if (PhotoGrid->CurrentRow() <= 0)
         return;
@@ -404,6 +413,9 @@ void frmHandlePhoto::BuildCreatedTexts() {
 }
 
 void frmHandlePhoto::cmdHPAttach_Click() {
+    const CommandGuard running(this);
+    if (!running)
+        return;
     const std::string r = Trimmed(LaHPRegno->text());
     if (r.size() != 12 || state_.options().readOnly())
         return;
@@ -442,6 +454,9 @@ void frmHandlePhoto::cmdHPAttach_Click() {
 }
 
 void frmHandlePhoto::cmdHPDelete_Click() {
+    const CommandGuard running(this);
+    if (!running)
+        return;
     const std::string reg = Trimmed(LaHPRegno->text());
     if (reg.empty() || state_.options().readOnly())
         return;
@@ -476,6 +491,9 @@ void frmHandlePhoto::cmdHPDelete_Click() {
 }
 
 void frmHandlePhoto::cmdHPDeleteList_Click() {
+    const CommandGuard running(this);
+    if (!running)
+        return;
     if (state_.options().readOnly())
         return;
     showPlainCaption();
