@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
-#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sys/file.h>
@@ -76,33 +75,6 @@ std::string LockFilePath(const ProgramState& state) {
     return state.ProgramFolder + "_KSF/KSystem/qxsabusr.lck";
 }
 
-// ".name.<16 hex digits>.tmp": the temporary file of an atomic rewrite of name.
-bool IsTemporaryOf(const std::string& entry, const std::string& name) {
-    const std::string prefix = "." + name + ".", suffix = ".tmp";
-    constexpr std::size_t HexDigits = 16;
-    if (entry.size() != prefix.size() + HexDigits + suffix.size() || !entry.starts_with(prefix) ||
-        !entry.ends_with(suffix))
-        return false;
-    for (std::size_t i = prefix.size(); i < prefix.size() + HexDigits; ++i) {
-        const char c = entry[i];
-        if (!(c >= '0' && c <= '9') && !(c >= 'a' && c <= 'f'))
-            return false;
-    }
-    return true;
-}
-
-// A save killed between writing its temporary file and renaming it leaves
-// the temporary behind. Only called under the save lock, when no save of
-// this file is under way.
-void RemoveLeftoverTemporaries(const std::string& path) {
-    const std::string name = std::filesystem::path(path).filename().string();
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(FolderOf(path), ec)) {
-        if (IsTemporaryOf(entry.path().filename().string(), name))
-            std::filesystem::remove(entry.path(), ec);
-    }
-}
-
 } // namespace
 
 std::string SettingsFilePath(const ProgramState& state) {
@@ -163,7 +135,7 @@ FileError SaveSettings(ProgramState& state) {
 
     const std::string path = SettingsFilePath(state);
     SaveLock lock(LockFilePath(state));
-    if (lock.held())
+    if (lock.held()) // no save of the file is under way: its temporaries are a killed save's
         RemoveLeftoverTemporaries(path);
     std::string old;
     if (FileError error = ReadWholeFile(path, old); error && error.number != ErrorNumber::FileNotFound)
