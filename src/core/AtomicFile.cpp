@@ -84,6 +84,13 @@ bool Same(const FileVersion& a, const FileVersion& b) {
     return a.size == b.size && a.modified.tv_sec == b.modified.tv_sec && a.modified.tv_nsec == b.modified.tv_nsec;
 }
 
+// A folder keeps the system's words for it; a pipe, socket or device has none.
+FileError NotARegularFile(const struct stat& st) {
+    if (S_ISDIR(st.st_mode))
+        return FileErrorFromErrno(EISDIR);
+    return {ErrorNumber::PathFileAccess, "Path/File access error (not a regular file)"};
+}
+
 FileError FileBusy() {
     return {ErrorNumber::FileBusy, "File busy: another program kept changing it"};
 }
@@ -128,6 +135,35 @@ void SyncFolder(const std::string& folder) {
         ::fsync(fd);
         ::close(fd);
     }
+}
+
+int OpenForReading(const std::string& path, FileError& error, struct stat* opened) {
+    // Only a regular file is opened at all: opening a pipe waits for a writer
+    // and opening a device may act on it. A pipe put in place between the two
+    // looks is opened without waiting and refused all the same.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        error = NotARegularFile(st);
+        return -1;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        const int err = errno;
+        if (err == ENOENT && IsFolder(FolderOf(path)))
+            error = {ErrorNumber::FileNotFound, "File not found"};
+        else
+            error = FileErrorFromErrno(err);
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error = NotARegularFile(st);
+        ::close(fd);
+        return -1;
+    }
+    if (opened)
+        *opened = st;
+    error = FileError::None();
+    return fd;
 }
 
 namespace {
@@ -223,18 +259,11 @@ FileError Append(const std::string& path, std::string_view bytes, bool sync, con
 
 FileError ReadFile(const std::string& path, std::string& out, FileVersion* version) {
     out.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        const int err = errno;
-        if (err == ENOENT && IsFolder(FolderOf(path)))
-            return {ErrorNumber::FileNotFound, "File not found"};
-        return FileErrorFromErrno(err);
-    }
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return FileErrorFromErrno(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
-    }
+    FileError error;
+    const int fd = OpenForReading(path, error, &st);
+    if (fd < 0)
+        return error;
     if (version)
         *version = VersionOf(st);
     if (st.st_size > 0)

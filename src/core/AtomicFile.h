@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+struct stat;
+
 // Replaces the file at path with bytes so that a crash at any moment leaves
 // either the old file or the new one: the bytes go to a temporary file in the
 // same folder, which is flushed (and synced when sync is set) and renamed over
@@ -49,8 +51,15 @@ void SetBeforeChangeWritten(std::function<void(const std::string& path)> hook);
 int RemoveLeftoverTemporaries(const std::string& path);
 
 // Reads the whole file at path into out. Errors: 53 file missing, 76 folder
-// missing, 70 permission denied, 75 any other failure; out is then empty.
+// missing, 70 permission denied, 75 any other failure (a folder, pipe or
+// device in the file's place among them); out is then empty.
 FileError ReadWholeFile(const std::string& path, std::string& out);
+
+// Opens the regular file at path for reading, never waiting on what stands
+// in its place; gives the descriptor and, when asked, its status. With
+// anything but a regular file there, or on failure: -1, and error says why
+// as ReadWholeFile does.
+int OpenForReading(const std::string& path, FileError& error, struct stat* opened = nullptr);
 
 // The folder part of path: "." when it has none, "/" for a file in the root.
 std::string FolderOf(const std::string& path);

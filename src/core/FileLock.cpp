@@ -42,7 +42,7 @@ FileLock::FileLock(const std::string& dataFilePath) {
     const std::string lockPath = LockFilePath(dataFilePath);
     threadLock_ = std::unique_lock(ThreadMutexFor(lockPath));
 
-    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666); // a pipe put there never waits
     if (fd_ < 0) {
         error_ = LockError(errno);
         threadLock_.unlock();

@@ -1,17 +1,25 @@
-// A writer that takes no lock (an older desk, a script on the share) appends
-// to a shared file while a desk changes it under its lock.
+// What others leave where a desk changes a shared file: a writer that takes
+// no lock (an older desk, a script on the share) appending meanwhile, or a
+// pipe in the file's place.
 #include "core/AtomicFile.h"
 #include "core/admin/PickListEdit.h"
+#include "core/desk/DayList.h"
 #include "core/desk/DayStatusFile.h"
 #include "core/desk/MonthBookingFile.h"
+#include "core/desk/SearchFields.h"
 #include "core/maintenance/BulkDelete.h"
+#include "core/passes/PhotoLibrary.h"
 
 #include "DeskFiles.h"
 
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+namespace fs = std::filesystem;
 using namespace DeskFiles;
 
 namespace {
@@ -39,10 +47,21 @@ class UnlockedWriter : public ::testing::Test {
     }
     int appended() const { return appended_; }
 
+    // A change of each kind of shared file: the file, what it holds before,
+    // what a writer without the lock appends meanwhile, and what it holds after.
+    struct Case {
+        const char* what;
+        std::string path, before, appended;
+        std::function<FileError()> change;
+        std::string after;
+    };
+    std::vector<Case> Changes();
+
     DataFolder data;
     const std::string ann = LineOf({"120601090000", "Ann", "Lee", {{15, "09:15"}}});
     const std::string bo = LineOf({"120602090000", "Bo", "Ray", {{5, "10:00"}}});
     const std::string script = LineOf({"120699000001", "Script", "Line"}) + "\r\n";
+    std::string storedLine; // by the save
 
   private:
     int appended_ = 0;
@@ -59,35 +78,26 @@ std::string WithTimes(std::string line, std::string_view arrival) {
     return line;
 }
 
-} // namespace
-
-TEST_F(UnlockedWriter, ALineAppendedDuringAChangeIsKeptAndTheChangeMadeAgain) {
+std::vector<UnlockedWriter::Case> UnlockedWriter::Changes() {
     BookingFields annMoved = Parsed(ann);
     annMoved.LastName = "Moved";
     // The number a booking saved now takes, already taken by the appended line.
     const std::string sameNumber = LineOf({"120615103000", "Other", "Desk"}) + "\r\n";
     const std::string status = DayStatus::FilePath(data.root, Today);
     const std::string lists = data.temp.path().string() + "/lists.ini";
-    std::string storedLine;
-
-    struct Case {
-        const char* what;
-        std::string path, before, appended;
-        std::function<FileError()> change;
-        std::string after;
-    };
-    const Case cases[] = {
+    return {
         {"update", data.month("1206"), FileOf({ann, bo}), script,
-         [&] {
+         [=, this] {
              return BookingFiles::UpdateBooking(data.root, ann, annMoved, nullptr, false, BookingFiles::Conflicts::Ask,
                                                 false)
                  .error;
          },
          FileOf({LineOf({"120601090000", "Ann", "Moved", {{15, "09:15"}}}), bo}) + script},
         {"delete", data.month("1206"), FileOf({ann, bo}), script,
-         [&] { return BookingFiles::DeleteBooking(data.root, "120601090000", false).error; }, FileOf({bo}) + script},
+         [=, this] { return BookingFiles::DeleteBooking(data.root, "120601090000", false).error; },
+         FileOf({bo}) + script},
         {"save new", data.month("1206"), FileOf({ann}), sameNumber,
-         [&] {
+         [=, this] {
              const BookingFiles::SaveResult saved =
                  BookingFiles::SaveNewBooking(data.root, Parsed(bo), {}, Today, "2012", "06", false);
              storedLine = saved.storedLine;
@@ -96,22 +106,27 @@ TEST_F(UnlockedWriter, ALineAppendedDuringAChangeIsKeptAndTheChangeMadeAgain) {
          FileOf({ann}) + sameNumber + FileOf({LineOf({"120615103001", "Bo", "Ray"})})},
         {"arrival stamp", status, FileOf({WithTimes(ann, DayStatus::NoTime), WithTimes(bo, DayStatus::NoTime)}),
          WithTimes(LineOf({"120699000001", "Script", "Line"}), "08:00") + "\r\n",
-         [&] { return DayStatus::UpdateStatusLine(data.root, "120601090000", "09:20", "  -  ", false).error; },
+         [=, this] { return DayStatus::UpdateStatusLine(data.root, "120601090000", "09:20", "  -  ", false).error; },
          FileOf({WithTimes(ann, "09:20"), WithTimes(bo, DayStatus::NoTime),
                  WithTimes(LineOf({"120699000001", "Script", "Line"}), "08:00")})},
         {"pick-list item", lists, "[DEPARTMENT]\r\nFINANCE\r\n", ";added by a script\r\n",
-         [&] {
+         [=, this] {
              return PickListEdit::AddToFile(lists, "[DEPART", PickListEdit::ListedItem{"FINANCE", 0}, "IT");
          },
          "[DEPARTMENT]\r\nFINANCE\r\nIT\r\n;added by a script\r\n"},
         {"bulk deletion of a day", data.month("1206"), FileOf({ann, bo}), script,
-         [&] {
+         [=, this] {
              return Maintenance::DeleteFromMonth(data.month("1206"), Maintenance::DeleteRule::Day, "", "", 5, false)
                  .error;
          },
          FileOf({ann}) + script},
     };
-    for (const Case& c : cases) {
+}
+
+} // namespace
+
+TEST_F(UnlockedWriter, ALineAppendedDuringAChangeIsKeptAndTheChangeMadeAgain) {
+    for (const Case& c : Changes()) {
         SCOPED_TRACE(c.what);
         Write(c.path, c.before);
         AppendBeforeWrites(c.appended, 1);
@@ -148,4 +163,30 @@ TEST_F(UnlockedWriter, AFileThatKeepsChangingIsBusyAndGetsOnlyTheAppends) {
             expected += script;
         EXPECT_EQ(Contents(data.month("1206")), expected);
     }
+}
+
+// A pipe where a shared file belongs (as a folder or a device would be) is
+// unreadable: no change and no reader waits on it, and none replaces it.
+TEST_F(UnlockedWriter, APipeInAFilesPlaceIsReportedAndNeverWaitedOn) {
+    ::alarm(30); // a call that waits on the pipe ends the whole run here
+    for (const Case& c : Changes()) {
+        SCOPED_TRACE(c.what);
+        fs::remove(c.path);
+        ASSERT_EQ(::mkfifo(c.path.c_str(), 0666), 0);
+        EXPECT_EQ(c.change().number, ErrorNumber::PathFileAccess);
+        EXPECT_TRUE(fs::is_fifo(c.path));
+        fs::remove(c.path);
+    }
+    const std::string month = data.month("1206");
+    ASSERT_EQ(::mkfifo(month.c_str(), 0666), 0);
+    const std::pair<const char*, std::function<FileError()>> reads[] = {
+        {"day list", [&] { return Lists::BuildDayList(month, 15, "15-06-2012").error; }},
+        {"search", [&] { return Lists::BuildSearchList(month, "ANY TEXT", "Ann").error; }},
+        {"booking", [&] { return BookingFiles::ReadBookingLine(data.root, "120601090000").error; }},
+        {"photo scan", [&] { return PhotoLibrary::ScanMonth(data.root, "12", "06", {}, Today).error; }},
+        {"status build", [&] { return DayStatus::Build(data.root, false).error; }},
+    };
+    for (const auto& [what, read] : reads)
+        EXPECT_EQ(read().number, ErrorNumber::PathFileAccess) << what;
+    ::alarm(0);
 }

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
 #include <random>
 #include <sys/file.h>
 #include <unistd.h>
@@ -36,11 +35,15 @@ double NextRandom() {
 // positions of the record differ from save to save. Without the library the
 // bytes come from the random sequence itself: a save must not fail for that.
 std::string ReadFiller(const std::string& fillerPath) {
-    const auto position = static_cast<std::streamoff>(NextRandom() * 598449 + 1552); // 1-based
+    const auto position = static_cast<off_t>(NextRandom() * 598449 + 1552); // 1-based
     std::string filler(SettingsRecordLength, '\0');
-    std::ifstream in(fillerPath, std::ios::binary);
-    if (in && in.seekg(position - 1) && in.read(filler.data(), static_cast<std::streamsize>(filler.size())))
-        return filler;
+    FileError error;
+    if (const int fd = OpenForReading(fillerPath, error); fd >= 0) {
+        const ssize_t n = ::pread(fd, filler.data(), filler.size(), position - 1);
+        ::close(fd);
+        if (n == static_cast<ssize_t>(filler.size()))
+            return filler;
+    }
     for (char& c : filler)
         c = static_cast<char>(RandomSequence()() >> 24);
     return filler;
@@ -51,9 +54,10 @@ std::string ReadFiller(const std::string& fillerPath) {
 // or cannot be written) the save goes ahead and reports its own error.
 class SaveLock {
   public:
-    explicit SaveLock(const std::string& path) : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {
+    explicit SaveLock(const std::string& path)
+        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666)) {
         if (fd_ < 0) // a lock file made by another user may still be opened for reading
-            fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd_ >= 0)
             while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
             }
