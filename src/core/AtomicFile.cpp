@@ -1,7 +1,9 @@
 #include "core/AtomicFile.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <random>
@@ -122,6 +124,27 @@ std::string FolderOf(const std::string& path) {
     if (slash == 0)
         return "/";
     return path.substr(0, slash);
+}
+
+std::string FileBehindLinks(const std::string& path) {
+    std::string file = path;
+    for (int hop = 0; hop < 40; ++hop) { // the system's own limit on links in a row
+        struct stat st {};
+        if (::lstat(file.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            break;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(file.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= target.size())
+            break;
+        target.resize(static_cast<std::size_t>(n));
+        file = target.front() == '/' ? target : InFolder(FolderOf(file), target);
+    }
+    char* folder = ::realpath(FolderOf(file).c_str(), nullptr);
+    if (!folder)
+        return file; // a missing folder: the caller's open or rename says so
+    std::string named = InFolder(folder, NameOf(file));
+    std::free(folder);
+    return named;
 }
 
 bool IsFolder(const std::string& path) {
@@ -290,7 +313,7 @@ FileError ReadFile(const std::string& path, std::string& out, FileVersion* versi
 } // namespace
 
 FileError WriteFileAtomically(const std::string& path, std::string_view bytes, bool sync) {
-    return Replace(path, bytes, sync, nullptr);
+    return Replace(FileBehindLinks(path), bytes, sync, nullptr);
 }
 
 FileError ReadWholeFile(const std::string& path, std::string& out) {
@@ -299,17 +322,18 @@ FileError ReadWholeFile(const std::string& path, std::string& out) {
 
 FileError ChangeLockedFile(const std::string& path, const ChangeOfFile& change, bool sync) {
     constexpr int passes = 4;
+    const std::string file = FileBehindLinks(path);
     std::string bytes;
     for (int pass = 0; pass < passes; ++pass) {
         FileVersion read;
-        const FileError readError = ReadFile(path, bytes, &read);
+        const FileError readError = ReadFile(file, bytes, &read);
         const FileChange wanted = change(readError, bytes);
         if (wanted.kind == FileChange::Kind::Nothing)
             return FileError::None();
         if (BeforeChangeWritten())
-            BeforeChangeWritten()(path);
-        const FileError written = wanted.kind == FileChange::Kind::Replace ? Replace(path, wanted.bytes, sync, &read)
-                                                                           : Append(path, wanted.bytes, sync, &read);
+            BeforeChangeWritten()(file);
+        const FileError written = wanted.kind == FileChange::Kind::Replace ? Replace(file, wanted.bytes, sync, &read)
+                                                                           : Append(file, wanted.bytes, sync, &read);
         if (written.number != ErrorNumber::FileBusy)
             return written;
     }
@@ -321,11 +345,12 @@ void SetBeforeChangeWritten(std::function<void(const std::string& path)> hook) {
 }
 
 int RemoveLeftoverTemporaries(const std::string& path) {
-    const std::string folder = FolderOf(path);
+    const std::string file = FileBehindLinks(path);
+    const std::string folder = FolderOf(file);
     DIR* dir = ::opendir(folder.c_str());
     if (!dir)
         return 0;
-    const std::string prefix = TemporaryPrefix(path);
+    const std::string prefix = TemporaryPrefix(file);
     std::vector<std::string> leftovers;
     while (const dirent* entry = ::readdir(dir)) {
         if (IsTemporaryOf(entry->d_name, prefix))

@@ -8,12 +8,11 @@
 
 struct stat;
 
-// Replaces the file at path with bytes so that a crash at any moment leaves
-// either the old file or the new one: the bytes go to a temporary file in the
-// same folder, which is flushed (and synced when sync is set) and renamed over
-// the old file. On failure the temporary file is removed and the old file is
-// untouched. Errors: 76 folder missing, 70 permission denied, 61 disk full,
-// 75 any other failure.
+// Replaces the file at path (the file behind it when it is a link) with
+// bytes so that a crash at any moment leaves either the old file or the new
+// one: the bytes go to a temporary file in the same folder, which is flushed (and synced when sync is set) and renamed
+// over the old file. On failure the temporary file is removed and the old file is untouched. Errors: 76 folder missing,
+// 70 permission denied, 61 disk full, 75 any other failure.
 FileError WriteFileAtomically(const std::string& path, std::string_view bytes, bool sync = true);
 
 // What a change of a shared file makes of the bytes it was given: the whole
@@ -60,6 +59,13 @@ FileError ReadWholeFile(const std::string& path, std::string& out);
 // anything but a regular file there, or on failure: -1, and error says why
 // as ReadWholeFile does.
 int OpenForReading(const std::string& path, FileError& error, struct stat* opened = nullptr);
+
+// The file path names once the symbolic links standing for it are followed,
+// named through the real path of its folder, so that every path of one file
+// gives the same name; for a dangling link, the file it would make. Every
+// rewrite and every lock goes to this file: a link stays a link, and desks
+// that reach one file by different paths still share its lock.
+std::string FileBehindLinks(const std::string& path);
 
 // The folder part of path: "." when it has none, "/" for a file in the root.
 std::string FolderOf(const std::string& path);

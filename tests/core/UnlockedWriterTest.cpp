@@ -1,7 +1,8 @@
 // What others leave where a desk changes a shared file: a writer that takes
-// no lock (an older desk, a script on the share) appending meanwhile, or a
-// pipe in the file's place.
+// no lock (an older desk, a script on the share) appending meanwhile, a link
+// to a file elsewhere, or a pipe in the file's place.
 #include "core/AtomicFile.h"
+#include "core/FileLock.h"
 #include "core/admin/PickListEdit.h"
 #include "core/desk/DayList.h"
 #include "core/desk/DayStatusFile.h"
@@ -12,11 +13,13 @@
 
 #include "DeskFiles.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -163,6 +166,50 @@ TEST_F(UnlockedWriter, AFileThatKeepsChangingIsBusyAndGetsOnlyTheAppends) {
             expected += script;
         EXPECT_EQ(Contents(data.month("1206")), expected);
     }
+}
+
+// A shared file that is a link to a file elsewhere (on a share mounted at
+// another path, kept with another desk) is changed where it lies and stays a
+// link, and a desk that reaches the file by another path shares its lock.
+TEST_F(UnlockedWriter, ALinkedFileIsChangedWhereItLiesAndKeepsItsLock) {
+    const fs::path elsewhere = data.temp.path() / "elsewhere";
+    fs::create_directory(elsewhere);
+    bool relative = false;
+    for (const Case& c : Changes()) {
+        SCOPED_TRACE(c.what);
+        const fs::path link = c.path, target = elsewhere / link.filename();
+        Write(target, c.before);
+        fs::remove(link);
+        fs::create_symlink(relative ? fs::relative(target, link.parent_path()) : target, link);
+        relative = !relative;
+        AppendBeforeWrites(c.appended, 1);
+        EXPECT_FALSE(c.change());
+        EXPECT_EQ(appended(), 1);
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(Contents(target), c.after);
+        fs::remove(link);
+    }
+
+    const std::string target = (elsewhere / "1206.vrf").string();
+    fs::create_symlink(target, data.month("1206"));
+    {
+        const FileLock held(data.month("1206"));
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            struct flock probe {};
+            probe.l_type = F_WRLCK;
+            const int fd = ::open(FileLock::LockFilePath(target).c_str(), O_RDWR);
+            ::_exit(fd >= 0 && ::fcntl(fd, F_GETLK, &probe) == 0 && probe.l_type == F_WRLCK ? 0 : 1);
+        }
+        int status = -1;
+        ::waitpid(pid, &status, 0);
+        EXPECT_EQ(status, 0) << "the lock taken by the link is the file's own";
+    }
+    // A link to a file not made yet: a new booking makes it there.
+    fs::remove(target);
+    EXPECT_FALSE(BookingFiles::SaveNewBooking(data.root, Parsed(bo), {}, Today, "2012", "06", false).error);
+    EXPECT_TRUE(fs::is_symlink(data.month("1206")));
+    EXPECT_EQ(LineKey(Contents(target)), "120615103000");
 }
 
 // A pipe where a shared file belongs (as a folder or a device would be) is

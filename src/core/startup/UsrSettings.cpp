@@ -75,8 +75,10 @@ class SaveLock {
     int fd_;
 };
 
+// Beside the settings file, or beside the file it links to: two program
+// folders that share one settings file share its lock.
 std::string LockFilePath(const ProgramState& state) {
-    return state.ProgramFolder + "_KSF/KSystem/qxsabusr.lck";
+    return FolderOf(FileBehindLinks(SettingsFilePath(state))) + "/qxsabusr.lck";
 }
 
 } // namespace
