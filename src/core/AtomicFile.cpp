@@ -82,8 +82,10 @@ FileVersion VersionOf(const struct stat& st) {
     return {st.st_size, st.st_mtim, st.st_mode};
 }
 
+// A file marked read-only meanwhile has moved too: the next pass refuses it.
 bool Same(const FileVersion& a, const FileVersion& b) {
-    return a.size == b.size && a.modified.tv_sec == b.modified.tv_sec && a.modified.tv_nsec == b.modified.tv_nsec;
+    return a.size == b.size && a.modified.tv_sec == b.modified.tv_sec && a.modified.tv_nsec == b.modified.tv_nsec &&
+           a.mode == b.mode;
 }
 
 // A folder keeps the system's words for it; a pipe, socket or device has none.
@@ -91,6 +93,11 @@ FileError NotARegularFile(const struct stat& st) {
     if (S_ISDIR(st.st_mode))
         return FileErrorFromErrno(EISDIR);
     return {ErrorNumber::PathFileAccess, "Path/File access error (not a regular file)"};
+}
+
+// As the system words a refused write, whoever runs the desk.
+FileError ReadOnlyFile() {
+    return FileErrorFromErrno(EACCES);
 }
 
 FileError FileBusy() {
@@ -147,6 +154,14 @@ std::string FileBehindLinks(const std::string& path) {
     return named;
 }
 
+bool IsMarkedReadOnly(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+           ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
 bool IsFolder(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
@@ -194,6 +209,12 @@ namespace {
 // WriteFileAtomically that renames only while the file is still as expected
 // (when given) and otherwise gives FileBusy, having written nothing.
 FileError Replace(const std::string& path, std::string_view bytes, bool sync, const FileVersion* expected) {
+    struct stat old {};
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode))
+        return NotARegularFile(old);
+    if (exists && IsMarkedReadOnly(path))
+        return ReadOnlyFile();
     std::string temporary;
     int fd = -1;
     for (int attempt = 0; attempt < 20 && fd < 0; ++attempt) {
@@ -205,11 +226,8 @@ FileError Replace(const std::string& path, std::string_view bytes, bool sync, co
     if (fd < 0)
         return FileErrorFromErrno(EEXIST);
 
-    // The new file keeps the permissions of the one it replaces (as read,
-    // when it was read: the check before the rename is its one stat).
-    struct stat old {};
-    if (expected ? expected->size >= 0 : ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        ::fchmod(fd, (expected ? expected->mode : old.st_mode) & 07777);
+    if (exists) // the new file keeps the permissions of the one it replaces
+        ::fchmod(fd, old.st_mode & 07777);
 
     auto fail = [&](int err) {
         if (fd >= 0)
@@ -244,6 +262,8 @@ FileError Replace(const std::string& path, std::string_view bytes, bool sync, co
 // With expected, appends only while the file is still as expected (a file
 // that was not there may be found empty) and otherwise gives FileBusy.
 FileError Append(const std::string& path, std::string_view bytes, bool sync, const FileVersion* expected) {
+    if (IsMarkedReadOnly(path))
+        return ReadOnlyFile();
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0)
         return FileErrorFromErrno(errno);

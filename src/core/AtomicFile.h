@@ -10,9 +10,12 @@ struct stat;
 
 // Replaces the file at path (the file behind it when it is a link) with
 // bytes so that a crash at any moment leaves either the old file or the new
-// one: the bytes go to a temporary file in the same folder, which is flushed (and synced when sync is set) and renamed
-// over the old file. On failure the temporary file is removed and the old file is untouched. Errors: 76 folder missing,
-// 70 permission denied, 61 disk full, 75 any other failure.
+// one: the bytes go to a temporary file in the same folder, which is flushed
+// (and synced when sync is set) and renamed over the old file. On failure the
+// temporary file is removed and the old file is untouched. A file marked
+// read-only is never replaced (70), nor is anything but a regular file (75).
+// Errors: 76 folder missing, 70 permission denied, 61 disk full, 75 any other
+// failure.
 FileError WriteFileAtomically(const std::string& path, std::string_view bytes, bool sync = true);
 
 // What a change of a shared file makes of the bytes it was given: the whole
@@ -36,7 +39,8 @@ using ChangeOfFile = std::function<FileChange(const FileError& readError, std::s
 // read; when they moved, nothing is written and the change is made again on
 // what the file now holds. When the file keeps moving the change gives up
 // with FileBusy, having written nothing. A change that answers nothing ends
-// it with no error (the change keeps why); otherwise the write's error.
+// it with no error (the change keeps why); otherwise the write's error (70
+// for a file marked read-only, which is never written).
 FileError ChangeLockedFile(const std::string& path, const ChangeOfFile& change, bool sync = true);
 
 // For tests: called with the file's path on every pass of ChangeLockedFile
@@ -69,6 +73,11 @@ std::string FileBehindLinks(const std::string& path);
 
 // The folder part of path: "." when it has none, "/" for a file in the root.
 std::string FolderOf(const std::string& path);
+
+// Whether the file at path is marked read-only: the running user may not
+// write it, or it has no write permission for anyone (as a share shows a
+// read-only attribute), which holds for root too.
+bool IsMarkedReadOnly(const std::string& path);
 
 bool IsFolder(const std::string& path);
 

@@ -298,6 +298,11 @@ TEST_F(Settings, FailedSaveReportsAndKeepsTheOldFile) {
     }
     EXPECT_EQ(Contents(File()), old);
     EXPECT_EQ(LoadedFresh().SettingsPassword, "KJW");
+    // A settings file marked read-only stays as it was.
+    fs::permissions(File(), fs::perms::owner_read);
+    EXPECT_EQ(modUsrSettings::SaveSettings(state).number, 70);
+    fs::permissions(File(), fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(Contents(File()), old);
 
     // A program folder whose _KSF is a plain file.
     TempFolder other;

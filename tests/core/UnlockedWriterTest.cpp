@@ -212,6 +212,32 @@ TEST_F(UnlockedWriter, ALinkedFileIsChangedWhereItLiesAndKeepsItsLock) {
     EXPECT_EQ(LineKey(Contents(target)), "120615103000");
 }
 
+// A file marked read-only (no write permission at all, as a share shows the
+// attribute, so that it holds for root too) is never changed, emptied or
+// deleted: each refuses as the system refuses a write.
+TEST_F(UnlockedWriter, AFileMarkedReadOnlyIsNeverChanged) {
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    for (const fs::perms mode : {readOnly, fs::perms::none}) {
+        for (const Case& c : Changes()) {
+            SCOPED_TRACE(c.what);
+            Write(c.path, c.before);
+            fs::permissions(c.path, mode);
+            EXPECT_EQ(c.change().number, ErrorNumber::PermissionDenied);
+            EXPECT_EQ(fs::status(c.path).permissions(), mode);
+            fs::permissions(c.path, fs::perms::owner_read | fs::perms::owner_write);
+            EXPECT_EQ(Contents(c.path), c.before);
+        }
+    }
+    const std::string month = data.month("1206");
+    Write(month, FileOf({ann}));
+    fs::permissions(month, readOnly);
+    EXPECT_EQ(Maintenance::EmptyMonthFile(month, false).number, ErrorNumber::PermissionDenied);
+    const Maintenance::YearOutcome year = Maintenance::DeleteYear(data.root, "2012");
+    EXPECT_EQ(year.error.number, ErrorNumber::PermissionDenied);
+    EXPECT_EQ(year.failed, 1);
+    EXPECT_EQ(Contents(month), FileOf({ann}));
+}
+
 // A pipe where a shared file belongs (as a folder or a device would be) is
 // unreadable: no change and no reader waits on it, and none replaces it.
 TEST_F(UnlockedWriter, APipeInAFilesPlaceIsReportedAndNeverWaitedOn) {

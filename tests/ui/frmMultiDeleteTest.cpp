@@ -235,13 +235,20 @@ TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
     }
     EXPECT_TRUE(fs::is_directory(monthFile("1606")));
 
-    // The whole month: a folder in the way, then no Record folder.
-    boxes.clear();
-    deleteWith({"JUNE", "All Days", "2016", nullptr, ""});
-    ASSERT_EQ(boxes.calls().size(), 2u);
-    EXPECT_EQ(boxes.calls()[1].title, "Kestrane 6226");
-    EXPECT_EQ(boxes.calls()[1].text, "An Error has occurred in trying to DELETE the records specified");
-    EXPECT_EQ(status(), statusOf("Could not remove the Bookings for JUNE 2016"));
+    // The whole month: a month file marked read-only, a folder in the way,
+    // then no Record folder.
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(monthFile("1603"), readOnly);
+    for (const std::string month : {"MARCH", "JUNE"}) {
+        boxes.clear();
+        deleteWith({month.c_str(), "All Days", "2016", nullptr, ""});
+        ASSERT_EQ(boxes.calls().size(), 2u);
+        EXPECT_EQ(boxes.calls()[1].title, "Kestrane 6226");
+        EXPECT_EQ(boxes.calls()[1].text, "An Error has occurred in trying to DELETE the records specified");
+        EXPECT_EQ(status(), statusOf(("Could not remove the Bookings for " + month + " 2016").c_str()));
+    }
+    EXPECT_EQ(fs::status(monthFile("1603")).permissions(), readOnly);
+    fs::permissions(monthFile("1603"), fs::perms::owner_write, fs::perm_options::add);
     const std::string record = folder.path() + "Kestranedata/Record";
     fs::rename(record, record + ".away");
     boxes.clear();
@@ -252,16 +259,19 @@ TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
     fs::rename(record + ".away", record);
     EXPECT_EQ(FileLines(monthFile("1603")).size(), 4u);
 
-    // The year: a month folder in the way, then nothing left to delete.
+    // The year: a month folder in the way and a month file marked read-only,
+    // then nothing left to delete.
     fs::remove(monthFile("1803"));
     fs::create_directories(monthFile("1803") + "/inside");
+    fs::permissions(monthFile("1806"), readOnly);
     boxes.clear();
     deleteWith({"All Months", nullptr, "2018"});
     EXPECT_EQ(shown(), (Shown{{Kestrane, "This will DELETE ALL BOOKINGS for the Entire YEAR of 2018.\r\n"
                                          "Do you wish to proceed?"},
                               {"Kestrane 6527", "No items to DELETE have been found for this YEAR "}}));
-    EXPECT_EQ(status(), statusOf("Not all Bookings for the year 2018 could be removed: 1 month file remains"));
+    EXPECT_EQ(status(), statusOf("Not all Bookings for the year 2018 could be removed: 2 month files remain"));
     fs::remove_all(monthFile("1803"));
+    fs::remove(monthFile("1806"));
     boxes.clear();
     deleteWith({});
     ASSERT_EQ(boxes.calls().size(), 2u);
