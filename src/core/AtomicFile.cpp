@@ -310,7 +310,7 @@ FileError ReadFile(const std::string& path, std::string& out, FileVersion* versi
     if (version)
         *version = VersionOf(st);
     if (st.st_size > 0)
-        out.reserve(static_cast<std::size_t>(st.st_size));
+        out.reserve(static_cast<std::size_t>(st.st_size) + 4096); // a line added needs no second copy
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
