@@ -258,48 +258,6 @@ FileError Replace(const std::string& path, std::string_view bytes, bool sync, co
     return FileError::None();
 }
 
-// Appends bytes in one write; a write that fails half way is cut back off.
-// With expected, appends only while the file is still as expected (a file
-// that was not there may be found empty) and otherwise gives FileBusy.
-FileError Append(const std::string& path, std::string_view bytes, bool sync, const FileVersion* expected) {
-    if (IsMarkedReadOnly(path))
-        return ReadOnlyFile();
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return FileErrorFromErrno(errno);
-    struct stat before {};
-    ::fstat(fd, &before);
-    if (expected && (expected->size < 0 ? before.st_size != 0 : !Same(VersionOf(before), *expected))) {
-        ::close(fd);
-        return FileBusy();
-    }
-    std::string_view rest = bytes;
-    while (!rest.empty()) {
-        const ssize_t n = ::write(fd, rest.data(), rest.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const int err = n < 0 ? errno : ENOSPC;
-            if (::ftruncate(fd, before.st_size) != 0) {
-                // nothing more can be done; the next rewrite keeps the partial line apart
-            }
-            ::close(fd);
-            return FileErrorFromErrno(err);
-        }
-        rest.remove_prefix(static_cast<std::size_t>(n));
-    }
-    if (sync && ::fsync(fd) != 0) {
-        const int err = errno;
-        ::close(fd);
-        return FileErrorFromErrno(err);
-    }
-    if (::close(fd) != 0)
-        return FileErrorFromErrno(errno);
-    if (sync && before.st_size == 0)
-        SyncFolder(FolderOf(path));
-    return FileError::None();
-}
-
 FileError ReadFile(const std::string& path, std::string& out, FileVersion* version) {
     out.clear();
     struct stat st {};
@@ -352,8 +310,7 @@ FileError ChangeLockedFile(const std::string& path, const ChangeOfFile& change, 
             return FileError::None();
         if (BeforeChangeWritten())
             BeforeChangeWritten()(file);
-        const FileError written = wanted.kind == FileChange::Kind::Replace ? Replace(file, wanted.bytes, sync, &read)
-                                                                           : Append(file, wanted.bytes, sync, &read);
+        const FileError written = Replace(file, wanted.bytes, sync, &read);
         if (written.number != ErrorNumber::FileBusy)
             return written;
     }

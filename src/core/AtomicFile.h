@@ -19,10 +19,10 @@ struct stat;
 FileError WriteFileAtomically(const std::string& path, std::string_view bytes, bool sync = true);
 
 // What a change of a shared file makes of the bytes it was given: the whole
-// new file, bytes to append to it, or nothing to write. The bytes are the
-// change's own and must stay valid until it is called again.
+// new file, or nothing to write. The bytes are the change's own and must stay
+// valid until it is called again.
 struct FileChange {
-    enum class Kind { Nothing, Replace, Append };
+    enum class Kind { Nothing, Replace };
     Kind kind = Kind::Nothing;
     std::string_view bytes;
 };
@@ -33,12 +33,12 @@ using ChangeOfFile = std::function<FileChange(const FileError& readError, std::s
 
 // Makes a change of the shared file at path for a caller that holds its
 // FileLock: reads the file, asks change what to write, and replaces the file
-// atomically or appends to it. A writer that takes no lock (an older desk, a
-// script) may write to the file meanwhile, so just before the rename or the
-// append the file's size and modification time are compared with what was
-// read; when they moved, nothing is written and the change is made again on
-// what the file now holds. When the file keeps moving the change gives up
-// with FileBusy, having written nothing. A change that answers nothing ends
+// atomically. A writer that takes no lock (an older desk, a script) may write
+// to the file meanwhile, so just before the rename the file's size,
+// modification time and permissions are compared with what was read; when
+// they moved, nothing is written and the change is made again on what the
+// file now holds. When the file keeps moving the change gives up with
+// FileBusy, having written nothing. A change that answers nothing ends
 // it with no error (the change keeps why); otherwise the write's error (70
 // for a file marked read-only, which is never written).
 FileError ChangeLockedFile(const std::string& path, const ChangeOfFile& change, bool sync = true);
