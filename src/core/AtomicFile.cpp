@@ -29,18 +29,23 @@ std::string Hex(std::uint64_t value) {
     return text;
 }
 
+constexpr std::size_t KeptNameLength = 40;
+
 // The part of a temporary's name that tells whose it is: the file's own name,
 // or for a long name its first 40 characters and a hash of all of it, so two
 // long names alike in their first 40 characters never share temporaries (and
 // the hash is the same in every build of the program).
 std::string TemporaryStem(const std::string& name) {
-    constexpr std::size_t kept = 40;
-    if (name.size() <= kept)
+    if (name.size() <= KeptNameLength)
         return name;
     std::uint64_t hash = 14695981039346656037ull; // FNV-1a
     for (unsigned char ch : name)
         hash = (hash ^ ch) * 1099511628211ull;
-    return name.substr(0, kept) + "~" + Hex(hash);
+    return name.substr(0, KeptNameLength) + "~" + Hex(hash);
+}
+
+bool IsHex(std::string_view text) {
+    return text.size() == HexDigits && text.find_first_not_of("0123456789abcdef") == std::string_view::npos;
 }
 
 // ".stem." in front of the random part of every temporary of path.
@@ -67,8 +72,24 @@ bool IsTemporaryOf(std::string_view entry, const std::string& prefix) {
     if (entry.size() != prefix.size() + HexDigits + TemporaryEnd.size() || !entry.starts_with(prefix) ||
         !entry.ends_with(TemporaryEnd))
         return false;
-    const std::string_view random = entry.substr(prefix.size(), HexDigits);
-    return random.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+    return IsHex(entry.substr(prefix.size(), HexDigits));
+}
+
+// Removes the entries of folder that leftover picks; gives how many went.
+int RemoveFromFolder(const std::string& folder, const std::function<bool(std::string_view)>& leftover) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return 0;
+    std::vector<std::string> leftovers;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (leftover(entry->d_name))
+            leftovers.emplace_back(entry->d_name);
+    }
+    ::closedir(dir);
+    int removed = 0;
+    for (const std::string& name : leftovers)
+        removed += ::unlink(InFolder(folder, name).c_str()) == 0;
+    return removed;
 }
 
 // How a file stood when it was read; a file that was not there has size -1.
@@ -323,19 +344,6 @@ void SetBeforeChangeWritten(std::function<void(const std::string& path)> hook) {
 
 int RemoveLeftoverTemporaries(const std::string& path) {
     const std::string file = FileBehindLinks(path);
-    const std::string folder = FolderOf(file);
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir)
-        return 0;
     const std::string prefix = TemporaryPrefix(file);
-    std::vector<std::string> leftovers;
-    while (const dirent* entry = ::readdir(dir)) {
-        if (IsTemporaryOf(entry->d_name, prefix))
-            leftovers.emplace_back(entry->d_name);
-    }
-    ::closedir(dir);
-    int removed = 0;
-    for (const std::string& name : leftovers)
-        removed += ::unlink(InFolder(folder, name).c_str()) == 0;
-    return removed;
+    return RemoveFromFolder(FolderOf(file), [&](std::string_view entry) { return IsTemporaryOf(entry, prefix); });
 }
