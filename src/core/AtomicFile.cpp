@@ -48,6 +48,12 @@ bool IsHex(std::string_view text) {
     return text.size() == HexDigits && text.find_first_not_of("0123456789abcdef") == std::string_view::npos;
 }
 
+// What TemporaryStem makes of a name too long to keep whole.
+bool IsLongNameStem(std::string_view stem) {
+    return stem.size() == KeptNameLength + 1 + HexDigits && stem[KeptNameLength] == '~' &&
+           IsHex(stem.substr(KeptNameLength + 1));
+}
+
 // ".stem." in front of the random part of every temporary of path.
 std::string TemporaryPrefix(const std::string& path) {
     std::string prefix(1, '.');
@@ -346,4 +352,19 @@ int RemoveLeftoverTemporaries(const std::string& path) {
     const std::string file = FileBehindLinks(path);
     const std::string prefix = TemporaryPrefix(file);
     return RemoveFromFolder(FolderOf(file), [&](std::string_view entry) { return IsTemporaryOf(entry, prefix); });
+}
+
+int RemoveLeftoverTemporariesIn(const std::string& folder, std::string_view nameEnd) {
+    return RemoveFromFolder(folder, [&](std::string_view entry) {
+        // "." stem "." random ".tmp"
+        if (entry.size() < 1 + 1 + HexDigits + TemporaryEnd.size() || !entry.starts_with('.') ||
+            !entry.ends_with(TemporaryEnd))
+            return false;
+        const std::string_view named = entry.substr(1, entry.size() - 1 - TemporaryEnd.size());
+        const std::string_view stem = named.substr(0, named.size() - HexDigits - 1);
+        if (named[stem.size()] != '.' || !IsHex(named.substr(stem.size() + 1)))
+            return false;
+        return IsLongNameStem(stem) ||
+               (stem.size() <= KeptNameLength && stem.size() > nameEnd.size() && stem.ends_with(nameEnd));
+    });
 }

@@ -53,6 +53,12 @@ void SetBeforeChangeWritten(std::function<void(const std::string& path)> hook);
 // temporary still being written is taken for a leftover.
 int RemoveLeftoverTemporaries(const std::string& path);
 
+// The same for every file in folder whose name ends in nameEnd (".bmp"):
+// also removes the temporaries of every name too long to stand whole in its
+// temporaries' names, which keep only its start. Only for a caller that holds
+// a lock every writer of such files in folder holds.
+int RemoveLeftoverTemporariesIn(const std::string& folder, std::string_view nameEnd);
+
 // Reads the whole file at path into out. Errors: 53 file missing, 76 folder
 // missing, 70 permission denied, 75 any other failure (a folder, pipe or
 // device in the file's place among them); out is then empty.
