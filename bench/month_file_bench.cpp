@@ -1,6 +1,6 @@
 // Month booking file costs on a month of 5,000 bookings: reading it raw,
-// building the day list from it, and updating one booking against the least
-// any rewrite of the file costs.
+// building the day list from it, and updating one booking and saving a new
+// one against the least any rewrite of the file costs.
 #include "core/AtomicFile.h"
 #include "core/FileLock.h"
 #include "core/desk/DayList.h"
@@ -137,6 +137,27 @@ void BM_RewriteFloor(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RewriteFloor)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// A new booking saved as the desk saves it, the whole file written anew,
+// against the same floor; each save's line is cut off again, untimed, so the
+// file stays the same. Argument as for BM_UpdateOne.
+void BM_SaveNew(benchmark::State& state) {
+    const bool sync = state.range(0) != 0;
+    const std::string path = Month().path();
+    const std::uintmax_t size = fs::file_size(path);
+    const BookingFields rec = Month().middle();
+    int n = 0;
+    for (auto _ : state) {
+        const LocalDateTime now{2012, 6, 20, n / 3600 % 24, n / 60 % 60, n % 60};
+        ++n;
+        if (BookingFiles::SaveNewBooking(Month().root(), rec, {}, now, "2012", "06", sync).error)
+            state.SkipWithError("save failed");
+        state.PauseTiming();
+        fs::resize_file(path, size);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SaveNew)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -39,10 +39,11 @@ std::string FileLock::LockFilePath(const std::string& dataFilePath) {
 }
 
 FileLock::FileLock(const std::string& dataFilePath) {
-    const std::string lockPath = LockFilePath(dataFilePath);
+    const std::string file = FileBehindLinks(dataFilePath);
+    const std::string lockPath = LockFilePath(file);
     threadLock_ = std::unique_lock(ThreadMutexFor(lockPath));
 
-    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666); // a pipe put there never waits
     if (fd_ < 0) {
         error_ = LockError(errno);
         threadLock_.unlock();
@@ -64,7 +65,7 @@ FileLock::FileLock(const std::string& dataFilePath) {
     }
     // Every writer of the file holds this lock while its temporary exists, so
     // any temporary of the file found now belongs to a writer that died.
-    RemoveLeftoverTemporaries(dataFilePath);
+    RemoveLeftoverTemporaries(file);
 }
 
 FileLock::~FileLock() {

@@ -8,8 +8,9 @@
 // An exclusive lock on a shared data file, held from construction to
 // destruction against other processes (fcntl record lock, which network file
 // systems pass on to the server) and against other threads of this process.
-// The lock is taken on a separate lock file beside the data file, so atomic
-// rewrites that replace the data file do not lose it. Lock files are left in
+// The lock is taken on a separate lock file beside the data file (beside the
+// file a link stands for), so atomic rewrites that replace the data file do
+// not lose it. Lock files are left in
 // place: removing one while another desk holds it would split the lock. Once
 // the lock is held, the temporaries of the data file that killed writers left
 // behind are removed.

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -441,14 +442,45 @@ TEST(MonthBookingFile, TwoDesksUpdatingOneBookingAtOnceKeepBothChanges) {
     EXPECT_EQ(stored.Town, mobileAsked ? "Ayr" : "Bude");
 }
 
-// A desk killed at any moment of an update leaves the month file whole, and
-// the next desk to take the file's lock clears its temporary away.
+// A desk killed at any moment of a save or an update leaves the month file
+// whole: as it was, or with the whole new line; and the next desk to take the
+// file's lock clears its temporary away.
 TEST(MonthBookingFile, AKilledWriterNeverLeavesAHalfWrittenFile) {
     DataFolder data;
     std::vector<std::string> lines;
     for (int i = 0; i < 40; ++i)
         lines.push_back(Saved(data, Visitor(std::to_string(i) + "V", "Lee")));
-    const std::vector<std::string> keys = WholeLineKeys(Contents(data.month()));
+    std::vector<std::string> keys = WholeLineKeys(Contents(data.month()));
+    // Every line whole, the lines before the kill still there, and at most
+    // newLines more.
+    const auto killed = [&](pid_t pid, std::size_t newLines, const std::string& when) {
+        ::waitpid(pid, nullptr, 0);
+        const std::vector<std::string> now = WholeLineKeys(Contents(data.month()));
+        EXPECT_EQ(std::vector<std::string>(now.begin(), now.begin() + std::min(now.size(), keys.size())), keys) << when;
+        EXPECT_LE(now.size() - std::min(now.size(), keys.size()), newLines) << when;
+        keys = now;
+        ASSERT_FALSE(
+            BookingFiles::UpdateBooking(data.root, "", Parsed(lines[0]), nullptr, false, Conflicts::KeepOurs, false)
+                .error)
+            << when;
+        EXPECT_EQ(TemporariesIn(data.root + "/Record"), 0u) << when;
+    };
+
+    // A save stopped at every point of its write, as a kill or a power cut
+    // stops it: the size limit ends the process at that byte.
+    const std::size_t size = fs::file_size(data.month());
+    for (std::size_t at = 0; at < size + 2 * BookingLineLength; at += 331) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            const rlimit limit{at, at};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            BookingFiles::SaveNewBooking(data.root, Visitor("Cut", "Short"), {}, MadeAt, "2012", "06", false);
+            ::_exit(0);
+        }
+        killed(pid, 1, "cut at byte " + std::to_string(at));
+    }
 
     std::mt19937 random(12345);
     for (int round = 0; round < 30; ++round) {
@@ -458,19 +490,14 @@ TEST(MonthBookingFile, AKilledWriterNeverLeavesAHalfWrittenFile) {
             for (unsigned n = 0;; ++n) {
                 BookingFields rec = Parsed(lines[n % lines.size()]);
                 rec.LastName = "Round" + std::to_string(n);
-                BookingFiles::UpdateBooking(data.root, "", rec, nullptr, false, Conflicts::KeepOurs, n % 2 == 0);
+                if (n % 2)
+                    BookingFiles::UpdateBooking(data.root, "", rec, nullptr, false, Conflicts::KeepOurs, n % 4 == 0);
+                else
+                    BookingFiles::SaveNewBooking(data.root, rec, {}, MadeAt, "2012", "06", n % 4 == 0);
             }
         }
         std::this_thread::sleep_for(std::chrono::microseconds(1000 + random() % 15000));
         ::kill(pid, SIGKILL);
-        ::waitpid(pid, nullptr, 0);
-
-        EXPECT_EQ(WholeLineKeys(Contents(data.month())), keys) << "round " << round;
-        // The killed desk's lock went with it, and its temporary goes now.
-        ASSERT_FALSE(
-            BookingFiles::UpdateBooking(data.root, "", Parsed(lines[0]), nullptr, false, Conflicts::KeepOurs, false)
-                .error)
-            << "round " << round;
-        EXPECT_EQ(TemporariesIn(data.root + "/Record"), 0u) << "round " << round;
+        killed(pid, SIZE_MAX, "round " + std::to_string(round));
     }
 }

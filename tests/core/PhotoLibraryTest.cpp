@@ -186,6 +186,24 @@ TEST(PhotoAttach, CopiesWholeOrLeavesThePhotoAsItWas) {
     EXPECT_FALSE(AttachPhoto(data.root, "140301090000", "Ann", "Lee", ann));
     EXPECT_EQ(Contents(source), photo);
 
+    // Photo temporaries that killed saves left in the month folder go with
+    // the next save there, and nothing else does.
+    fs::remove_all(target);
+    const std::string month = data.root + "/photo/1506/", hex = "0123456789abcdef";
+    const std::vector<std::string> leftovers{".150601090000_Al_Lee.bmp." + hex + ".tmp",
+                                             "." + std::string(40, '1') + "~" + hex + "." + hex + ".tmp"};
+    const std::vector<std::string> kept{"150601090000_Al_Lee.bmp", ".lists.ini." + hex + ".tmp",
+                                        ".150601090000_Al_Lee.bmp.0123456789ABCDEF.tmp",
+                                        "150601090000_Al_Lee.bmp." + hex + ".tmp"};
+    for (const auto* names : {&leftovers, &kept})
+        for (const std::string& name : *names)
+            Write(month + name, std::string(600000, 'p'));
+    EXPECT_FALSE(AttachPhoto(data.root, "140301090000", "Ann", "Lee", booking));
+    for (const std::string& name : leftovers)
+        EXPECT_FALSE(fs::exists(month + name)) << name;
+    for (const std::string& name : kept)
+        EXPECT_TRUE(fs::exists(month + name)) << name;
+
     fs::remove_all(data.root + "/photo");
     EXPECT_EQ(AttachPhoto(data.root, "140301090000", "Ann", "Lee", booking).number, 76);
 

@@ -232,13 +232,17 @@ TEST_F(Settings, UnusedPositionsHoldBytesOfTheFillerLibrary) {
     EXPECT_EQ(record.substr(1179), filler.substr(at + 1179, 3839 - 1179));
 }
 
+// Saved through a link to a settings file kept in another folder, whose
+// leftovers lie beside it there.
 TEST_F(Settings, SaveKeepsBytesAroundTheRecordAndClearsItsLeftovers) {
+    const TempFolder elsewhere;
+    const fs::path system = elsewhere.path();
+    fs::create_symlink(system / "kept.dat", File());
     const std::string head = RandomBytes(256, 9);
     WriteBytes(File(), head + std::string(3839, 'r') + "tail");
-    const fs::path system = folder.path() / "_KSF" / "KSystem";
-    const std::string leftover = ".qxsabusr.dat.0123456789abcdef.tmp";
-    const std::vector<std::string> others{".KACustom.ini.0123456789abcdef.tmp", ".qxsabusr.dat.0123456789ABCDEF.tmp",
-                                          ".qxsabusr.dat.0123.tmp", "qxsabusr.dat.0123456789abcdef.tmp"};
+    const std::string leftover = ".kept.dat.0123456789abcdef.tmp";
+    const std::vector<std::string> others{".KACustom.ini.0123456789abcdef.tmp", ".kept.dat.0123456789ABCDEF.tmp",
+                                          ".kept.dat.0123.tmp", "kept.dat.0123456789abcdef.tmp"};
     for (const std::string& name : others)
         WriteBytes((system / name).string(), "other");
     WriteBytes((system / leftover).string(), "half");
@@ -250,6 +254,7 @@ TEST_F(Settings, SaveKeepsBytesAroundTheRecordAndClearsItsLeftovers) {
     EXPECT_EQ(bytes.substr(0, 256), head);
     EXPECT_EQ(bytes.substr(4095), "tail");
     EXPECT_EQ(LoadedFresh(), state.settings);
+    EXPECT_TRUE(fs::is_symlink(File()));
 
     EXPECT_FALSE(fs::exists(system / leftover));
     for (const std::string& name : others)
@@ -293,6 +298,11 @@ TEST_F(Settings, FailedSaveReportsAndKeepsTheOldFile) {
     }
     EXPECT_EQ(Contents(File()), old);
     EXPECT_EQ(LoadedFresh().SettingsPassword, "KJW");
+    // A settings file marked read-only stays as it was.
+    fs::permissions(File(), fs::perms::owner_read);
+    EXPECT_EQ(modUsrSettings::SaveSettings(state).number, 70);
+    fs::permissions(File(), fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(Contents(File()), old);
 
     // A program folder whose _KSF is a plain file.
     TempFolder other;

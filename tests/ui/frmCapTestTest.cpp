@@ -142,7 +142,14 @@ TEST_F(CameraWindowTest, SnapWritesTheBitmapIntoANewMonthFolderAndMarksThePhoto)
     EXPECT_EQ(state.CurrentRecord.PhotoOnFile, "1");
 }
 
+// Each snap also clears the photo temporaries that killed saves left in the
+// month folder, and nothing else.
 TEST_F(CameraWindowTest, PhotosOverTheSizeLimitDrawTheWarningAndStay) {
+    const std::string hex = "0123456789abcdef", leftover = "." + std::string(40, '2') + "~" + hex + "." + hex + ".tmp";
+    const std::string kept = ".2612-0042_Ann_Smith.bmp." + hex + ".TMP";
+    fs::create_directories(photoFolder());
+    for (const std::string& name : {leftover, ".2612-0042_Ann_Smith.bmp." + hex + ".tmp", kept})
+        std::ofstream(photoFolder() + name) << std::string(600000, 'p');
     for (const qint64 size : {100000, 100001}) {
         SCOPED_TRACE(size);
         device.stillBytes = size;
@@ -159,6 +166,9 @@ TEST_F(CameraWindowTest, PhotosOverTheSizeLimitDrawTheWarningAndStay) {
             EXPECT_EQ(boxes.calls()[0].style, vb::vbExclamation);
         }
         EXPECT_EQ(state.CurrentRecord.PhotoOnFile, "1");
+        EXPECT_EQ(std::distance(fs::directory_iterator(photoFolder()), fs::directory_iterator()), 2)
+            << "the photo, and the file that is no temporary of a photo";
+        EXPECT_TRUE(fs::exists(photoFolder() + kept));
     }
 }
 

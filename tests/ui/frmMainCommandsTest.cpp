@@ -370,6 +370,26 @@ TEST_F(CommandsTest, FailedStoresAreReportedAndNothingClaimedStored) {
         EXPECT_EQ(box("RegNoTB")->text(), regNo);
     }
     EXPECT_EQ(FileLines(monthFile("1403")).size(), 2u);
+    {
+        SCOPED_TRACE("a month file marked read-only");
+        namespace fs = std::filesystem;
+        const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+        const std::vector<std::string> before = FileLines(monthFile("1403"));
+        fs::permissions(monthFile("1403"), readOnly);
+        retype("PersMobTB", "07700 900456");
+        altS();
+        boxes.queue(vb::vbYes);
+        click("cmdDelete");
+        ASSERT_EQ(boxes.calls().size(), 3u);
+        for (std::size_t i : {0u, 2u})
+            EXPECT_EQ(boxes.calls()[i].text, "Booking " + regNo + " has NOT been " + (i ? "deleted" : "updated") +
+                                                 ": the data folder cannot be written (permission denied or "
+                                                 "read-only).");
+        EXPECT_EQ(main->windowTitle(), plain);
+        EXPECT_EQ(fs::status(monthFile("1403")).permissions(), readOnly);
+        EXPECT_EQ(FileLines(monthFile("1403")), before);
+        fs::permissions(monthFile("1403"), fs::perms::owner_write, fs::perm_options::add);
+    }
 
     SCOPED_TRACE("the line removed at another desk");
     std::ofstream(monthFile("1403"), std::ios::trunc);

@@ -26,6 +26,7 @@
 #include <fstream>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -306,6 +307,13 @@ TEST_F(MainWindowTest, StartsOnTodayWithTheButtonsItsModesAllow) {
     state.settings.ShowStatusListAtStart = "1";
     Clock::Pin({2014, 3, 3, 9, 0, 0});
     EXPECT_EQ(Control<QComboBox>(&load(), "CBGetDay")->currentText(), "03rd");
+
+    // A pipe in place of today's month file: the desk starts, and says so.
+    state.settings.ShowStatusListAtStart = "0";
+    const std::string month = folder.path() + "Kestranedata/Record/1403.vrf";
+    std::filesystem::remove(month);
+    ASSERT_EQ(::mkfifo(month.c_str(), 0666), 0);
+    EXPECT_EQ(load().windowTitle(), "Brantholm Solutions Kestrane  [ Error: 2185 in Select Day Record ]");
 }
 
 TEST_F(MainWindowTest, PassAndPhotoLabelsOnActivation) {

@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -234,10 +235,10 @@ TEST_F(StatusTest, OutagesNeverLoseStampsAndSayWhatWasNotStored) {
     EXPECT_EQ(stampsOf("140201080000"), "10:30  -  ");
     EXPECT_EQ(grid()->Cell(1, 6).Text(), "10:30");
 
-    // Today's file unreadable when a booking is opened: no time is shown and
-    // the caption says why.
+    // Today's file unreadable (a pipe in its place) when a booking is opened:
+    // no time is shown and the caption says why.
     std::filesystem::rename(statusFile(), statusFile() + ".away");
-    std::filesystem::create_directory(statusFile());
+    ASSERT_EQ(::mkfifo(statusFile().c_str(), 0666), 0);
     open(1);
     EXPECT_EQ(label("LaON_Site")->text(), "  -  ");
     EXPECT_TRUE(main->windowTitle().contains("Times NOT shown: today's status file could not be read: error 75"))

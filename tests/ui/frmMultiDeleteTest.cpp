@@ -253,17 +253,27 @@ TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
     keptBusy.reset();
     EXPECT_EQ(FileLines(monthFile("1606"))[0], zed);
 
-    // The whole month: a folder in the way, then no Record folder.
+    // The whole month: a month file marked read-only, a folder in the way,
+    // then no Record folder.
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(monthFile("1603"), readOnly);
     fs::remove(monthFile("1606"));
     fs::create_directory(monthFile("1606"));
-    boxes.clear();
-    deleteWith({"JUNE", "All Days", "2016", nullptr, ""});
-    ASSERT_EQ(boxes.calls().size(), 2u);
-    EXPECT_EQ(boxes.calls()[1].title, "Kestrane 6226");
-    EXPECT_EQ(boxes.calls()[1].text, "An Error has occurred in trying to DELETE the records specified\r\n\r\n"
-                                     "Error 75: Path/File access error (Is a directory).");
+    const std::pair<std::string, QString> failures[] = {
+        {"MARCH", "The data folder cannot be written (permission denied or read-only)."},
+        {"JUNE", "Error 75: Path/File access error (Is a directory)."}};
+    for (const auto& [month, why] : failures) {
+        boxes.clear();
+        deleteWith({month.c_str(), "All Days", "2016", nullptr, ""});
+        ASSERT_EQ(boxes.calls().size(), 2u);
+        EXPECT_EQ(boxes.calls()[1].title, "Kestrane 6226");
+        EXPECT_EQ(boxes.calls()[1].text,
+                  "An Error has occurred in trying to DELETE the records specified\r\n\r\n" + why);
+        EXPECT_EQ(status(), statusOf(("Could not remove the Bookings for " + month + " 2016").c_str()));
+    }
+    EXPECT_EQ(fs::status(monthFile("1603")).permissions(), readOnly);
     EXPECT_TRUE(fs::is_directory(monthFile("1606")));
-    EXPECT_EQ(status(), statusOf("Could not remove the Bookings for JUNE 2016"));
+    fs::permissions(monthFile("1603"), fs::perms::owner_write, fs::perm_options::add);
     const std::string record = folder.path() + "Kestranedata/Record";
     fs::rename(record, record + ".away");
     boxes.clear();
@@ -274,17 +284,20 @@ TEST_F(MultiDeleteTest, SelectionsAreRefusedAndFailuresToldByTheirMessages) {
     fs::rename(record + ".away", record);
     EXPECT_EQ(fs::file_size(monthFile("1603")), 4u * 1186 + 4); // as written
 
-    // The year: a month folder in the way, then nothing left to delete.
+    // The year: a month folder in the way and a month file marked read-only,
+    // then nothing left to delete.
     fs::remove(monthFile("1803"));
     fs::create_directories(monthFile("1803") + "/inside");
+    fs::permissions(monthFile("1806"), readOnly);
     boxes.clear();
     deleteWith({"All Months", nullptr, "2018"});
     EXPECT_EQ(shown(), (Shown{{Kestrane, "This will DELETE ALL BOOKINGS for the Entire YEAR of 2018.\r\n"
                                          "Do you wish to proceed?"},
-                              {"Kestrane 6527", "Not all Bookings for the year 2018 could be removed: 1 month file "
-                                                "remains\r\n\r\nError 75: Path/File access error (Is a directory)."}}));
-    EXPECT_EQ(status(), statusOf("Not all Bookings for the year 2018 could be removed: 1 month file remains"));
+                              {"Kestrane 6527", "Not all Bookings for the year 2018 could be removed: 2 month files "
+                                                "remain\r\n\r\nError 75: Path/File access error (Is a directory)."}}));
+    EXPECT_EQ(status(), statusOf("Not all Bookings for the year 2018 could be removed: 2 month files remain"));
     fs::remove_all(monthFile("1803"));
+    fs::remove(monthFile("1806"));
     boxes.clear();
     deleteWith({});
     ASSERT_EQ(boxes.calls().size(), 2u);

@@ -79,10 +79,11 @@ SaveResult SaveNewBooking(const std::string& dataRoot, const BookingFields& rec,
     if (lock.error())
         return {lock.error(), {}};
 
-    // The number is taken afresh whenever the file changed under the append.
+    // The number is taken afresh whenever the file changed under the save.
+    // The file is written anew, as a rewrite is: a desk killed half way
+    // leaves it as it was, never with part of a line at its end.
     const std::string first = regNo;
     SaveResult result;
-    std::string out;
     const FileError written = ChangeLockedFile(
         path,
         [&](const FileError& readError, std::string& bytes) -> FileChange {
@@ -91,9 +92,10 @@ SaveResult SaveNewBooking(const std::string& dataRoot, const BookingFields& rec,
                 result.error = readError;
                 return {};
             }
-            std::unordered_set<std::string> taken;
-            for (const RawLine& line : SplitRawLines(bytes))
-                taken.insert(LineKey(line.text));
+            const std::vector<RawLine> lines = SplitRawLines(bytes);
+            std::unordered_set<std::string_view> taken(lines.size()); // in bytes, which grow only after the choice
+            for (const RawLine& line : lines)
+                taken.insert(Text::TrimView(ColumnText(line.text, Columns::RegNo)));
             regNo = first;
             for (int tries = 0; taken.count(regNo) != 0; ++tries) {
                 if (tries == 24 * 60 * 60) {
@@ -106,12 +108,11 @@ SaveResult SaveNewBooking(const std::string& dataRoot, const BookingFields& rec,
             BookingFields saved = rec;
             saved.RegNo = regNo;
             result.storedLine = BuildBookingLine(saved, times);
-            out.clear();
             if (!bytes.empty() && bytes.back() != '\n')
-                out = "\r\n"; // never glue the new line onto an unterminated last line
-            out += result.storedLine;
-            out += "\r\n";
-            return {FileChange::Kind::Append, out};
+                bytes += "\r\n"; // never glue the new line onto an unterminated last line
+            bytes += result.storedLine;
+            bytes += "\r\n";
+            return {FileChange::Kind::Replace, bytes};
         },
         sync);
     if (written)

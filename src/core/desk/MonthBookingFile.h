@@ -43,9 +43,9 @@ struct SaveResult {
 
 // Gives the booking a new number made at now for the booked year and month,
 // moving on a second at a time while the number is taken in its month file,
-// and appends the booking's line to that file (created when missing). 76: the
-// Record folder is missing (it is never created); 75: year and month do not
-// make a month "yymm".
+// and adds the booking's line at the end of that file (created when missing),
+// rewriting it atomically. 76: the Record folder is missing (it is never
+// created); 75: year and month do not make a month "yymm".
 SaveResult SaveNewBooking(const std::string& dataRoot, const BookingFields& rec, const TimeCellTexts& times,
                           const LocalDateTime& now, std::string_view bookedYearText, std::string_view monthNo,
                           bool sync = true);

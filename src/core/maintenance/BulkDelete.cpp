@@ -111,7 +111,9 @@ YearOutcome DeleteYear(const std::string& dataRoot, std::string_view yearText) {
             continue;
         FileLock lock(path);
         FileError error = lock.error();
-        if (!error && ::unlink(path.c_str()) != 0 && errno != ENOENT)
+        if (!error && IsMarkedReadOnly(path))
+            error = FileErrorFromErrno(EACCES); // kept, as a rewrite keeps it
+        else if (!error && ::unlink(path.c_str()) != 0 && errno != ENOENT)
             error = FileErrorFromErrno(errno);
         if (error) {
             if (!outcome.error)

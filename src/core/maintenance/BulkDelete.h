@@ -32,7 +32,7 @@ DeleteOutcome DeleteFromMonth(const std::string& path, DeleteRule rule, std::str
                               int day, bool sync = true);
 
 // Empties the month file at path, creating it empty when missing. 76 when
-// its folder is missing.
+// its folder is missing, 70 when the file is marked read-only.
 FileError EmptyMonthFile(const std::string& path, bool sync = true);
 
 // "yy" of a four-digit year FirstYear..LastYear, or empty for any other text.
@@ -45,7 +45,7 @@ struct YearOutcome {
 };
 
 // Removes DataRoot/Record/yy01.vrf .. yy12.vrf of a valid year, each under
-// its lock, and no other file.
+// its lock, and no other file; a month file marked read-only stays (70).
 YearOutcome DeleteYear(const std::string& dataRoot, std::string_view yearText);
 
 // The message of the selection check (exclamation icon, OK, title

@@ -1,5 +1,7 @@
 #include "core/passes/PhotoFile.h"
 
+#include "core/AtomicFile.h"
+#include "core/FileLock.h"
 #include "core/desk/RegNo.h"
 
 namespace {
@@ -30,4 +32,13 @@ std::string PhotoFile::PhotoFilePath(const std::string& dataRoot, const std::str
 
 std::string PhotoFile::PhotoNamePrefix(const std::string& regNo) {
     return safePart(regNo) + "_";
+}
+
+FileError PhotoFile::WritePhoto(const std::string& path, std::string_view bytes) {
+    const std::string folder = FolderOf(path);
+    const FileLock lock(folder);
+    if (lock.error())
+        return lock.error();
+    RemoveLeftoverTemporariesIn(folder, ".bmp");
+    return WriteFileAtomically(path, bytes);
 }

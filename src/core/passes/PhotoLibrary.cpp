@@ -244,7 +244,7 @@ FileError AttachPhoto(const std::string& dataRoot, const std::string& sourceRegN
     if (FileError e =
             ReadWholeFile(PhotoFile::PhotoFilePath(dataRoot, sourceRegNo, sourceFirstName, sourceLastName), bytes))
         return e;
-    return WriteFileAtomically(
+    return PhotoFile::WritePhoto(
         PhotoFile::PhotoFilePath(dataRoot, regNo, Text::Trim(booking.FirstName), Text::Trim(booking.LastName)), bytes);
 }
 

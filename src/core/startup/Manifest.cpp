@@ -104,7 +104,10 @@ FileError EnsureThemeManifest(ProgramState& state, const SystemInfo& info, const
                                                   Version::FileDescription, Version::CompanyName);
     const std::string path = AddPathSeparator(exeFolder) + exeName + ".exe.manifest";
     // A half-written manifest would keep the program from starting where
-    // manifests are read, so the old one is replaced, never deleted first.
+    // manifests are read, so the old one is replaced, never deleted first;
+    // being the program's own file, it is replaced even when read-only.
+    if (StartUp::FileExists(path))
+        FileAttributes::Set(path, FileAttributes::Normal);
     if (FileError error = WriteFileAtomically(path, text))
         return error;
     FileAttributes::Set(path, FileAttributes::Hidden | FileAttributes::System);

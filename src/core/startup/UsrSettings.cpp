@@ -8,8 +8,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
 #include <random>
 #include <sys/file.h>
 #include <unistd.h>
@@ -37,11 +35,15 @@ double NextRandom() {
 // positions of the record differ from save to save. Without the library the
 // bytes come from the random sequence itself: a save must not fail for that.
 std::string ReadFiller(const std::string& fillerPath) {
-    const auto position = static_cast<std::streamoff>(NextRandom() * 598449 + 1552); // 1-based
+    const auto position = static_cast<off_t>(NextRandom() * 598449 + 1552); // 1-based
     std::string filler(SettingsRecordLength, '\0');
-    std::ifstream in(fillerPath, std::ios::binary);
-    if (in && in.seekg(position - 1) && in.read(filler.data(), static_cast<std::streamsize>(filler.size())))
-        return filler;
+    FileError error;
+    if (const int fd = OpenForReading(fillerPath, error); fd >= 0) {
+        const ssize_t n = ::pread(fd, filler.data(), filler.size(), position - 1);
+        ::close(fd);
+        if (n == static_cast<ssize_t>(filler.size()))
+            return filler;
+    }
     for (char& c : filler)
         c = static_cast<char>(RandomSequence()() >> 24);
     return filler;
@@ -52,9 +54,10 @@ std::string ReadFiller(const std::string& fillerPath) {
 // or cannot be written) the save goes ahead and reports its own error.
 class SaveLock {
   public:
-    explicit SaveLock(const std::string& path) : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)) {
+    explicit SaveLock(const std::string& path)
+        : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666)) {
         if (fd_ < 0) // a lock file made by another user may still be opened for reading
-            fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd_ >= 0)
             while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
             }
@@ -72,35 +75,10 @@ class SaveLock {
     int fd_;
 };
 
+// Beside the settings file, or beside the file it links to: two program
+// folders that share one settings file share its lock.
 std::string LockFilePath(const ProgramState& state) {
-    return state.ProgramFolder + "_KSF/KSystem/qxsabusr.lck";
-}
-
-// ".name.<16 hex digits>.tmp": the temporary file of an atomic rewrite of name.
-bool IsTemporaryOf(const std::string& entry, const std::string& name) {
-    const std::string prefix = "." + name + ".", suffix = ".tmp";
-    constexpr std::size_t HexDigits = 16;
-    if (entry.size() != prefix.size() + HexDigits + suffix.size() || !entry.starts_with(prefix) ||
-        !entry.ends_with(suffix))
-        return false;
-    for (std::size_t i = prefix.size(); i < prefix.size() + HexDigits; ++i) {
-        const char c = entry[i];
-        if (!(c >= '0' && c <= '9') && !(c >= 'a' && c <= 'f'))
-            return false;
-    }
-    return true;
-}
-
-// A save killed between writing its temporary file and renaming it leaves
-// the temporary behind. Only called under the save lock, when no save of
-// this file is under way.
-void RemoveLeftoverTemporaries(const std::string& path) {
-    const std::string name = std::filesystem::path(path).filename().string();
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(FolderOf(path), ec)) {
-        if (IsTemporaryOf(entry.path().filename().string(), name))
-            std::filesystem::remove(entry.path(), ec);
-    }
+    return FolderOf(FileBehindLinks(SettingsFilePath(state))) + "/qxsabusr.lck";
 }
 
 } // namespace
@@ -163,7 +141,7 @@ FileError SaveSettings(ProgramState& state) {
 
     const std::string path = SettingsFilePath(state);
     SaveLock lock(LockFilePath(state));
-    if (lock.held())
+    if (lock.held()) // no save of the file is under way: its temporaries are a killed save's
         RemoveLeftoverTemporaries(path);
     std::string old;
     if (FileError error = ReadWholeFile(path, old); error && error.number != ErrorNumber::FileNotFound)

@@ -229,7 +229,7 @@ void frmCapTest::cmdSaveDIB_Click() {
         capture_->stillBitmap(bitmap, failure);
     FileError error;
     if (!folderError && failure.isEmpty())
-        error = WriteFileAtomically(path, std::string_view(bitmap.constData(), bitmap.size()));
+        error = PhotoFile::WritePhoto(path, std::string_view(bitmap.constData(), bitmap.size()));
 
     // A failed save leaves the booking's photo and its flags as they were.
     if (folderError) {
