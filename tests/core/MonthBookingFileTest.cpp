@@ -123,6 +123,13 @@ TEST(MonthBookingFile, SaveAppendsUnderAFreshNumberAndNeverGluesLines) {
     EXPECT_EQ(LineKey(lines[4].text), "120631140511");
     EXPECT_EQ(lines[4].whole.size(), 1188u);
     EXPECT_EQ(LineKey(lines[5].text), "120631140600");
+
+    // A last line ended by a lone CR is ended already: no blank line between.
+    Write(data.month(), LineOf("120631140510", "Bo") + "\r");
+    Saved(data, Visitor("Fe", "Lee"));
+    const std::string ended = Contents(data.month());
+    ASSERT_EQ(SplitRawLines(ended).size(), 2u);
+    EXPECT_EQ(SplitRawLines(ended)[0].whole, LineOf("120631140510", "Bo") + "\r");
 }
 
 TEST(MonthBookingFile, MissingFoldersFilesAndNumbersAreReportedAndNothingIsWritten) {

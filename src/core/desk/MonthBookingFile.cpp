@@ -108,8 +108,10 @@ SaveResult SaveNewBooking(const std::string& dataRoot, const BookingFields& rec,
             BookingFields saved = rec;
             saved.RegNo = regNo;
             result.storedLine = BuildBookingLine(saved, times);
-            if (!bytes.empty() && bytes.back() != '\n')
-                bytes += "\r\n"; // never glue the new line onto an unterminated last line
+            // Never glue the new line onto an unterminated last line; a lone CR
+            // ends a line as CR LF does.
+            if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r')
+                bytes += "\r\n";
             bytes += result.storedLine;
             bytes += "\r\n";
             return {FileChange::Kind::Replace, bytes};
