@@ -1,12 +1,7 @@
 #include "core/desk/PickListFile.h"
 
+#include "core/AtomicFile.h"
 #include "core/TextLines.h"
-
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace PickList {
 
@@ -33,22 +28,12 @@ FileError ReadPickLists(const std::string& path, const std::vector<std::string>&
                         std::vector<std::vector<std::string>>& lists) {
     lists.assign(headers.size(), {});
 
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        if (std::filesystem::exists(path, ec))
-            return {ErrorNumber::PathFileAccess, "Path/File access error"};
-        return {ErrorNumber::FileNotFound, "File not found"};
+    std::string bytes;
+    if (FileError e = ReadWholeFile(path, bytes)) {
+        if (e.number == ErrorNumber::PathNotFound) // its folder gone too: still no pick-list file
+            e.number = ErrorNumber::FileNotFound;
+        return e;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        if (errno == EACCES)
-            return {ErrorNumber::PermissionDenied, "Permission denied"};
-        return {ErrorNumber::PathFileAccess, std::strerror(errno)};
-    }
-
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    if (in.bad())
-        return {ErrorNumber::PathFileAccess, "Error reading the pick-list file"};
 
     constexpr int outside = -1;
     int state = outside;

@@ -35,7 +35,7 @@ LineKind ClassifyLine(std::string_view line);
 // or -1 when it opens none of them.
 int MatchHeader(std::string_view line, const std::vector<std::string>& headers);
 
-// Reads the file line by line (CR LF or LF endings) and collects the items of the sections named
+// Reads the file line by line (CR LF, CR or LF endings) and collects the items of the sections named
 // by headers: lists[i] gets the item lines, untrimmed and in file order, of headers[i]. A header
 // not among headers leaves the reading state as it was, so items under it go to the list still
 // open above it; items outside any section are ignored. lists is reset to headers.size() lists.
