@@ -7,6 +7,7 @@
 #include "platform/Pause.h"
 #include "ui/common/Centre.h"
 #include "ui/common/Errors.h"
+#include "ui/common/Twips.h"
 #include "ui/common/Widgets.h"
 #include "ui/common/WindowKeys.h"
 
@@ -33,10 +34,9 @@ const QColor SuccessColour(0, 128, 0);
 
 const char* const MsgTitle = "Kestrane";
 
-constexpr int TwipsPerPixel = 15;
 constexpr int FaceWidth = 94;
 constexpr int FaceHeight = 25;
-constexpr int LabelHeight = 225 / TwipsPerPixel;
+constexpr int LabelHeight = Twips::WholePixels(225);
 constexpr int DesignWidth = 330;
 constexpr int WindowHeight = 170;
 
@@ -154,7 +154,7 @@ class LabelButton : public QLabel {
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (onUp)
-            onUp(static_cast<int>(std::floor(e->position().y())) * TwipsPerPixel);
+            onUp(Twips::FromPixels(static_cast<int>(std::floor(e->position().y()))));
     }
 };
 

@@ -11,6 +11,7 @@
 #include "platform/Shell.h"
 #include "ui/common/Centre.h"
 #include "ui/common/OpenGuard.h"
+#include "ui/common/Twips.h"
 #include "ui/common/Widgets.h"
 #include "ui/common/WindowKeys.h"
 #include "ui/desk/ArrivalPanel.h"
@@ -33,8 +34,6 @@
 #include <QShortcut>
 #include <QTimer>
 
-#include <cmath>
-
 using namespace Widgets;
 
 namespace {
@@ -43,11 +42,6 @@ const QString PlainCaption = QStringLiteral("Brantholm Solutions Kestrane");
 // The window's outer height counts its title bar and borders too; the layout
 // rule is written for that height.
 constexpr int FrameAllowancePx = 30;
-constexpr double TwipsPerPixel = 15.0;
-
-int px(double twips) {
-    return static_cast<int>(std::lround(twips / TwipsPerPixel));
-}
 } // namespace
 
 frmMain::frmMain(ProgramState& state, QWidget* parent) : QWidget(parent, Qt::Window), state_(state) {
@@ -281,27 +275,26 @@ void frmMain::buildKeyMap() {
 
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Form_Resize(static_cast<int>(width() * TwipsPerPixel),
-                static_cast<int>((height() + FrameAllowancePx) * TwipsPerPixel));
+    Form_Resize(Twips::FromPixels(width()), Twips::FromPixels(height() + FrameAllowancePx));
 }
 
 void frmMain::Form_Resize(int W, int H) {
     if (W > 15200) {
-        Fraim5->move(px(W - 11990), Fraim5->y());
-        Fraim4->move(px(W - 9190), Fraim4->y());
-        qxlogoIM->move(px(W - 780), qxlogoIM->y());
+        Fraim5->move(Twips::NearestPixels(W - 11990), Fraim5->y());
+        Fraim4->move(Twips::NearestPixels(W - 9190), Fraim4->y());
+        qxlogoIM->move(Twips::NearestPixels(W - 780), qxlogoIM->y());
     } else {
-        Fraim5->move(px(3210), Fraim5->y());
-        Fraim4->move(px(6010), Fraim4->y());
-        qxlogoIM->move(px(14420), qxlogoIM->y());
+        Fraim5->move(Twips::NearestPixels(3210), Fraim5->y());
+        Fraim4->move(Twips::NearestPixels(6010), Fraim4->y());
+        qxlogoIM->move(Twips::NearestPixels(14420), qxlogoIM->y());
     }
     // The help hint stands under the logo, beside the booking frame, wherever the logo goes.
     Label19->move(qxlogoIM->x(), Label19->y());
     if (W - 470 > 0)
-        lists_->resizeGrid(px(W - 470), lists_->gridHeight());
+        lists_->resizeGrid(Twips::NearestPixels(W - 470), lists_->gridHeight());
     if (H > 7700) {
         const int h = Platform::IsThemeActive() ? H - 5950 : H - 5700;
-        lists_->resizeGrid(lists_->gridWidth(), px(h));
+        lists_->resizeGrid(lists_->gridWidth(), Twips::NearestPixels(h));
     }
 }
 
@@ -469,6 +462,6 @@ void frmMain::SetUpControls() {
         dates_->SelectListDay(today.day);
     }
     dates_->setCalendarDate(today.year, today.month, today.day);
-    dates_->placeCalendar(px(1720), px(1680));
+    dates_->placeCalendar(Twips::NearestPixels(1720), Twips::NearestPixels(1680));
     lists_->setSearchKey(QStringLiteral("ANY TEXT"));
 }

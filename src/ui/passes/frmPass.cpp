@@ -14,6 +14,7 @@
 #include "platform/VbKeys.h"
 #include "ui/common/Centre.h"
 #include "ui/common/OpenGuard.h"
+#include "ui/common/Twips.h"
 #include "ui/common/Widgets.h"
 #include "ui/common/WindowKeys.h"
 #include "ui/passes/PassCard.h"
@@ -30,8 +31,6 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include <cmath>
-
 using namespace Widgets;
 
 namespace {
@@ -39,11 +38,9 @@ const QString Title = QStringLiteral("Kestrane");
 constexpr int KeyF1 = 112;
 constexpr double ScreenDpi = 96.0; // 15 twips to the pixel, as the desk lays out
 
-int px(double twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
 QRect pxRect(const QRect& t) {
-    return {px(t.x()), px(t.y()), px(t.width()), px(t.height())};
+    return {Twips::NearestPixels(t.x()), Twips::NearestPixels(t.y()), Twips::NearestPixels(t.width()),
+            Twips::NearestPixels(t.height())};
 }
 
 // The card's panel: grey, with its outline and the frames of photo, logo and department.
@@ -286,10 +283,10 @@ void frmPass::Form_Load() {
 
 void frmPass::setNotice(bool dayPass) {
     if (dayPass) {
-        laDayNotice->move(px(570), px(90));
+        laDayNotice->move(Twips::NearestPixels(570), Twips::NearestPixels(90));
         laDayNotice->setText(QStringLiteral("PRINTING PASS ONLY VALID TODAY"));
     } else {
-        laDayNotice->move(px(540), px(255));
+        laDayNotice->move(Twips::NearestPixels(540), Twips::NearestPixels(255));
         laDayNotice->setText(QStringLiteral("PRINTING PASS"));
     }
 }
