@@ -2,6 +2,7 @@
 
 #include "core/TextUtil.h"
 #include "core/admin/FolderPath.h"
+#include "core/startup/Helpers.h"
 #include "core/startup/SettingsRecord.h"
 #include "core/startup/UsrSettings.h"
 #include "platform/MsgBox.h"
@@ -395,7 +396,8 @@ void frmSetup::closeEvent(QCloseEvent* event) {
 
 void frmSetup::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        state_.HelpTopic = SSTab1->currentIndex() == 2 ? 81 : 80;
+        state_.HelpTopic =
+            SSTab1->currentIndex() == 2 ? StartUp::HelpTopics::NetworkSettings : StartUp::HelpTopics::Settings;
         StartUp::ShowHelpTopic(state_);
         return;
     }

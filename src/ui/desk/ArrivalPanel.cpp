@@ -4,6 +4,7 @@
 #include "core/TextUtil.h"
 #include "core/desk/DayStatusFile.h"
 #include "core/desk/MonthBookingFile.h"
+#include "core/startup/Helpers.h"
 #include "platform/ClickLabel.h"
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
@@ -96,17 +97,17 @@ void ArrivalPanel::apply(const ArrivalDeparture::StampResult& result) {
 }
 
 void ArrivalPanel::cmdIN_Click() {
-    state_.HelpTopic = ArrivalDeparture::StampHelpTopic;
+    state_.HelpTopic = StartUp::HelpTopics::OnOffSite;
     apply(ArrivalDeparture::MarkArrived(stampForm(), Clock::Now()));
 }
 
 void ArrivalPanel::cmdOUT_Click() {
-    state_.HelpTopic = ArrivalDeparture::StampHelpTopic;
+    state_.HelpTopic = StartUp::HelpTopics::OnOffSite;
     apply(ArrivalDeparture::MarkDeparted(stampForm(), Clock::Now()));
 }
 
 void ArrivalPanel::LaON_Site_DblClick() {
-    state_.HelpTopic = ArrivalDeparture::UndoHelpTopic;
+    state_.HelpTopic = StartUp::HelpTopics::UndoOnOffSite;
     const auto undo = ArrivalDeparture::UndoArrival(state_.options().readOnly(), state_.ListMode,
                                                     BackColourOf(LaON_Site), Latin1::ToBytes(LaOFFSite->text()));
     if (undo.outcome != ArrivalDeparture::UndoOutcome::Undone)
@@ -116,7 +117,7 @@ void ArrivalPanel::LaON_Site_DblClick() {
 }
 
 void ArrivalPanel::LaOFFSite_DblClick() {
-    state_.HelpTopic = ArrivalDeparture::UndoHelpTopic;
+    state_.HelpTopic = StartUp::HelpTopics::UndoOnOffSite;
     const auto undo = ArrivalDeparture::UndoDeparture(state_.options().readOnly(), state_.ListMode,
                                                       BackColourOf(LaOFFSite), Latin1::ToBytes(LaON_Site->text()));
     if (undo.outcome != ArrivalDeparture::UndoOutcome::Undone)

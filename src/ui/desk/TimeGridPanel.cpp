@@ -7,6 +7,7 @@
 #include "core/desk/ListDate.h"
 #include "core/desk/RegNo.h"
 #include "core/desk/TimeGridRules.h"
+#include "core/startup/Helpers.h"
 #include "platform/Grid.h"
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
@@ -314,7 +315,7 @@ void TimeGridPanel::cbTime_Click() {
 }
 
 void TimeGridPanel::TimeGrid_CellClicked() {
-    state_.HelpTopic = 26;
+    state_.HelpTopic = StartUp::HelpTopics::BookingTime;
     if (state_.options().readOnly())
         return;
     shDayBorder->hide();
@@ -323,7 +324,7 @@ void TimeGridPanel::TimeGrid_CellClicked() {
 }
 
 void TimeGridPanel::cmdADD_Click() {
-    state_.HelpTopic = 26;
+    state_.HelpTopic = StartUp::HelpTopics::BookingTime;
     if (state_.options().readOnly())
         return;
     GridCell cell = TimeGrid->ActiveCell();
@@ -344,7 +345,7 @@ void TimeGridPanel::cmdADD_Click() {
 }
 
 void TimeGridPanel::cmdSUB_Click() {
-    state_.HelpTopic = 26;
+    state_.HelpTopic = StartUp::HelpTopics::BookingTime;
     if (state_.options().readOnly())
         return;
     GridCell cell = TimeGrid->ActiveCell();

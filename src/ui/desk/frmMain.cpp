@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "core/TextUtil.h"
 #include "core/desk/ListDate.h"
+#include "core/startup/Helpers.h"
 #include "platform/ClickLabel.h"
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
@@ -154,7 +155,7 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 void frmMain::Form_Activate() {
-    state_.HelpTopic = 1;
+    state_.HelpTopic = StartUp::HelpTopics::Desk;
     if (state_.RestartPending) {
         MsgBox(QStringLiteral("Kestrane will now shut down. Mode and other settings will be applied when you re-start"),
                vb::vbInformation, QStringLiteral("Kestrane"), this);

@@ -2,6 +2,7 @@
 
 #include "core/TextUtil.h"
 #include "core/desk/BookingRecord.h"
+#include "core/startup/Helpers.h"
 #include "platform/Latin1Text.h"
 #include "platform/Shell.h"
 #include "ui/common/Widgets.h"
@@ -24,7 +25,6 @@ using Latin1::ToBytes;
 
 namespace {
 
-constexpr int HelpTopicPersonal = 61;
 constexpr int PrescriptionNotesWidth = 100;
 // The fields this window edits, which Cancel puts back.
 constexpr int EditedFields[] = {BookingFields::iSalutation,
@@ -144,7 +144,7 @@ void frmPDetail::buildControls() {
 }
 
 void frmPDetail::Form_Load() {
-    state_.HelpTopic = HelpTopicPersonal;
+    state_.HelpTopic = StartUp::HelpTopics::PersonalDetails;
     ShowFields();
     SnapshotFields();
     CentreForm();

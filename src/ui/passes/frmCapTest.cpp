@@ -2,6 +2,7 @@
 
 #include "core/AtomicFile.h"
 #include "core/passes/PhotoFile.h"
+#include "core/startup/Helpers.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/SaveAsDialog.h"
@@ -34,8 +35,6 @@ using Dialog = VideoCapture::Dialog;
 
 namespace {
 constexpr int HeightPx = 345;
-constexpr int HelpTopicCamera = 50;
-constexpr int HelpTopicSetup = 51;
 constexpr int PreviewWidthTwips = 4800;
 constexpr int PreviewHeightTwips = 3600;
 // A typed size beyond this many pixels is taken as this many.
@@ -156,7 +155,7 @@ std::vector<std::pair<QCheckBox*, VideoCapture::Option>> frmCapTest::optionBoxes
 }
 
 void frmCapTest::Form_Load() {
-    state_.HelpTopic = HelpTopicCamera;
+    state_.HelpTopic = StartUp::HelpTopics::Camera;
     setWidthTwips(NormalWidthTwips);
     CentreForm();
     cmdEnterSetup->setEnabled(state_.options().enableVideoConfig());
@@ -299,12 +298,12 @@ void frmCapTest::cmdHeight_Click() {
 }
 
 void frmCapTest::cmdEnterSetup_Click() {
-    state_.HelpTopic = HelpTopicSetup;
+    state_.HelpTopic = StartUp::HelpTopics::CameraSetup;
     setWidthTwips(SetupWidthTwips);
 }
 
 void frmCapTest::cmdCFGDone_Click() {
-    state_.HelpTopic = HelpTopicCamera;
+    state_.HelpTopic = StartUp::HelpTopics::Camera;
     setWidthTwips(NormalWidthTwips);
 }
 

@@ -519,7 +519,7 @@ void frmPass::reject() {
 
 void frmPass::Form_KeyDown(int keyCode, int /*shift*/) {
     if (keyCode == KeyF1) {
-        state_.HelpTopic = 100;
+        state_.HelpTopic = StartUp::HelpTopics::Pass;
         StartUp::ShowHelpTopic(state_);
     }
 }

@@ -9,6 +9,7 @@
 #include "core/passes/PassRules.h"
 #include "core/passes/PhotoFile.h"
 #include "core/passes/PhotoLibrary.h"
+#include "core/startup/Helpers.h"
 #include "platform/Grid.h"
 #include "platform/Latin1Text.h"
 #include "platform/ListGrid.h"
@@ -190,7 +191,7 @@ void frmHandlePhoto::SetupPhotoGrid() {
 
 void frmHandlePhoto::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        state_.HelpTopic = 70;
+        state_.HelpTopic = StartUp::HelpTopics::Photos;
         StartUp::ShowHelpTopic(state_);
         return;
     }
