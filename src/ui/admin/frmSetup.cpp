@@ -88,6 +88,8 @@ constexpr std::array<const char*, 6> ReadOnlyDependants{"ckDisPassPrn",   "ckEnb
 
 const char* const Title = "Kestrane";
 
+using FolderBrowse = ProgramState::FolderBrowse;
+
 } // namespace
 
 frmSetup::frmSetup(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
@@ -328,15 +330,15 @@ void frmSetup::cmdsetNPTS_SL_Click() {
 }
 
 void frmSetup::cmdsetNPTD_Click() {
-    browse(1, setNPTDTb);
+    browse(FolderBrowse::DataFolder, setNPTDTb);
 }
 
 void frmSetup::cmdsetNPTS_Click() {
-    browse(2, setNPTSTb);
+    browse(FolderBrowse::SystemFolder, setNPTSTb);
 }
 
 // The chooser opens on the folder the box names.
-void frmSetup::browse(int target, PathBox* folderBox) {
+void frmSetup::browse(FolderBrowse::Target target, PathBox* folderBox) {
     const OpenGuard opening(this);
     if (!opening)
         return;
@@ -356,18 +358,18 @@ void frmSetup::showEvent(QShowEvent* event) {
 
 // Takes the chooser's answer once: a later activation finds nothing to put back.
 void frmSetup::Form_Activate() {
-    ProgramState::FolderBrowse& b = state_.browse;
-    const int target = b.BrowseTarget;
+    FolderBrowse& b = state_.browse;
+    const FolderBrowse::Target target = b.BrowseTarget;
     const std::string chosen = b.BrowseResult;
     const bool cancelled = b.BrowseCancelled;
     b = {};
-    if (cancelled || (target != 1 && target != 2))
+    if (cancelled || target == FolderBrowse::NoTarget)
         return;
     if (const auto refusal = FolderPath::FolderRefusal(chosen)) {
         tell(QString::fromStdString(*refusal) + QStringLiteral("\r\n") + ShownPath::Text(chosen), vb::vbExclamation);
         return;
     }
-    (target == 1 ? setNPTDTb : setNPTSTb)->setPath(chosen);
+    (target == FolderBrowse::DataFolder ? setNPTDTb : setNPTSTb)->setPath(chosen);
 }
 
 void frmSetup::cmdsetOK_Click() {
