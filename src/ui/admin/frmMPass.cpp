@@ -5,6 +5,7 @@
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
+#include "platform/VbKeys.h"
 #include "ui/common/Centre.h"
 #include "ui/common/Errors.h"
 #include "ui/common/Twips.h"
@@ -316,13 +317,13 @@ bool frmMPass::eventFilter(QObject* watched, QEvent* e) {
     switch (ke->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        k = 13;
+        k = vb::vbKeyReturn;
         break;
     case Qt::Key_Backspace:
-        k = 8;
+        k = vb::vbKeyBack;
         break;
     case Qt::Key_Escape:
-        k = 27;
+        k = vb::vbKeyEscape;
         break;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:

@@ -14,6 +14,7 @@
 #include "platform/Latin1Text.h"
 #include "platform/ListGrid.h"
 #include "platform/MsgBox.h"
+#include "platform/VbKeys.h"
 #include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
 #include "ui/desk/ArrivalPanel.h"
@@ -288,7 +289,7 @@ void ListsPanel::CBListBy_LostFocus() {
 }
 
 void ListsPanel::MainFindTB_KeyPress(int keyAscii) {
-    if (keyAscii == 13)
+    if (keyAscii == vb::vbKeyReturn)
         cmdMFind_Click();
 }
 

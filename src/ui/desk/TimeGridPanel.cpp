@@ -11,6 +11,7 @@
 #include "platform/Grid.h"
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
+#include "platform/VbKeys.h"
 #include "ui/common/Widgets.h"
 
 #include <QComboBox>
@@ -365,7 +366,7 @@ void TimeGridPanel::cmdCLEARAll_Click() {
 }
 
 void TimeGridPanel::TimeGrid_DeleteKey(int keyCode, int /*shift*/) {
-    if (keyCode == 46)
+    if (keyCode == vb::vbKeyDelete)
         state_.BookingsChanged = true;
 }
 

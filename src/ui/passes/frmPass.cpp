@@ -35,7 +35,6 @@ using namespace Widgets;
 
 namespace {
 const QString Title = QStringLiteral("Kestrane");
-constexpr int KeyF1 = 112;
 constexpr double ScreenDpi = 96.0; // 15 twips to the pixel, as the desk lays out
 
 QRect pxRect(const QRect& t) {
@@ -518,7 +517,7 @@ void frmPass::reject() {
 }
 
 void frmPass::Form_KeyDown(int keyCode, int /*shift*/) {
-    if (keyCode == KeyF1) {
+    if (keyCode == vb::vbKeyF1) {
         state_.HelpTopic = StartUp::HelpTopics::Pass;
         StartUp::ShowHelpTopic(state_);
     }
@@ -526,7 +525,7 @@ void frmPass::Form_KeyDown(int keyCode, int /*shift*/) {
 
 void frmPass::keyPressEvent(QKeyEvent* event) {
     Form_KeyDown(VbKeys::KeyCode(event), VbKeys::ShiftBits(event));
-    if (VbKeys::KeyCode(event) == KeyF1)
+    if (VbKeys::KeyCode(event) == vb::vbKeyF1)
         return;
     QDialog::keyPressEvent(event);
 }

@@ -17,6 +17,7 @@
 #include "platform/Pause.h"
 #include "platform/PictureFile.h"
 #include "platform/Shell.h"
+#include "platform/VbKeys.h"
 #include "ui/common/Centre.h"
 #include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
@@ -205,7 +206,7 @@ void frmHandlePhoto::cmdHPClose_Click() {
 // --- Finding and listing ---------------------------------------------------------------------
 
 void frmHandlePhoto::HPFindTB_KeyPress(int keyAscii) {
-    if (keyAscii == 13)
+    if (keyAscii == vb::vbKeyReturn)
         cmdHPFind_Click();
 }
 
