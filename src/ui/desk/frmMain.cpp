@@ -10,6 +10,7 @@
 #include "platform/Pause.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
+#include "platform/VbKeys.h"
 #include "ui/common/Centre.h"
 #include "ui/common/OpenGuard.h"
 #include "ui/common/Twips.h"
@@ -181,77 +182,88 @@ void frmMain::Form_Activate() {
 
 // --- Key map -------------------------------------------------------------------
 
-const char* frmMain::KeyMapCommand(int keyCode, int shift) {
-    const bool alt = (shift & 4) != 0;
-    if (alt && keyCode == 83)
-        return "cmdSAVE";
-    if (alt && keyCode == 68)
-        return "cmdGetAny";
-    if (keyCode == 112)
-        return "help";
-    if (keyCode == 113 || (alt && keyCode == 84))
-        return "cmdGetToday";
-    if (keyCode == 114 || (alt && keyCode == 77))
-        return "cmdGetTom";
-    if (keyCode == 115)
-        return "cmdMFind";
-    if (keyCode == 116)
-        return "cmdDayList";
-    if (keyCode == 118 || (alt && keyCode == 78))
-        return "cmdNEW";
-    if (keyCode == 120)
-        return "cmdGetCARD";
-    if (alt && keyCode == 80)
-        return "cmdPRINT";
+namespace {
+
+enum class KeyCommand { Save, GetAny, Help, GetToday, GetTomorrow, Find, DayList, New, GetCard, Print };
+
+struct MappedKey {
+    Qt::Key key;
+    int code;
+    bool needsAlt;
+    KeyCommand command;
+};
+
+// Function keys act whatever modifiers are held; the letters only with Alt
+// (Shift and Ctrl may be held too).
+constexpr MappedKey KeyMap[] = {{Qt::Key_S, vb::vbKeyS, true, KeyCommand::Save},
+                                {Qt::Key_D, vb::vbKeyD, true, KeyCommand::GetAny},
+                                {Qt::Key_T, vb::vbKeyT, true, KeyCommand::GetToday},
+                                {Qt::Key_M, vb::vbKeyM, true, KeyCommand::GetTomorrow},
+                                {Qt::Key_N, vb::vbKeyN, true, KeyCommand::New},
+                                {Qt::Key_P, vb::vbKeyP, true, KeyCommand::Print},
+                                {Qt::Key_F1, vb::vbKeyF1, false, KeyCommand::Help},
+                                {Qt::Key_F2, vb::vbKeyF2, false, KeyCommand::GetToday},
+                                {Qt::Key_F3, vb::vbKeyF3, false, KeyCommand::GetTomorrow},
+                                {Qt::Key_F4, vb::vbKeyF4, false, KeyCommand::Find},
+                                {Qt::Key_F5, vb::vbKeyF5, false, KeyCommand::DayList},
+                                {Qt::Key_F7, vb::vbKeyF7, false, KeyCommand::New},
+                                {Qt::Key_F9, vb::vbKeyF9, false, KeyCommand::GetCard}};
+
+const MappedKey* MappedKeyFor(int keyCode, int shift) {
+    for (const MappedKey& k : KeyMap)
+        if (k.code == keyCode && (!k.needsAlt || (shift & vb::vbAltMask)))
+            return &k;
     return nullptr;
 }
 
+} // namespace
+
 bool frmMain::Form_KeyDown(int keyCode, int shift) {
-    const char* command = KeyMapCommand(keyCode, shift);
-    if (!command)
+    const MappedKey* mapped = MappedKeyFor(keyCode, shift);
+    if (!mapped)
         return false;
-    const QString c = QString::fromLatin1(command);
-    if (c == u"cmdSAVE")
+    switch (mapped->command) {
+    case KeyCommand::Save:
         commands_->cmdSAVE_Click();
-    else if (c == u"cmdGetAny")
+        break;
+    case KeyCommand::GetAny:
         lists_->cmdGetAny_Click();
-    else if (c == u"help")
+        break;
+    case KeyCommand::Help:
         StartUp::ShowHelpTopic(state_);
-    else if (c == u"cmdGetToday")
+        break;
+    case KeyCommand::GetToday:
         lists_->cmdGetToday_Click();
-    else if (c == u"cmdGetTom")
+        break;
+    case KeyCommand::GetTomorrow:
         lists_->cmdGetTom_Click();
-    else if (c == u"cmdMFind")
+        break;
+    case KeyCommand::Find:
         lists_->cmdMFind_Click();
-    else if (c == u"cmdDayList")
+        break;
+    case KeyCommand::DayList:
         lists_->cmdDayList_Click();
-    else if (c == u"cmdNEW")
+        break;
+    case KeyCommand::New:
         commands_->cmdNEW_Click();
-    else if (c == u"cmdGetCARD")
+        break;
+    case KeyCommand::GetCard:
         cmdGetCARD_Click();
-    else if (c == u"cmdPRINT")
+        break;
+    case KeyCommand::Print:
         lists_->cmdPRINT_Click();
+        break;
+    }
     return true;
 }
 
 // The key map acts before any control of the window sees the key, and a key
 // it acts on goes no further: it never types its letter into a box, and one
-// press runs its command once. Function keys act whatever modifiers are held;
-// the letters only with Alt (Shift and Ctrl may be held too).
+// press runs its command once.
 void frmMain::buildKeyMap() {
-    struct MappedKey {
-        Qt::Key key;
-        int code;
-        bool needsAlt;
-    };
-    const MappedKey keys[] = {{Qt::Key_S, 83, true},    {Qt::Key_D, 68, true},    {Qt::Key_T, 84, true},
-                              {Qt::Key_M, 77, true},    {Qt::Key_N, 78, true},    {Qt::Key_P, 80, true},
-                              {Qt::Key_F1, 112, false}, {Qt::Key_F2, 113, false}, {Qt::Key_F3, 114, false},
-                              {Qt::Key_F4, 115, false}, {Qt::Key_F5, 116, false}, {Qt::Key_F7, 118, false},
-                              {Qt::Key_F9, 120, false}};
-    for (const MappedKey& k : keys) {
+    for (const MappedKey& k : KeyMap) {
         for (int bits = 0; bits < 8; ++bits) {
-            const bool shift = bits & 1, ctrl = bits & 2, alt = bits & 4;
+            const bool shift = bits & vb::vbShiftMask, ctrl = bits & vb::vbCtrlMask, alt = bits & vb::vbAltMask;
             if (k.needsAlt && !alt)
                 continue;
             QKeyCombination combo(Qt::KeyboardModifiers(), k.key);
