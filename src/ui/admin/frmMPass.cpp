@@ -512,18 +512,18 @@ bool frmMPass::extendedAllowed() const {
 }
 
 void frmMPass::MPWLa_MouseDown(int i) {
-    if (buttonFace_ == i + 100)
+    if (buttonFace_ == ButtonFaces{ButtonFaces::Pressed, i})
         return;
     ResetButtonFaces();
-    buttonFace_ = i + 100;
+    buttonFace_ = {ButtonFaces::Pressed, i};
     Image2[i]->setPixmap(SetMPS_X->pixmap());
 }
 
 void frmMPass::MPWLa_MouseMove(int i) {
-    if (buttonFace_ == i || buttonFace_ >= 21)
+    if (buttonFace_ == ButtonFaces{ButtonFaces::Hovered, i} || buttonFace_.look == ButtonFaces::Pressed)
         return;
     ResetButtonFaces();
-    buttonFace_ = i;
+    buttonFace_ = {ButtonFaces::Hovered, i};
     Image2[i]->setPixmap(SetMPS_O->pixmap());
 }
 
@@ -551,9 +551,9 @@ void frmMPass::pressButton(int i) {
 }
 
 void frmMPass::ResetButtonFaces() {
-    if (buttonFace_ == 10)
+    if (buttonFace_.look == ButtonFaces::AllNormal)
         return;
-    buttonFace_ = 10;
+    buttonFace_ = {ButtonFaces::AllNormal, 0};
     for (QLabel* face : Image2)
         face->setPixmap(SetMPS_N->pixmap());
 }
