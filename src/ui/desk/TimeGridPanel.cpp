@@ -32,6 +32,11 @@ constexpr long Black = 0;
 constexpr int DayColumnWidth = 100;
 const QRect GridPlace(6, 89, 168, 162);
 constexpr int BorderMargin = 3; // between the grid and the red border around it
+// The year drop-down holds one entry a year, from the first.
+constexpr int FirstListedYear = 2010;
+constexpr int LastListedYear = 2100;
+// A booking number holds the last two digits of a year of this century.
+constexpr int BookingCentury = 2000;
 
 void openDays(Grid* g) {
     g->setRows(32);
@@ -61,7 +66,7 @@ TimeGridPanel::TimeGridPanel(ProgramState& state, QWidget* p, QWidget* window)
     CBMonth->setEditable(true);
     CBMonth->setGeometry(6, 40, 100, 24);
     CBYear = Named(new QComboBox(p), "CBYear");
-    for (int y = 2010; y <= 2100; ++y)
+    for (int y = FirstListedYear; y <= LastListedYear; ++y)
         CBYear->addItem(QString::number(y));
     CBYear->setEditable(true);
     CBYear->setGeometry(110, 40, 64, 24);
@@ -274,11 +279,11 @@ void TimeGridPanel::BuildTimeGridMonthFromRecord() {
 
 bool TimeGridPanel::showBookingMonth(const std::string& regNo) {
     const BookedMonth booked = BookedMonthOf(regNo);
-    const long year = Text::Val(booked.yy);
+    const long year = BookingCentury + Text::Val(booked.yy);
     const long month = booked.mm.size() == 2 ? Text::Val(booked.mm) : 0;
-    if (year < 10 || year > 99 || month < 1 || month > 12)
+    if (year < FirstListedYear || year > BookingCentury + 99 || month < 1 || month > 12)
         return false;
-    CBYear->setCurrentIndex(static_cast<int>(year - 10));
+    CBYear->setCurrentIndex(static_cast<int>(year - FirstListedYear));
     CBYear_Click();
     CBMonth->setCurrentIndex(static_cast<int>(month - 1));
     CBMonth_Click();
