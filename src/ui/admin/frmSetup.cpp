@@ -27,6 +27,7 @@
 #include <QScreen>
 #include <QTabWidget>
 
+using Widgets::Button;
 using Widgets::Caption;
 
 namespace {
@@ -120,15 +121,9 @@ frmSetup::frmSetup(ProgramState& state, QWidget* parent) : QDialog(parent), stat
     buildStatisticsTab(statistics);
     SSTab1->addTab(statistics, QStringLiteral("   Statistics    "));
 
-    auto* cmdsetOK = new QPushButton(QStringLiteral("Ok"), this);
-    cmdsetOK->setObjectName(QStringLiteral("cmdsetOK"));
-    cmdsetOK->setAutoDefault(false);
-    cmdsetOK->setGeometry(420, 498, 90, 30);
+    auto* cmdsetOK = Button(this, "cmdsetOK", QStringLiteral("Ok"), QString(), QRect(420, 498, 90, 30));
     connect(cmdsetOK, &QPushButton::clicked, this, &frmSetup::cmdsetOK_Click);
-    auto* cmdsetCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdsetCancel->setObjectName(QStringLiteral("cmdsetCancel"));
-    cmdsetCancel->setAutoDefault(false);
-    cmdsetCancel->setGeometry(518, 498, 90, 30);
+    auto* cmdsetCancel = Button(this, "cmdsetCancel", QStringLiteral("Cancel"), QString(), QRect(518, 498, 90, 30));
     connect(cmdsetCancel, &QPushButton::clicked, this, &frmSetup::cmdsetCancel_Click);
 
     Form_Load();
@@ -195,14 +190,8 @@ void frmSetup::buildNetworkTab(QWidget* tab) {
         folder->setObjectName(QString::fromLatin1(boxName));
         folder->setMaxLength(32767);
         folder->setGeometry(12, y + 22, 380, 26);
-        auto* browse = new QPushButton(QStringLiteral("Browse..."), tab);
-        browse->setObjectName(QString::fromLatin1(browseName));
-        browse->setAutoDefault(false);
-        browse->setGeometry(400, y + 22, 90, 26);
-        auto* local = new QPushButton(QStringLiteral("Set Local"), tab);
-        local->setObjectName(QString::fromLatin1(localName));
-        local->setAutoDefault(false);
-        local->setGeometry(496, y + 22, 90, 26);
+        auto* browse = Button(tab, browseName, QStringLiteral("Browse..."), QString(), QRect(400, y + 22, 90, 26));
+        auto* local = Button(tab, localName, QStringLiteral("Set Local"), QString(), QRect(496, y + 22, 90, 26));
         return std::array<QWidget*, 3>{folder, browse, local};
     };
     const auto data = folderRow("Set Network Path to Database", 64, "setNPTDTb", "cmdsetNPTD", "cmdsetNPTD_SL");
