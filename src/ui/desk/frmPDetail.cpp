@@ -43,15 +43,6 @@ constexpr int EditedFields[] = {BookingFields::iSalutation,
                                 BookingFields::iKinWorkPhone,
                                 BookingFields::iKinEmail};
 
-QLabel* Heading(QWidget* parent, const QString& text, int pointSizeStep) {
-    auto* label = new QLabel(text, parent);
-    QFont f = label->font();
-    f.setBold(true);
-    f.setPointSize(f.pointSize() + pointSizeStep);
-    label->setFont(f);
-    return label;
-}
-
 } // namespace
 
 frmPDetail::frmPDetail(ProgramState& state, QWidget* parent)
