@@ -56,10 +56,11 @@ struct ProgramState {
     bool StatusPending = false;
     std::string StatusMessage;
 
-    // Folder chooser hand-off: which folder box of the settings asked (1 data,
-    // 2 system), the folder chosen and whether the chooser was cancelled.
+    // Folder chooser hand-off: which folder box of the settings asked, the
+    // folder chosen and whether the chooser was cancelled.
     struct FolderBrowse {
-        int BrowseTarget = 0;
+        enum Target : int { NoTarget = 0, DataFolder = 1, SystemFolder = 2 };
+        Target BrowseTarget = NoTarget;
         std::string BrowseResult;
         bool BrowseCancelled = false;
     } browse;

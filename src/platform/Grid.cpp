@@ -121,7 +121,7 @@ struct Grid::Impl {
             return;
         if (!q->edit(cur, QAbstractItemView::AllEditTriggers, nullptr) || !lineEditor())
             return;
-        lineEditor()->setText(keyAscii == 8 ? QString() : QString(QChar(keyAscii)));
+        lineEditor()->setText(keyAscii == vb::vbKeyBack ? QString() : QString(QChar(keyAscii)));
     }
 
     void clearSelectedCells() {
@@ -422,12 +422,12 @@ void Grid::keyPressEvent(QKeyEvent* event) {
     const int typed = VbKeys::KeyAscii(event);
     if (typed != 0) {
         const int keyAscii = d->charTyped ? d->charTyped(typed) : typed;
-        if (typed == 13) {
+        if (typed == vb::vbKeyReturn) {
             emit RowChosen(CurrentRow(), CurrentCol());
             event->accept(); // Enter chooses the row, it presses no default button
             return;
         }
-        if (typed == 27) {
+        if (typed == vb::vbKeyEscape) {
             event->ignore(); // Escape is the window's, which closes as by its close box
             return;
         }
@@ -435,7 +435,7 @@ void Grid::keyPressEvent(QKeyEvent* event) {
             event->accept();
             return;
         }
-        if (keyAscii == 8 || (keyAscii >= 32 && keyAscii != 127 && keyAscii <= 255)) {
+        if (keyAscii == vb::vbKeyBack || (keyAscii >= 32 && keyAscii != 127 && keyAscii <= 255)) {
             d->startTypedEdit(keyAscii);
             event->accept(); // never the view's jump-to-text search
             return;
@@ -485,7 +485,7 @@ bool Grid::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == d->editor && event->type() == QEvent::KeyPress) {
         auto* ke = static_cast<QKeyEvent*>(event);
         const int typed = VbKeys::KeyAscii(ke);
-        if (typed != 0 && typed != 13 && typed != 27) {
+        if (typed != 0 && typed != vb::vbKeyReturn && typed != vb::vbKeyEscape) {
             const int keyAscii = d->charTyped ? d->charTyped(typed) : typed;
             if (keyAscii == 0)
                 return true;

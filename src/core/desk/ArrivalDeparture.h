@@ -12,9 +12,6 @@
 // today's status file.
 namespace ArrivalDeparture {
 
-inline constexpr int StampHelpTopic = 27; // both buttons
-inline constexpr int UndoHelpTopic = 28;  // both double-clicks
-
 inline constexpr const char* NoTime = "  -  ";
 inline constexpr const char* MessageTitle = "Kestrane"; // exclamation icon, OK button
 inline constexpr const char* NoBookingToArriveText = "Can't mark as ARRIVED: No booking has been created or saved!";

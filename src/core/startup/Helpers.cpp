@@ -82,38 +82,38 @@ bool FileExists(const std::string& path) {
 
 std::string HelpPageForTopic(int topic) {
     switch (topic) {
-    case 20:
+    case HelpTopics::DayList:
         return "daylist.html";
-    case 21:
+    case HelpTopics::MonthList:
         return "monthlist.html";
-    case 22:
+    case HelpTopics::OnSiteList:
         return "iostatuslist.html";
-    case 23:
+    case HelpTopics::Search:
         return "findingrecords.html";
-    case 24:
+    case HelpTopics::ListCalendar:
         return "daylist2.html";
-    case 25:
+    case HelpTopics::NewBooking:
         return "makebooking.html";
-    case 26:
+    case HelpTopics::BookingTime:
         return "makebooking2.html";
-    case 27:
+    case HelpTopics::OnOffSite:
         return "iostatuslist2.html";
-    case 28:
+    case HelpTopics::UndoOnOffSite:
         return "iostatuslist3.html";
-    case 50:
+    case HelpTopics::Camera:
         return "snapshot.html";
-    case 51:
+    case HelpTopics::CameraSetup:
         return "snapshot2.html";
-    case 60:
-    case 61:
+    case HelpTopics::LocationDetails:
+    case HelpTopics::PersonalDetails:
         return "makebooking3.html";
-    case 70:
+    case HelpTopics::Photos:
         return "managingpics2.html";
-    case 80:
+    case HelpTopics::Settings:
         return "ModesOfOperation2.html";
-    case 81:
+    case HelpTopics::NetworkSettings:
         return "netoperations2.html";
-    case 100:
+    case HelpTopics::Pass:
         return "issuingapass.html";
     default:
         return "index.html";

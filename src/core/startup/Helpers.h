@@ -21,6 +21,29 @@ inline constexpr const char* EmailCheckText = "Attention: Please note the E-mail
 
 bool FileExists(const std::string& path);
 
+// The help topics the windows set in HelpTopic.
+namespace HelpTopics {
+inline constexpr int Desk = 1;
+inline constexpr int DayList = 20;
+inline constexpr int MonthList = 21;
+inline constexpr int OnSiteList = 22;
+inline constexpr int Search = 23;
+inline constexpr int ListCalendar = 24;
+inline constexpr int NewBooking = 25;
+inline constexpr int BookingTime = 26;
+inline constexpr int OnOffSite = 27;     // both buttons
+inline constexpr int UndoOnOffSite = 28; // both double-clicks
+inline constexpr int Camera = 50;
+inline constexpr int CameraSetup = 51;
+inline constexpr int LocationDetails = 60;
+inline constexpr int PersonalDetails = 61;
+inline constexpr int Photos = 70;
+inline constexpr int Settings = 80;
+inline constexpr int NetworkSettings = 81;
+inline constexpr int About = 90;
+inline constexpr int Pass = 100;
+} // namespace HelpTopics
+
 // The help page (file name in KestraneDocs) of a help topic.
 std::string HelpPageForTopic(int topic);
 

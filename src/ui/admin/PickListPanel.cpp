@@ -40,10 +40,7 @@ PickListPanel::PickListPanel(ProgramState& state, QWidget* parent) : QWidget(par
     cbSetSelectList->setGeometry(12, 76, 220, 26);
     connect(cbSetSelectList, &QComboBox::activated, this, &PickListPanel::cbSetSelectList_Click);
 
-    cmdSetList = new QPushButton(QStringLiteral("List"), this);
-    cmdSetList->setObjectName(QStringLiteral("cmdSetList"));
-    cmdSetList->setAutoDefault(false);
-    cmdSetList->setGeometry(240, 76, 70, 26);
+    cmdSetList = Button(this, "cmdSetList", QStringLiteral("List"), QString(), QRect(240, 76, 70, 26));
     connect(cmdSetList, &QPushButton::clicked, this, &PickListPanel::cmdSetList_Click);
 
     ListSection = new QListWidget(this);
@@ -70,11 +67,8 @@ PickListPanel::PickListPanel(ProgramState& state, QWidget* parent) : QWidget(par
             ActiveText->setText(kept);
     });
 
-    cmdSetADD = new QPushButton(QStringLiteral("Add"), this);
-    cmdSetADD->setObjectName(QStringLiteral("cmdSetADD"));
-    cmdSetADD->setAutoDefault(false);
+    cmdSetADD = Button(this, "cmdSetADD", QStringLiteral("Add"), QString(), QRect(356, 182, 80, 26));
     cmdSetADD->setEnabled(false);
-    cmdSetADD->setGeometry(356, 182, 80, 26);
     connect(cmdSetADD, &QPushButton::clicked, this, &PickListPanel::cmdSetADD_Click);
 
     Named(Caption(this,
@@ -87,11 +81,8 @@ PickListPanel::PickListPanel(ProgramState& state, QWidget* parent) : QWidget(par
                                  "click the [ Remove ] button."),
                   QRect(356, 270, 220, 52)),
           "Label25");
-    cmdSetDelete = new QPushButton(QStringLiteral("Remove"), this);
-    cmdSetDelete->setObjectName(QStringLiteral("cmdSetDelete"));
-    cmdSetDelete->setAutoDefault(false);
+    cmdSetDelete = Button(this, "cmdSetDelete", QStringLiteral("Remove"), QString(), QRect(356, 326, 80, 26));
     cmdSetDelete->setEnabled(false);
-    cmdSetDelete->setGeometry(356, 326, 80, 26);
     connect(cmdSetDelete, &QPushButton::clicked, this, &PickListPanel::cmdSetDelete_Click);
 
     lachanges = Named(Caption(this, QStringLiteral("Changes will be available the next time you start Kestrane"),

@@ -4,6 +4,7 @@
 #include "platform/FolderTree.h"
 #include "platform/Platform.h"
 #include "platform/ShownPath.h"
+#include "ui/common/Twips.h"
 #include "ui/common/WindowKeys.h"
 #include "ui/startup/Artwork.h"
 
@@ -12,16 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-constexpr int TwipsPerPixel = 15;
-
-int Px(int twips) {
-    return twips / TwipsPerPixel;
-}
-
-} // namespace
 
 frmBFF::frmBFF(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("frmBFF"));
@@ -134,7 +125,7 @@ QString frmBFF::CompactPathForDisplay(QLineEdit* box, const QString& path) {
 
 void frmBFF::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    Form_Resize(width() * TwipsPerPixel, height() * TwipsPerPixel);
+    Form_Resize(Twips::FromPixels(width()), Twips::FromPixels(height()));
 }
 
 // Laid out on the inside of the window: its frame is the window manager's,
@@ -142,17 +133,18 @@ void frmBFF::resizeEvent(QResizeEvent* event) {
 // The bottom bar rests on the bottom edge and the tree fills the room above it.
 void frmBFF::Form_Resize(int widthTwips, int heightTwips) {
     const int W = widthTwips, H = heightTwips;
-    txtBFFSelectedF->resize(std::max(0, Px(W - 3600)), txtBFFSelectedF->height());
-    const int T = imaBFFTopBar->height() * TwipsPerPixel;
+    txtBFFSelectedF->resize(std::max(0, Twips::WholePixels(W - 3600)), txtBFFSelectedF->height());
+    const int T = Twips::FromPixels(imaBFFTopBar->height());
     const int barHeight = picBFFBottomBar->height();
-    const int gap = Px(40);
+    const int gap = Twips::WholePixels(40);
     if (H > 2000) {
         const int w = Platform::IsThemeActive() ? W - 300 : W - 150;
-        const int top = Px(T + 10);
-        ftvbff->setGeometry(Px(30), top, std::max(0, Px(w)), std::max(0, Px(H) - barHeight - gap - top));
+        const int top = Twips::WholePixels(T + 10);
+        ftvbff->setGeometry(Twips::WholePixels(30), top, std::max(0, Twips::WholePixels(w)),
+                            std::max(0, Twips::WholePixels(H) - barHeight - gap - top));
     }
-    picBFFBottomBar->setGeometry(0, ftvbff->y() + ftvbff->height() + gap, Px(W), barHeight);
-    cmdBFFCancel->move(Px(W - 1200), cmdBFFCancel->y());
-    cmdBFFOK->move(Px(W - 2200), cmdBFFOK->y());
+    picBFFBottomBar->setGeometry(0, ftvbff->y() + ftvbff->height() + gap, Twips::WholePixels(W), barHeight);
+    cmdBFFCancel->move(Twips::WholePixels(W - 1200), cmdBFFCancel->y());
+    cmdBFFOK->move(Twips::WholePixels(W - 2200), cmdBFFOK->y());
     txtBFFSelectedF->setText(CompactPathForDisplay(txtBFFSelectedF, ShownPath::Text(SelectedPath)));
 }

@@ -5,8 +5,10 @@
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
+#include "platform/VbKeys.h"
 #include "ui/common/Centre.h"
 #include "ui/common/Errors.h"
+#include "ui/common/Twips.h"
 #include "ui/common/Widgets.h"
 #include "ui/common/WindowKeys.h"
 
@@ -33,10 +35,9 @@ const QColor SuccessColour(0, 128, 0);
 
 const char* const MsgTitle = "Kestrane";
 
-constexpr int TwipsPerPixel = 15;
 constexpr int FaceWidth = 94;
 constexpr int FaceHeight = 25;
-constexpr int LabelHeight = 225 / TwipsPerPixel;
+constexpr int LabelHeight = Twips::WholePixels(225);
 constexpr int DesignWidth = 330;
 constexpr int WindowHeight = 170;
 
@@ -155,7 +156,7 @@ class LabelButton : public QLabel {
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (onUp)
-            onUp(static_cast<int>(std::floor(e->position().y())) * TwipsPerPixel);
+            onUp(Twips::FromPixels(static_cast<int>(std::floor(e->position().y()))));
     }
 };
 
@@ -317,13 +318,13 @@ bool frmMPass::eventFilter(QObject* watched, QEvent* e) {
     switch (ke->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        k = 13;
+        k = vb::vbKeyReturn;
         break;
     case Qt::Key_Backspace:
-        k = 8;
+        k = vb::vbKeyBack;
         break;
     case Qt::Key_Escape:
-        k = 27;
+        k = vb::vbKeyEscape;
         break;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
@@ -512,18 +513,18 @@ bool frmMPass::extendedAllowed() const {
 }
 
 void frmMPass::MPWLa_MouseDown(int i) {
-    if (buttonFace_ == i + 100)
+    if (buttonFace_ == ButtonFaces{ButtonFaces::Pressed, i})
         return;
     ResetButtonFaces();
-    buttonFace_ = i + 100;
+    buttonFace_ = {ButtonFaces::Pressed, i};
     Image2[i]->setPixmap(SetMPS_X->pixmap());
 }
 
 void frmMPass::MPWLa_MouseMove(int i) {
-    if (buttonFace_ == i || buttonFace_ >= 21)
+    if (buttonFace_ == ButtonFaces{ButtonFaces::Hovered, i} || buttonFace_.look == ButtonFaces::Pressed)
         return;
     ResetButtonFaces();
-    buttonFace_ = i;
+    buttonFace_ = {ButtonFaces::Hovered, i};
     Image2[i]->setPixmap(SetMPS_O->pixmap());
 }
 
@@ -551,9 +552,9 @@ void frmMPass::pressButton(int i) {
 }
 
 void frmMPass::ResetButtonFaces() {
-    if (buttonFace_ == 10)
+    if (buttonFace_.look == ButtonFaces::AllNormal)
         return;
-    buttonFace_ = 10;
+    buttonFace_ = {ButtonFaces::AllNormal, 0};
     for (QLabel* face : Image2)
         face->setPixmap(SetMPS_N->pixmap());
 }

@@ -55,9 +55,17 @@ class frmMPass : public QDialog {
     std::string entryBytes() const;
     bool saveNewPassword(const std::string& password);
 
+    // The faces of the three buttons: all normal, or one of them hovered or pressed.
+    struct ButtonFaces {
+        enum Look { AllNormal, Hovered, Pressed };
+        Look look;
+        int button;
+        bool operator==(const ButtonFaces&) const = default;
+    };
+
     ProgramState& state_;
-    // 10 all faces normal, 0..2 that one hovered, 100..102 that one pressed.
-    int buttonFace_ = 0;
+    // The window opens with the first button taken as hovered.
+    ButtonFaces buttonFace_{ButtonFaces::Hovered, 0};
     bool verifyOld_ = false;
 
     QLineEdit* MPassWordTb = nullptr;

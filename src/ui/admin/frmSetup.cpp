@@ -2,6 +2,7 @@
 
 #include "core/TextUtil.h"
 #include "core/admin/FolderPath.h"
+#include "core/startup/Helpers.h"
 #include "core/startup/SettingsRecord.h"
 #include "core/startup/UsrSettings.h"
 #include "platform/MsgBox.h"
@@ -26,6 +27,7 @@
 #include <QScreen>
 #include <QTabWidget>
 
+using Widgets::Button;
 using Widgets::Caption;
 
 namespace {
@@ -87,6 +89,8 @@ constexpr std::array<const char*, 6> ReadOnlyDependants{"ckDisPassPrn",   "ckEnb
 
 const char* const Title = "Kestrane";
 
+using FolderBrowse = ProgramState::FolderBrowse;
+
 } // namespace
 
 frmSetup::frmSetup(ProgramState& state, QWidget* parent) : QDialog(parent), state_(state) {
@@ -117,15 +121,9 @@ frmSetup::frmSetup(ProgramState& state, QWidget* parent) : QDialog(parent), stat
     buildStatisticsTab(statistics);
     SSTab1->addTab(statistics, QStringLiteral("   Statistics    "));
 
-    auto* cmdsetOK = new QPushButton(QStringLiteral("Ok"), this);
-    cmdsetOK->setObjectName(QStringLiteral("cmdsetOK"));
-    cmdsetOK->setAutoDefault(false);
-    cmdsetOK->setGeometry(420, 498, 90, 30);
+    auto* cmdsetOK = Button(this, "cmdsetOK", QStringLiteral("Ok"), QString(), QRect(420, 498, 90, 30));
     connect(cmdsetOK, &QPushButton::clicked, this, &frmSetup::cmdsetOK_Click);
-    auto* cmdsetCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdsetCancel->setObjectName(QStringLiteral("cmdsetCancel"));
-    cmdsetCancel->setAutoDefault(false);
-    cmdsetCancel->setGeometry(518, 498, 90, 30);
+    auto* cmdsetCancel = Button(this, "cmdsetCancel", QStringLiteral("Cancel"), QString(), QRect(518, 498, 90, 30));
     connect(cmdsetCancel, &QPushButton::clicked, this, &frmSetup::cmdsetCancel_Click);
 
     Form_Load();
@@ -192,14 +190,8 @@ void frmSetup::buildNetworkTab(QWidget* tab) {
         folder->setObjectName(QString::fromLatin1(boxName));
         folder->setMaxLength(32767);
         folder->setGeometry(12, y + 22, 380, 26);
-        auto* browse = new QPushButton(QStringLiteral("Browse..."), tab);
-        browse->setObjectName(QString::fromLatin1(browseName));
-        browse->setAutoDefault(false);
-        browse->setGeometry(400, y + 22, 90, 26);
-        auto* local = new QPushButton(QStringLiteral("Set Local"), tab);
-        local->setObjectName(QString::fromLatin1(localName));
-        local->setAutoDefault(false);
-        local->setGeometry(496, y + 22, 90, 26);
+        auto* browse = Button(tab, browseName, QStringLiteral("Browse..."), QString(), QRect(400, y + 22, 90, 26));
+        auto* local = Button(tab, localName, QStringLiteral("Set Local"), QString(), QRect(496, y + 22, 90, 26));
         return std::array<QWidget*, 3>{folder, browse, local};
     };
     const auto data = folderRow("Set Network Path to Database", 64, "setNPTDTb", "cmdsetNPTD", "cmdsetNPTD_SL");
@@ -327,15 +319,15 @@ void frmSetup::cmdsetNPTS_SL_Click() {
 }
 
 void frmSetup::cmdsetNPTD_Click() {
-    browse(1, setNPTDTb);
+    browse(FolderBrowse::DataFolder, setNPTDTb);
 }
 
 void frmSetup::cmdsetNPTS_Click() {
-    browse(2, setNPTSTb);
+    browse(FolderBrowse::SystemFolder, setNPTSTb);
 }
 
 // The chooser opens on the folder the box names.
-void frmSetup::browse(int target, PathBox* folderBox) {
+void frmSetup::browse(FolderBrowse::Target target, PathBox* folderBox) {
     const OpenGuard opening(this);
     if (!opening)
         return;
@@ -355,18 +347,18 @@ void frmSetup::showEvent(QShowEvent* event) {
 
 // Takes the chooser's answer once: a later activation finds nothing to put back.
 void frmSetup::Form_Activate() {
-    ProgramState::FolderBrowse& b = state_.browse;
-    const int target = b.BrowseTarget;
+    FolderBrowse& b = state_.browse;
+    const FolderBrowse::Target target = b.BrowseTarget;
     const std::string chosen = b.BrowseResult;
     const bool cancelled = b.BrowseCancelled;
     b = {};
-    if (cancelled || (target != 1 && target != 2))
+    if (cancelled || target == FolderBrowse::NoTarget)
         return;
     if (const auto refusal = FolderPath::FolderRefusal(chosen)) {
         tell(QString::fromStdString(*refusal) + QStringLiteral("\r\n") + ShownPath::Text(chosen), vb::vbExclamation);
         return;
     }
-    (target == 1 ? setNPTDTb : setNPTSTb)->setPath(chosen);
+    (target == FolderBrowse::DataFolder ? setNPTDTb : setNPTSTb)->setPath(chosen);
 }
 
 void frmSetup::cmdsetOK_Click() {
@@ -395,7 +387,8 @@ void frmSetup::closeEvent(QCloseEvent* event) {
 
 void frmSetup::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        state_.HelpTopic = SSTab1->currentIndex() == 2 ? 81 : 80;
+        state_.HelpTopic =
+            SSTab1->currentIndex() == 2 ? StartUp::HelpTopics::NetworkSettings : StartUp::HelpTopics::Settings;
         StartUp::ShowHelpTopic(state_);
         return;
     }

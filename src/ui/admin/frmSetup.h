@@ -53,7 +53,7 @@ class frmSetup : public QDialog {
     void buildNetworkTab(QWidget* tab);
     void buildStatisticsTab(QWidget* tab);
     QCheckBox* box(const char* name) const;
-    void browse(int target, PathBox* folderBox);
+    void browse(ProgramState::FolderBrowse::Target target, PathBox* folderBox);
     bool foldersCanBeKept();
     void tell(const QString& text, int style);
 

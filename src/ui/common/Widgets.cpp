@@ -31,6 +31,15 @@ QLabel* Caption(QWidget* parent, const QString& text, QWidget* buddy) {
     return l;
 }
 
+QLabel* Heading(QWidget* parent, const QString& text, int pointSizeStep) {
+    auto* label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    f.setPointSize(f.pointSize() + pointSizeStep);
+    label->setFont(f);
+    return label;
+}
+
 QPushButton* Button(QWidget* parent, const char* name, const QString& text, const QString& tip, QRect at) {
     auto* b = Named(new QPushButton(text, parent), name);
     b->setAutoDefault(false);

@@ -24,6 +24,8 @@ QLabel* Caption(QWidget* parent, const QString& text, int x, int y, int w, bool 
 QLabel* Caption(QWidget* parent, const QString& text, QRect at, bool bold = false);
 // A caption laid out beside the box it names.
 QLabel* Caption(QWidget* parent, const QString& text, QWidget* buddy);
+// A bold heading left to a layout, pointSizeStep points larger than its window's text.
+QLabel* Heading(QWidget* parent, const QString& text, int pointSizeStep);
 // Never a default button: Return in a box must not press it.
 QPushButton* Button(QWidget* parent, const char* name, const QString& text, const QString& tip = QString(),
                     QRect at = QRect());

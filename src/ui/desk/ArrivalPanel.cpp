@@ -4,6 +4,7 @@
 #include "core/TextUtil.h"
 #include "core/desk/DayStatusFile.h"
 #include "core/desk/MonthBookingFile.h"
+#include "core/startup/Helpers.h"
 #include "platform/ClickLabel.h"
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
@@ -100,7 +101,7 @@ void ArrivalPanel::cmdIN_Click() {
     const CommandGuard running(window_);
     if (!running)
         return;
-    state_.HelpTopic = ArrivalDeparture::StampHelpTopic;
+    state_.HelpTopic = StartUp::HelpTopics::OnOffSite;
     apply(ArrivalDeparture::MarkArrived(stampForm(), Clock::Now()));
 }
 
@@ -108,7 +109,7 @@ void ArrivalPanel::cmdOUT_Click() {
     const CommandGuard running(window_);
     if (!running)
         return;
-    state_.HelpTopic = ArrivalDeparture::StampHelpTopic;
+    state_.HelpTopic = StartUp::HelpTopics::OnOffSite;
     apply(ArrivalDeparture::MarkDeparted(stampForm(), Clock::Now()));
 }
 
@@ -116,7 +117,7 @@ void ArrivalPanel::LaON_Site_DblClick() {
     const CommandGuard running(window_);
     if (!running)
         return;
-    state_.HelpTopic = ArrivalDeparture::UndoHelpTopic;
+    state_.HelpTopic = StartUp::HelpTopics::UndoOnOffSite;
     const auto undo = ArrivalDeparture::UndoArrival(state_.options().readOnly(), state_.ListMode,
                                                     BackColourOf(LaON_Site), Latin1::ToBytes(LaOFFSite->text()));
     if (undo.outcome != ArrivalDeparture::UndoOutcome::Undone)
@@ -129,7 +130,7 @@ void ArrivalPanel::LaOFFSite_DblClick() {
     const CommandGuard running(window_);
     if (!running)
         return;
-    state_.HelpTopic = ArrivalDeparture::UndoHelpTopic;
+    state_.HelpTopic = StartUp::HelpTopics::UndoOnOffSite;
     const auto undo = ArrivalDeparture::UndoDeparture(state_.options().readOnly(), state_.ListMode,
                                                       BackColourOf(LaOFFSite), Latin1::ToBytes(LaON_Site->text()));
     if (undo.outcome != ArrivalDeparture::UndoOutcome::Undone)

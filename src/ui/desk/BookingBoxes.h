@@ -40,6 +40,7 @@ void KeepNotesStorable(QPlainTextEdit* box, int maxStored = 0);
 void ShowNotes(QPlainTextEdit* box, const QString& text);
 
 // The parts the detail windows are built from; each named by its objectName.
+// Apart from Widgets' makers: each is bound to a booking field, keeping only what its file can hold.
 // A box that only shows a field: read-only, passed over by Tab.
 QLineEdit* ShownBox(QWidget* parent, const char* name, int chars);
 // A box that edits a field of the given width.

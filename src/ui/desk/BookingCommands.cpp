@@ -7,6 +7,7 @@
 #include "core/desk/BookingRecord.h"
 #include "core/desk/MonthBookingFile.h"
 #include "core/desk/RecordState.h"
+#include "core/startup/Helpers.h"
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
@@ -282,7 +283,7 @@ void BookingCommands::cmdNEW_Click() {
     const CommandGuard running(window_);
     if (!running)
         return;
-    state_.HelpTopic = 25;
+    state_.HelpTopic = StartUp::HelpTopics::NewBooking;
     if (state_.options().readOnly())
         return;
     if (!SaveChangesCheck(AskedBy::New))

@@ -17,9 +17,7 @@
 
 using namespace Widgets;
 
-namespace {
-constexpr int KeyF1 = 112;
-} // namespace
+namespace {} // namespace
 
 DetailDialog::DetailDialog(ProgramState& state, QWidget* parent, const char* name, const char* title,
                            std::span<const int> editedFields)
@@ -112,13 +110,13 @@ void DetailDialog::done(int result) {
 }
 
 void DetailDialog::Form_KeyDown(int keyCode, int /*shift*/) {
-    if (keyCode == KeyF1)
+    if (keyCode == vb::vbKeyF1)
         StartUp::ShowHelpTopic(state_);
 }
 
 void DetailDialog::keyPressEvent(QKeyEvent* event) {
     Form_KeyDown(VbKeys::KeyCode(event), VbKeys::ShiftBits(event));
-    if (VbKeys::KeyCode(event) == KeyF1)
+    if (VbKeys::KeyCode(event) == vb::vbKeyF1)
         return;
     QDialog::keyPressEvent(event);
 }

@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "core/TextUtil.h"
 #include "core/desk/ListDate.h"
+#include "core/startup/Helpers.h"
 #include "platform/Latin1Text.h"
 #include "platform/MonthCalendar.h"
 #include "platform/MsgBox.h"
@@ -173,7 +174,7 @@ bool ListDatesPanel::ValidateSelectedDate() {
 }
 
 void ListDatesPanel::cmdListCal_Click() {
-    state_.HelpTopic = 24;
+    state_.HelpTopic = StartUp::HelpTopics::ListCalendar;
     SetMonthNoFromListMonth();
     const QString date = !state_.options().calendarOpensAtToday()
                              ? QString::fromStdString(ListDate::ListDateText(Latin1::ToBytes(CBGetDay->currentText()),

@@ -9,10 +9,12 @@
 #include "core/desk/MonthList.h"
 #include "core/desk/OnSiteList.h"
 #include "core/desk/SearchFields.h"
+#include "core/startup/Helpers.h"
 #include "platform/Grid.h"
 #include "platform/Latin1Text.h"
 #include "platform/ListGrid.h"
 #include "platform/MsgBox.h"
+#include "platform/VbKeys.h"
 #include "ui/common/Errors.h"
 #include "ui/common/Widgets.h"
 #include "ui/desk/ArrivalPanel.h"
@@ -215,7 +217,7 @@ std::string ListsPanel::listMonthFile() {
 // --- Day list -------------------------------------------------------------------------------
 
 void ListsPanel::cmdGetAny_Click() {
-    state_.HelpTopic = 20;
+    state_.HelpTopic = StartUp::HelpTopics::DayList;
     ListDayBookings();
 }
 
@@ -247,12 +249,12 @@ void ListsPanel::ListDayBookings() {
 // --- Month list ------------------------------------------------------------------------------
 
 void ListsPanel::cmdGetTom_Click() {
-    state_.HelpTopic = 21;
+    state_.HelpTopic = StartUp::HelpTopics::MonthList;
     ListMonthBookings();
 }
 
 void ListsPanel::cmdGetToday_Click() {
-    state_.HelpTopic = 20;
+    state_.HelpTopic = StartUp::HelpTopics::DayList;
     const LocalDateTime today = Clock::Now();
     dates_.setDate(today.day, QString::fromStdString(ListDate::MonthNames()[today.month - 1]),
                    QString::number(today.year));
@@ -286,12 +288,12 @@ void ListsPanel::CBListBy_LostFocus() {
 }
 
 void ListsPanel::MainFindTB_KeyPress(int keyAscii) {
-    if (keyAscii == 13)
+    if (keyAscii == vb::vbKeyReturn)
         cmdMFind_Click();
 }
 
 void ListsPanel::cmdMFind_Click() {
-    state_.HelpTopic = 23;
+    state_.HelpTopic = StartUp::HelpTopics::Search;
     if (MainFindTB->text().trimmed().isEmpty()) {
         MsgBox(QString::fromLatin1(SearchMessages::NothingEnteredText), vb::vbExclamation,
                QString::fromLatin1(SearchMessages::NothingEnteredTitle), window_);
@@ -316,7 +318,7 @@ void ListsPanel::ListSearchResults() {
 // --- On-site list ----------------------------------------------------------------------------
 
 void ListsPanel::cmdDayList_Click() {
-    state_.HelpTopic = 22;
+    state_.HelpTopic = StartUp::HelpTopics::OnSiteList;
     ListTodayStatus();
 }
 

@@ -7,9 +7,11 @@
 #include "core/desk/ListDate.h"
 #include "core/desk/RegNo.h"
 #include "core/desk/TimeGridRules.h"
+#include "core/startup/Helpers.h"
 #include "platform/Grid.h"
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
+#include "platform/VbKeys.h"
 #include "ui/common/CommandGuard.h"
 #include "ui/common/Widgets.h"
 
@@ -31,6 +33,11 @@ constexpr long Black = 0;
 constexpr int DayColumnWidth = 100;
 const QRect GridPlace(6, 89, 168, 162);
 constexpr int BorderMargin = 3; // between the grid and the red border around it
+// The year drop-down holds one entry a year, from the first.
+constexpr int FirstListedYear = 2010;
+constexpr int LastListedYear = 2100;
+// A booking number holds the last two digits of a year of this century.
+constexpr int BookingCentury = 2000;
 
 void openDays(Grid* g) {
     g->setRows(32);
@@ -60,7 +67,7 @@ TimeGridPanel::TimeGridPanel(ProgramState& state, QWidget* p, QWidget* window)
     CBMonth->setEditable(true);
     CBMonth->setGeometry(6, 40, 100, 24);
     CBYear = Named(new QComboBox(p), "CBYear");
-    for (int y = 2010; y <= 2100; ++y)
+    for (int y = FirstListedYear; y <= LastListedYear; ++y)
         CBYear->addItem(QString::number(y));
     CBYear->setEditable(true);
     CBYear->setGeometry(110, 40, 64, 24);
@@ -273,11 +280,11 @@ void TimeGridPanel::BuildTimeGridMonthFromRecord() {
 
 bool TimeGridPanel::showBookingMonth(const std::string& regNo) {
     const BookedMonth booked = BookedMonthOf(regNo);
-    const long year = Text::Val(booked.yy);
+    const long year = BookingCentury + Text::Val(booked.yy);
     const long month = booked.mm.size() == 2 ? Text::Val(booked.mm) : 0;
-    if (year < 10 || year > 99 || month < 1 || month > 12)
+    if (year < FirstListedYear || year > BookingCentury + 99 || month < 1 || month > 12)
         return false;
-    CBYear->setCurrentIndex(static_cast<int>(year - 10));
+    CBYear->setCurrentIndex(static_cast<int>(year - FirstListedYear));
     CBYear_Click();
     CBMonth->setCurrentIndex(static_cast<int>(month - 1));
     CBMonth_Click();
@@ -315,7 +322,7 @@ void TimeGridPanel::cbTime_Click() {
 }
 
 void TimeGridPanel::TimeGrid_CellClicked() {
-    state_.HelpTopic = 26;
+    state_.HelpTopic = StartUp::HelpTopics::BookingTime;
     if (state_.options().readOnly())
         return;
     shDayBorder->hide();
@@ -327,7 +334,7 @@ void TimeGridPanel::cmdADD_Click() {
     const CommandGuard running(window_);
     if (!running)
         return;
-    state_.HelpTopic = 26;
+    state_.HelpTopic = StartUp::HelpTopics::BookingTime;
     if (state_.options().readOnly())
         return;
     GridCell cell = TimeGrid->ActiveCell();
@@ -351,7 +358,7 @@ void TimeGridPanel::cmdSUB_Click() {
     const CommandGuard running(window_);
     if (!running)
         return;
-    state_.HelpTopic = 26;
+    state_.HelpTopic = StartUp::HelpTopics::BookingTime;
     if (state_.options().readOnly())
         return;
     GridCell cell = TimeGrid->ActiveCell();
@@ -374,7 +381,7 @@ void TimeGridPanel::cmdCLEARAll_Click() {
 }
 
 void TimeGridPanel::TimeGrid_DeleteKey(int keyCode, int /*shift*/) {
-    if (keyCode == 46)
+    if (keyCode == vb::vbKeyDelete)
         state_.BookingsChanged = true;
 }
 

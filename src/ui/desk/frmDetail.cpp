@@ -3,6 +3,7 @@
 #include "core/TextUtil.h"
 #include "core/desk/BookingRules.h"
 #include "core/desk/PickListFile.h"
+#include "core/startup/Helpers.h"
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "ui/common/Errors.h"
@@ -24,7 +25,6 @@ using Latin1::FromBytes;
 using Latin1::ToBytes;
 
 namespace {
-constexpr int HelpTopicLocation = 60;
 // The fields this window edits, which Cancel puts back.
 constexpr int EditedFields[] = {
     BookingFields::iOurReference,   BookingFields::iReportingTo, BookingFields::iHostPhone,
@@ -97,7 +97,7 @@ void frmDetail::buildControls() {
 }
 
 void frmDetail::Form_Load() {
-    state_.HelpTopic = HelpTopicLocation;
+    state_.HelpTopic = StartUp::HelpTopics::LocationDetails;
     LoadPickLists();
     ShowFields();
     SnapshotFields();

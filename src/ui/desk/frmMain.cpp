@@ -2,15 +2,18 @@
 
 #include "core/Clock.h"
 #include "core/desk/ListDate.h"
+#include "core/startup/Helpers.h"
 #include "platform/ClickLabel.h"
 #include "platform/Latin1Text.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/Platform.h"
 #include "platform/Shell.h"
+#include "platform/VbKeys.h"
 #include "ui/common/Centre.h"
 #include "ui/common/CommandGuard.h"
 #include "ui/common/OpenGuard.h"
+#include "ui/common/Twips.h"
 #include "ui/common/Widgets.h"
 #include "ui/common/WindowKeys.h"
 #include "ui/desk/ArrivalPanel.h"
@@ -33,8 +36,6 @@
 #include <QShortcut>
 #include <QTimer>
 
-#include <cmath>
-
 using namespace Widgets;
 
 namespace {
@@ -43,11 +44,6 @@ const QString PlainCaption = QStringLiteral("Brantholm Solutions Kestrane");
 // The window's outer height counts its title bar and borders too; the layout
 // rule is written for that height.
 constexpr int FrameAllowancePx = 30;
-constexpr double TwipsPerPixel = 15.0;
-
-int px(double twips) {
-    return static_cast<int>(std::lround(twips / TwipsPerPixel));
-}
 } // namespace
 
 frmMain::frmMain(ProgramState& state, QWidget* parent) : QWidget(parent, Qt::Window), state_(state) {
@@ -159,7 +155,7 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 void frmMain::Form_Activate() {
-    state_.HelpTopic = 1;
+    state_.HelpTopic = StartUp::HelpTopics::Desk;
     if (state_.RestartPending) {
         MsgBox(QStringLiteral("Kestrane will now shut down. Mode and other settings will be applied when you re-start"),
                vb::vbInformation, QStringLiteral("Kestrane"), this);
@@ -185,77 +181,88 @@ void frmMain::Form_Activate() {
 
 // --- Key map -------------------------------------------------------------------
 
-const char* frmMain::KeyMapCommand(int keyCode, int shift) {
-    const bool alt = (shift & 4) != 0;
-    if (alt && keyCode == 83)
-        return "cmdSAVE";
-    if (alt && keyCode == 68)
-        return "cmdGetAny";
-    if (keyCode == 112)
-        return "help";
-    if (keyCode == 113 || (alt && keyCode == 84))
-        return "cmdGetToday";
-    if (keyCode == 114 || (alt && keyCode == 77))
-        return "cmdGetTom";
-    if (keyCode == 115)
-        return "cmdMFind";
-    if (keyCode == 116)
-        return "cmdDayList";
-    if (keyCode == 118 || (alt && keyCode == 78))
-        return "cmdNEW";
-    if (keyCode == 120)
-        return "cmdGetCARD";
-    if (alt && keyCode == 80)
-        return "cmdPRINT";
+namespace {
+
+enum class KeyCommand { Save, GetAny, Help, GetToday, GetTomorrow, Find, DayList, New, GetCard, Print };
+
+struct MappedKey {
+    Qt::Key key;
+    int code;
+    bool needsAlt;
+    KeyCommand command;
+};
+
+// Function keys act whatever modifiers are held; the letters only with Alt
+// (Shift and Ctrl may be held too).
+constexpr MappedKey KeyMap[] = {{Qt::Key_S, vb::vbKeyS, true, KeyCommand::Save},
+                                {Qt::Key_D, vb::vbKeyD, true, KeyCommand::GetAny},
+                                {Qt::Key_T, vb::vbKeyT, true, KeyCommand::GetToday},
+                                {Qt::Key_M, vb::vbKeyM, true, KeyCommand::GetTomorrow},
+                                {Qt::Key_N, vb::vbKeyN, true, KeyCommand::New},
+                                {Qt::Key_P, vb::vbKeyP, true, KeyCommand::Print},
+                                {Qt::Key_F1, vb::vbKeyF1, false, KeyCommand::Help},
+                                {Qt::Key_F2, vb::vbKeyF2, false, KeyCommand::GetToday},
+                                {Qt::Key_F3, vb::vbKeyF3, false, KeyCommand::GetTomorrow},
+                                {Qt::Key_F4, vb::vbKeyF4, false, KeyCommand::Find},
+                                {Qt::Key_F5, vb::vbKeyF5, false, KeyCommand::DayList},
+                                {Qt::Key_F7, vb::vbKeyF7, false, KeyCommand::New},
+                                {Qt::Key_F9, vb::vbKeyF9, false, KeyCommand::GetCard}};
+
+const MappedKey* MappedKeyFor(int keyCode, int shift) {
+    for (const MappedKey& k : KeyMap)
+        if (k.code == keyCode && (!k.needsAlt || (shift & vb::vbAltMask)))
+            return &k;
     return nullptr;
 }
 
+} // namespace
+
 bool frmMain::Form_KeyDown(int keyCode, int shift) {
-    const char* command = KeyMapCommand(keyCode, shift);
-    if (!command)
+    const MappedKey* mapped = MappedKeyFor(keyCode, shift);
+    if (!mapped)
         return false;
-    const QString c = QString::fromLatin1(command);
-    if (c == u"cmdSAVE")
+    switch (mapped->command) {
+    case KeyCommand::Save:
         commands_->cmdSAVE_Click();
-    else if (c == u"cmdGetAny")
+        break;
+    case KeyCommand::GetAny:
         lists_->cmdGetAny_Click();
-    else if (c == u"help")
+        break;
+    case KeyCommand::Help:
         StartUp::ShowHelpTopic(state_);
-    else if (c == u"cmdGetToday")
+        break;
+    case KeyCommand::GetToday:
         lists_->cmdGetToday_Click();
-    else if (c == u"cmdGetTom")
+        break;
+    case KeyCommand::GetTomorrow:
         lists_->cmdGetTom_Click();
-    else if (c == u"cmdMFind")
+        break;
+    case KeyCommand::Find:
         lists_->cmdMFind_Click();
-    else if (c == u"cmdDayList")
+        break;
+    case KeyCommand::DayList:
         lists_->cmdDayList_Click();
-    else if (c == u"cmdNEW")
+        break;
+    case KeyCommand::New:
         commands_->cmdNEW_Click();
-    else if (c == u"cmdGetCARD")
+        break;
+    case KeyCommand::GetCard:
         cmdGetCARD_Click();
-    else if (c == u"cmdPRINT")
+        break;
+    case KeyCommand::Print:
         lists_->cmdPRINT_Click();
+        break;
+    }
     return true;
 }
 
 // The key map acts before any control of the window sees the key, and a key
 // it acts on goes no further: it never types its letter into a box, and one
-// press runs its command once. Function keys act whatever modifiers are held;
-// the letters only with Alt (Shift and Ctrl may be held too).
+// press runs its command once.
 void frmMain::buildKeyMap() {
-    struct MappedKey {
-        Qt::Key key;
-        int code;
-        bool needsAlt;
-    };
-    const MappedKey keys[] = {{Qt::Key_S, 83, true},    {Qt::Key_D, 68, true},    {Qt::Key_T, 84, true},
-                              {Qt::Key_M, 77, true},    {Qt::Key_N, 78, true},    {Qt::Key_P, 80, true},
-                              {Qt::Key_F1, 112, false}, {Qt::Key_F2, 113, false}, {Qt::Key_F3, 114, false},
-                              {Qt::Key_F4, 115, false}, {Qt::Key_F5, 116, false}, {Qt::Key_F7, 118, false},
-                              {Qt::Key_F9, 120, false}};
-    for (const MappedKey& k : keys) {
+    for (const MappedKey& k : KeyMap) {
         for (int bits = 0; bits < 8; ++bits) {
-            const bool shift = bits & 1, ctrl = bits & 2, alt = bits & 4;
+            const bool shift = bits & vb::vbShiftMask, ctrl = bits & vb::vbCtrlMask, alt = bits & vb::vbAltMask;
             if (k.needsAlt && !alt)
                 continue;
             QKeyCombination combo(Qt::KeyboardModifiers(), k.key);
@@ -280,27 +287,26 @@ void frmMain::buildKeyMap() {
 
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Form_Resize(static_cast<int>(width() * TwipsPerPixel),
-                static_cast<int>((height() + FrameAllowancePx) * TwipsPerPixel));
+    Form_Resize(Twips::FromPixels(width()), Twips::FromPixels(height() + FrameAllowancePx));
 }
 
 void frmMain::Form_Resize(int W, int H) {
     if (W > 15200) {
-        Fraim5->move(px(W - 11990), Fraim5->y());
-        Fraim4->move(px(W - 9190), Fraim4->y());
-        qxlogoIM->move(px(W - 780), qxlogoIM->y());
+        Fraim5->move(Twips::NearestPixels(W - 11990), Fraim5->y());
+        Fraim4->move(Twips::NearestPixels(W - 9190), Fraim4->y());
+        qxlogoIM->move(Twips::NearestPixels(W - 780), qxlogoIM->y());
     } else {
-        Fraim5->move(px(3210), Fraim5->y());
-        Fraim4->move(px(6010), Fraim4->y());
-        qxlogoIM->move(px(14420), qxlogoIM->y());
+        Fraim5->move(Twips::NearestPixels(3210), Fraim5->y());
+        Fraim4->move(Twips::NearestPixels(6010), Fraim4->y());
+        qxlogoIM->move(Twips::NearestPixels(14420), qxlogoIM->y());
     }
     // The help hint stands under the logo, beside the booking frame, wherever the logo goes.
     Label19->move(qxlogoIM->x(), Label19->y());
     if (W - 470 > 0)
-        lists_->resizeGrid(px(W - 470), lists_->gridHeight());
+        lists_->resizeGrid(Twips::NearestPixels(W - 470), lists_->gridHeight());
     if (H > 7700) {
         const int h = Platform::IsThemeActive() ? H - 5950 : H - 5700;
-        lists_->resizeGrid(lists_->gridWidth(), px(h));
+        lists_->resizeGrid(lists_->gridWidth(), Twips::NearestPixels(h));
     }
 }
 
@@ -466,6 +472,6 @@ void frmMain::SetUpControls() {
         dates_->SelectListDay(today.day);
     }
     dates_->setCalendarDate(today.year, today.month, today.day);
-    dates_->placeCalendar(px(1720), px(1680));
+    dates_->placeCalendar(Twips::NearestPixels(1720), Twips::NearestPixels(1680));
     lists_->setSearchKey(QStringLiteral("ANY TEXT"));
 }

@@ -54,8 +54,6 @@ class frmMain : public QWidget {
     void SetUpControls();
     // The key map; returns whether a command ran.
     bool Form_KeyDown(int keyCode, int shift);
-    // Which command a key runs: the button's name, or nullptr.
-    static const char* KeyMapCommand(int keyCode, int shift);
     void Timer1_Timer();
     void ShowCaptionStatus(const QString& message);
     void setCaptionStatus(const QString& message);

@@ -2,6 +2,7 @@
 
 #include "core/TextUtil.h"
 #include "core/desk/BookingRecord.h"
+#include "core/startup/Helpers.h"
 #include "platform/Latin1Text.h"
 #include "platform/Shell.h"
 #include "ui/common/Widgets.h"
@@ -24,7 +25,6 @@ using Latin1::ToBytes;
 
 namespace {
 
-constexpr int HelpTopicPersonal = 61;
 constexpr int PrescriptionNotesWidth = 100;
 // The fields this window edits, which Cancel puts back.
 constexpr int EditedFields[] = {BookingFields::iSalutation,
@@ -42,15 +42,6 @@ constexpr int EditedFields[] = {BookingFields::iSalutation,
                                 BookingFields::iKinPhone,
                                 BookingFields::iKinWorkPhone,
                                 BookingFields::iKinEmail};
-
-QLabel* Heading(QWidget* parent, const QString& text, int pointSizeStep) {
-    auto* label = new QLabel(text, parent);
-    QFont f = label->font();
-    f.setBold(true);
-    f.setPointSize(f.pointSize() + pointSizeStep);
-    label->setFont(f);
-    return label;
-}
 
 } // namespace
 
@@ -144,7 +135,7 @@ void frmPDetail::buildControls() {
 }
 
 void frmPDetail::Form_Load() {
-    state_.HelpTopic = HelpTopicPersonal;
+    state_.HelpTopic = StartUp::HelpTopics::PersonalDetails;
     ShowFields();
     SnapshotFields();
     CentreForm();

@@ -2,6 +2,7 @@
 
 #include "core/AtomicFile.h"
 #include "core/passes/PhotoFile.h"
+#include "core/startup/Helpers.h"
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/SaveAsDialog.h"
@@ -11,6 +12,7 @@
 #include "platform/VideoPreview.h"
 #include "ui/common/Centre.h"
 #include "ui/common/Errors.h"
+#include "ui/common/Twips.h"
 #include "ui/common/Widgets.h"
 #include "ui/common/WindowKeys.h"
 #include "ui/passes/CaptureDialogs.h"
@@ -32,10 +34,10 @@ using Option = VideoCapture::Option;
 using Dialog = VideoCapture::Dialog;
 
 namespace {
-constexpr int TwipsPerPixel = 15;
+constexpr int TwipsPerPixel = Twips::PerPixel;
 constexpr int HeightPx = 345;
-constexpr int HelpTopicCamera = 50;
-constexpr int HelpTopicSetup = 51;
+constexpr int HelpTopicCamera = StartUp::HelpTopics::Camera;
+constexpr int HelpTopicSetup = StartUp::HelpTopics::CameraSetup;
 constexpr int PreviewWidthTwips = 4800;
 constexpr int PreviewHeightTwips = 3600;
 // A typed size beyond this many pixels is taken as this many.
@@ -43,7 +45,7 @@ constexpr int LargestPreviewPx = 4000;
 const QString Title = QStringLiteral("Kestrane");
 
 int Px(int twips) {
-    return twips / TwipsPerPixel;
+    return Twips::WholePixels(twips);
 }
 
 // The whole number at the start of a box's text, as a typed size is read.

@@ -14,6 +14,7 @@
 #include "platform/VbKeys.h"
 #include "ui/common/Centre.h"
 #include "ui/common/OpenGuard.h"
+#include "ui/common/Twips.h"
 #include "ui/common/Widgets.h"
 #include "ui/common/WindowKeys.h"
 #include "ui/passes/PassCard.h"
@@ -30,17 +31,15 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include <cmath>
-
 using namespace Widgets;
 
 namespace {
 const QString Title = QStringLiteral("Kestrane");
-constexpr int KeyF1 = 112;
+constexpr int KeyF1 = vb::vbKeyF1;
 constexpr double ScreenDpi = 96.0; // 15 twips to the pixel, as the desk lays out
 
 int px(double twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
+    return Twips::NearestPixels(twips);
 }
 QRect pxRect(const QRect& t) {
     return {px(t.x()), px(t.y()), px(t.width()), px(t.height())};
@@ -526,7 +525,7 @@ void frmPass::reject() {
 
 void frmPass::Form_KeyDown(int keyCode, int /*shift*/) {
     if (keyCode == KeyF1) {
-        state_.HelpTopic = 100;
+        state_.HelpTopic = StartUp::HelpTopics::Pass;
         StartUp::ShowHelpTopic(state_);
     }
 }

@@ -9,6 +9,7 @@
 #include "core/passes/PassRules.h"
 #include "core/passes/PhotoFile.h"
 #include "core/passes/PhotoLibrary.h"
+#include "core/startup/Helpers.h"
 #include "platform/Grid.h"
 #include "platform/Latin1Text.h"
 #include "platform/ListGrid.h"
@@ -16,6 +17,7 @@
 #include "platform/Pause.h"
 #include "platform/PictureFile.h"
 #include "platform/Shell.h"
+#include "platform/VbKeys.h"
 #include "ui/common/Centre.h"
 #include "ui/common/CommandGuard.h"
 #include "ui/common/Errors.h"
@@ -186,7 +188,7 @@ void frmHandlePhoto::SetupPhotoGrid() {
 
 void frmHandlePhoto::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        state_.HelpTopic = 70;
+        state_.HelpTopic = StartUp::HelpTopics::Photos;
         StartUp::ShowHelpTopic(state_);
         return;
     }
@@ -200,7 +202,7 @@ void frmHandlePhoto::cmdHPClose_Click() {
 // --- Finding and listing ---------------------------------------------------------------------
 
 void frmHandlePhoto::HPFindTB_KeyPress(int keyAscii) {
-    if (keyAscii == 13)
+    if (keyAscii == vb::vbKeyReturn)
         cmdHPFind_Click();
 }
 

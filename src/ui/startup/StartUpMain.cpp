@@ -11,6 +11,7 @@
 #include "platform/ShownPath.h"
 #include "platform/SingleInstance.h"
 #include "ui/common/Errors.h"
+#include "ui/common/Twips.h"
 #include "ui/desk/frmMain.h"
 #include "ui/startup/frmSplash.h"
 
@@ -18,7 +19,6 @@
 #include <QFile>
 #include <QStringList>
 
-#include <cmath>
 #include <filesystem>
 
 namespace {
@@ -66,7 +66,7 @@ QString SettingsNotice(const ProgramState& state, const modUsrSettings::LoadResu
 } // namespace
 
 int StartUp::ScreenHeightForCheck(int heightPx, double twipsPerPixelY) {
-    return static_cast<int>(std::lround(heightPx * twipsPerPixelY / 15.0));
+    return Twips::NearestPixels(heightPx * twipsPerPixelY);
 }
 
 StartUp::StartResult StartUp::Main(ProgramState& state, const StartOptions& options) {

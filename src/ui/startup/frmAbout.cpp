@@ -1,6 +1,7 @@
 #include "ui/startup/frmAbout.h"
 
 #include "core/admin/PasswordRules.h"
+#include "core/startup/Helpers.h"
 #include "platform/Shell.h"
 #include "ui/admin/frmMPass.h"
 #include "ui/admin/frmSetup.h"
@@ -81,7 +82,7 @@ void frmAbout::FillLabels() {
 
 void frmAbout::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        state_.HelpTopic = 90;
+        state_.HelpTopic = StartUp::HelpTopics::About;
         StartUp::ShowHelpTopic(state_);
         return;
     }
