@@ -315,6 +315,42 @@ TEST_F(PassTest, PrintedPassIsStoredAndReadsBackThenIsRevoked) {
     EXPECT_EQ(passFields(line()), std::string(52, ' '));
     EXPECT_EQ(photoMark(line()), '1');
 
+    // The print system's answers: a queue that refuses the job, one that is
+    // stopped, none at all are told; only a job a queue took stores the pass.
+    qunsetenv("KESTRANE_PRINT_TO_PDF");
+    {
+        TestPrintSystem cups;
+        ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+            const auto print = [&](const char* command, const QStringList& arguments) {
+                EXPECT_TRUE(cups.run(QString::fromLatin1(command), arguments));
+                boxes.clear();
+                User::Click(&w, "cmdPrintPass");
+                return texts();
+            };
+            EXPECT_EQ(print("cupsreject", {"Q"}),
+                      QStringList{"The pass was not printed: Destination \"Q\" is not accepting jobs."});
+            EXPECT_TRUE(cups.run(QStringLiteral("cupsaccept"), {"Q"}));
+            EXPECT_EQ(print("cupsdisable", {"-r", "Out of paper", "Q"}),
+                      QStringList{"The pass was not printed: Printer \"Q\" is stopped: Out of paper"});
+            EXPECT_EQ(print("lpadmin", {"-x", "Q"}),
+                      QStringList{"The pass was not printed: there is no default printer"});
+            EXPECT_FALSE(Control<QPushButton>(&w, "cmdRemovePass")->isEnabled());
+        }));
+        EXPECT_EQ(cups.jobs(), 0);
+        EXPECT_EQ(passFields(line()), std::string(52, ' '));
+
+        ASSERT_TRUE(cups.run(QStringLiteral("lpadmin"), {"-p", "Q", "-E", "-v", "file:///dev/null"}));
+        ASSERT_TRUE(cups.run(QStringLiteral("lpadmin"), {"-d", "Q"}));
+        boxes.clear();
+        ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+            User::Click(&w, "cmdPrintPass");
+            EXPECT_TRUE(Control<QPushButton>(&w, "cmdRemovePass")->isEnabled());
+        }));
+        EXPECT_EQ(texts(), QStringList{});
+        EXPECT_EQ(cups.jobs(), 1);
+        EXPECT_EQ(passFields(line()).substr(0, 24), "15-03-2014 15-03-2014 1D");
+    }
+
     qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(pdf));
     Clock::Pin({2014, 3, 15, 10, 41, 0});
     ASSERT_TRUE(onPassWindow([&](frmPass& w) {
