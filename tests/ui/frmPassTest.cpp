@@ -161,6 +161,14 @@ class PassTest : public DeskWindowTest {
             t << c.text;
         return t;
     }
+    static void tabTo(QWidget* window, const char* name) {
+        window->activateWindow(); // as the window manager does when a window over it closes
+        EXPECT_TRUE(QTest::qWaitFor([window] { return window->isActiveWindow(); }));
+        for (int i = 0; i < 100 && window->focusWidget() && window->focusWidget()->objectName() != name; ++i)
+            QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        ASSERT_TRUE(window->focusWidget());
+        EXPECT_EQ(window->focusWidget()->objectName(), name);
+    }
 };
 
 } // namespace
@@ -454,14 +462,6 @@ TEST_F(PassTest, OnePressOpensOneWindow) {
 // Keys alone through the windows: Return presses the button Tab moved to,
 // and Escape closes a window as its close box does.
 TEST_F(PassTest, ReturnPressesTheFocusedButtonAndEscapeClosesTheWindow) {
-    const auto tabTo = [](QWidget* window, const char* name) {
-        window->activateWindow(); // as the window manager does when a window over it closes
-        EXPECT_TRUE(QTest::qWaitFor([window] { return window->isActiveWindow(); }));
-        for (int i = 0; i < 100 && window->focusWidget() && window->focusWidget()->objectName() != name; ++i)
-            QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
-        ASSERT_TRUE(window->focusWidget());
-        EXPECT_EQ(window->focusWidget()->objectName(), name);
-    };
     const auto press = [](QWidget* window, Qt::Key key) { QTest::keyClick(window->focusWidget(), key); };
     typeBooking("Jo", "Li");
     tabTo(main, "cmdSAVE");
