@@ -15,8 +15,12 @@ void StartUp::SetPauseScale(double factor) {
     scale() = factor < 0 ? 0 : factor;
 }
 
+int StartUp::PauseMilliseconds(double seconds) {
+    return static_cast<int>(seconds * scale() * 1000.0 + 0.5);
+}
+
 void StartUp::Pause(double seconds) {
-    const int ms = static_cast<int>(seconds * scale() * 1000.0 + 0.5);
+    const int ms = PauseMilliseconds(seconds);
     if (ms <= 0 || !QCoreApplication::instance()) {
         QCoreApplication::processEvents();
         return;
