@@ -346,8 +346,12 @@ TEST_F(ListsTest, NumbersDatesAndPickListValuesShowWhole) {
 }
 
 // The preview opens on the top left corner of the first page, and its zoom
-// box reads the scale the page is drawn at.
-TEST_F(ListsTest, PrintPreviewOpensAtTheTopLeftAndSaysItsZoom) {
+// box reads the scale the page is drawn at. Ctrl+P prints as its printer
+// button does: the print dialog, and Return there sends the job.
+TEST_F(ListsTest, PrintPreviewOpensAtTheTopLeftSaysItsZoomAndPrintsByCtrlP) {
+    TestPrintSystem cups;
+    QString printTitle;
+    std::unique_ptr<QTimer> printWatch;
     QString zoomText;
     double drawn = 0;
     int horizontal = -1, vertical = -1, horizontalMin = 0, verticalMin = 0;
@@ -370,9 +374,17 @@ TEST_F(ListsTest, PrintPreviewOpensAtTheTopLeftAndSaysItsZoom) {
             vertical = view->verticalScrollBar()->value();
             verticalMin = view->verticalScrollBar()->minimum();
         }
-        dialog->close();
+        printWatch = OnNextModal([&](QWidget* print) {
+            printTitle = print->windowTitle();
+            QTest::keyClick(print->focusWidget() ? print->focusWidget() : print, Qt::Key_Return);
+        });
+        QTest::keyClick(dialog, Qt::Key_P, Qt::ControlModifier);
+        if (dialog->isVisible())
+            dialog->close();
     });
     click("cmdPRINT");
+    EXPECT_EQ(printTitle, "Print");
+    EXPECT_EQ(cups.jobs(), 1);
     EXPECT_EQ(zoomText, "100.0%");
     EXPECT_NEAR(drawn, 1.0, 0.01);
     EXPECT_EQ(horizontal, horizontalMin);
