@@ -217,7 +217,18 @@ int ListedRows(Grid* grid) {
     return rows;
 }
 
+#include <QStandardPaths>
+
 #include <cups/cups.h>
+
+namespace {
+// The print system's commands live in the system's own folders, which a
+// user's PATH may leave out.
+QString printCommand(const QString& name) {
+    const QString found = QStandardPaths::findExecutable(name);
+    return found.isEmpty() ? QStandardPaths::findExecutable(name, {"/usr/sbin", "/usr/bin"}) : found;
+}
+} // namespace
 
 TestPrintSystem::TestPrintSystem() {
     const std::string root = folder_.withSlash();
@@ -233,7 +244,7 @@ TestPrintSystem::TestPrintSystem() {
         << "StateDir " << root << "state\nTempDir " << root << "tmp\nAccessLog " << root << "log/access\n"
         << "ErrorLog " << root << "log/error\nPageLog " << root << "log/page\nPrintcap " << root << "printcap\n"
         << "User lp\nGroup lp\nFileDevice Yes\n";
-    daemon_.start(QStringLiteral("cupsd"),
+    daemon_.start(printCommand(QStringLiteral("cupsd")),
                   {QStringLiteral("-f"), QStringLiteral("-c"), QString::fromStdString(root + "conf/cupsd.conf"),
                    QStringLiteral("-s"), QString::fromStdString(root + "conf/cups-files.conf")});
     qputenv("CUPS_SERVER", QByteArray::fromStdString(socket));
@@ -253,13 +264,13 @@ TestPrintSystem::~TestPrintSystem() {
 
 bool TestPrintSystem::run(const QString& command, const QStringList& arguments) {
     QProcess p;
-    p.start(command, arguments);
+    p.start(printCommand(command), arguments);
     return p.waitForFinished() && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
 int TestPrintSystem::jobs() {
     QProcess p;
-    p.start(QStringLiteral("lpstat"), {"-W", "all", "-o"});
+    p.start(printCommand(QStringLiteral("lpstat")), {"-W", "all", "-o"});
     p.waitForFinished();
     return static_cast<int>(QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).size());
 }
