@@ -8,11 +8,13 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGraphicsView>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -369,6 +371,11 @@ bool Grid::PrintPreview(int zoom) {
     }
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { GridPrint::Render(*target, d->printSource(), d->page); });
+    // The printer button has no key of its own: Ctrl+P prints as it does.
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : dialog.findChildren<QAction*>())
+        if (action->text() == printText)
+            action->setShortcut(QKeySequence::Print);
     // The zoom is set before the pages are first laid out, so the dialog never
     // fits them to its window and its zoom box reads the zoom they are drawn at;
     // once laid out they are shown from the top left corner of the first page.

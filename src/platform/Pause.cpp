@@ -21,8 +21,12 @@ int StartUp::PausesWaiting() {
     return waiting;
 }
 
+int StartUp::PauseMilliseconds(double seconds) {
+    return static_cast<int>(seconds * scale() * 1000.0 + 0.5);
+}
+
 void StartUp::Pause(double seconds) {
-    const int ms = static_cast<int>(seconds * scale() * 1000.0 + 0.5);
+    const int ms = PauseMilliseconds(seconds);
     ++waiting;
     if (ms <= 0 || !QCoreApplication::instance()) {
         QCoreApplication::processEvents();

@@ -12,4 +12,6 @@ int PausesWaiting();
 
 // Tests shorten every pause by this factor (1 = real time).
 void SetPauseScale(double factor);
+// How many milliseconds a pause of the given seconds lasts.
+int PauseMilliseconds(double seconds);
 } // namespace StartUp

@@ -264,6 +264,64 @@ bool CellTakesTyping(Grid* grid, int row, int col) {
     return grid->model()->flags(grid->model()->index(row, col)).testFlag(Qt::ItemIsEditable);
 }
 
+#include <QStandardPaths>
+
+#include <cups/cups.h>
+
+namespace {
+// The print system's commands live in the system's own folders, which a
+// user's PATH may leave out.
+QString printCommand(const QString& name) {
+    const QString found = QStandardPaths::findExecutable(name);
+    return found.isEmpty() ? QStandardPaths::findExecutable(name, {"/usr/sbin", "/usr/bin"}) : found;
+}
+} // namespace
+
+TestPrintSystem::TestPrintSystem() {
+    const std::string root = folder_.withSlash();
+    for (const char* d : {"conf", "spool", "cache", "state", "tmp", "log"})
+        fs::create_directories(root + d);
+    const std::string socket = root + "cups.sock";
+    std::ofstream(root + "conf/cupsd.conf") << "Listen " << socket << "\nBrowsing No\nWebInterface No\n"
+                                            << "DefaultAuthType None\n<Policy default>\n<Limit All>\n"
+                                            << "Order deny,allow\n</Limit>\n</Policy>\n";
+    // cupsd will not run its jobs as root; "lp" is the print system's own user.
+    std::ofstream(root + "conf/cups-files.conf")
+        << "ServerRoot " << root << "conf\nRequestRoot " << root << "spool\nCacheDir " << root << "cache\n"
+        << "StateDir " << root << "state\nTempDir " << root << "tmp\nAccessLog " << root << "log/access\n"
+        << "ErrorLog " << root << "log/error\nPageLog " << root << "log/page\nPrintcap " << root << "printcap\n"
+        << "User lp\nGroup lp\nFileDevice Yes\n";
+    daemon_.start(printCommand(QStringLiteral("cupsd")),
+                  {QStringLiteral("-f"), QStringLiteral("-c"), QString::fromStdString(root + "conf/cupsd.conf"),
+                   QStringLiteral("-s"), QString::fromStdString(root + "conf/cups-files.conf")});
+    qputenv("CUPS_SERVER", QByteArray::fromStdString(socket));
+    cupsSetServer(nullptr); // the library keeps the server it found first
+    EXPECT_TRUE(daemon_.waitForStarted()) << "cupsd did not start";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(socket); }, 10000)) << "cupsd does not listen";
+    EXPECT_TRUE(run(QStringLiteral("lpadmin"), {"-p", "Q", "-E", "-v", "file:///dev/null"}));
+    EXPECT_TRUE(run(QStringLiteral("lpadmin"), {"-d", "Q"}));
+}
+
+TestPrintSystem::~TestPrintSystem() {
+    daemon_.terminate();
+    daemon_.waitForFinished();
+    qunsetenv("CUPS_SERVER");
+    cupsSetServer(nullptr);
+}
+
+bool TestPrintSystem::run(const QString& command, const QStringList& arguments) {
+    QProcess p;
+    p.start(printCommand(command), arguments);
+    return p.waitForFinished() && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+int TestPrintSystem::jobs() {
+    QProcess p;
+    p.start(printCommand(QStringLiteral("lpstat")), {"-W", "all", "-o"});
+    p.waitForFinished();
+    return static_cast<int>(QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).size());
+}
+
 #include "platform/Platform.h"
 #include "ui/desk/frmMain.h"
 

@@ -128,6 +128,26 @@ long CellTextColour(Grid* grid, int row, int col);
 // Whether a grid cell lets typing open its editor.
 bool CellTakesTyping(Grid* grid, int row, int col);
 
+#include <QProcess>
+#include <QStringList>
+
+// A print system of the test's own, the machine's left alone: a cupsd on a
+// socket in a temporary folder, reached through CUPS_SERVER, whose default
+// queue "Q" takes jobs and prints them to nothing.
+class TestPrintSystem {
+  public:
+    TestPrintSystem();
+    ~TestPrintSystem();
+    // Runs a command of the print system on it (cupsreject Q, lpadmin -x Q...).
+    bool run(const QString& command, const QStringList& arguments);
+    // Jobs the queues took, printed or not.
+    int jobs();
+
+  private:
+    TempFolder folder_{TempFolder::Name::Plain};
+    QProcess daemon_;
+};
+
 #include "core/Clock.h"
 
 class frmMain;

@@ -3,6 +3,7 @@
 #include "core/desk/BookingRecord.h"
 #include "platform/Grid.h"
 #include "platform/GridPrint.h"
+#include "platform/Pause.h"
 #include "platform/Platform.h"
 #include "ui/desk/frmMain.h"
 
@@ -11,14 +12,17 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGraphicsView>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
@@ -125,6 +129,7 @@ class ListsTest : public DeskWindowTest {
         click("cmdPRINT");
         EXPECT_TRUE(previewOpened);
         User::ShowActive(main); // the desk is the active window again
+        QTest::qWait(20);       // and takes keys again a moment after the preview closed
         return grid()->PageSetup().HeaderText;
     }
     QString messages() const {
@@ -346,12 +351,19 @@ TEST_F(ListsTest, NumbersDatesAndPickListValuesShowWhole) {
 }
 
 // The preview opens on the top left corner of the first page, and its zoom
-// box reads the scale the page is drawn at.
-TEST_F(ListsTest, PrintPreviewOpensAtTheTopLeftAndSaysItsZoom) {
+// box reads the scale the page is drawn at. By the keys alone: Ctrl+P prints
+// as its printer button does, with the print dialog, where Return pressed
+// twice sends one job and does not open the preview again from Print....
+TEST_F(ListsTest, PrintPreviewOpensAtTheTopLeftSaysItsZoomAndPrintsByCtrlP) {
+    TestPrintSystem cups;
+    QString printTitle;
+    std::unique_ptr<QTimer> printWatch, reopened;
+    int previews = 0;
     QString zoomText;
     double drawn = 0;
     int horizontal = -1, vertical = -1, horizontalMin = 0, verticalMin = 0;
     auto look = OnNextModal([&](QWidget* dialog) {
+        ++previews;
         QTest::qWait(300); // the pages are laid out once the dialog is up
         auto* preview = dialog->findChild<QPrintPreviewWidget*>();
         auto* view = preview ? preview->findChild<QGraphicsView*>() : nullptr;
@@ -370,9 +382,33 @@ TEST_F(ListsTest, PrintPreviewOpensAtTheTopLeftAndSaysItsZoom) {
             vertical = view->verticalScrollBar()->value();
             verticalMin = view->verticalScrollBar()->minimum();
         }
-        dialog->close();
+        printWatch = OnNextModal([&](QWidget* print) {
+            printTitle = print->windowTitle();
+            QTest::keyClick(print->focusWidget() ? print->focusWidget() : print, Qt::Key_Return);
+        });
+        // The second Return comes just after the preview closed, to the desk active again.
+        QObject::connect(static_cast<QDialog*>(dialog), &QDialog::finished, main, [&] {
+            reopened = OnNextModal([&](QWidget* again) {
+                ++previews;
+                again->close();
+            });
+            main->activateWindow();
+            QTimer::singleShot(50, main, [] { QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Return); });
+        });
+        QTest::keyClick(dialog, Qt::Key_P, Qt::ControlModifier);
+        if (dialog->isVisible())
+            dialog->close();
     });
-    click("cmdPRINT");
+    StartUp::SetPauseScale(1.0); // keys held for as long as a hand needs
+    auto* print = Control<QPushButton>(main, "cmdPRINT");
+    for (int i = 0; i < 100 && main->focusWidget() != print; ++i)
+        QTest::keyClick(main->focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(print, Qt::Key_Return);
+    QTest::qWait(300);
+    StartUp::SetPauseScale(0.01);
+    EXPECT_EQ(previews, 1);
+    EXPECT_EQ(printTitle, "Print");
+    EXPECT_EQ(cups.jobs(), 1);
     EXPECT_EQ(zoomText, "100.0%");
     EXPECT_NEAR(drawn, 1.0, 0.01);
     EXPECT_EQ(horizontal, horizontalMin);

@@ -6,6 +6,7 @@
 #include "platform/Grid.h"
 #include "platform/ListGrid.h"
 #include "platform/MonthCalendar.h"
+#include "platform/Pause.h"
 #include "platform/Shell.h"
 #include "platform/VideoCapture.h"
 #include "ui/desk/frmMain.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -103,7 +105,9 @@ class PassTest : public DeskWindowTest {
         });
         if (!main->isActiveWindow())
             User::ShowActive(main); // the desk is active again once a window over it has gone
+        QTest::qWait(KeysSettle);
         QTest::keyClick(main, Qt::Key_F9);
+        QTest::qWait(KeysSettle);
         return opened;
     }
     // A booking of the 20th opened from the day list.
@@ -160,6 +164,27 @@ class PassTest : public DeskWindowTest {
         for (const MsgBoxCall& c : boxes.calls())
             t << c.text;
         return t;
+    }
+    // Keys pressed in the moment after a window over this one closed, or a
+    // date was picked, go nowhere: the milliseconds a test waits for that.
+    static constexpr int KeysSettle = 20;
+    static void tabTo(QWidget* window, const char* name) {
+        window->activateWindow(); // as the window manager does when a window over it closes
+        EXPECT_TRUE(QTest::qWaitFor([window] { return window->isActiveWindow(); }));
+        QTest::qWait(KeysSettle);
+        for (int i = 0; i < 100 && window->focusWidget() && window->focusWidget()->objectName() != name; ++i)
+            QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        ASSERT_TRUE(window->focusWidget());
+        EXPECT_EQ(window->focusWidget()->objectName(), name);
+    }
+    // A key as the window system gives it: to whatever has the focus now, or
+    // as soon as a window has it again when one has just closed.
+    static void press(Qt::Key key) {
+        ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::focusWindow() != nullptr; }));
+        QTest::keyClick(QGuiApplication::focusWindow(), key);
+    }
+    static QString focusName(QWidget* window) {
+        return window->focusWidget() ? window->focusWidget()->objectName() : QString();
     }
 };
 
@@ -263,6 +288,7 @@ TEST_F(PassTest, ValidityFollowsTheCombosAndTheCalendar) {
         EXPECT_EQ(cardText(w, "PASSValidTB"), "DAY PASS  15 MAR 2014");
         EXPECT_EQ(Control<QLabel>(&w, "laDayNotice")->text(), "PRINTING PASS ONLY VALID TODAY");
 
+        QTest::qWait(KeysSettle); // after the date picked
         QTest::keyClick(&w, Qt::Key_F1);
         EXPECT_EQ(state.HelpTopic, 100);
     });
@@ -306,6 +332,42 @@ TEST_F(PassTest, PrintedPassIsStoredAndReadsBackThenIsRevoked) {
     }));
     EXPECT_EQ(passFields(line()), std::string(52, ' '));
     EXPECT_EQ(photoMark(line()), '1');
+
+    // The print system's answers: a queue that refuses the job, one that is
+    // stopped, none at all are told; only a job a queue took stores the pass.
+    qunsetenv("KESTRANE_PRINT_TO_PDF");
+    {
+        TestPrintSystem cups;
+        ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+            const auto print = [&](const char* command, const QStringList& arguments) {
+                EXPECT_TRUE(cups.run(QString::fromLatin1(command), arguments));
+                boxes.clear();
+                User::Click(&w, "cmdPrintPass");
+                return texts();
+            };
+            EXPECT_EQ(print("cupsreject", {"Q"}),
+                      QStringList{"The pass was not printed: Destination \"Q\" is not accepting jobs."});
+            EXPECT_TRUE(cups.run(QStringLiteral("cupsaccept"), {"Q"}));
+            EXPECT_EQ(print("cupsdisable", {"-r", "Out of paper", "Q"}),
+                      QStringList{"The pass was not printed: Printer \"Q\" is stopped: Out of paper"});
+            EXPECT_EQ(print("lpadmin", {"-x", "Q"}),
+                      QStringList{"The pass was not printed: there is no default printer"});
+            EXPECT_FALSE(Control<QPushButton>(&w, "cmdRemovePass")->isEnabled());
+        }));
+        EXPECT_EQ(cups.jobs(), 0);
+        EXPECT_EQ(passFields(line()), std::string(52, ' '));
+
+        ASSERT_TRUE(cups.run(QStringLiteral("lpadmin"), {"-p", "Q", "-E", "-v", "file:///dev/null"}));
+        ASSERT_TRUE(cups.run(QStringLiteral("lpadmin"), {"-d", "Q"}));
+        boxes.clear();
+        ASSERT_TRUE(onPassWindow([&](frmPass& w) {
+            User::Click(&w, "cmdPrintPass");
+            EXPECT_TRUE(Control<QPushButton>(&w, "cmdRemovePass")->isEnabled());
+        }));
+        EXPECT_EQ(texts(), QStringList{});
+        EXPECT_EQ(cups.jobs(), 1);
+        EXPECT_EQ(passFields(line()).substr(0, 24), "15-03-2014 15-03-2014 1D");
+    }
 
     qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(pdf));
     Clock::Pin({2014, 3, 15, 10, 41, 0});
@@ -407,17 +469,116 @@ TEST_F(PassTest, OnePressOpensOneWindow) {
     VideoCaptureDevices::SetMaker(nullptr);
 }
 
+// A key pressed twice quickly acts once: the second press, arriving while
+// the pass prints, as the camera, the photo library or the pass window
+// closes or as the calendar hides, goes nowhere, and the focus stays on the
+// button the user reached. While the calendar shows, Tab stays among the
+// controls that can be seen.
+TEST_F(PassTest, ASecondQuickReturnGoesNowhere) {
+    const TempFolder printed(TempFolder::Name::Plain); // the printer takes its file name as a QString
+    qputenv("KESTRANE_PRINT_TO_PDF", QByteArray::fromStdString(printed.withSlash() + "pass.pdf"));
+    VideoCaptureDevices::SetMaker([] { return VideoCaptureDevices::MakeTestPattern(); });
+    typeBooking("Jo", "Li");
+    click("cmdSAVE");
+    ASSERT_TRUE(onPassWindow([](frmPass& w) { User::Click(&w, "cmdPrintPass"); }));
+    const std::string pass = passFields(line());
+    ASSERT_EQ(pass.substr(0, 10), "15-03-2014");
+
+    StartUp::SetPauseScale(1.0); // the second press 100 ms after the first, as a hand makes it
+    const auto twice = [](Qt::Key key) {
+        QTimer::singleShot(100, [key] { press(key); });
+        press(key);
+    };
+    // A window closed by the first press: the second comes just after, to the window under it, active again.
+    const auto twiceClosing = [](QWidget* window, Qt::Key key) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([window] { return window->isActiveWindow(); }));
+        QWidget* under = window->parentWidget()->window();
+        QObject::connect(static_cast<QDialog*>(window), &QDialog::finished, under, [under, key] {
+            under->activateWindow();
+            QTimer::singleShot(50, under, [key] { press(key); });
+        });
+        press(key);
+    };
+    boxes.clear();
+    int cameras = 0, libraries = 0, passWindows = 0;
+    OpeningWatch camera("frmCapTest", [&](QWidget* cam) {
+        if (++cameras > 1) {
+            cam->close();
+            return;
+        }
+        tabTo(cam, "cmdSaveDIB");
+        twiceClosing(cam, Qt::Key_Return);
+    });
+    OpeningWatch library("frmHandlePhoto", [&](QWidget* photos) {
+        ++libraries;
+        twiceClosing(photos, Qt::Key_Escape);
+    });
+    OpeningWatch passes("frmPass", [&](QWidget* opened) {
+        frmPass& w = *static_cast<frmPass*>(opened);
+        if (++passWindows > 2) {
+            w.close();
+            return;
+        }
+        if (passWindows == 2) {
+            // Close, on a visit that changed nothing, with the desk's focus on Pass.
+            tabTo(&w, "cmdClosePass");
+            twiceClosing(&w, Qt::Key_Return);
+            return;
+        }
+        for (const char* opener : {"cmdCapture", "cmdGetPhoto"}) {
+            tabTo(&w, opener);
+            press(Qt::Key_Return);
+            QTest::qWait(500);
+            EXPECT_TRUE(w.isVisible());
+            EXPECT_EQ(focusName(&w), opener);
+        }
+
+        tabTo(&w, "cmdPrintPass");
+        twice(Qt::Key_Return);
+        QTest::qWait(500);
+        EXPECT_EQ(texts(), QStringList{}) << "the second Return pressed Remove";
+        EXPECT_EQ(focusName(&w), "cmdPrintPass");
+
+        auto* panel = Control<QFrame>(&w, "PicCal2");
+        User::Choose(Control<QComboBox>(&w, "PassPeriodCB"), QStringLiteral("Week"));
+        tabTo(&w, "cmdCal");
+        press(Qt::Key_Return);
+        ASSERT_TRUE(panel->isVisible());
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(w.focusWidget(), Qt::Key_Tab);
+            QWidget* at = w.focusWidget();
+            const QRect place(at->mapTo(&w, QPoint(0, 0)), at->size());
+            EXPECT_TRUE(panel->isAncestorOf(at) || !panel->geometry().intersects(place))
+                << at->objectName().toStdString() << " lies under the calendar";
+        }
+        tabTo(&w, "qt_calendar_calendarview");
+        QTest::keyClick(w.focusWidget(), Qt::Key_Right);
+        twice(Qt::Key_Return);
+        QTest::qWait(500);
+        EXPECT_FALSE(panel->isVisible());
+        EXPECT_EQ(Control<QLineEdit>(&w, "PassTodayTB")->text(), "16-03-2014");
+        EXPECT_EQ(focusName(&w), "cmdCal");
+        w.close();
+    });
+    for (int visit = 1; visit <= 2; ++visit) {
+        tabTo(main, "cmdGetCARD");
+        press(Qt::Key_Return);
+        QTest::qWait(500);
+    }
+    StartUp::SetPauseScale(0.01);
+    VideoCaptureDevices::SetMaker(nullptr);
+    EXPECT_EQ(passWindows, 2);
+    EXPECT_EQ(cameras, 1);
+    EXPECT_EQ(libraries, 1);
+    EXPECT_EQ(texts(), QStringList{});
+    EXPECT_EQ(passFields(line()), pass);
+    EXPECT_EQ(photoMark(line()), '1');
+}
+
 // Keys alone through the windows: Return presses the button Tab moved to,
 // and Escape closes a window as its close box does.
 TEST_F(PassTest, ReturnPressesTheFocusedButtonAndEscapeClosesTheWindow) {
-    const auto tabTo = [](QWidget* window, const char* name) {
-        window->activateWindow(); // as the window manager does when a window over it closes
-        EXPECT_TRUE(QTest::qWaitFor([window] { return window->isActiveWindow(); }));
-        for (int i = 0; i < 100 && window->focusWidget() && window->focusWidget()->objectName() != name; ++i)
-            QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
-        ASSERT_TRUE(window->focusWidget());
-        EXPECT_EQ(window->focusWidget()->objectName(), name);
-    };
     const auto press = [](QWidget* window, Qt::Key key) { QTest::keyClick(window->focusWidget(), key); };
     typeBooking("Jo", "Li");
     tabTo(main, "cmdSAVE");

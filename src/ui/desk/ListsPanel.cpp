@@ -16,6 +16,7 @@
 #include "platform/MsgBox.h"
 #include "platform/VbKeys.h"
 #include "ui/common/Errors.h"
+#include "ui/common/KeysHeld.h"
 #include "ui/common/Widgets.h"
 #include "ui/desk/ArrivalPanel.h"
 #include "ui/desk/BookingBoxes.h"
@@ -380,6 +381,8 @@ void ListsPanel::cmdPRINT_Click() {
     page.CentreAcrossPage = true;
     page.PrintRows = listedRows_;
     page.Zoom = 90;
+    // A second Return on the print dialog must not open the preview again from Print....
+    const KeysHeld keys(window_);
     if (!StatGrid->PrintPreview(100))
         MsgBox(QStringLiteral("A Print Error has occured:  This page may not print correctly   "), vb::vbExclamation,
                QStringLiteral("Kestrane [ES-%1]").arg(1200 + 482), window_);

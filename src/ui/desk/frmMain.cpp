@@ -12,6 +12,7 @@
 #include "platform/VbKeys.h"
 #include "ui/common/Centre.h"
 #include "ui/common/CommandGuard.h"
+#include "ui/common/KeysHeld.h"
 #include "ui/common/OpenGuard.h"
 #include "ui/common/Twips.h"
 #include "ui/common/Widgets.h"
@@ -402,6 +403,8 @@ void frmMain::cmdGetCARD_Click() {
     // A pass needs the booking's number: its photo and its barcode are named by it.
     if (!BookingRules::IsBookingNumber(Latin1::ToBytes(form_->regNoText())))
         return;
+    // A second Return on the pass window's Close must not open it again from the pass button.
+    const KeysHeld keys(this);
     frmPass pass(state_, dates_->monthText(), dates_->yearText(), this);
     RunModal(pass);
 }

@@ -12,6 +12,7 @@
 #include "platform/VideoPreview.h"
 #include "ui/common/Centre.h"
 #include "ui/common/Errors.h"
+#include "ui/common/KeysHeld.h"
 #include "ui/common/Twips.h"
 #include "ui/common/Widgets.h"
 #include "ui/common/WindowKeys.h"
@@ -216,6 +217,7 @@ void frmCapTest::UpdateButtons() {
 }
 
 void frmCapTest::cmdSaveDIB_Click() {
+    const KeysHeld keys(this); // the window closes after a pause: a second Return must not take another photo
     const BookingFields& r = state_.CurrentRecord;
     const std::string& root = state_.settings.DataRoot;
     const std::string folder = PhotoFile::PhotoMonthFolder(root, r.RegNo);

@@ -13,6 +13,7 @@
 #include "platform/Shell.h"
 #include "platform/VbKeys.h"
 #include "ui/common/Centre.h"
+#include "ui/common/KeysHeld.h"
 #include "ui/common/OpenGuard.h"
 #include "ui/common/Twips.h"
 #include "ui/common/Widgets.h"
@@ -397,15 +398,26 @@ void frmPass::cmdCal_Click() {
         MsgBox(QString::fromLatin1(Passes::DayPassCalendarText), vb::vbExclamation, Title, this);
         return;
     }
-    PicCal2->setVisible(!PicCal2->isVisible());
-    if (PicCal2->isVisible())
+    showCalendar(!PicCal2->isVisible());
+}
+
+void frmPass::showCalendar(bool shown) {
+    PicCal2->setVisible(shown);
+    if (shown)
         PicCal2->raise();
+    // The buttons under the panel cannot be seen, and Tab must not reach them.
+    for (QWidget* under : {cmdCapture, cmdGetPhoto, cmdPrintPass, cmdRemovePass, cmdFLIP})
+        under->setVisible(!shown);
 }
 
 void frmPass::Calendar2_DblClick() {
     const QString picked = Calendar2->Value().toString(QStringLiteral("dd-MM-yyyy"));
     PassTodayTB->setText(picked);
-    PicCal2->setVisible(false);
+    // The focus goes back to the calendar button, not on to the next control,
+    // and a second Return of the one that picked the date goes nowhere.
+    cmdCal->setFocus(Qt::OtherFocusReason);
+    const KeysHeld keys(this);
+    showCalendar(false);
     if (Passes::IsBeforeToday(picked.toStdString(), today())) {
         MsgBox(QString::fromLatin1(Passes::StartBeforeTodayText), vb::vbExclamation, Title, this);
         PASSValidTB->setText(QString::fromLatin1(Passes::InvalidLineText));
@@ -448,6 +460,7 @@ void frmPass::cmdCapture_Click() {
     const OpenGuard opening(this);
     if (!opening)
         return;
+    const KeysHeld keys(this); // a second Return on SNAP must not open another camera
     frmCapTest camera(state_, this);
     camera.exec();
     Form_Activate();
@@ -457,6 +470,7 @@ void frmPass::cmdGetPhoto_Click() {
     const OpenGuard opening(this);
     if (!opening)
         return;
+    const KeysHeld keys(this);
     frmHandlePhoto library(state_, listMonthText_, listYearText_, this);
     library.exec();
     Form_Activate();
@@ -475,16 +489,21 @@ void frmPass::cmdPrintPass_Click() {
     // A photo change still waiting to be saved must not be dropped by a print that fails.
     const bool photoChangePending = state_.PassChanged;
     state_.PassChanged = false;
-    // The wait below handles clicks: the second of a double click must not print a second pass.
-    cmdPrintPass->setEnabled(false);
     frmPrintform print(state_, pass_, this);
-    print.Form_Load();
-    P_PrnNote->setVisible(true);
-    P_PrnNote->raise();
-    StartUp::Pause(2);
-    print.finish(); // prints now if the wait was shorter than its timer
-    P_PrnNote->setVisible(false);
-    cmdPrintPass->setEnabled(true);
+    {
+        // The wait below handles clicks and keys: the second of a double click
+        // must not print a second pass, and a key pressed meanwhile must not
+        // reach Remove.
+        const KeysHeld keys(this);
+        cmdPrintPass->setEnabled(false);
+        print.Form_Load();
+        P_PrnNote->setVisible(true);
+        P_PrnNote->raise();
+        StartUp::Pause(2);
+        print.finish(); // prints now if the wait was shorter than its timer
+        P_PrnNote->setVisible(false);
+        cmdPrintPass->setEnabled(true);
+    }
     if (print.Printed())
         cmdRemovePass->setEnabled(true);
     else if (photoChangePending)

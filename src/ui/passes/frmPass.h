@@ -74,6 +74,7 @@ class frmPass : public QDialog {
     void showPhoto(const std::string& path);
     std::string photoFilePath() const;
     void setNotice(bool dayPass);
+    void showCalendar(bool shown);
     Passes::PassDate today() const;
 
     ProgramState& state_;

@@ -7,16 +7,17 @@
 #include "platform/MsgBox.h"
 #include "platform/Pause.h"
 #include "platform/PictureFile.h"
+#include "platform/PrintQueue.h"
 #include "ui/common/Centre.h"
 #include "ui/common/Widgets.h"
 
 #include <QLabel>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 #include <QTimer>
-
-#include <memory>
 
 using Widgets::Named;
 
@@ -123,31 +124,50 @@ void frmPrintform::finish() {
 }
 
 bool frmPrintform::PrintCard(const PassCard::Content& card, QString& failure) {
-    std::unique_ptr<QPrinter> printer;
+    const auto paint = [&card](QPrinter& printer) {
+        printer.setDocName(QStringLiteral("Kestrane pass ") + card.regNo);
+        QPainter painter;
+        if (!painter.begin(&printer))
+            return false;
+        PassCard::Paint(painter, card, printer.resolution());
+        return painter.end() && printer.printerState() != QPrinter::Error;
+    };
+    const QString couldNotTake = QStringLiteral("The pass was not printed: the printer could not take it");
     // KESTRANE_PRINT_TO_PDF=<file> sends the pass to that PDF file instead of
     // the printer, so tests can read a printed pass back.
     const QString pdf = qEnvironmentVariable("KESTRANE_PRINT_TO_PDF");
     if (!pdf.isEmpty()) {
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-    } else {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull()) {
-            failure = QStringLiteral("The pass was not printed: there is no default printer");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        if (!paint(printer)) {
+            failure = couldNotTake;
             return false;
         }
-        printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+        return true;
     }
-    printer->setDocName(QStringLiteral("Kestrane pass ") + card.regNo);
-    QPainter painter;
-    bool ok = painter.begin(printer.get());
-    if (ok) {
-        PassCard::Paint(painter, card, printer->resolution());
-        ok = painter.end();
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        failure = QStringLiteral("The pass was not printed: there is no default printer");
+        return false;
     }
-    if (!ok || printer->printerState() == QPrinter::Error) {
-        failure = QStringLiteral("The pass was not printed: the printer could not take it");
+    // Qt's printer hands its job to the print system without saying whether
+    // the queue took it; the card is drawn to a file on the printer's paper
+    // and handed over here, where the queue's answer is heard.
+    const QTemporaryDir folder;
+    QPrinter printer(info, QPrinter::HighResolution);
+    const QPageLayout paper = printer.pageLayout();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageLayout(paper);
+    printer.setOutputFileName(folder.filePath(QStringLiteral("pass.pdf")));
+    if (!folder.isValid() || !paint(printer)) {
+        failure = couldNotTake;
+        return false;
+    }
+    const PrintQueue::Answer answer =
+        PrintQueue::Submit(info.printerName(), printer.outputFileName(), printer.docName());
+    if (!answer.accepted) {
+        failure = QStringLiteral("The pass was not printed: ") + answer.reason;
         return false;
     }
     return true;

@@ -31,7 +31,7 @@ class frmPrintform : public QWidget {
     PassCard::Content Card() const;
 
     // Prints a card once, without a dialog, on the default printer; false
-    // with the reason when there is none or it failed.
+    // with the reason when there is none, it failed or its queue refused the job.
     static bool PrintCard(const PassCard::Content& card, QString& failure);
 
   private:
