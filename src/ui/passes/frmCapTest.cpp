@@ -35,19 +35,12 @@ using Option = VideoCapture::Option;
 using Dialog = VideoCapture::Dialog;
 
 namespace {
-constexpr int TwipsPerPixel = Twips::PerPixel;
 constexpr int HeightPx = 345;
-constexpr int HelpTopicCamera = StartUp::HelpTopics::Camera;
-constexpr int HelpTopicSetup = StartUp::HelpTopics::CameraSetup;
 constexpr int PreviewWidthTwips = 4800;
 constexpr int PreviewHeightTwips = 3600;
 // A typed size beyond this many pixels is taken as this many.
 constexpr int LargestPreviewPx = 4000;
 const QString Title = QStringLiteral("Kestrane");
-
-int Px(int twips) {
-    return Twips::WholePixels(twips);
-}
 
 // The whole number at the start of a box's text, as a typed size is read.
 int LeadingNumber(const QString& text) {
@@ -73,7 +66,9 @@ frmCapTest::~frmCapTest() {
 }
 
 void frmCapTest::buildControls() {
-    OCXContainer = Frame(this, "OCXContainer", QRect(Px(255), Px(705), Px(4920), Px(3720)));
+    OCXContainer = Frame(
+        this, "OCXContainer",
+        QRect(Twips::WholePixels(255), Twips::WholePixels(705), Twips::WholePixels(4920), Twips::WholePixels(3720)));
     ezVidCap1 = Named(new VideoPreview(OCXContainer), "ezVidCap1");
     ezVidCap1->setCapture(capture_.get());
     const int buttonsY = 304;
@@ -83,7 +78,7 @@ void frmCapTest::buildControls() {
     cmdSaveAs = KeyMapButton(this, "cmdSaveAs", "Save AVI", QString(), QRect(269, buttonsY, 76, 28));
 
     // The setup strip, beyond the normal view's right edge.
-    const int x = Px(NormalWidthTwips) + 9;
+    const int x = Twips::WholePixels(NormalWidthTwips) + 9;
     cbDriver = Named(new QComboBox(this), "cbDriver");
     cbDriver->setGeometry(x, 10, 280, 24);
     chkPreview = optionBox("chkPreview", "Preview video", 0, static_cast<int>(Option::Preview));
@@ -143,7 +138,7 @@ void frmCapTest::buildControls() {
 
 QCheckBox* frmCapTest::optionBox(const char* name, const QString& text, int row, int option) {
     auto* box = Named(new QCheckBox(text, this), name);
-    box->setGeometry(Px(NormalWidthTwips) + 9, 42 + row * 20, 200, 20);
+    box->setGeometry(Twips::WholePixels(NormalWidthTwips) + 9, 42 + row * 20, 200, 20);
     connect(box, &QCheckBox::clicked, this,
             [this, option](bool checked) { capture_->setOption(static_cast<Option>(option), checked); });
     return box;
@@ -161,7 +156,7 @@ std::vector<std::pair<QCheckBox*, VideoCapture::Option>> frmCapTest::optionBoxes
 }
 
 void frmCapTest::Form_Load() {
-    state_.HelpTopic = HelpTopicCamera;
+    state_.HelpTopic = StartUp::HelpTopics::Camera;
     setWidthTwips(NormalWidthTwips);
     CentreForm();
     cmdEnterSetup->setEnabled(state_.options().enableVideoConfig());
@@ -189,7 +184,7 @@ void frmCapTest::Form_Load() {
             box->setChecked(capture_->option(option));
 
     StartUp::Pause(0.1);
-    ezVidCap1->resize(Px(PreviewWidthTwips), Px(PreviewHeightTwips));
+    ezVidCap1->resize(Twips::WholePixels(PreviewWidthTwips), Twips::WholePixels(PreviewHeightTwips));
     state_.PhotoTakenFlag = false;
 }
 
@@ -294,22 +289,24 @@ void frmCapTest::cmdFormatDlg_Click() {
 }
 
 void frmCapTest::cmdWidth_Click() {
-    ezVidCap1->resize(std::min(Px(LeadingNumber(txtWidth->text())), LargestPreviewPx), ezVidCap1->height());
-    txtWidth->setText(QString::number(ezVidCap1->width() * TwipsPerPixel));
+    ezVidCap1->resize(std::min(Twips::WholePixels(LeadingNumber(txtWidth->text())), LargestPreviewPx),
+                      ezVidCap1->height());
+    txtWidth->setText(QString::number(ezVidCap1->width() * Twips::PerPixel));
 }
 
 void frmCapTest::cmdHeight_Click() {
-    ezVidCap1->resize(ezVidCap1->width(), std::min(Px(LeadingNumber(txtHeight->text())), LargestPreviewPx));
-    txtHeight->setText(QString::number(ezVidCap1->height() * TwipsPerPixel));
+    ezVidCap1->resize(ezVidCap1->width(),
+                      std::min(Twips::WholePixels(LeadingNumber(txtHeight->text())), LargestPreviewPx));
+    txtHeight->setText(QString::number(ezVidCap1->height() * Twips::PerPixel));
 }
 
 void frmCapTest::cmdEnterSetup_Click() {
-    state_.HelpTopic = HelpTopicSetup;
+    state_.HelpTopic = StartUp::HelpTopics::CameraSetup;
     setWidthTwips(SetupWidthTwips);
 }
 
 void frmCapTest::cmdCFGDone_Click() {
-    state_.HelpTopic = HelpTopicCamera;
+    state_.HelpTopic = StartUp::HelpTopics::Camera;
     setWidthTwips(NormalWidthTwips);
 }
 
@@ -361,7 +358,7 @@ void frmCapTest::done(int result) {
 }
 
 void frmCapTest::setWidthTwips(int twips) {
-    setFixedSize(Px(twips), HeightPx);
+    setFixedSize(Twips::WholePixels(twips), HeightPx);
     for (QWidget* control : setupControls_)
         control->setVisible(twips == SetupWidthTwips);
 }

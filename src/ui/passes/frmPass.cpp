@@ -36,14 +36,11 @@ using namespace Widgets;
 
 namespace {
 const QString Title = QStringLiteral("Kestrane");
-constexpr int KeyF1 = vb::vbKeyF1;
 constexpr double ScreenDpi = 96.0; // 15 twips to the pixel, as the desk lays out
 
-int px(double twips) {
-    return Twips::NearestPixels(twips);
-}
 QRect pxRect(const QRect& t) {
-    return {px(t.x()), px(t.y()), px(t.width()), px(t.height())};
+    return {Twips::NearestPixels(t.x()), Twips::NearestPixels(t.y()), Twips::NearestPixels(t.width()),
+            Twips::NearestPixels(t.height())};
 }
 
 // The card's panel: grey, with its outline and the frames of photo, logo and department.
@@ -290,10 +287,10 @@ void frmPass::Form_Load() {
 
 void frmPass::setNotice(bool dayPass) {
     if (dayPass) {
-        laDayNotice->move(px(570), px(90));
+        laDayNotice->move(Twips::NearestPixels(570), Twips::NearestPixels(90));
         laDayNotice->setText(QStringLiteral("PRINTING PASS ONLY VALID TODAY"));
     } else {
-        laDayNotice->move(px(540), px(255));
+        laDayNotice->move(Twips::NearestPixels(540), Twips::NearestPixels(255));
         laDayNotice->setText(QStringLiteral("PRINTING PASS"));
     }
 }
@@ -543,7 +540,7 @@ void frmPass::reject() {
 }
 
 void frmPass::Form_KeyDown(int keyCode, int /*shift*/) {
-    if (keyCode == KeyF1) {
+    if (keyCode == vb::vbKeyF1) {
         state_.HelpTopic = StartUp::HelpTopics::Pass;
         StartUp::ShowHelpTopic(state_);
     }
@@ -551,7 +548,7 @@ void frmPass::Form_KeyDown(int keyCode, int /*shift*/) {
 
 void frmPass::keyPressEvent(QKeyEvent* event) {
     Form_KeyDown(VbKeys::KeyCode(event), VbKeys::ShiftBits(event));
-    if (VbKeys::KeyCode(event) == KeyF1)
+    if (VbKeys::KeyCode(event) == vb::vbKeyF1)
         return;
     QDialog::keyPressEvent(event);
 }
