@@ -46,6 +46,9 @@ PickListPanel::PickListPanel(ProgramState& state, QWidget* parent) : QWidget(par
     ListSection = new QListWidget(this);
     ListSection->setObjectName(QStringLiteral("ListSection"));
     ListSection->setFont(courier);
+    // Rows exactly as tall as the font put an accent or a tall capital of the
+    // first item against the frame: a pixel of room around each keeps it whole.
+    ListSection->setSpacing(1);
     ListSection->setGeometry(12, 110, 330, 250);
     connect(ListSection, &QListWidget::itemSelectionChanged, this, &PickListPanel::ListSection_Click);
 
