@@ -3,6 +3,7 @@
 #include "platform/GridModel.h"
 #include "platform/GridPrint.h"
 #include "platform/Latin1Text.h"
+#include "platform/PrintQueue.h"
 #include "platform/VbColor.h"
 #include "platform/VbKeys.h"
 
@@ -19,12 +20,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -357,10 +361,73 @@ GridPageSetup& Grid::PageSetup() {
     return d->page;
 }
 
-bool Grid::PrintPreview(int zoom) {
+namespace {
+
+// The job options Qt's own printer gives the print system for what the print
+// dialog set: paper, copies, sides, and those it keeps for the print system
+// alone (pages per sheet, odd or even pages, a held job...).
+PrintQueue::Options jobOptions(QPrinter& chosen) {
+    PrintQueue::Options options;
+    const QPageLayout paper = chosen.pageLayout();
+    options.emplace_back("media", paper.pageSize().key().toUtf8());
+    if (chosen.copyCount() > 1) {
+        options.emplace_back("copies", QByteArray::number(chosen.copyCount()));
+        if (chosen.collateCopies())
+            options.emplace_back("Collate", "True");
+    }
+    const bool portrait = paper.orientation() == QPageLayout::Portrait;
+    switch (chosen.duplex()) {
+    case QPrinter::DuplexNone:
+        options.emplace_back("sides", "one-sided");
+        break;
+    case QPrinter::DuplexAuto:
+        options.emplace_back("sides", portrait ? "two-sided-long-edge" : "two-sided-short-edge");
+        break;
+    case QPrinter::DuplexLongSide:
+        options.emplace_back("sides", "two-sided-long-edge");
+        break;
+    case QPrinter::DuplexShortSide:
+        options.emplace_back("sides", "two-sided-short-edge");
+        break;
+    }
+    if (!portrait)
+        options.emplace_back("landscape", "");
+    constexpr auto PrintSystemOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00); // Qt's name/value list
+    const QStringList pairs = chosen.printEngine()->property(PrintSystemOptions).toStringList();
+    for (qsizetype i = 0; i + 1 < pairs.size(); i += 2)
+        options.emplace_back(pairs[i].toUtf8(), pairs[i + 1].toUtf8());
+    return options;
+}
+
+// Qt's printer hands its job to the print system without saying whether the
+// queue took it; the pages are drawn to a file as the print dialog set the
+// printer up and handed over here, where the queue's answer is heard.
+PrintQueue::Answer printToQueue(QPrinter& chosen, const GridPrintSource& source, const GridPageSetup& page) {
+    const QTemporaryDir folder;
+    QPrinter file(QPrinter::HighResolution);
+    file.setOutputFormat(QPrinter::PdfFormat);
+    file.setOutputFileName(folder.filePath(QStringLiteral("list.pdf")));
+    file.setPageLayout(chosen.pageLayout());
+    file.setFullPage(chosen.fullPage());
+    file.setColorMode(chosen.colorMode());
+    file.setPageRanges(chosen.pageRanges());
+    file.setDocName(chosen.docName());
+    const int pages = GridPrint::Render(file, source, page);
+    if (!folder.isValid() || file.printerState() == QPrinter::Error)
+        return {false, QStringLiteral("the printer could not take it")};
+    if (pages == 0)
+        return {false, QStringLiteral("none of the pages chosen is in the list")};
+    return PrintQueue::Submit(chosen.printerName(), file.outputFileName(), chosen.docName(), jobOptions(chosen));
+}
+
+} // namespace
+
+Grid::Preview Grid::PrintPreview(int zoom) {
+    Preview result;
     QPrinter printer(QPrinter::HighResolution);
     if (!printer.isValid())
-        return false;
+        return result;
+    result.opened = true;
     GridPrint::ConfigurePrinter(printer, d->page);
     QPrintPreviewDialog dialog(&printer, window());
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
@@ -371,11 +438,29 @@ bool Grid::PrintPreview(int zoom) {
     }
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { GridPrint::Render(*target, d->printSource(), d->page); });
+    // The printer button prints as the dialog does, but to a print queue
+    // through the print system, so a queue that does not take the job is told;
+    // a PDF file chosen in the print dialog is printed by Qt as before.
+    QPrintDialog* chooser = nullptr;
+    const auto print = [&] {
+        if (!chooser)
+            chooser = new QPrintDialog(&printer, &dialog);
+        if (chooser->exec() != QDialog::Accepted)
+            return;
+        if (printer.outputFormat() == QPrinter::PdfFormat)
+            GridPrint::Render(printer, d->printSource(), d->page);
+        else if (const PrintQueue::Answer answer = printToQueue(printer, d->printSource(), d->page); !answer.accepted)
+            result.refusal = answer.reason;
+        dialog.accept();
+    };
     // The printer button has no key of its own: Ctrl+P prints as it does.
     const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
     for (QAction* action : dialog.findChildren<QAction*>())
-        if (action->text() == printText)
+        if (action->text() == printText) {
             action->setShortcut(QKeySequence::Print);
+            action->disconnect(&dialog);
+            connect(action, &QAction::triggered, &dialog, print);
+        }
     // The zoom is set before the pages are first laid out, so the dialog never
     // fits them to its window and its zoom box reads the zoom they are drawn at;
     // once laid out they are shown from the top left corner of the first page.
@@ -406,7 +491,7 @@ bool Grid::PrintPreview(int zoom) {
             Qt::QueuedConnection);
     }
     dialog.exec();
-    return true;
+    return result;
 }
 
 bool Grid::PrintToPdf(const QString& path, int fromPage, int toPage) {

@@ -117,9 +117,15 @@ class Grid : public QTableView {
     void setRowSource(std::shared_ptr<const GridRowSource> source);
 
     GridPageSetup& PageSetup();
-    // Opens the print preview; the user prints from it. Returns false when no
-    // printer is available.
-    bool PrintPreview(int zoom = 100);
+    // What came of a print preview: whether it opened (it does not when no
+    // printer is available), and the print system's words when the user
+    // printed to a queue that did not take the job.
+    struct Preview {
+        bool opened = false;
+        QString refusal;
+    };
+    // Opens the print preview; the user prints from it.
+    Preview PrintPreview(int zoom = 100);
     // Prints straight to a PDF file with the page set-up (used by tests and
     // "print to file"); only pages fromPage to toPage (from 1) when given.
     bool PrintToPdf(const QString& path, int fromPage = 0, int toPage = 0);

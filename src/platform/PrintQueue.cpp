@@ -34,7 +34,8 @@ QString stateMessage(const char* printerUri) {
 
 } // namespace
 
-PrintQueue::Answer PrintQueue::Submit(const QString& queue, const QString& pdfPath, const QString& title) {
+PrintQueue::Answer PrintQueue::Submit(const QString& queue, const QString& pdfPath, const QString& title,
+                                      const Options& options) {
     const QByteArray name = queue.section(u'/', 0, 0).toUtf8();
     const QByteArray instance = queue.section(u'/', 1).toUtf8();
     const std::unique_ptr<cups_dest_t, DestFree> dest(
@@ -47,8 +48,13 @@ PrintQueue::Answer PrintQueue::Submit(const QString& queue, const QString& pdfPa
         return {false, QStringLiteral("Printer \"%1\" is stopped").arg(QString::fromUtf8(name)) +
                            (message.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + message)};
     }
+    cups_option_t* jobOptions = nullptr;
+    int count = 0;
+    for (const auto& [option, value] : options)
+        count = cupsAddOption(option.constData(), value.constData(), count, &jobOptions);
     const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, name.constData(), QFile::encodeName(pdfPath).constData(),
-                                   title.toUtf8().constData(), 0, nullptr);
+                                   title.toUtf8().constData(), count, jobOptions);
+    cupsFreeOptions(count, jobOptions);
     if (job == 0)
         return {false, lastError()};
     return {true, {}};

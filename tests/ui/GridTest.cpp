@@ -620,7 +620,7 @@ TEST(Grid, PrintsAListWithItsHeadingOnEveryPageAndCountsPages) {
             previewPages = w->pageCount();
         dialog->close();
     });
-    EXPECT_TRUE(g.PrintPreview(100));
+    EXPECT_TRUE(g.PrintPreview(100).opened);
     EXPECT_EQ(previewPages, static_cast<int>(every.size()));
 }
 

@@ -354,6 +354,7 @@ TEST_F(ListsTest, NumbersDatesAndPickListValuesShowWhole) {
 // box reads the scale the page is drawn at. By the keys alone: Ctrl+P prints
 // as its printer button does, with the print dialog, where Return pressed
 // twice sends one job and does not open the preview again from Print....
+// A queue that does not take the list says so, and nothing is printed.
 TEST_F(ListsTest, PrintPreviewOpensAtTheTopLeftSaysItsZoomAndPrintsByCtrlP) {
     TestPrintSystem cups;
     QString printTitle;
@@ -362,52 +363,74 @@ TEST_F(ListsTest, PrintPreviewOpensAtTheTopLeftSaysItsZoomAndPrintsByCtrlP) {
     QString zoomText;
     double drawn = 0;
     int horizontal = -1, vertical = -1, horizontalMin = 0, verticalMin = 0;
-    auto look = OnNextModal([&](QWidget* dialog) {
-        ++previews;
-        QTest::qWait(300); // the pages are laid out once the dialog is up
-        auto* preview = dialog->findChild<QPrintPreviewWidget*>();
-        auto* view = preview ? preview->findChild<QGraphicsView*>() : nullptr;
-        auto* zoomBox = dialog->findChild<QComboBox*>();
-        auto* printer =
-            qobject_cast<QPrintPreviewDialog*>(dialog) ? static_cast<QPrintPreviewDialog*>(dialog)->printer() : nullptr;
-        if (view && zoomBox && printer) {
-            zoomText = zoomBox->currentText();
-            for (const char* fit : {"fitWidthAction", "fitPageAction"})
-                if (auto* action = dialog->findChild<QAction*>(QString::fromLatin1(fit)); action && action->isChecked())
-                    zoomText += QStringLiteral(" and ") + action->text();
-            // Screen pixels per printer dot, as a share of the page's actual size.
-            drawn = view->transform().m11() * printer->resolution() / view->logicalDpiX();
-            horizontal = view->horizontalScrollBar()->value();
-            horizontalMin = view->horizontalScrollBar()->minimum();
-            vertical = view->verticalScrollBar()->value();
-            verticalMin = view->verticalScrollBar()->minimum();
-        }
-        printWatch = OnNextModal([&](QWidget* print) {
-            printTitle = print->windowTitle();
-            QTest::keyClick(print->focusWidget() ? print->focusWidget() : print, Qt::Key_Return);
-        });
-        // The second Return comes just after the preview closed, to the desk active again.
-        QObject::connect(static_cast<QDialog*>(dialog), &QDialog::finished, main, [&] {
-            reopened = OnNextModal([&](QWidget* again) {
-                ++previews;
-                again->close();
+    const auto printByKeys = [&] {
+        previews = 0;
+        printTitle.clear();
+        boxes.clear();
+        reopened.reset();
+        auto look = OnNextModal([&](QWidget* dialog) {
+            ++previews;
+            QTest::qWait(300); // the pages are laid out once the dialog is up
+            auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+            auto* view = preview ? preview->findChild<QGraphicsView*>() : nullptr;
+            auto* zoomBox = dialog->findChild<QComboBox*>();
+            auto* printer = qobject_cast<QPrintPreviewDialog*>(dialog)
+                                ? static_cast<QPrintPreviewDialog*>(dialog)->printer()
+                                : nullptr;
+            if (view && zoomBox && printer) {
+                zoomText = zoomBox->currentText();
+                for (const char* fit : {"fitWidthAction", "fitPageAction"})
+                    if (auto* action = dialog->findChild<QAction*>(QString::fromLatin1(fit));
+                        action && action->isChecked())
+                        zoomText += QStringLiteral(" and ") + action->text();
+                // Screen pixels per printer dot, as a share of the page's actual size.
+                drawn = view->transform().m11() * printer->resolution() / view->logicalDpiX();
+                horizontal = view->horizontalScrollBar()->value();
+                horizontalMin = view->horizontalScrollBar()->minimum();
+                vertical = view->verticalScrollBar()->value();
+                verticalMin = view->verticalScrollBar()->minimum();
+            }
+            printWatch = OnNextModal([&](QWidget* print) {
+                printTitle = print->windowTitle();
+                QTest::keyClick(print->focusWidget() ? print->focusWidget() : print, Qt::Key_Return);
             });
-            main->activateWindow();
-            QTimer::singleShot(50, main, [] { QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Return); });
+            // The second Return comes just after the preview closed, to the desk active again.
+            QObject::connect(static_cast<QDialog*>(dialog), &QDialog::finished, main, [&] {
+                reopened = OnNextModal([&](QWidget* again) {
+                    ++previews;
+                    again->close();
+                });
+                main->activateWindow();
+                QTimer::singleShot(50, main, [] { QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Return); });
+            });
+            QTest::keyClick(dialog, Qt::Key_P, Qt::ControlModifier);
+            if (dialog->isVisible())
+                dialog->close();
         });
-        QTest::keyClick(dialog, Qt::Key_P, Qt::ControlModifier);
-        if (dialog->isVisible())
-            dialog->close();
-    });
-    StartUp::SetPauseScale(1.0); // keys held for as long as a hand needs
-    auto* print = Control<QPushButton>(main, "cmdPRINT");
-    for (int i = 0; i < 100 && main->focusWidget() != print; ++i)
-        QTest::keyClick(main->focusWidget(), Qt::Key_Tab);
-    QTest::keyClick(print, Qt::Key_Return);
-    QTest::qWait(300);
-    StartUp::SetPauseScale(0.01);
+        StartUp::SetPauseScale(1.0); // keys held for as long as a hand needs
+        auto* print = Control<QPushButton>(main, "cmdPRINT");
+        for (int i = 0; i < 100 && main->focusWidget() != print; ++i)
+            QTest::keyClick(main->focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(print, Qt::Key_Return);
+        QTest::qWait(500); // the desk takes keys again a key press's moment after
+        StartUp::SetPauseScale(0.01);
+    };
+
+    ASSERT_TRUE(cups.run(QStringLiteral("cupsreject"), {"Q"}));
+    printByKeys();
     EXPECT_EQ(previews, 1);
     EXPECT_EQ(printTitle, "Print");
+    ASSERT_EQ(boxes.calls().size(), 1u);
+    EXPECT_EQ(boxes.calls()[0].text, "The list was not printed: Destination \"Q\" is not accepting jobs.");
+    EXPECT_EQ(boxes.calls()[0].title, "Kestrane");
+    EXPECT_EQ(boxes.calls()[0].icon(), vb::vbExclamation);
+    EXPECT_EQ(cups.jobs(), 0);
+
+    ASSERT_TRUE(cups.run(QStringLiteral("cupsaccept"), {"Q"}));
+    printByKeys();
+    EXPECT_EQ(previews, 1);
+    EXPECT_EQ(printTitle, "Print");
+    EXPECT_EQ(boxes.calls().size(), 0u);
     EXPECT_EQ(cups.jobs(), 1);
     EXPECT_EQ(zoomText, "100.0%");
     EXPECT_NEAR(drawn, 1.0, 0.01);

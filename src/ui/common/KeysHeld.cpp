@@ -38,6 +38,10 @@ KeysHeld::KeysHeld(QWidget* window) : focus_(window->focusWidget()) {
     window->setFocus(Qt::OtherFocusReason);
 }
 
+void KeysHeld::letAPressPass() const {
+    StartUp::Pause(QGuiApplication::styleHints()->keyboardInputInterval() / 1000.0);
+}
+
 KeysHeld::~KeysHeld() {
     if (focus_ && focus_->isEnabled() && focus_->isVisible())
         focus_->setFocus(Qt::OtherFocusReason);

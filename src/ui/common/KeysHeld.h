@@ -15,6 +15,9 @@ class KeysHeld {
     explicit KeysHeld(QWidget* window);
     ~KeysHeld();
     KeysHeld(const KeysHeld&) = delete;
+    // Waits a key press's moment, the keys still going nowhere, so that a
+    // second press on its way does not answer a box shown next, unread.
+    void letAPressPass() const;
     KeysHeld& operator=(const KeysHeld&) = delete;
 
   private:

@@ -383,7 +383,13 @@ void ListsPanel::cmdPRINT_Click() {
     page.Zoom = 90;
     // A second Return on the print dialog must not open the preview again from Print....
     const KeysHeld keys(window_);
-    if (!StatGrid->PrintPreview(100))
+    const Grid::Preview preview = StatGrid->PrintPreview(100);
+    if (!preview.opened)
         MsgBox(QStringLiteral("A Print Error has occured:  This page may not print correctly   "), vb::vbExclamation,
                QStringLiteral("Kestrane [ES-%1]").arg(1200 + 482), window_);
+    else if (!preview.refusal.isEmpty()) {
+        keys.letAPressPass();
+        MsgBox(QStringLiteral("The list was not printed: ") + preview.refusal, vb::vbExclamation,
+               QStringLiteral("Kestrane"), window_);
+    }
 }
